@@ -1,0 +1,16 @@
+#pragma once
+
+#include <mutex>
+#include <vector>
+
+// The one scratch buffer that string formatting and string-table loads
+// share across the process, under its lock.
+struct FormatScratch {
+  std::mutex lock;
+  std::vector<char> buffer;
+
+  static FormatScratch& Instance() {
+    static FormatScratch scratch;
+    return scratch;
+  }
+};

@@ -1,0 +1,16 @@
+#include "sim/HeadlessRun.h"
+
+int RunHeadless(Simulation& simulation, MemoryForm& form, int max_poll_ticks) {
+  int ticks = 0;
+  while (ticks < max_poll_ticks) {
+    simulation.on_poll_timer();
+    ++ticks;
+    if (form.TakeSessionTimerTick()) {
+      simulation.on_session_timer();
+      continue;
+    }
+    const SimRunState& state = simulation.state();
+    if (!state.start_requested && !state.run_active) break;
+  }
+  return ticks;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "sim/FormOperations.h"
+
+// A form held in memory: for headless runs, benchmarks and tests. It keeps
+// the state of every control, counts the timer starts and, when asked,
+// records every write in order as one line of text.
+class MemoryForm : public FormOperations {
+ public:
+  struct ControlState {
+    WString text;
+    bool checked = false;
+    WColor fore;
+    WColor back;
+    std::string font;
+  };
+
+  explicit MemoryForm(int64_t calendar_time = 0) : calendar_time_(calendar_time) {}
+
+  WString GetText(Control control) const override { return At(control).text; }
+  void SetText(Control control, const WString& text) override;
+  void SetForeColor(Control control, const WColor& colour) override;
+  void SetBackColor(Control control, const WColor& colour) override;
+  void SetFont(Control control, const char* description) override;
+  bool GetChecked(Control check_box) const override { return At(check_box).checked; }
+  void SetChecked(Control check_box, bool checked) override;
+  void ShowInformation(const char* caption, const char* text) override;
+  void StartSessionTimer(uint32_t interval_ms, int32_t ticks) override;
+  void Sleep(uint32_t milliseconds) override;
+  int64_t CalendarTime() const override { return calendar_time_; }
+
+  void SetCalendarTime(int64_t seconds) { calendar_time_ = seconds; }
+  void SetRecording(bool on) { recording_ = on; }
+  const std::vector<std::string>& Writes() const { return writes_; }
+  void ClearWrites() { writes_.clear(); }
+  const ControlState& At(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+  // The text of the information boxes shown so far.
+  const std::vector<std::string>& Messages() const { return messages_; }
+  // Fires the one-shot session timer: true when it was pending. Starting it
+  // again while pending restarts it, so it still fires once.
+  bool TakeSessionTimerTick();
+
+ private:
+  ControlState& Mutable(Control control) { return controls_[static_cast<std::size_t>(control)]; }
+  void Record(std::string line);
+
+  std::array<ControlState, kControlCount> controls_{};
+  int64_t calendar_time_;
+  bool recording_ = false;
+  bool session_timer_pending_ = false;
+  std::vector<std::string> writes_;
+  std::vector<std::string> messages_;
+};

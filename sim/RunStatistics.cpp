@@ -1,0 +1,46 @@
+#include "sim/Formatted.h"
+#include "sim/Simulation.h"
+
+namespace {
+
+struct Counter {
+  double SimRunState::*count;
+  Control display;
+  Control percentage;
+};
+
+constexpr Counter kCounters[] = {
+    {&SimRunState::max_count, Control::label_maximal_erreicht, Control::label_proz_max},
+    {&SimRunState::min_count, Control::label_minimal_erreicht, Control::label_proz_min},
+    {&SimRunState::limit_count, Control::label_tischlimit_oder_maxspiele, Control::label_proz_linmit},
+};
+
+}  // namespace
+
+void Simulation::clear_statistics() {
+  for (const Counter& counter : kCounters) state_.*counter.count = 0;
+  const WString empty("");
+  for (const Counter& counter : kCounters) form_.SetText(counter.display, empty);
+  state_.results_text = "";
+  // The list box itself keeps its text until the first session of the run
+  // replaces it.
+  for (const Counter& counter : kCounters) form_.SetText(counter.percentage, WString(" %"));
+}
+
+void Simulation::record_session() {
+  WString text = state_.results_text;
+  text += Formatted("%6d.%4d ||", state_.sessions_remaining, state_.balance);
+  if (state_.sessions_remaining % 5 == 0) text += "\n";
+  form_.SetText(Control::rtb_ergebnisse, text);
+  state_.results_text = text;
+
+  for (const Counter& counter : kCounters) {
+    form_.SetText(counter.display, Formatted("%6.0lf", state_.*counter.count));
+  }
+  if (state_.max_count > 0 || state_.min_count > 0 || state_.limit_count != 0) {
+    const double total = (state_.min_count + state_.max_count) + state_.limit_count;
+    for (const Counter& counter : kCounters) {
+      form_.SetText(counter.percentage, Formatted("%4.2lf%%", state_.*counter.count / total * 100));
+    }
+  }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/text/WString.h"
+#include "sim/Wheel.h"
+
+// The live values of a run and its statistics.
+struct SimRunState {
+  int32_t bet = 0;
+  int32_t balance = 0;
+  double turnover = 0;
+  // Only the opposite outcome resets a streak, so streaks carry over from
+  // one session (and one run) to the next.
+  int32_t win_streak = 0;
+  int32_t loss_streak = 0;
+  int32_t last_number = 0;
+  NumberColour number_colour = NumberColour::Zero;
+  WString number_text;
+  WString numbers_text;
+  int32_t sessions_remaining = 0;
+  bool run_active = false;
+  bool start_requested = false;
+  int32_t seed = 0;
+
+  // How sessions of the run ended.
+  double max_count = 0;
+  double min_count = 0;
+  double limit_count = 0;
+  WString results_text;
+};

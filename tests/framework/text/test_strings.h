@@ -1,0 +1,6 @@
+#pragma once
+
+enum : unsigned {
+  kTestStringWindowNotCreated = 1,
+  kTestStringMissing = 999,
+};
