@@ -242,9 +242,29 @@ WString& WString::operator+=(const char* text) {
     if (!reference_) *this = "";
     return *this;
   }
-  std::string joined(GetText());
-  joined += text;
-  Assign(joined.c_str(), -1, CodePage::System());
+  if (!reference_ || reference_->Count() != 1 || reference_->wide_current) {
+    std::string joined(GetText());
+    joined += text;
+    Assign(joined.c_str(), -1, CodePage::System());
+    return *this;
+  }
+  // Sole owner of a narrow text: append in place.
+  ResetPositions();
+  auto& buffer = reference_->narrow;
+  const auto added = static_cast<uint32_t>(std::strlen(text));
+  const uint32_t units = buffer.Units();
+  if (!buffer.Grow(units + added + 1)) {
+    MakeNull();
+    Changed(1);
+    return *this;
+  }
+  std::memcpy(buffer.Data() + units, text, added);
+  const CodePage& page = CodePage::System();
+  const uint32_t characters = page.IsDoubleByte()
+                                  ? static_cast<uint32_t>(page.CountCharacters(buffer.Data(), units + added))
+                                  : buffer.Characters() + added;
+  buffer.SetLengths(characters, units + added);
+  Changed(1);
   return *this;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -32,6 +33,21 @@ class WStringBuffer {
     }
     initialized_ = true;
     SetLengths(0, 0);
+    return true;
+  }
+
+  // Makes room for `units` units, terminator included, keeping the text.
+  // Grows at least twofold so that repeated appends copy little.
+  bool Grow(uint32_t units) {
+    if (units <= capacity_) return true;
+    const uint32_t wanted = units > 2 * capacity_ ? units : 2 * capacity_;
+    const uint32_t rounded = (wanted + kInlineUnits - 1) / kInlineUnits * kInlineUnits;
+    std::unique_ptr<Unit[]> heap(new (std::nothrow) Unit[rounded]);
+    if (!heap) return false;
+    std::copy(data_, data_ + units_ + 1, heap.get());
+    heap_ = std::move(heap);
+    data_ = heap_.get();
+    capacity_ = rounded;
     return true;
   }
 

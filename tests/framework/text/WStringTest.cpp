@@ -158,6 +158,22 @@ TEST(WString, ConcatenationAndStreams) {
   EXPECT_EQ(out.str(), "abcd|");
 }
 
+TEST(WString, AppendingGrowsInPlaceWithoutTouchingCopies) {
+  WString list("");
+  std::string expected;
+  WString snapshot;
+  for (int i = 0; i < 300; ++i) {
+    const std::string entry = std::to_string(i) + "r";
+    list += entry.c_str();
+    expected += entry;
+    if (i == 150) snapshot = list;
+  }
+  EXPECT_EQ(list.GetText(), expected);
+  EXPECT_EQ(list.GetLength(), expected.size());
+  EXPECT_EQ(std::string(snapshot.GetText()), expected.substr(0, std::string(snapshot.GetText()).size()));
+  EXPECT_EQ(snapshot.GetLength(), 494u) << "the copy kept the text it had at entry 150";
+}
+
 class CountingString : public WString {
  public:
   using WString::operator=;
