@@ -18,6 +18,8 @@ class WStringReference;
 // held in the system's narrow code page, in UTF-16, or both, and converted
 // on demand.
 class WString : public WObject {
+  W_DECLARE_CLASS(WString, WObject)
+
  public:
   // The null string.
   WString() = default;

@@ -1,0 +1,249 @@
+#include "framework/events/WEventGenerator.h"
+
+#include <mutex>
+
+#include "framework/app/WThreadRecord.h"
+#include "framework/events/WEventGeneratorSpy.h"
+
+namespace {
+
+// Held by removal and by the destruction of generators, for the whole walk.
+std::recursive_mutex& RemovalLock() {
+  static std::recursive_mutex lock;
+  return lock;
+}
+
+void Notify(WEventGeneratorSpy* spy, WEventGenerator* generator, int32_t event, WEventData* data, bool after,
+            bool handled) {
+  WSpyEventData report;
+  report.generator = generator;
+  report.observed_event = event;
+  report.observed_data = data;
+  report.after = after;
+  report.handled = handled;
+  spy->CallEventHandlers(NotifyEvent, generator, &report);
+}
+
+}  // namespace
+
+WEventGenerator::~WEventGenerator() {
+  std::lock_guard<std::recursive_mutex> hold(RemovalLock());
+  while (first_) {
+    WEventHandler* record = first_;
+    Unlink(record);
+    WEventHandlerPool::Give(record);
+  }
+}
+
+bool WEventGenerator::CallEventHandlers(int32_t event, WObject* source, WEventData* data, int32_t* result,
+                                        int32_t first_index) {
+  WEventData plain;
+  if (!data) data = &plain;
+  if (result) data->result = *result;
+  data->event = event;
+
+  WEventGeneratorSpy* spy = WEventGeneratorSpy::Watching();
+  if (spy == this) spy = nullptr;
+  if (spy) Notify(spy, this, event, data, false, false);
+
+  bool handled = false;
+  if (mask_ & MaskBit(event)) {
+    handled = Dispatch(event, source, data, first_index);
+    if (result) *result = data->result;
+  }
+  if (spy) Notify(spy, this, event, data, true, handled);
+  return handled;
+}
+
+bool WEventGenerator::Dispatch(int32_t event, WObject* source, WEventData* data, int32_t first_index) {
+  WThreadRecord& thread = WThreadRecord::Current();
+  ++thread.dispatch_depth;
+  bool handled = false;
+  int32_t index = 0;
+  for (WEventHandler* record = first_; record; record = record->next) {
+    if (record->disabled || record->event < event) continue;
+    if (record->event > event) break;
+    if (index < first_index) {
+      ++index;
+      continue;
+    }
+    data->source = source;
+    data->event = event;
+    data->user_data = record->user_data;
+    data->handler_index = index;
+    // Restored, not cleared, so that a nested dispatch leaves the outer
+    // call marked.
+    const WEventHandlerFunction outer = running_;
+    running_ = record->function;
+    ++record->calls;
+    const bool done = record->function.Call(record->target, source, data);
+    --record->calls;
+    running_ = outer;
+    if (done) {
+      handled = true;
+      break;
+    }
+    ++index;
+  }
+  --thread.dispatch_depth;
+  if (thread.dispatch_depth < 2) thread.deleted_during_dispatch = false;
+  return handled;
+}
+
+bool WEventGenerator::HasEventHandler(int32_t event) {
+  const WEventHandler* record = FindEventHandler(event);
+  return record && record->target && !record->function.IsEmpty();
+}
+
+WEventHandler* WEventGenerator::FindEventHandler(int32_t event) {
+  for (WEventHandler* record = first_; record && record->event <= event; record = record->next) {
+    if (record->event == event) return record;
+  }
+  return nullptr;
+}
+
+bool WEventGenerator::SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+                                      uint32_t user_data, const int32_t* position) {
+  if (!target || !function.CanCallOn(target)) return false;
+  WEventHandler* record = WEventHandlerPool::Take();
+  if (!record) return false;
+  record->event = event;
+  record->target = target;
+  record->function = function;
+  record->user_data = user_data;
+
+  int32_t index = -1;
+  WEventHandler* before = nullptr;
+  for (WEventHandler* other = first_; other; other = other->next) {
+    if (other->event > event) {
+      before = other;
+      break;
+    }
+    if (other->event < event) continue;
+    if (!position) {
+      before = other;
+      break;
+    }
+    if (++index == *position) {
+      before = other;
+      break;
+    }
+  }
+  InsertBefore(record, before);
+  mask_ |= MaskBit(event);
+  EventHandlersChanged(event, kRegistered);
+  return true;
+}
+
+bool WEventGenerator::RemoveEventHandler(int32_t event, bool all, int32_t* index) {
+  std::lock_guard<std::recursive_mutex> hold(RemovalLock());
+  bool removed = false;
+  int32_t position = -1;
+  int32_t counted = 0;
+  WEventHandler* next = nullptr;
+  for (WEventHandler* record = first_; record && record->event <= event; record = next) {
+    next = record->next;
+    if (record->event != event || record->disabled) continue;
+    if (!removed) position = counted;
+    ++counted;
+    Drop(record);
+    removed = true;
+    if (!all) break;
+  }
+  if (index) *index = (all || !removed) ? -1 : position;
+  EventHandlersChanged(event, kRemoved);
+  return removed;
+}
+
+bool WEventGenerator::RemoveEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+                                         int32_t* index) {
+  std::lock_guard<std::recursive_mutex> hold(RemovalLock());
+  bool removed = false;
+  int32_t position = 0;
+  for (WEventHandler* record = first_; record && record->event <= event; record = record->next) {
+    if (record->event != event || record->disabled) continue;
+    if (record->target == target && record->function == function) {
+      Drop(record);
+      removed = true;
+      break;
+    }
+    ++position;
+  }
+  if (index) *index = removed ? position : -1;
+  EventHandlersChanged(event, kRemoved);
+  return removed;
+}
+
+bool WEventGenerator::GetEventHandler(int32_t event, WObject** target, WEventHandlerFunction* function,
+                                      uint32_t* user_data, const WEventHandlerFunction* after) {
+  bool passed = after == nullptr;
+  for (const WEventHandler* record = first_; record && record->event <= event; record = record->next) {
+    if (record->event != event || record->disabled) continue;
+    if (!passed) {
+      passed = record->function == *after;
+      continue;
+    }
+    if (target) *target = record->target;
+    if (function) *function = record->function;
+    if (user_data) *user_data = record->user_data;
+    return true;
+  }
+  if (target) *target = nullptr;
+  if (function) *function = WEventHandlerFunction();
+  if (user_data) *user_data = 0;
+  return false;
+}
+
+void WEventGenerator::InsertBefore(WEventHandler* record, WEventHandler* before) {
+  record->next = before;
+  record->previous = before ? before->previous : last_;
+  if (record->previous) {
+    record->previous->next = record;
+  } else {
+    first_ = record;
+  }
+  if (before) {
+    before->previous = record;
+  } else {
+    last_ = record;
+  }
+}
+
+void WEventGenerator::Unlink(WEventHandler* record) {
+  if (record->previous) {
+    record->previous->next = record->next;
+  } else {
+    first_ = record->next;
+  }
+  if (record->next) {
+    record->next->previous = record->previous;
+  } else {
+    last_ = record->previous;
+  }
+  record->previous = record->next = nullptr;
+}
+
+void WEventGenerator::Drop(WEventHandler* record) {
+  if (record->calls > 0 || record->function == running_) {
+    record->disabled = true;
+    return;
+  }
+  Unlink(record);
+  WEventHandlerPool::Give(record);
+}
+
+bool SetEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target) {
+  for (const WEventHandlerTableEntry* entry = table; !entry->function.IsEmpty(); ++entry) {
+    WObject* target = entry->target ? entry->target : default_target ? default_target : generator;
+    generator->SetEventHandler(entry->event, target, entry->function, entry->user_data);
+  }
+  return true;
+}
+
+bool RemoveEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target) {
+  for (const WEventHandlerTableEntry* entry = table; !entry->function.IsEmpty(); ++entry) {
+    WObject* target = entry->target ? entry->target : default_target ? default_target : generator;
+    generator->RemoveEventHandler(entry->event, target, entry->function);
+  }
+  return true;
+}

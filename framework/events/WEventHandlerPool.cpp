@@ -1,0 +1,68 @@
+#include <mutex>
+#include <new>
+
+#include "framework/events/WEventHandler.h"
+
+namespace {
+
+struct Pool {
+  std::mutex lock;
+  WEventHandler* first = nullptr;
+  int32_t count = 0;
+
+  ~Pool() {
+    while (first) {
+      WEventHandler* record = first;
+      first = record->next;
+      delete record;
+    }
+  }
+};
+
+Pool& ThePool() {
+  static Pool pool;
+  return pool;
+}
+
+}  // namespace
+
+namespace WEventHandlerPool {
+
+WEventHandler* Take() {
+  Pool& pool = ThePool();
+  WEventHandler* record = nullptr;
+  {
+    std::lock_guard<std::mutex> hold(pool.lock);
+    if (pool.first) {
+      record = pool.first;
+      pool.first = record->next;
+      --pool.count;
+    }
+  }
+  if (!record) return new (std::nothrow) WEventHandler;
+  *record = WEventHandler();
+  return record;
+}
+
+void Give(WEventHandler* record) {
+  Pool& pool = ThePool();
+  {
+    std::lock_guard<std::mutex> hold(pool.lock);
+    if (pool.count < kPoolLimit) {
+      record->previous = nullptr;
+      record->next = pool.first;
+      pool.first = record;
+      ++pool.count;
+      return;
+    }
+  }
+  delete record;
+}
+
+int32_t Count() {
+  Pool& pool = ThePool();
+  std::lock_guard<std::mutex> hold(pool.lock);
+  return pool.count;
+}
+
+}  // namespace WEventHandlerPool
