@@ -2,6 +2,12 @@
 
 #include <cstdint>
 
+// The system headers name a function CreateEvent by macro; the event keeps
+// its name here, and system code calls CreateEventA by its own name.
+#ifdef CreateEvent
+#undef CreateEvent
+#endif
+
 // The framework's events, numbered 0 to 189; code passes the number.
 enum WEventNumber : int32_t {
   BeforeProcessingEvent = 0,

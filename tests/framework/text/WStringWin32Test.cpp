@@ -2,17 +2,19 @@
 // table.
 #include <gtest/gtest.h>
 
+#include "framework/app/WFrameworkError.h"
 #include "framework/text/WString.h"
-#include "tests/framework/text/test_strings.h"
 
 namespace {
 
 TEST(WStringOnWindows, LoadsStringTableEntries) {
   WString text("old");
-  ASSERT_TRUE(text.LoadString(kTestStringWindowNotCreated));
+  ASSERT_TRUE(text.LoadString(static_cast<uint32_t>(WFrameworkError::WindowNotCreated)));
   EXPECT_STREQ(text.GetText(), "The window could not successfully be created.");
-  EXPECT_FALSE(text.LoadString(kTestStringMissing));
-  EXPECT_STREQ(text.GetText(), "The window could not successfully be created.") << "a missing entry changes nothing";
+  ASSERT_TRUE(text.LoadString(static_cast<uint32_t>(WFrameworkError::RegistryQueryFailed)));
+  EXPECT_STREQ(text.GetText(), "The registry query was unsuccessful.");
+  EXPECT_FALSE(text.LoadString(999));
+  EXPECT_STREQ(text.GetText(), "The registry query was unsuccessful.") << "a missing entry changes nothing";
 }
 
 TEST(WStringOnWindows, ConvertsWithTheSystemCodePage) {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+// A framework consistency check that failed.
+struct WAssertionFailure {
+  const char* kind = "Assertion Failure - Expecting";
+  const char* function = "";
+  const char* file = "";
+  int line = 0;
+  const char* expression = nullptr;  // optional
+  const char* message = nullptr;     // optional
+};
+
+// The box's title: "<program>: Debug Message [Process <id> Thread <id>]",
+// the program's file title cut to 100 characters.
+std::string AssertionTitle(const char* program_title, unsigned long process_id, unsigned long thread_id);
+std::string AssertionText(const WAssertionFailure& failure);
+
+// Shows the report with Yes and No. Yes returns to the caller; No ends the
+// process at once with exit code 0xC000013A.
+void ReportAssertionFailure(const WAssertionFailure& failure);
+
+#define W_ASSERT(expression, message)                                                              \
+  do {                                                                                             \
+    if (!(expression)) {                                                                           \
+      WAssertionFailure failure_;                                                                  \
+      failure_.function = __PRETTY_FUNCTION__;                                                     \
+      failure_.file = __FILE__;                                                                    \
+      failure_.line = __LINE__;                                                                    \
+      failure_.expression = #expression;                                                           \
+      failure_.message = message;                                                                  \
+      ReportAssertionFailure(failure_);                                                            \
+    }                                                                                              \
+  } while (false)

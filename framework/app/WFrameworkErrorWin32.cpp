@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "framework/app/WFrameworkError.h"
+
+void SetFrameworkError(WFrameworkError error) { SetLastError(FrameworkErrorCode(error)); }

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/app/WApplication.h"
+#include "framework/app/WMessageLoop.h"
+#include "framework/app/WMessageTarget.h"
+#include "framework/events/WTimer.h"
+#include "tests/framework/app/PumpMessages.h"
+
+namespace {
+
+// Empties this thread's queue, so that no test leaves a quit message to
+// the next.
+void DrainQueue() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
+// An application whose run handler runs the message loop, as the program's
+// does, and whose start handler arms a timer that quits.
+class LoopApplication : public WApplication {
+ public:
+  LoopApplication() {
+    SetEventHandler(StartEvent, this, &LoopApplication::OnStart);
+    SetEventHandler(RunEvent, this, &LoopApplication::OnRun);
+    quit_timer.SetEventHandler(TimerEvent, this, &LoopApplication::OnQuitTimer);
+  }
+  ~LoopApplication() override { DrainQueue(); }
+
+  bool OnStart(WObject*, WEventData* data) {
+    if (!start_succeeds) {
+      static_cast<WApplicationEventData*>(data)->exit_code = -1;
+      static_cast<WApplicationEventData*>(data)->quit = true;
+    } else if (quit_codes.size() > 0) {
+      quit_timer.Start(10, 1);
+    }
+    return true;
+  }
+  bool OnRun(WObject*, WEventData* data) {
+    loop_entered = true;
+    WMessage last;
+    RunMessageLoop(&last);
+    static_cast<WApplicationEventData*>(data)->exit_code = static_cast<int32_t>(last.wparam);
+    return true;
+  }
+  bool OnQuitTimer(WObject*, WEventData*) {
+    for (int32_t code : quit_codes) Quit(code);
+    return false;
+  }
+
+  WTimer quit_timer;
+  std::vector<int32_t> quit_codes;
+  bool start_succeeds = true;
+  bool loop_entered = false;
+};
+
+TEST(MessageLoop, QuitFromAHandlerGivesItsExitCodeAndALaterQuitChangesNothing) {
+  LoopApplication application;
+  application.quit_codes = {7, 9};
+  EXPECT_EQ(application.Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW), 7);
+}
+
+TEST(MessageLoop, QuitFromAnotherThreadEndsTheLoop) {
+  LoopApplication application;
+  std::thread quitter([&application] {
+    while (!application.loop_entered) Sleep(5);
+    Sleep(20);
+    application.Quit(3);
+  });
+  EXPECT_EQ(application.Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW), 3);
+  quitter.join();
+}
+
+TEST(MessageLoop, AFailedStartNeverEntersTheLoop) {
+  LoopApplication application;
+  application.start_succeeds = false;
+  EXPECT_EQ(application.Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW), -1);
+  EXPECT_FALSE(application.loop_entered);
+}
+
+// A window that counts the application messages dispatched to it.
+class CountingWindow {
+ public:
+  CountingWindow() {
+    WNDCLASSA window_class{};
+    window_class.lpfnWndProc = &Procedure;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = "VantrelLoopTest";
+    RegisterClassA(&window_class);
+    handle = CreateWindowA("VantrelLoopTest", "", 0, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~CountingWindow() {
+    DestroyWindow(handle);
+    DrainQueue();
+  }
+
+  HWND handle = nullptr;
+  std::vector<std::string> dispatched;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<CountingWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && (message == WM_APP || message == WM_KEYDOWN)) {
+      self->dispatched.push_back((message == WM_APP ? "app " : "key ") + std::to_string(wparam));
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+};
+
+class Filters : public WObject {
+  W_DECLARE_CLASS(Filters, WObject)
+
+ public:
+  // Consumes application messages whose first parameter is 1.
+  bool Loop(WObject*, WEventData* data) {
+    const auto* filtered = static_cast<WMessageFilterData*>(data);
+    if (filtered->message.message != WM_APP) return false;
+    seen.push_back("loop" + std::to_string(filtered->user_value) + " " + std::to_string(filtered->message.wparam));
+    return filtered->message.wparam == 1;
+  }
+  bool Hook(WObject*, WEventData* data) {
+    const auto* filtered = static_cast<WMessageFilterData*>(data);
+    if (filtered->message.message == WM_APP) seen.push_back("hook " + std::to_string(filtered->message.wparam));
+    return false;
+  }
+
+  std::vector<std::string> seen;
+};
+
+TEST(MessageLoop, FiltersRunInKeyOrderAndAConsumedMessageIsNotDispatched) {
+  CountingWindow window;
+  Filters filters;
+  AddMessageFilter(0, {&filters, &Filters::Loop, 64, 64});
+  AddMessageFilter(0, {&filters, &Filters::Loop, 10, 10});
+  PostMessageA(window.handle, WM_APP, 1, 0);
+  PostMessageA(window.handle, WM_APP, 2, 0);
+  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 5, 0);
+  WMessage last;
+  EXPECT_TRUE(RunMessageLoop(&last));
+  EXPECT_EQ(last.wparam, 5u);
+  RemoveMessageFilter(0, &filters, &Filters::Loop);
+  RemoveMessageFilter(0, &filters, &Filters::Loop);
+  EXPECT_EQ(filters.seen, (std::vector<std::string>{"loop10 1", "loop10 2", "loop64 2"}));
+  EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 2"});
+}
+
+TEST(MessageLoop, TheHookFiltersMessagesThatOtherLoopsRemove) {
+  CountingWindow window;
+  Filters filters;
+  AddMessageFilter(1, {&filters, &Filters::Hook, 0, 32});
+  WMessage unused;
+  GetThreadMessage(&unused, false, false);  // puts the hook in place
+  PostMessageA(window.handle, WM_APP, 3, 0);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);  // a loop of someone else
+  RemoveMessageFilter(1, &filters, &Filters::Hook);
+  EXPECT_EQ(filters.seen, std::vector<std::string>{"hook 3"});
+  EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 3"});
+}
+
+class KeyEater : public WMessageTarget {
+ public:
+  bool PreTranslateMessage(WMessage& message, bool& handled) override {
+    handled = message.message == WM_KEYDOWN && message.wparam == 'E';
+    return true;
+  }
+};
+
+TEST(MessageLoop, AWindowThatPreTranslatesAMessageKeepsItFromDispatch) {
+  CountingWindow window;
+  KeyEater eater;
+  RegisterMessageTarget(window.handle, &eater);
+  PostMessageA(window.handle, WM_KEYDOWN, 'E', 0);
+  PostMessageA(window.handle, WM_KEYDOWN, 'K', 0);
+  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 0, 0);
+  EXPECT_TRUE(RunMessageLoop());
+  UnregisterMessageTarget(window.handle);
+  EXPECT_EQ(window.dispatched, std::vector<std::string>{"key 75"});
+}
+
+TEST(MessageLoop, RetrievalWithoutWaiting) {
+  DrainQueue();
+  WMessage message;
+  bool dispatch = true;
+  EXPECT_EQ(GetThreadMessage(&message, false, true, nullptr, 0, 0, true, &dispatch), -1);
+  EXPECT_FALSE(dispatch);
+  EXPECT_EQ(message.message, 0u);
+
+  PostThreadMessageA(GetCurrentThreadId(), WM_APP, 11, 0);
+  EXPECT_EQ(GetThreadMessage(&message, false, false), 1);
+  EXPECT_EQ(message.message, static_cast<uint32_t>(WM_APP));
+  EXPECT_EQ(GetThreadMessage(&message, true, false), 1) << "still there";
+  EXPECT_EQ(GetThreadMessage(&message, false, true), 1);
+  EXPECT_EQ(message.wparam, 11u);
+  EXPECT_EQ(GetThreadMessage(&message, false, true), -1);
+
+  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 4, 0);
+  EXPECT_EQ(GetThreadMessage(&message, true, true), 0);
+  EXPECT_EQ(message.wparam, 4u);
+}
+
+}  // namespace

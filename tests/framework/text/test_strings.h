@@ -1,6 +1,0 @@
-#pragma once
-
-enum : unsigned {
-  kTestStringWindowNotCreated = 1,
-  kTestStringMissing = 999,
-};
