@@ -163,6 +163,32 @@ TEST(MessageLoop, TheHookFiltersMessagesThatOtherLoopsRemove) {
   EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 3"});
 }
 
+// Inside the message box's own loop: posts a message to the window, then
+// answers the box.
+HWND modal_test_window = nullptr;
+void CALLBACK AnswerTheBox(HWND, UINT, UINT_PTR id, DWORD) {
+  static int calls = 0;
+  if (++calls == 1) {
+    PostMessageA(modal_test_window, WM_APP, 8, 0);
+    return;
+  }
+  KillTimer(nullptr, id);
+  calls = 0;
+  if (HWND box = FindWindowA(nullptr, "Vantrel modal loop")) PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(MessageLoop, TheHookFiltersMessagesThatAModalBoxRemoves) {
+  CountingWindow window;
+  modal_test_window = window.handle;
+  Filters filters;
+  AddMessageFilter(1, {&filters, &Filters::Hook, 0, 32});
+  SetTimer(nullptr, 0, 20, &AnswerTheBox);
+  MessageBoxA(nullptr, "closes itself", "Vantrel modal loop", MB_OK | MB_TASKMODAL);
+  RemoveMessageFilter(1, &filters, &Filters::Hook);
+  EXPECT_EQ(filters.seen, std::vector<std::string>{"hook 8"});
+  EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 8"});
+}
+
 class KeyEater : public WMessageTarget {
  public:
   bool PreTranslateMessage(WMessage& message, bool& handled) override {

@@ -1,5 +1,7 @@
 // What the string class does with the system's own code page and string
 // table.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "framework/app/WFrameworkError.h"
@@ -15,6 +17,15 @@ TEST(WStringOnWindows, LoadsStringTableEntries) {
   EXPECT_STREQ(text.GetText(), "The registry query was unsuccessful.");
   EXPECT_FALSE(text.LoadString(999));
   EXPECT_STREQ(text.GetText(), "The registry query was unsuccessful.") << "a missing entry changes nothing";
+}
+
+TEST(WStringOnWindows, FrameworkErrorsSetTheirCode) {
+  SetLastError(0);
+  SetFrameworkError(WFrameworkError::NoWindow);
+  EXPECT_EQ(GetLastError(), 0x20000004u);
+  WString text;
+  ASSERT_TRUE(text.LoadString(GetLastError() - kFrameworkErrorBase));
+  EXPECT_STREQ(text.GetText(), "The window has not been created or has already been destroyed.");
 }
 
 TEST(WStringOnWindows, ConvertsWithTheSystemCodePage) {
