@@ -1,0 +1,235 @@
+#include <windows.h>
+#include <richedit.h>
+
+#include <algorithm>
+
+#include "framework/app/WFrameworkError.h"
+#include "framework/windows/WControls.h"
+
+namespace {
+
+COLORREF ColourValue(const WColor& colour) {
+  return colour.GetValue([](int32_t number) { return static_cast<uint32_t>(GetSysColor(number)); });
+}
+
+// The rich-edit library, loaded once and kept for the life of the process.
+class RichEditLibrary {
+ public:
+  RichEditLibrary() : module_(LoadLibraryA("RICHED32.DLL")) {}
+  RichEditLibrary(const RichEditLibrary&) = delete;
+  RichEditLibrary& operator=(const RichEditLibrary&) = delete;
+  ~RichEditLibrary() {
+    if (module_) FreeLibrary(module_);
+  }
+
+ private:
+  HMODULE module_;
+};
+
+// A device context of the screen with a window's font selected.
+class FontContext {
+ public:
+  explicit FontContext(HWND window) : window_(window), device_(GetDC(window)) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    if (font) previous_ = SelectObject(device_, font);
+  }
+  FontContext(const FontContext&) = delete;
+  FontContext& operator=(const FontContext&) = delete;
+  ~FontContext() {
+    if (previous_) SelectObject(device_, previous_);
+    ReleaseDC(window_, device_);
+  }
+  HDC Get() const { return device_; }
+  bool HasFont() const { return previous_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC device_;
+  HGDIOBJ previous_ = nullptr;
+};
+
+// Dialog units of the window's font: a quarter of the average character
+// width across, an eighth of the character height down.
+struct DialogUnits {
+  double across;
+  double down;
+};
+
+DialogUnits UnitsOf(const FontContext& context) {
+  if (!context.HasFont()) {
+    const LONG base = GetDialogBaseUnits();
+    return {LOWORD(base) * 0.25, HIWORD(base) * 0.125};
+  }
+  SIZE letters{};
+  GetTextExtentPoint32A(context.Get(), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(context.Get(), &metrics);
+  const int average = (letters.cx / 26 + 1) / 2;
+  return {average * 0.25, metrics.tmHeight * 0.125};
+}
+
+RECT MeasureText(HWND window, const FontContext& context, RECT bounds, UINT format) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  GetWindowTextA(window, text.data(), length + 1);
+  DrawTextA(context.Get(), text.c_str(), length, &bounds, format | DT_CALCRECT);
+  return bounds;
+}
+
+}  // namespace
+
+bool WControl::CreateFromResource(WWindow* parent, const WResourceID& id, void* /*module*/) {
+  if (!parent || !parent->GetHandle()) {
+    SetFrameworkError(WFrameworkError::NoWindow);
+    return false;
+  }
+  HWND child = GetDlgItem(static_cast<HWND>(parent->GetHandle()), id.GetNumber());
+  if (!child) {
+    SetFrameworkError(WFrameworkError::InvalidTargetWindow);
+    return false;
+  }
+  SetParentWindow(parent);
+  SetControlID(id.GetNumber());
+  return Attach(child, true);
+}
+
+bool WTextBox::SetTextLimit(uint32_t characters) {
+  if (!GetHandle()) return false;
+  SendMessageA(static_cast<HWND>(GetHandle()), EM_LIMITTEXT, characters, 0);
+  return true;
+}
+
+const char* WRichTextBox::GetWindowClassName() {
+  static RichEditLibrary library;
+  return "RICHEDIT";
+}
+
+bool WRichTextBox::SetBackColor(const WColor& colour) {
+  WWindow::SetBackColor(colour);
+  if (GetHandle()) SendMessageA(static_cast<HWND>(GetHandle()), EM_SETBKGNDCOLOR, 0, ColourValue(colour));
+  return true;
+}
+
+bool WRichTextBox::SetForeColor(const WColor& colour) {
+  WWindow::SetForeColor(colour);
+  if (!GetHandle()) return true;
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = ColourValue(colour);
+  SendMessageA(static_cast<HWND>(GetHandle()), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  return true;
+}
+
+bool WLabel::SetText(const WString& text) {
+  if (!WWindow::SetText(text)) return false;
+  return !auto_size_ || Fit();
+}
+
+bool WLabel::SetFont(const WFont& font, bool redraw) {
+  if (!WWindow::SetFont(font, redraw)) return false;
+  return !auto_size_ || Fit();
+}
+
+bool WLabel::SetAutoSize(bool on) {
+  const bool switched_on = on && !auto_size_;
+  auto_size_ = on;
+  return !switched_on || Fit();
+}
+
+bool WLabel::Fit() {
+  HWND window = static_cast<HWND>(GetHandle());
+  WRect bounds;
+  if (!window || !GetRectangle(bounds)) return false;
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  const LONG extended = GetWindowLongA(window, GWL_EXSTYLE);
+  const int allowance = std::min(5, ((extended & WS_EX_STATICEDGE) ? 1 : 0) + ((extended & WS_EX_CLIENTEDGE) ? 4 : 0) +
+                                        ((style & WS_BORDER) ? 4 : 0) + ((extended & WS_EX_DLGMODALFRAME) ? 4 : 0));
+  UINT format = DT_WORDBREAK;
+  switch (style & SS_TYPEMASK) {
+    case SS_LEFTNOWORDWRAP: format |= DT_SINGLELINE; break;
+    case SS_CENTER: format |= DT_CENTER; break;
+    case SS_RIGHT: format |= DT_RIGHT; break;
+    default: break;
+  }
+  if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+  const RECT inner{0, 0, std::max(1, bounds.width) - 2 * allowance, std::max(1, bounds.height) - 2 * allowance};
+  const FontContext context(window);
+  const RECT measured = MeasureText(window, context, inner, format);
+  return SetRectangle({bounds.x, bounds.y, measured.right - measured.left + 2 * allowance,
+                       measured.bottom - measured.top + 2 * allowance});
+}
+
+bool WButton::SetHighlight(bool pushed) {
+  if (!GetHandle()) return false;
+  SendMessageA(static_cast<HWND>(GetHandle()), BM_SETSTATE, pushed ? TRUE : FALSE, 0);
+  return true;
+}
+
+bool WButton::OnNotification(uint32_t code) {
+  if (code == BN_CLICKED) return CallEventHandlers(ClickEvent, this);
+  if (code == BN_DOUBLECLICKED) return CallEventHandlers(DoubleClickEvent, this);
+  return false;
+}
+
+bool WButton::SetFont(const WFont& font, bool redraw) {
+  if (!WWindow::SetFont(font, redraw)) return false;
+  return !auto_size_ || Fit();
+}
+
+bool WButton::SetAutoSize(bool on) {
+  const bool switched_on = on && !auto_size_;
+  auto_size_ = on;
+  return !switched_on || Fit();
+}
+
+bool WButton::Fit() {
+  HWND window = static_cast<HWND>(GetHandle());
+  WRect bounds;
+  if (!window || !GetRectangle(bounds)) return false;
+  const FontContext context(window);
+  const DialogUnits units = UnitsOf(context);
+  const RECT text = MeasureText(window, context, RECT{0, 0, 1, 1}, DT_SINGLELINE);
+  const bool visible = IsWindowVisible(window) != FALSE;
+  ShowWindow(window, SW_HIDE);
+  SetRectangle({bounds.x, bounds.y, text.right - text.left + static_cast<int32_t>(8 * units.across),
+                text.bottom - text.top + static_cast<int32_t>(4 * units.down)});
+  if (visible) ShowWindow(window, SW_SHOW);
+  WWindow::SetFont(GetFont(), true);
+  return true;
+}
+
+bool WCheckBox::SetChecked(bool checked) {
+  if (!GetHandle()) return false;
+  SendMessageA(static_cast<HWND>(GetHandle()), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  return GetChecked() == checked;
+}
+
+bool WCheckBox::GetChecked() const {
+  return GetHandle() && SendMessageA(static_cast<HWND>(GetHandle()), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool WCheckBox::Fit() {
+  HWND window = static_cast<HWND>(GetHandle());
+  WRect bounds;
+  if (!window || !GetRectangle(bounds)) return false;
+  // The check mark cell: a quarter of the width and a third of the height
+  // of the system's check-box bitmap.
+  BITMAP checks{};
+  if (HBITMAP bitmap = LoadBitmapA(nullptr, reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(32759)))) {
+    GetObjectA(bitmap, sizeof checks, &checks);
+    DeleteObject(bitmap);
+  }
+  const int cell_width = checks.bmWidth / 4;
+  const int cell_height = checks.bmHeight / 3;
+  const FontContext context(window);
+  const DialogUnits units = UnitsOf(context);
+  const RECT text = MeasureText(window, context, RECT{0, 0, 1, 1}, DT_SINGLELINE);
+  const int height = std::max<int>(text.bottom - text.top, cell_height) + static_cast<int>(4 * units.down);
+  const bool visible = IsWindowVisible(window) != FALSE;
+  ShowWindow(window, SW_HIDE);
+  SetRectangle({bounds.x, bounds.y, text.right - text.left + cell_width + 7, height});
+  if (visible) ShowWindow(window, SW_SHOW);
+  WWindow::SetFont(GetFont(), true);
+  return true;
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/app/WMessageTarget.h"
+#include "framework/events/WEventGenerator.h"
+#include "framework/text/WString.h"
+#include "framework/windows/WColor.h"
+#include "framework/windows/WFont.h"
+#include "framework/windows/WResourceID.h"
+
+struct WRect {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// A system window wrapped in an object: its handle, name, colours, font
+// and tooltip, and the events its messages become. The framework's single
+// window procedure hands every message of a framework window to
+// HandleMessage: a before-processing event, the window's own processing
+// (ProcessMessage: the message's event, then the system's default for what
+// no handler took), an after-processing event.
+class WWindow : public WEventGenerator, public WMessageTarget {
+  W_DECLARE_CLASS(WWindow, WEventGenerator)
+
+ public:
+  WWindow();
+  ~WWindow() override;
+
+  void* GetHandle() const { return handle_; }
+  WWindow* GetParent() const { return parent_; }
+  int32_t GetControlID() const { return control_id_; }
+  static WWindow* FromHandle(void* handle);
+
+  // Creates (a form) or binds (a control) the system window of this object.
+  virtual bool CreateFromResource(WWindow* parent, const WResourceID& id, void* module = nullptr);
+  bool Destroy();
+
+  bool SetName(const WString& name);
+  const WString& GetName() const { return name_; }
+  virtual bool SetText(const WString& text);
+  virtual WString GetText() const;
+  virtual bool SetFont(const WFont& font, bool redraw = true);
+  const WFont& GetFont() const { return font_; }
+  virtual bool SetBackColor(const WColor& colour);
+  virtual bool SetForeColor(const WColor& colour);
+  const WColor* GetBackColor() const { return back_.get(); }
+  const WColor* GetForeColor() const { return fore_.get(); }
+  bool Show(bool visible);
+  bool GetRectangle(WRect& rectangle) const;
+  bool SetRectangle(const WRect& rectangle, bool redraw = true);
+
+  // Marks the process-wide wish for every message before (event 0) or
+  // after (event 1) processing.
+  bool SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+                       uint32_t user_data = 0, const int32_t* position = nullptr) override;
+  // Keeps the flags of the costly events (paint, hit test, non-client
+  // paint, erase background, before and after processing) up to date.
+  void EventHandlersChanged(int32_t event, int32_t change) override;
+  uint32_t GetCostlyEventFlags() const { return costly_; }
+
+  bool PreTranslateMessage(WMessage& message, bool& handled) override;
+
+  // The whole way of one message through the framework.
+  intptr_t HandleMessage(WMessage& message);
+  // A control's notification code from its parent's WM_COMMAND; true when
+  // a handler took it.
+  virtual bool OnNotification(uint32_t /*code*/) { return false; }
+
+  // The text and background colours and brush this window wants drawn with;
+  // null when it has none of its own.
+  void* GetBackgroundBrush() const;
+
+ protected:
+  // Maps the message to its event; what no handler took goes to the
+  // system's default processing. Returns whether a handler took it.
+  virtual bool ProcessMessage(WMessage& message, intptr_t& result);
+  virtual intptr_t DefaultProcessing(const WMessage& message);
+  // Binds the object to an existing system window; `subclass` routes that
+  // window's messages through the framework.
+  bool Attach(void* handle, bool subclass);
+  void Detach();
+  void SetParentWindow(WWindow* parent) { parent_ = parent; }
+  void SetControlID(int32_t id) { control_id_ = id; }
+  // A message's own event with WMessageEventData; true when handled.
+  bool RaiseMessageEvent(int32_t event, WMessage& message, intptr_t& result);
+  void Repaint();
+
+ private:
+  friend struct WWindowMessageMap;
+
+  bool OnCreate(WMessage& message, intptr_t& result);
+  bool OnDestroy(WMessage& message, intptr_t& result);
+  bool OnSize(WMessage& message, intptr_t& result);
+  bool OnActivate(WMessage& message, intptr_t& result);
+  bool OnShowWindow(WMessage& message, intptr_t& result);
+  bool OnClose(WMessage& message, intptr_t& result);
+  bool OnCommand(WMessage& message, intptr_t& result);
+  bool OnControlColor(WMessage& message, intptr_t& result);
+  bool OnCostly(WMessage& message, intptr_t& result);
+  bool OnWindowPosChanging(WMessage& message, intptr_t& result);
+  bool OnGeneric(WMessage& message, intptr_t& result);
+  bool OnMouse(WMessage& message, intptr_t& result);
+
+  void* handle_ = nullptr;
+  void* original_procedure_ = nullptr;
+  WWindow* parent_ = nullptr;
+  int32_t control_id_ = 0;
+  WString name_;
+  std::unique_ptr<WColor> back_;
+  std::unique_ptr<WColor> fore_;
+  void* brush_ = nullptr;
+  WFont font_;
+  uint32_t costly_ = 0;
+};

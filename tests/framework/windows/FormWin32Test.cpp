@@ -1,0 +1,234 @@
+// A form made from a dialog template, used the way the program uses its
+// main form, and driven through the message queue.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/app/WMessageLoop.h"
+#include "framework/windows/WControls.h"
+#include "framework/windows/WForm.h"
+#include "tests/framework/windows/test_form.h"
+
+namespace {
+
+// Dispatches what is queued now, through the framework's own retrieval so
+// that its filters run, up to a marker posted behind it.
+void RunQueuedMessages() {
+  constexpr UINT kMarker = WM_APP + 77;
+  PostThreadMessageA(GetCurrentThreadId(), kMarker, 0, 0);
+  for (int guard = 0; guard < 1000; ++guard) {
+    WMessage message;
+    bool dispatch = false;
+    if (GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch) != 1) return;
+    if (message.message == kMarker && message.window == nullptr) return;
+    if (!dispatch) continue;
+    MSG msg{static_cast<HWND>(message.window), message.message, message.wparam, message.lparam, message.time, {}};
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+class TestForm : public WModelessDialog {
+ public:
+  TestForm() {
+    WRichTextBox::GetWindowClassName();
+    SetEventHandler(CreateEvent, this, &TestForm::OnCreate);
+  }
+  ~TestForm() override { Destroy(); }
+
+  bool OnCreate(WObject*, WEventData*) {
+    created = true;
+    field.CreateFromResource(this, IDC_FIELD);
+    label.CreateFromResource(this, IDC_LABEL);
+    wrapping.CreateFromResource(this, IDC_WRAPPING);
+    button.CreateFromResource(this, IDC_BUTTON);
+    check.CreateFromResource(this, IDC_CHECK);
+    group.CreateFromResource(this, IDC_GROUP);
+    frame.CreateFromResource(this, IDC_FRAME);
+    field2.CreateFromResource(this, IDC_FIELD2);
+    return false;
+  }
+  bool Note(WObject* source, WEventData* data) {
+    log.push_back(std::string(EventName(data->event)) + (source == &button ? " button" : ""));
+    return false;
+  }
+  bool KeepOpen(WObject*, WEventData* data) {
+    log.push_back(EventName(data->event));
+    return true;
+  }
+
+  bool created = false;
+  WRichTextBox field;
+  WLabel label;
+  WLabel wrapping;
+  WCommandButton button;
+  WCheckBox check;
+  WGroupBox group;
+  WFrame frame;
+  WRichTextBox field2;
+  std::vector<std::string> log;
+};
+
+class Form : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(form.CreateFromResource(nullptr, "ID_Test_Form"));
+    ShowWindow(static_cast<HWND>(form.GetHandle()), SW_SHOW);
+  }
+  TestForm form;
+};
+
+TEST_F(Form, BindsControlsByTheirTemplateIDs) {
+  EXPECT_TRUE(form.created);
+  EXPECT_EQ(form.field.GetControlID(), IDC_FIELD);
+  EXPECT_EQ(WWindow::FromHandle(GetDlgItem(static_cast<HWND>(form.GetHandle()), IDC_BUTTON)), &form.button);
+  EXPECT_EQ(form.check.GetParent(), &form);
+  WCheckBox missing;
+  EXPECT_FALSE(missing.CreateFromResource(&form, 999));
+  EXPECT_FALSE(form.CreateFromResource(nullptr, "ID_TEST_FORM")) << "the window exists already";
+  EXPECT_EQ(GetLastError(), 0x20000002u);
+  WModelessDialog nowhere;
+  EXPECT_FALSE(nowhere.CreateFromResource(nullptr, "NO_SUCH_TEMPLATE"));
+  EXPECT_EQ(GetLastError(), 0x20000001u);
+}
+
+TEST_F(Form, TextsNamesChecksFontsAndColours) {
+  EXPECT_TRUE(form.field.SetText("     500"));
+  EXPECT_EQ(form.field.GetText(), "     500");
+  EXPECT_EQ(form.label.GetText(), "capital");
+  form.label.SetName("label_startkapital");
+  EXPECT_EQ(form.label.GetName(), "label_startkapital");
+
+  EXPECT_TRUE(form.check.SetChecked(true));
+  EXPECT_TRUE(form.check.GetChecked());
+  EXPECT_TRUE(form.check.SetChecked(true)) << "already checked";
+  EXPECT_TRUE(form.check.SetChecked(false));
+  EXPECT_FALSE(form.check.GetChecked());
+
+  const WFont bold("12.MS Sans Serif.Bold");
+  form.button.SetFont(bold);
+  EXPECT_EQ(reinterpret_cast<void*>(SendMessageA(static_cast<HWND>(form.button.GetHandle()), WM_GETFONT, 0, 0)),
+            bold.GetHandle());
+  LOGFONTA described{};
+  GetObjectA(static_cast<HFONT>(bold.GetHandle()), sizeof described, &described);
+  EXPECT_EQ(described.lfWeight, 700);
+  EXPECT_STREQ(described.lfFaceName, "MS Sans Serif");
+
+  form.label.SetBackColor(WColor(WColor::Olive));
+  form.label.SetForeColor(WColor(WColor::White));
+  ASSERT_NE(form.label.GetBackColor(), nullptr);
+  EXPECT_EQ(form.label.GetBackColor()->GetIndex(), WColor::Olive);
+  HDC device = GetDC(static_cast<HWND>(form.GetHandle()));
+  const LRESULT brush = SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CTLCOLORSTATIC,
+                                     reinterpret_cast<WPARAM>(device), reinterpret_cast<LPARAM>(form.label.GetHandle()));
+  EXPECT_EQ(reinterpret_cast<void*>(brush), form.label.GetBackgroundBrush());
+  EXPECT_EQ(GetTextColor(device), RGB(255, 255, 255));
+  ReleaseDC(static_cast<HWND>(form.GetHandle()), device);
+}
+
+TEST_F(Form, AutoSizedLabelsKeepTheirCornerAndGrowWithTheirText) {
+  WRect before;
+  ASSERT_TRUE(form.label.GetRectangle(before));
+  form.label.SetAutoSize(true);
+  WRect fitted;
+  form.label.GetRectangle(fitted);
+  EXPECT_EQ(fitted.x, before.x);
+  EXPECT_EQ(fitted.y, before.y);
+  form.label.SetText("a much longer caption than before");
+  WRect grown;
+  form.label.GetRectangle(grown);
+  EXPECT_EQ(grown.x, before.x);
+  EXPECT_EQ(grown.y, before.y);
+  EXPECT_GT(grown.width, fitted.width);
+
+  WRect wrap_before;
+  form.wrapping.GetRectangle(wrap_before);
+  form.wrapping.SetAutoSize(true);
+  form.wrapping.SetText("a caption that wraps over several lines of the label");
+  WRect wrapped;
+  form.wrapping.GetRectangle(wrapped);
+  EXPECT_LE(wrapped.width, wrap_before.width) << "a wrapping label keeps its width as the limit";
+  EXPECT_GT(wrapped.height, wrap_before.height);
+}
+
+TEST_F(Form, AButtonClickReachesClickEvent) {
+  form.button.SetEventHandler(ClickEvent, &form, &TestForm::Note);
+  PostMessageA(static_cast<HWND>(form.button.GetHandle()), BM_CLICK, 0, 0);
+  RunQueuedMessages();
+  EXPECT_EQ(form.log, std::vector<std::string>{"ClickEvent button"});
+}
+
+TEST_F(Form, MenuCommandsAndAcceleratorsReachTheItems) {
+  WMenu menu("ID_TEST_MENU", GetModuleHandleA(nullptr), true);
+  ASSERT_TRUE(menu.IsLoaded());
+  ASSERT_NE(menu.GetPopup(0), nullptr);
+  EXPECT_EQ(menu.GetPopup(1), nullptr) << "a command, not a popup";
+  WMenuItem* save = menu.FindItem(IDM_SAVE, true);
+  WMenuItem* info = menu.FindItem(IDM_INFO, true);
+  ASSERT_NE(save, nullptr);
+  ASSERT_NE(info, nullptr);
+  EXPECT_EQ(menu.FindItem(IDM_SAVE, false), nullptr) << "in a popup";
+  save->SetEventHandler(ClickEvent, &form, &TestForm::Note);
+  info->SetEventHandler(ClickEvent, &form, &TestForm::Note);
+  ASSERT_TRUE(form.SetMenu(&menu));
+
+  PostMessageA(static_cast<HWND>(form.GetHandle()), WM_COMMAND, IDM_INFO, 0);
+  RunQueuedMessages();
+  EXPECT_EQ(form.log, std::vector<std::string>{"ClickEvent"});
+
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageA(static_cast<HWND>(form.field.GetHandle()), WM_KEYDOWN, 'S', 0x001F0001);
+  RunQueuedMessages();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"ClickEvent", "ClickEvent"})) << "Ctrl+S reached save";
+  form.SetMenu(nullptr);
+}
+
+TEST_F(Form, EscapeRaisesTheCancelEvent) {
+  form.SetEventHandler(CancelEvent, &form, &TestForm::Note);
+  PostMessageA(static_cast<HWND>(form.check.GetHandle()), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  RunQueuedMessages();
+  EXPECT_EQ(form.log, std::vector<std::string>{"CancelEvent"});
+}
+
+TEST_F(Form, TabMovesTheFocusInChildOrder) {
+  SetForegroundWindow(static_cast<HWND>(form.GetHandle()));
+  SetFocus(static_cast<HWND>(form.field.GetHandle()));
+  ASSERT_EQ(GetFocus(), form.field.GetHandle());
+  PostMessageA(static_cast<HWND>(form.field.GetHandle()), WM_KEYDOWN, VK_TAB, 0x000F0001);
+  RunQueuedMessages();
+  EXPECT_EQ(GetFocus(), form.button.GetHandle());
+}
+
+TEST_F(Form, ACloseHandlerThatReturnsTrueKeepsTheFormOpen) {
+  form.SetEventHandler(CloseEvent, &form, &TestForm::KeepOpen);
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(static_cast<HWND>(form.GetHandle())));
+  EXPECT_EQ(form.log, std::vector<std::string>{"CloseEvent"});
+}
+
+TEST_F(Form, ABeforeProcessingHandlerCanSkipTheWindowsOwnProcessing) {
+  class Skipper : public WObject {
+   public:
+    bool Skip(WObject*, WEventData* data) {
+      auto* before = static_cast<WBeforeProcessingEventData*>(data);
+      if (before->message.message == WM_SETTEXT) before->process = false;
+      return false;
+    }
+  } skipper;
+  form.label.SetEventHandler(BeforeProcessingEvent, &skipper, &Skipper::Skip);
+  form.label.SetEventHandler(AfterProcessingEvent, &form, &TestForm::Note);
+  form.label.SetText("ignored");
+  EXPECT_EQ(form.label.GetText(), "capital");
+  EXPECT_FALSE(form.log.empty()) << "after-processing still runs";
+}
+
+}  // namespace
