@@ -19,6 +19,10 @@ class WForm : public WWindow {
   bool SetMenu(WMenu* menu);
   WMenu* GetMenu() const { return menu_; }
 
+  // Sets the icon at the system's large and small sizes; a main form's icon
+  // also becomes its window class's.
+  bool SetIcon(bool main_form, const WResourceID& id, void* module = nullptr);
+
   bool PreTranslateMessage(WMessage& message, bool& handled) override;
 
  protected:

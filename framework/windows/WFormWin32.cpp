@@ -101,6 +101,22 @@ bool WForm::SetMenu(WMenu* menu) {
   return true;
 }
 
+bool WForm::SetIcon(bool main_form, const WResourceID& id, void* module) {
+  HWND window = static_cast<HWND>(GetHandle());
+  if (!window) return false;
+  HINSTANCE instance = module ? static_cast<HINSTANCE>(module) : GetModuleHandleA(nullptr);
+  // Loaded icons are shared by the system and freed with the module.
+  HANDLE large = LoadImageA(instance, id.ForSystem(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                            GetSystemMetrics(SM_CYICON), LR_SHARED);
+  HANDLE small = LoadImageA(instance, id.ForSystem(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                            GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+  if (!large || !small) return false;
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  if (main_form) SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(large));
+  return true;
+}
+
 bool WForm::PreTranslateMessage(WMessage& message, bool& handled) {
   handled = false;
   if (!accelerators_ || !GetHandle()) return false;

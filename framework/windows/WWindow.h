@@ -7,6 +7,7 @@
 #include "framework/events/WEventGenerator.h"
 #include "framework/text/WString.h"
 #include "framework/windows/WColor.h"
+#include "framework/windows/WCursor.h"
 #include "framework/windows/WFont.h"
 #include "framework/windows/WResourceID.h"
 
@@ -23,6 +24,8 @@ struct WRect {
 // HandleMessage: a before-processing event, the window's own processing
 // (ProcessMessage: the message's event, then the system's default for what
 // no handler took), an after-processing event.
+class WToolTip;
+
 class WWindow : public WEventGenerator, public WMessageTarget {
   W_DECLARE_CLASS(WWindow, WEventGenerator)
 
@@ -50,6 +53,17 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   const WColor* GetBackColor() const { return back_.get(); }
   const WColor* GetForeColor() const { return fore_.get(); }
   bool Show(bool visible);
+  // Stores the tip text; a window without a tooltip of its own gets one for
+  // a text that is not empty, and an empty text leaves it without.
+  bool SetToolTipText(const WString& text);
+  const WString& GetToolTipText() const { return tooltip_text_; }
+  void* GetToolTipHandle() const;
+  // Makes the cursor the current mouse cursor at once.
+  bool SetCursor(const WCursor& cursor);
+  // Puts the children into this z order (and so tab order): surplus first
+  // children keep their places at the top, then the listed windows follow
+  // one another.
+  bool SetChildOrder(int32_t count, void* const* children);
   bool GetRectangle(WRect& rectangle) const;
   bool SetRectangle(const WRect& rectangle, bool redraw = true);
 
@@ -114,5 +128,7 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   std::unique_ptr<WColor> fore_;
   void* brush_ = nullptr;
   WFont font_;
+  WString tooltip_text_;
+  std::unique_ptr<WToolTip> tooltip_;
   uint32_t costly_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "framework/app/WApplication.h"
 #include "framework/app/WFrameworkError.h"
 #include "framework/app/WThreadRecord.h"
+#include "framework/windows/WToolTip.h"
 #include "framework/windows/WWindow.h"
 
 namespace {
@@ -163,6 +164,7 @@ WWindow::WWindow() = default;
 WWindow::~WWindow() {
   // No events while the object goes: derived parts are gone already.
   HWND handle = static_cast<HWND>(handle_);
+  tooltip_.reset();
   Detach();
   if (handle && IsWindow(handle)) DestroyWindow(handle);
   if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
@@ -277,6 +279,51 @@ bool WWindow::Show(bool visible) {
   if (!handle_) return false;
   ShowWindow(static_cast<HWND>(handle_), visible ? SW_SHOW : SW_HIDE);
   return true;
+}
+
+bool WWindow::SetToolTipText(const WString& text) {
+  tooltip_text_ = text;
+  tooltip_.reset();
+  if (text.GetLength() > 0 && handle_) tooltip_ = std::make_unique<WToolTip>(handle_, tooltip_text_.GetText());
+  return true;
+}
+
+void* WWindow::GetToolTipHandle() const { return tooltip_ ? tooltip_->GetHandle() : nullptr; }
+
+bool WWindow::SetCursor(const WCursor& cursor) {
+  if (!cursor.GetHandle()) return false;
+  ::SetCursor(static_cast<HCURSOR>(cursor.GetHandle()));
+  return true;
+}
+
+bool WWindow::SetChildOrder(int32_t count, void* const* children) {
+  HWND window = static_cast<HWND>(handle_);
+  if (!window || count < 0) return false;
+  int32_t existing = 0;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++existing;
+  // The first children not in the list keep their places, as many as there
+  // are children beyond the list.
+  HWND after = HWND_TOP;
+  int32_t surplus = existing - count;
+  for (HWND child = GetWindow(window, GW_CHILD); child && surplus > 0; child = GetWindow(child, GW_HWNDNEXT)) {
+    bool listed = false;
+    for (int32_t i = 0; i < count && !listed; ++i) listed = children[i] == child;
+    if (!listed) {
+      after = child;
+      --surplus;
+    }
+  }
+  HDWP batch = BeginDeferWindowPos(count);
+  if (!batch) return false;
+  constexpr UINT kZOrderOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOCOPYBITS |
+                               SWP_NOOWNERZORDER;
+  for (int32_t i = 0; i < count; ++i) {
+    HWND child = static_cast<HWND>(children[i]);
+    batch = DeferWindowPos(batch, child, after, 0, 0, 0, 0, kZOrderOnly);
+    if (!batch) return false;
+    after = child;
+  }
+  return EndDeferWindowPos(batch) != FALSE;
 }
 
 bool WWindow::GetRectangle(WRect& rectangle) const {

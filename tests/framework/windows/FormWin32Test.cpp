@@ -1,6 +1,7 @@
 // A form made from a dialog template, used the way the program uses its
 // main form, and driven through the message queue.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +230,59 @@ TEST_F(Form, ABeforeProcessingHandlerCanSkipTheWindowsOwnProcessing) {
   form.label.SetText("ignored");
   EXPECT_EQ(form.label.GetText(), "capital");
   EXPECT_FALSE(form.log.empty()) << "after-processing still runs";
+}
+
+TEST_F(Form, TooltipsBelongToTheWindowThatGotATipText) {
+  EXPECT_EQ(form.label.GetToolTipHandle(), nullptr);
+  form.label.SetToolTipText("Ihr Anfangskapital f\xfcr den folgenden Durchgang.");
+  HWND tip = static_cast<HWND>(form.label.GetToolTipHandle());
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  char text[128] = {};
+  TTTOOLINFOA info{};
+  info.cbSize = TTTOOLINFOA_V1_SIZE;
+  info.hwnd = static_cast<HWND>(form.GetHandle());
+  info.uId = reinterpret_cast<UINT_PTR>(form.label.GetHandle());
+  info.lpszText = text;
+  SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, "Ihr Anfangskapital f\xfcr den folgenden Durchgang.");
+
+  form.label.SetToolTipText("");
+  EXPECT_EQ(form.label.GetToolTipHandle(), nullptr);
+  EXPECT_FALSE(IsWindow(tip)) << "the owned tooltip went with the text";
+}
+
+TEST_F(Form, CursorAndIconComeFromTheResources) {
+  const WCursor link(100, GetModuleHandleA(nullptr));
+  ASSERT_NE(link.GetHandle(), nullptr);
+  EXPECT_TRUE(form.label.SetCursor(link));
+  EXPECT_EQ(GetCursor(), link.GetHandle());
+  EXPECT_FALSE(form.label.SetCursor(WCursor(99, GetModuleHandleA(nullptr)))) << "no such cursor";
+
+  ASSERT_TRUE(form.SetIcon(true, 101));
+  HWND window = static_cast<HWND>(form.GetHandle());
+  EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_EQ(GetClassLongPtrA(window, GCLP_HICON), SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+  EXPECT_FALSE(form.SetIcon(false, 555)) << "no such icon";
+}
+
+std::vector<int> ChildIDs(HWND window) {
+  std::vector<int> ids;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    ids.push_back(GetDlgCtrlID(child));
+  }
+  return ids;
+}
+
+TEST_F(Form, ChildOrderFollowsTheListAfterTheSurplusChildren) {
+  HWND window = static_cast<HWND>(form.GetHandle());
+  ASSERT_EQ(ChildIDs(window), (std::vector<int>{102, 103, 104, 105, 106, 107, 108, 109}));
+  void* const reversed[] = {form.field2.GetHandle(), form.check.GetHandle(), form.button.GetHandle(),
+                            form.field.GetHandle()};
+  ASSERT_TRUE(form.SetChildOrder(4, reversed));
+  EXPECT_EQ(ChildIDs(window), (std::vector<int>{103, 104, 107, 108, 109, 106, 105, 102}))
+      << "the four children not listed keep the top";
 }
 
 }  // namespace
