@@ -1,0 +1,18 @@
+#pragma once
+
+#define IDC_CAPITAL 102
+#define IDC_CAPITAL_LABEL 103
+#define IDC_GAMES 104
+#define IDC_GAMES_LABEL 105
+#define IDC_START 106
+#define IDC_STOP 107
+#define IDC_RED 108
+#define IDC_RED_LABEL 109
+#define IDC_ZERO 110
+#define IDC_ZERO_LABEL 111
+#define IDC_GROUP 112
+#define IDC_FRAME 113
+#define IDC_NUMBER 114
+#define IDC_MESSAGE 115
+#define IDM_EXIT 1006
+#define IDM_INFO 1011
