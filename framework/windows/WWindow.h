@@ -40,6 +40,11 @@ class WWindow : public WEventGenerator, public WMessageTarget {
 
   // Creates (a form) or binds (a control) the system window of this object.
   virtual bool CreateFromResource(WWindow* parent, const WResourceID& id, void* module = nullptr);
+  // Creates a window of the framework's own class "WWindow"; the object is
+  // bound to it from its first message on, so it sees WM_CREATE.
+  bool Create(WWindow* parent, const char* text, uint32_t style, const WRect& bounds);
+  // The framework's window class, registered on first use.
+  static const char* GetFrameworkClassName();
   bool Destroy();
 
   bool SetName(const WString& name);
@@ -52,6 +57,7 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   virtual bool SetForeColor(const WColor& colour);
   const WColor* GetBackColor() const { return back_.get(); }
   const WColor* GetForeColor() const { return fore_.get(); }
+  // Before the window exists this records the visible style instead.
   bool Show(bool visible);
   // Stores the tip text; a window without a tooltip of its own gets one for
   // a text that is not empty, and an empty text leaves it without.
@@ -131,4 +137,5 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   WString tooltip_text_;
   std::unique_ptr<WToolTip> tooltip_;
   uint32_t costly_ = 0;
+  bool visible_style_ = false;
 };

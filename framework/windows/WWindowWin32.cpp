@@ -74,6 +74,10 @@ struct WWindowMessageMap {
     return nullptr;
   }
 
+  // The procedure binds a window of the framework's class on its first
+  // message.
+  static void AttachCreating(WWindow* window, HWND handle) { window->Attach(handle, false); }
+
   static const WWindowMessageMap& Get() {
     static const WWindowMessageMap map = Build();
     return map;
@@ -145,7 +149,7 @@ LRESULT CALLBACK FrameworkWindowProcedure(HWND handle, UINT message, WPARAM wpar
     if (auto* creating = dynamic_cast<WWindow*>(thread.creating)) {
       thread.creating = nullptr;
       window = creating;
-      SetPropA(handle, kObjectProperty, window);
+      WWindowMessageMap::AttachCreating(window, handle);
     }
   }
   if (!window) return DefWindowProcA(handle, message, wparam, lparam);
@@ -172,6 +176,41 @@ WWindow::~WWindow() {
 
 WWindow* WWindow::FromHandle(void* handle) {
   return handle ? static_cast<WWindow*>(GetPropA(static_cast<HWND>(handle), kObjectProperty)) : nullptr;
+}
+
+const char* WWindow::GetFrameworkClassName() {
+  static const bool registered = [] {
+    WNDCLASSA framework_class{};
+    framework_class.style = CS_DBLCLKS | CS_GLOBALCLASS;
+    framework_class.lpfnWndProc = &FrameworkWindowProcedure;
+    framework_class.hInstance = GetModuleHandleA(nullptr);
+    framework_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    framework_class.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    framework_class.lpszClassName = "WWindow";
+    return RegisterClassA(&framework_class) != 0;
+  }();
+  (void)registered;
+  return "WWindow";
+}
+
+bool WWindow::Create(WWindow* parent, const char* text, uint32_t style, const WRect& bounds) {
+  if (handle_) {
+    SetFrameworkError(WFrameworkError::WindowAlreadyCreated);
+    return false;
+  }
+  if (visible_style_) style |= WS_VISIBLE;
+  SetParentWindow(parent);
+  WThreadRecord::Current().creating = this;
+  HWND created = CreateWindowExA(0, GetFrameworkClassName(), text ? text : "", style, bounds.x, bounds.y,
+                                 bounds.width, bounds.height, parent ? static_cast<HWND>(parent->GetHandle()) : nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  WThreadRecord::Current().creating = nullptr;
+  if (!created) {
+    if (handle_) Detach();
+    SetFrameworkError(WFrameworkError::WindowNotCreated);
+    return false;
+  }
+  return true;
 }
 
 bool WWindow::CreateFromResource(WWindow* /*parent*/, const WResourceID& /*id*/, void* /*module*/) {
@@ -276,7 +315,10 @@ void WWindow::Repaint() {
 }
 
 bool WWindow::Show(bool visible) {
-  if (!handle_) return false;
+  if (!handle_) {
+    visible_style_ = visible;
+    return true;
+  }
   ShowWindow(static_cast<HWND>(handle_), visible ? SW_SHOW : SW_HIDE);
   return true;
 }

@@ -286,3 +286,50 @@ TEST_F(Form, ChildOrderFollowsTheListAfterTheSurplusChildren) {
 }
 
 }  // namespace
+
+namespace {
+
+class CreationWatcher : public WWindow {
+ public:
+  CreationWatcher() { SetEventHandler(CreateEvent, this, &CreationWatcher::OnCreate); }
+  bool OnCreate(WObject*, WEventData* data) {
+    saw_create = GetHandle() != nullptr && static_cast<WMessageEventData*>(data)->message.message == WM_CREATE;
+    return false;
+  }
+  bool saw_create = false;
+};
+
+TEST(FrameworkWindow, AWindowOfTheFrameworkClassSeesItsOwnCreation) {
+  CreationWatcher window;
+  window.Show(true);
+  ASSERT_TRUE(window.Create(nullptr, "framework window", WS_OVERLAPPEDWINDOW, {10, 10, 200, 100}));
+  EXPECT_TRUE(window.saw_create);
+  char class_name[32] = {};
+  GetClassNameA(static_cast<HWND>(window.GetHandle()), class_name, sizeof class_name);
+  EXPECT_STREQ(class_name, "WWindow");
+  EXPECT_TRUE(IsWindowVisible(static_cast<HWND>(window.GetHandle()))) << "the visible style was recorded";
+  EXPECT_FALSE(window.Create(nullptr, "again", 0, {0, 0, 1, 1}));
+  EXPECT_TRUE(window.Destroy());
+  EXPECT_EQ(window.GetHandle(), nullptr) << "told that its window is gone";
+}
+
+TEST_F(Form, AutoSizedButtonsAndCheckBoxesFitTheirText) {
+  WRect before;
+  form.button.GetRectangle(before);
+  form.button.SetText("a much longer button text");
+  form.button.SetAutoSize(true);
+  WRect fitted;
+  form.button.GetRectangle(fitted);
+  EXPECT_EQ(fitted.x, before.x);
+  EXPECT_EQ(fitted.y, before.y);
+  EXPECT_GT(fitted.width, before.width);
+
+  form.check.SetText("a check box caption");
+  form.check.SetAutoSize(true);
+  WRect check;
+  form.check.GetRectangle(check);
+  EXPECT_GT(check.width, 30);
+  EXPECT_GE(check.height, 12);
+}
+
+}  // namespace
