@@ -1,34 +1,11 @@
 #include <windows.h>
 
 #include "framework/app/WMessageLoop.h"
+#include "framework/app/WSystemMessage.h"
 #include "framework/app/WMessageTarget.h"
 #include "framework/app/WThreadRecord.h"
 
 namespace {
-
-MSG ToSystem(const WMessage& message) {
-  MSG msg{};
-  msg.hwnd = static_cast<HWND>(message.window);
-  msg.message = message.message;
-  msg.wParam = message.wparam;
-  msg.lParam = message.lparam;
-  msg.time = message.time;
-  msg.pt.x = message.cursor_x;
-  msg.pt.y = message.cursor_y;
-  return msg;
-}
-
-WMessage FromSystem(const MSG& msg) {
-  WMessage message;
-  message.window = msg.hwnd;
-  message.message = msg.message;
-  message.wparam = msg.wParam;
-  message.lparam = msg.lParam;
-  message.time = msg.time;
-  message.cursor_x = msg.pt.x;
-  message.cursor_y = msg.pt.y;
-  return message;
-}
 
 // Offers a message to the framework windows from its window up through its
 // parents on this thread; one that handles it blanks it.
@@ -82,9 +59,9 @@ class GetMessageHook {
     WThreadRecord* thread = WThreadRecord::CurrentIfAny();
     if (code >= 0 && removal == PM_REMOVE && thread && thread->hook_filtering) {
       MSG* msg = reinterpret_cast<MSG*>(parameter);
-      WMessage message = FromSystem(*msg);
+      WMessage message = FromSystemMessage(*msg);
       thread->filters[1].Run(message);
-      *msg = ToSystem(message);
+      *msg = ToSystemMessage(message);
     }
     return CallNextHookEx(nullptr, code, removal, parameter);
   }
@@ -140,7 +117,7 @@ int32_t GetThreadMessage(WMessage* message, bool wait, bool remove, void* window
     if (dispatch) *dispatch = false;
     return -1;
   }
-  *message = FromSystem(msg);
+  *message = FromSystemMessage(msg);
   if (wait && remove && dispatch && thread.filters[0].Run(*message)) *dispatch = false;
   return msg.message == WM_QUIT ? 0 : 1;
 }
@@ -152,7 +129,7 @@ bool RunMessageLoop(WMessage* last) {
     const int32_t result = GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch);
     if (result == 1) {
       if (dispatch) {
-        const MSG msg = ToSystem(message);
+        const MSG msg = ToSystemMessage(message);
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
       }

@@ -4,13 +4,10 @@
 #include <algorithm>
 
 #include "framework/app/WFrameworkError.h"
+#include "framework/windows/WColorValue.h"
 #include "framework/windows/WControls.h"
 
 namespace {
-
-COLORREF ColourValue(const WColor& colour) {
-  return colour.GetValue([](int32_t number) { return static_cast<uint32_t>(GetSysColor(number)); });
-}
 
 // The rich-edit library, loaded once and kept for the life of the process.
 class RichEditLibrary {

@@ -2,6 +2,7 @@
 
 #include "framework/app/WFrameworkError.h"
 #include "framework/app/WMessageLoop.h"
+#include "framework/app/WSystemMessage.h"
 #include "framework/app/WThreadRecord.h"
 #include "framework/windows/WForm.h"
 
@@ -120,11 +121,7 @@ bool WForm::SetIcon(bool main_form, const WResourceID& id, void* module) {
 bool WForm::PreTranslateMessage(WMessage& message, bool& handled) {
   handled = false;
   if (!accelerators_ || !GetHandle()) return false;
-  MSG msg{};
-  msg.hwnd = static_cast<HWND>(message.window);
-  msg.message = message.message;
-  msg.wParam = message.wparam;
-  msg.lParam = message.lparam;
+  MSG msg = ToSystemMessage(message);
   handled = TranslateAcceleratorA(static_cast<HWND>(GetHandle()), static_cast<HACCEL>(accelerators_), &msg) != 0;
   return true;
 }
@@ -142,11 +139,6 @@ bool WModelessDialog::DialogKeyboardFilter(WObject* /*source*/, WEventData* data
   const bool keyboard = message.message >= WM_KEYFIRST && message.message <= 0x0108;
   const bool mouse = message.message >= WM_MOUSEFIRST && message.message <= WM_MBUTTONDBLCLK;
   if (!(keyboard || mouse) || !GetHandle() || GetCapture()) return false;
-  MSG msg{};
-  msg.hwnd = static_cast<HWND>(message.window);
-  msg.message = message.message;
-  msg.wParam = message.wparam;
-  msg.lParam = message.lparam;
-  msg.time = message.time;
+  MSG msg = ToSystemMessage(message);
   return IsDialogMessageA(static_cast<HWND>(GetHandle()), &msg) != FALSE;
 }

@@ -5,6 +5,7 @@
 
 #include "framework/app/WApplication.h"
 #include "framework/app/WFrameworkError.h"
+#include "framework/windows/WColorValue.h"
 #include "framework/app/WThreadRecord.h"
 #include "framework/windows/WToolTip.h"
 #include "framework/windows/WWindow.h"
@@ -33,10 +34,6 @@ uint32_t CostlyFlag(int32_t event) {
     if (costly.event == event) return costly.flag;
   }
   return 0;
-}
-
-COLORREF ColourValue(const WColor& colour) {
-  return colour.GetValue([](int32_t number) { return static_cast<uint32_t>(GetSysColor(number)); });
 }
 
 LRESULT CALLBACK FrameworkWindowProcedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);

@@ -149,20 +149,6 @@ TEST(MessageLoop, FiltersRunInKeyOrderAndAConsumedMessageIsNotDispatched) {
   EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 2"});
 }
 
-TEST(MessageLoop, TheHookFiltersMessagesThatOtherLoopsRemove) {
-  CountingWindow window;
-  Filters filters;
-  AddMessageFilter(1, {&filters, &Filters::Hook, 0, 32});
-  WMessage unused;
-  GetThreadMessage(&unused, false, false);  // puts the hook in place
-  PostMessageA(window.handle, WM_APP, 3, 0);
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);  // a loop of someone else
-  RemoveMessageFilter(1, &filters, &Filters::Hook);
-  EXPECT_EQ(filters.seen, std::vector<std::string>{"hook 3"});
-  EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 3"});
-}
-
 // Inside the message box's own loop: posts a message to the window, then
 // answers the box.
 HWND modal_test_window = nullptr;

@@ -66,12 +66,6 @@ TEST_F(Registration, AFunctionOfAnotherClassIsRefused) {
   EXPECT_TRUE(generator.SetEventHandler(ClickEvent, &unrelated, &Unrelated::Handler));
 }
 
-TEST_F(Registration, TheMaskOnlyGrows) {
-  generator.SetEventHandler(33, &listener, &Listener::First);
-  generator.RemoveEventHandler(33, true);
-  EXPECT_EQ(generator.GetEventMask(), 1u << 1);
-}
-
 TEST_F(Registration, PooledRecordsAreRecycledUpToFifty) {
   {
     std::vector<std::unique_ptr<WEventGenerator>> generators;

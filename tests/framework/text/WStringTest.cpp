@@ -174,21 +174,4 @@ TEST(WString, AppendingGrowsInPlaceWithoutTouchingCopies) {
   EXPECT_EQ(snapshot.GetLength(), 494u) << "the copy kept the text it had at entry 150";
 }
 
-class CountingString : public WString {
- public:
-  using WString::operator=;
-  int changes = 0;
-
- protected:
-  void Changed(int32_t what) override { changes += what; }
-};
-
-TEST(WString, EveryChangeNotifies) {
-  CountingString text;
-  text = "one";
-  text.Sprintf("%d", 2);
-  text += "three";
-  EXPECT_GE(text.changes, 3);
-}
-
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/app/WMessageLoop.h"
+#include "framework/app/WSystemMessage.h"
 #include "framework/windows/WControls.h"
 #include "framework/windows/WForm.h"
 #include "tests/framework/windows/test_form.h"
@@ -27,7 +28,7 @@ void RunQueuedMessages() {
     if (GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch) != 1) return;
     if (message.message == kMarker && message.window == nullptr) return;
     if (!dispatch) continue;
-    MSG msg{static_cast<HWND>(message.window), message.message, message.wparam, message.lparam, message.time, {}};
+    const MSG msg = ToSystemMessage(message);
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -1,0 +1,11 @@
+#pragma once
+
+// A colour as the system draws it, system colours read now. For platform
+// code only.
+#include <windows.h>
+
+#include "framework/windows/WColor.h"
+
+inline COLORREF ColourValue(const WColor& colour) {
+  return colour.GetValue([](int32_t number) { return static_cast<uint32_t>(GetSysColor(number)); });
+}
