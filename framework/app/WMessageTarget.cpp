@@ -11,8 +11,8 @@ struct Targets {
 };
 
 Targets& TheTargets() {
-  static Targets targets;
-  return targets;
+  static Targets* const targets = new Targets;  // outlives windows of static objects
+  return *targets;
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ struct AtomTable {
 };
 
 AtomTable& Table() {
-  static AtomTable table;
-  return table;
+  static AtomTable* const table = new AtomTable;  // outlives static objects
+  return *table;
 }
 
 }  // namespace

@@ -9,8 +9,8 @@ namespace {
 
 // Held by removal and by the destruction of generators, for the whole walk.
 std::recursive_mutex& RemovalLock() {
-  static std::recursive_mutex lock;
-  return lock;
+  static std::recursive_mutex* const lock = new std::recursive_mutex;  // outlives static generators
+  return *lock;
 }
 
 void Notify(WEventGeneratorSpy* spy, WEventGenerator* generator, int32_t event, WEventData* data, bool after,

@@ -9,19 +9,13 @@ struct Pool {
   std::mutex lock;
   WEventHandler* first = nullptr;
   int32_t count = 0;
-
-  ~Pool() {
-    while (first) {
-      WEventHandler* record = first;
-      first = record->next;
-      delete record;
-    }
-  }
 };
 
+// Never destroyed: generators of static objects give their records back
+// during the process's exit.
 Pool& ThePool() {
-  static Pool pool;
-  return pool;
+  static Pool* const pool = new Pool;
+  return *pool;
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ struct WTimerData {
 
 // Maps the system's timer ids back to their objects.
 WMTVector<WTimerData>& Registry() {
-  static WMTVector<WTimerData> registry;
-  return registry;
+  static auto* const registry = new WMTVector<WTimerData>;  // outlives timers of static objects
+  return *registry;
 }
 
 // The registry's lock is released before the tick, so that handlers may

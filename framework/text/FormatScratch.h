@@ -9,8 +9,9 @@ struct FormatScratch {
   std::mutex lock;
   std::vector<char> buffer;
 
+  // Never destroyed: strings of static objects may still format at exit.
   static FormatScratch& Instance() {
-    static FormatScratch scratch;
-    return scratch;
+    static FormatScratch* const scratch = new FormatScratch;
+    return *scratch;
   }
 };
