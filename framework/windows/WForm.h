@@ -49,4 +49,8 @@ class WModelessDialog : public WForm {
 
  private:
   bool DialogKeyboardFilter(WObject* source, WEventData* data);
+
+  // The system did not take a double-byte character's lead byte, so its
+  // trail byte is not handed over either.
+  bool skip_trail_byte_ = false;
 };

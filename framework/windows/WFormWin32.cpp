@@ -4,6 +4,7 @@
 #include "framework/app/WMessageLoop.h"
 #include "framework/app/WSystemMessage.h"
 #include "framework/app/WThreadRecord.h"
+#include "framework/text/CodePage.h"
 #include "framework/windows/WForm.h"
 
 namespace {
@@ -139,6 +140,15 @@ bool WModelessDialog::DialogKeyboardFilter(WObject* /*source*/, WEventData* data
   const bool keyboard = message.message >= WM_KEYFIRST && message.message <= 0x0108;
   const bool mouse = message.message >= WM_MOUSEFIRST && message.message <= WM_MBUTTONDBLCLK;
   if (!(keyboard || mouse) || !GetHandle() || GetCapture()) return false;
+  const bool character = message.message == WM_CHAR;
+  if (character && skip_trail_byte_) {
+    skip_trail_byte_ = false;
+    return false;
+  }
   MSG msg = ToSystemMessage(message);
-  return IsDialogMessageA(static_cast<HWND>(GetHandle()), &msg) != FALSE;
+  const bool taken = IsDialogMessageA(static_cast<HWND>(GetHandle()), &msg) != FALSE;
+  if (character && !taken && CodePage::System().IsLeadByte(static_cast<char>(message.wparam))) {
+    skip_trail_byte_ = true;
+  }
+  return taken;
 }
