@@ -73,6 +73,15 @@ RECT MeasureText(HWND window, const FontContext& context, RECT bounds, UINT form
   return bounds;
 }
 
+// Switching auto-size on fits the control at once; switching it on again,
+// or off, fits nothing.
+template <typename FitControl>
+bool SwitchAutoSize(bool& auto_size, bool on, FitControl fit) {
+  const bool switched_on = on && !auto_size;
+  auto_size = on;
+  return !switched_on || fit();
+}
+
 }  // namespace
 
 bool WControl::CreateFromResource(WWindow* parent, const WResourceID& id, void* /*module*/) {
@@ -129,9 +138,7 @@ bool WLabel::SetFont(const WFont& font, bool redraw) {
 }
 
 bool WLabel::SetAutoSize(bool on) {
-  const bool switched_on = on && !auto_size_;
-  auto_size_ = on;
-  return !switched_on || Fit();
+  return SwitchAutoSize(auto_size_, on, [this] { return Fit(); });
 }
 
 bool WLabel::Fit() {
@@ -175,9 +182,7 @@ bool WButton::SetFont(const WFont& font, bool redraw) {
 }
 
 bool WButton::SetAutoSize(bool on) {
-  const bool switched_on = on && !auto_size_;
-  auto_size_ = on;
-  return !switched_on || Fit();
+  return SwitchAutoSize(auto_size_, on, [this] { return Fit(); });
 }
 
 bool WButton::Fit() {
