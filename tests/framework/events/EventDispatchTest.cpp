@@ -6,12 +6,7 @@
 
 namespace {
 
-class Dispatch : public ::testing::Test {
- protected:
-  std::vector<std::string> log;
-  Listener listener{&log};
-  WEventGenerator generator;
-};
+using Dispatch = GeneratorTest;
 
 TEST_F(Dispatch, NewestHandlerRunsFirstAndAHandledEventStops) {
   generator.SetEventHandler(ClickEvent, &listener, &Listener::First);

@@ -6,12 +6,7 @@
 
 namespace {
 
-class Registration : public ::testing::Test {
- protected:
-  std::vector<std::string> log;
-  Listener listener{&log};
-  WEventGenerator generator;
-};
+using Registration = GeneratorTest;
 
 TEST_F(Registration, RemovalReportsThePositionOfTheRemovedHandler) {
   generator.SetEventHandler(ClickEvent, &listener, &Listener::First);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,4 +43,12 @@ class Unrelated : public WObject {
 
  public:
   bool Handler(WObject*, WEventData*) { return true; }
+};
+
+// A generator and a listener that logs into `log`.
+class GeneratorTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> log;
+  Listener listener{&log};
+  WEventGenerator generator;
 };
