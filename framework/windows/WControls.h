@@ -24,6 +24,8 @@ class WRichTextBox : public WTextBox {
 
  public:
   static const char* GetWindowClassName();
+  // Binds the field and gives its text a small margin at both sides.
+  bool CreateFromResource(WWindow* parent, const WResourceID& id, void* module = nullptr) override;
   bool SetBackColor(const WColor& colour) override;
   bool SetForeColor(const WColor& colour) override;
 };
@@ -63,6 +65,9 @@ class WButton : public WControl {
 
  protected:
   virtual bool Fit();
+  // Moves the button hidden, shows it again if it was visible and sets its
+  // font again.
+  bool MoveHidden(const WRect& bounds);
 
  private:
   bool auto_size_ = false;

@@ -65,11 +65,54 @@ DialogUnits UnitsOf(const FontContext& context) {
   return {average * 0.25, metrics.tmHeight * 0.125};
 }
 
+// The width a line of text really covers when drawn in the context's font.
+// Some systems place glyphs a little further apart than their measured
+// widths add up to, so a caption fitted to its measure alone would lose its
+// last letter; drawing the line once shows where its ink ends.
+int InkWidth(const FontContext& context, const std::string& text, int measured) {
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(context.Get(), &metrics);
+  const int width = measured + metrics.tmMaxCharWidth;
+  const int height = std::max<int>(1, metrics.tmHeight);
+  HDC memory = CreateCompatibleDC(context.Get());
+  HBITMAP bitmap = CreateBitmap(width, height, 1, 1, nullptr);
+  if (!memory || !bitmap) {
+    if (bitmap) DeleteObject(bitmap);
+    if (memory) DeleteDC(memory);
+    return measured;
+  }
+  const HGDIOBJ previous_bitmap = SelectObject(memory, bitmap);
+  const HGDIOBJ previous_font = SelectObject(memory, GetCurrentObject(context.Get(), OBJ_FONT));
+  RECT all{0, 0, width, height};
+  FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetTextColor(memory, RGB(0, 0, 0));
+  SetBkMode(memory, TRANSPARENT);
+  DrawTextA(memory, text.c_str(), static_cast<int>(text.size()), &all, DT_SINGLELINE | DT_NOCLIP);
+  int ink = measured;
+  for (int x = width - 1; x >= measured && ink == measured; --x) {
+    for (int y = 0; y < height; ++y) {
+      if (GetPixel(memory, x, y) == RGB(0, 0, 0)) {
+        ink = x + 1;
+        break;
+      }
+    }
+  }
+  SelectObject(memory, previous_font);
+  SelectObject(memory, previous_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return ink;
+}
+
 RECT MeasureText(HWND window, const FontContext& context, RECT bounds, UINT format) {
   const int length = GetWindowTextLengthA(window);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   GetWindowTextA(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
   DrawTextA(context.Get(), text.c_str(), length, &bounds, format | DT_CALCRECT);
+  if ((format & DT_SINGLELINE) && length > 0) {
+    bounds.right = bounds.left + InkWidth(context, text, bounds.right - bounds.left);
+  }
   return bounds;
 }
 
@@ -108,6 +151,20 @@ bool WTextBox::SetTextLimit(uint32_t characters) {
 const char* WRichTextBox::GetWindowClassName() {
   static RichEditLibrary library;
   return "RICHEDIT";
+}
+
+bool WRichTextBox::CreateFromResource(WWindow* parent, const WResourceID& id, void* module) {
+  if (!WTextBox::CreateFromResource(parent, id, module)) return false;
+  // Right-aligned digits would otherwise touch the border, and where the
+  // system draws a line a pixel wider than it measured, lose their last one.
+  constexpr LONG kMargin = 3;
+  HWND window = static_cast<HWND>(GetHandle());
+  RECT format;
+  SendMessageA(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  format.left += kMargin;
+  format.right -= kMargin;
+  SendMessageA(window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  return true;
 }
 
 bool WRichTextBox::SetBackColor(const WColor& colour) {
@@ -149,9 +206,11 @@ bool WLabel::Fit() {
   const LONG extended = GetWindowLongA(window, GWL_EXSTYLE);
   const int allowance = std::min(5, ((extended & WS_EX_STATICEDGE) ? 1 : 0) + ((extended & WS_EX_CLIENTEDGE) ? 4 : 0) +
                                         ((style & WS_BORDER) ? 4 : 0) + ((extended & WS_EX_DLGMODALFRAME) ? 4 : 0));
+  // A one-line label is measured without word breaks: some systems hold a
+  // broken line to the starting width, and the label could never grow.
   UINT format = DT_WORDBREAK;
   switch (style & SS_TYPEMASK) {
-    case SS_LEFTNOWORDWRAP: format |= DT_SINGLELINE; break;
+    case SS_LEFTNOWORDWRAP: format = DT_SINGLELINE; break;
     case SS_CENTER: format |= DT_CENTER; break;
     case SS_RIGHT: format |= DT_RIGHT; break;
     default: break;
@@ -192,13 +251,20 @@ bool WButton::Fit() {
   const FontContext context(window);
   const DialogUnits units = UnitsOf(context);
   const RECT text = MeasureText(window, context, RECT{0, 0, 1, 1}, DT_SINGLELINE);
-  const bool visible = IsWindowVisible(window) != FALSE;
+  return MoveHidden({bounds.x, bounds.y, text.right - text.left + static_cast<int32_t>(8 * units.across),
+                     text.bottom - text.top + static_cast<int32_t>(4 * units.down)});
+}
+
+bool WButton::MoveHidden(const WRect& bounds) {
+  HWND window = static_cast<HWND>(GetHandle());
+  // The style bit, not the visibility: while a form is made it is hidden
+  // itself, and its buttons must come back all the same.
+  const bool visible = (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
   ShowWindow(window, SW_HIDE);
-  SetRectangle({bounds.x, bounds.y, text.right - text.left + static_cast<int32_t>(8 * units.across),
-                text.bottom - text.top + static_cast<int32_t>(4 * units.down)});
+  const bool moved = SetRectangle(bounds);
   if (visible) ShowWindow(window, SW_SHOW);
   WWindow::SetFont(GetFont(), true);
-  return true;
+  return moved;
 }
 
 bool WCheckBox::SetChecked(bool checked) {
@@ -228,10 +294,5 @@ bool WCheckBox::Fit() {
   const DialogUnits units = UnitsOf(context);
   const RECT text = MeasureText(window, context, RECT{0, 0, 1, 1}, DT_SINGLELINE);
   const int height = std::max<int>(text.bottom - text.top, cell_height) + static_cast<int>(4 * units.down);
-  const bool visible = IsWindowVisible(window) != FALSE;
-  ShowWindow(window, SW_HIDE);
-  SetRectangle({bounds.x, bounds.y, text.right - text.left + cell_width + 7, height});
-  if (visible) ShowWindow(window, SW_SHOW);
-  WWindow::SetFont(GetFont(), true);
-  return true;
+  return MoveHidden({bounds.x, bounds.y, text.right - text.left + cell_width + 7, height});
 }

@@ -535,15 +535,23 @@ bool WWindow::OnCommand(WMessage& message, intptr_t& result) {
 
 bool WWindow::OnControlColor(WMessage& message, intptr_t& result) {
   if (RaiseMessageEvent(ControlColorEvent, message, result)) return true;
-  // The control's own colours, where it has them.
+  // The control's own colours, where it has them. A caption, check box or
+  // frame without a colour of its own takes this window's, so that it
+  // stands on its form's background in its form's text colour.
   WWindow* control = FromHandle(reinterpret_cast<void*>(message.lparam));
-  if (!control || (!control->GetForeColor() && !control->GetBackColor())) return false;
+  if (!control) return false;
+  const bool inherits = control != this && message.message == WM_CTLCOLORSTATIC;
+  const WWindow* fore_owner = control->GetForeColor() || !inherits ? control : this;
+  const WWindow* back_owner = control->GetBackColor() || !inherits ? control : this;
+  const WColor* fore = fore_owner->GetForeColor();
+  const WColor* back = back_owner->GetBackColor();
+  if (!fore && !back) return false;
   result = DefaultProcessing(message);
   HDC device = reinterpret_cast<HDC>(message.wparam);
-  if (const WColor* fore = control->GetForeColor()) SetTextColor(device, ColourValue(*fore));
-  if (const WColor* back = control->GetBackColor()) {
+  if (fore) SetTextColor(device, ColourValue(*fore));
+  if (back) {
     SetBkColor(device, ColourValue(*back));
-    result = reinterpret_cast<intptr_t>(control->GetBackgroundBrush());
+    result = reinterpret_cast<intptr_t>(back_owner->GetBackgroundBrush());
   }
   return true;
 }

@@ -1,0 +1,104 @@
+#include "tests/ui/MainFormFixture.h"
+
+#include <vector>
+
+#include "framework/app/WMessageLoop.h"
+#include "framework/app/WSystemMessage.h"
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= timeout_ms) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
+    WMessage message;
+    bool dispatch = false;
+    while (GetThreadMessage(&message, false, true, nullptr, 0, 0, true, &dispatch) == 1) {
+      if (!dispatch) continue;
+      const MSG msg = ToSystemMessage(message);
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  return true;
+}
+
+void PumpQueued() {
+  bool marker_seen = false;
+  constexpr UINT kMarker = WM_APP + 78;
+  PostThreadMessageA(GetCurrentThreadId(), kMarker, 0, 0);
+  for (int guard = 0; guard < 10000 && !marker_seen; ++guard) {
+    WMessage message;
+    bool dispatch = false;
+    if (GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch) != 1) return;
+    if (message.message == kMarker && message.window == nullptr) {
+      marker_seen = true;
+    } else if (dispatch) {
+      const MSG msg = ToSystemMessage(message);
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+void PressControlKey(HWND target, char key) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(key), 0x00000001);
+  PumpQueued();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+namespace {
+
+const char* answer_caption = nullptr;
+std::vector<std::string> answered_texts;
+
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = FindWindowA("#32770", answer_caption);
+  if (!box || !IsWindowVisible(box)) return;
+  char text[4096] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  answered_texts.emplace_back(text);
+  SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+UINT_PTR answer_timer = 0;
+
+}  // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer(const char* caption) {
+  answer_caption = caption;
+  answered_texts.clear();
+  answer_timer = SetTimer(nullptr, 0, 20, &AnswerBox);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+  KillTimer(nullptr, answer_timer);
+  answer_caption = nullptr;
+}
+
+const std::vector<std::string>& MessageBoxAnswerer::Texts() const { return answered_texts; }
+
+void MainFormTest::Type(const char* name, const char* text) const {
+  HWND field = ChildHandle(name);
+  SetFocus(field);
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  for (const char* c = text; *c; ++c) PostMessageA(field, WM_CHAR, static_cast<WPARAM>(*c), 1);
+  PumpQueued();
+}
+
+const char* MainFormTest::Name(int id) {
+  for (const FormMembers::Member& member : FormMembers::kMembers) {
+    if (member.id == id) return member.name;
+  }
+  return "";
+}
+
+bool MainFormTest::WaitForRunEnd(DWORD timeout_ms) {
+  const SimRunState& state = form.simulation().state();
+  return PumpUntil([&state] { return !state.start_requested && !state.run_active; }, timeout_ms);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/Form1.h"
+
+// A clock whose calendar stands still, so that a run's seed is known; its
+// milliseconds run as the system's unless a test steps them itself.
+class FixedClock : public FormClock {
+ public:
+  int64_t CalendarSeconds() const override { return calendar; }
+  uint32_t Milliseconds() const override { return step ? (now += step) : GetTickCount(); }
+
+  int64_t calendar = 1700000000;
+  uint32_t step = 0;  // when not 0: each reading advances by this much
+  mutable uint32_t now = 0;
+};
+
+// Dispatches this thread's messages through the framework's own retrieval
+// (so that its filters and accelerators run) until `done` holds or the time
+// is up; returns whether it held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = 20000);
+// Dispatches what is queued now.
+void PumpQueued();
+
+// Presses Ctrl and the key in the window that has the focus.
+void PressControlKey(HWND target, char key);
+
+// Answers the next message box with this caption: keeps its text and
+// presses OK. A thread timer does it from inside the box's own loop.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(const char* caption);
+  ~MessageBoxAnswerer();
+  const std::vector<std::string>& Texts() const;
+};
+
+// The main form made from its template in this process.
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(form.CreateFromResource(nullptr, Form1Base::kTemplate)); }
+
+  HWND Handle() const { return static_cast<HWND>(form.GetHandle()); }
+  WWindow* Window(const char* name) const { return form.control(FormMembers::IndexOf(name)); }
+  HWND ChildHandle(const char* name) const { return static_cast<HWND>(Window(name)->GetHandle()); }
+  std::string Text(const char* name) const { return Window(name)->GetText().GetText(); }
+  bool Checked(const char* name) const { return dynamic_cast<WCheckBox*>(Window(name))->GetChecked(); }
+  void Type(const char* name, const char* text) const;
+  void Click(const char* name) const { PostMessageA(ChildHandle(name), BM_CLICK, 0, 0); }
+  void Command(int command) const { PostMessageA(Handle(), WM_COMMAND, static_cast<WPARAM>(command), 0); }
+  static const char* Name(int id);
+  // Waits until the run that is requested or going on has ended.
+  bool WaitForRunEnd(DWORD timeout_ms = 30000);
+
+  FixedClock clock;
+  Form1 form{clock};
+};

@@ -1,0 +1,113 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include "files/InfoTexts.h"
+#include "framework/dialogs/WMessageBox.h"
+#include "resources/MainFormResources.h"
+#include "ui/Form1.h"
+
+namespace {
+
+Form1* main_form = nullptr;
+
+WWindow* MemberWindow(const Form1Base& form, const char* name) {
+  const std::size_t index = FormMembers::IndexOf(name);
+  return index < FormMembers::kMemberCount ? form.control(index) : nullptr;
+}
+
+}  // namespace
+
+Form1* MainForm() { return main_form; }
+void SetMainForm(Form1* form) { main_form = form; }
+
+Form1::Form1(const FormClock& clock)
+    : controls_(*this, clock), cache_(controls_, [&clock] { return clock.Milliseconds(); }), simulation_(cache_) {}
+
+Form1::~Form1() {
+  // While this part still exists, so that the destroy handler sees it.
+  Destroy();
+}
+
+bool Form1::is_main_form() const { return main_form == this; }
+
+template <typename Step>
+void Form1::run_step(Step step) {
+  cache_.Forget();
+  step();
+  cache_.Flush();
+}
+
+void Form1::reset_settings() {
+  run_step([this] { simulation_.reset_settings(); });
+}
+
+bool Form1::on_form_cancel(WObject*, WEventData*) {
+  quit();
+  return false;
+}
+
+bool Form1::on_start_click(WObject*, WEventData*) {
+  simulation_.request_start();
+  return false;
+}
+
+bool Form1::on_menu_start(WObject* source, WEventData* data) { return on_start_click(source, data); }
+
+bool Form1::on_stop_click(WObject*, WEventData*) {
+  simulation_.request_stop();
+  return false;
+}
+
+bool Form1::on_menu_stop(WObject* source, WEventData* data) { return on_stop_click(source, data); }
+
+bool Form1::on_session_timer(WObject*, WEventData*) {
+  run_step([this] { simulation_.on_session_timer(); });
+  return false;
+}
+
+bool Form1::on_poll_timer(WObject*, WEventData*) {
+  run_step([this] { simulation_.on_poll_timer(); });
+  return false;
+}
+
+bool Form1::on_menu_reset(WObject*, WEventData*) {
+  reset_settings();
+  return false;
+}
+
+bool Form1::on_menu_exit(WObject*, WEventData*) {
+  quit();
+  return false;
+}
+
+bool Form1::on_menu_save(WObject*, WEventData*) { return false; }
+
+bool Form1::on_menu_load(WObject*, WEventData*) { return false; }
+
+bool Form1::on_menu_info(WObject*, WEventData*) {
+  WMessageBox::ShowInformation(nullptr, InfoTexts::kInfoCaption, "%s", InfoTexts::kInfoNotice);
+  return false;
+}
+
+bool Form1::on_menu_help(WObject*, WEventData*) {
+  run_step([this] {
+    cache_.SetFont(Control::label_alle_zahlen, InfoTexts::kHelpFont);
+    cache_.SetText(Control::label_alle_zahlen, WString(InfoTexts::kHelpText));
+  });
+  return false;
+}
+
+bool Form1::on_sponsor_mouse_down(WObject*, WEventData*) {
+  WWindow* caption = MemberWindow(*this, "label_werbung_muss_sein");
+  if (caption) caption->SetForeColor(WColor(128, 0, 128));
+  // The user's own browser; when none starts, nothing else changes.
+  ShellExecuteA(nullptr, "open", InfoTexts::kSponsorPage, nullptr, nullptr, SW_SHOW);
+  return false;
+}
+
+bool Form1::on_sponsor_mouse_move(WObject*, WEventData*) {
+  if (WWindow* caption = MemberWindow(*this, "label_werbung_muss_sein")) {
+    caption->SetCursor(WCursor(IDC_SPONSOR_CURSOR, GetModuleHandleA(nullptr)));
+  }
+  return false;
+}
