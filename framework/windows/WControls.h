@@ -8,6 +8,9 @@ class WControl : public WWindow {
 
  public:
   bool CreateFromResource(WWindow* parent, const WResourceID& id, void* module = nullptr) override;
+  // Names the template item this control binds to when its form's window
+  // is made, for a control object made before its form's window.
+  void SetTemplateItem(WWindow* form, int32_t id);
 };
 
 class WTextBox : public WControl {

@@ -142,6 +142,11 @@ bool WControl::CreateFromResource(WWindow* parent, const WResourceID& id, void* 
   return Attach(child, true);
 }
 
+void WControl::SetTemplateItem(WWindow* form, int32_t id) {
+  SetParentWindow(form);
+  SetControlID(id);
+}
+
 bool WTextBox::SetTextLimit(uint32_t characters) {
   if (!GetHandle()) return false;
   SendMessageA(static_cast<HWND>(GetHandle()), EM_LIMITTEXT, characters, 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/windows/WMenu.h"
 #include "framework/windows/WWindow.h"
 
@@ -25,15 +27,38 @@ class WForm : public WWindow {
 
   bool PreTranslateMessage(WMessage& message, bool& handled) override;
 
+  // The window's system menu as a menu object, made on first use; its items
+  // raise ClickEvent when chosen. Null while the form has no window.
+  WMenu* GetSystemMenu();
+
+  // The form's own handlers, registered before any of the program's, so
+  // that they run last.
+  bool OnOwnHelp(WObject* source, WEventData* data);
+  bool OnOwnClose(WObject* source, WEventData* data);
+  bool OnOwnDestroy(WObject* source, WEventData* data);
+  bool OnOwnEraseBackground(WObject* source, WEventData* data);
+  bool OnOwnMenuEvent(WObject* source, WEventData* data);
+  bool OnOwnSystemCommand(WObject* source, WEventData* data);
+  bool OnOwnCommand(WObject* source, WEventData* data);
+  bool OnOwnResize(WObject* source, WEventData* data);
+  bool OnOwnScroll(WObject* source, WEventData* data);
+
  protected:
   bool ProcessMessage(WMessage& message, intptr_t& result) override;
 
  private:
-  // The form's own handlers, which run after the program's.
-  bool OnOwnCommand(WObject* source, WEventData* data);
+  // Binds the child control objects that wait for a template item.
+  void AttachTemplateChildren();
+  // OK that no handler took: each child control object in turn is offered
+  // OKEvent, until one handles it.
+  bool DefaultOK();
+  // The menu object (the form's or its system menu's) that holds a system
+  // menu handle.
+  WMenu* MenuOfHandle(void* handle);
 
   WMenu* menu_ = nullptr;
   void* accelerators_ = nullptr;
+  std::unique_ptr<WMenu> system_menu_;
 };
 
 // A modeless dialog form with the system's dialog keyboard: Tab and the

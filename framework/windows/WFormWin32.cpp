@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include "framework/app/WFrameworkError.h"
 #include "framework/app/WMessageLoop.h"
@@ -26,16 +27,143 @@ INT_PTR CALLBACK DialogProcedure(HWND handle, UINT message, WPARAM wparam, LPARA
 
 }  // namespace
 
-WForm::WForm() {
-  static const WEventHandlerTableEntry kOwnHandlers[] = {
+namespace {
+
+const WEventHandlerTableEntry* OwnHandlers() {
+  static const WEventHandlerTableEntry table[] = {
+      {HelpEvent, &WForm::OnOwnHelp, nullptr, 0},
+      {CloseEvent, &WForm::OnOwnClose, nullptr, 0},
+      {DestroyEvent, &WForm::OnOwnDestroy, nullptr, 0},
+      {EraseBackgroundEvent, &WForm::OnOwnEraseBackground, nullptr, 0},
+      {MenuSelectEvent, &WForm::OnOwnMenuEvent, nullptr, 0},
+      {SystemCommandEvent, &WForm::OnOwnSystemCommand, nullptr, 0},
       {CommandEvent, &WForm::OnOwnCommand, nullptr, 0},
+      {InitPopupMenuEvent, &WForm::OnOwnMenuEvent, nullptr, 0},
+      {InitMenuEvent, &WForm::OnOwnMenuEvent, nullptr, 0},
+      {ResizeEvent, &WForm::OnOwnResize, nullptr, 0},
+      {ScrollEvent, &WForm::OnOwnScroll, nullptr, 0},
       {NullEvent, {}, nullptr, 0},
   };
-  SetEventHandlers(this, kOwnHandlers, this);
+  return table;
 }
+
+const WMessage& MessageOf(WEventData* data) { return static_cast<WMessageEventData*>(data)->message; }
+
+}  // namespace
+
+WForm::WForm() { SetEventHandlers(this, OwnHandlers(), this); }
 
 WForm::~WForm() {
   if (GetHandle() && menu_) ::SetMenu(static_cast<HWND>(GetHandle()), nullptr);
+}
+
+WMenu* WForm::GetSystemMenu() {
+  if (!system_menu_ && GetHandle()) {
+    if (HMENU menu = ::GetSystemMenu(static_cast<HWND>(GetHandle()), FALSE)) {
+      system_menu_ = std::make_unique<WPopupMenu>(menu);
+    }
+  }
+  return system_menu_.get();
+}
+
+WMenu* WForm::MenuOfHandle(void* handle) {
+  WMenu* found = menu_ ? menu_->FindMenu(handle) : nullptr;
+  if (!found && system_menu_) found = system_menu_->FindMenu(handle);
+  return found;
+}
+
+bool WForm::OnOwnHelp(WObject*, WEventData* data) {
+  // Help on a control is its tip, shown where the control is.
+  const auto* help = reinterpret_cast<const HELPINFO*>(MessageOf(data).lparam);
+  WWindow* control = help && help->iContextType == HELPINFO_WINDOW ? FromHandle(help->hItemHandle) : nullptr;
+  HWND tip = control ? static_cast<HWND>(control->GetToolTipHandle()) : nullptr;
+  if (!tip) return false;
+  SendMessageA(tip, TTM_POPUP, 0, 0);
+  data->result = TRUE;
+  return true;
+}
+
+bool WForm::OnOwnClose(WObject*, WEventData*) {
+  // A modeless form goes away when closed; the system's dialog processing
+  // would only send the cancel command.
+  Destroy();
+  return true;
+}
+
+bool WForm::OnOwnDestroy(WObject*, WEventData*) {
+  // The menu belongs to its object, not to the window that goes.
+  if (menu_) ::SetMenu(static_cast<HWND>(GetHandle()), nullptr);
+  system_menu_.reset();
+  return false;
+}
+
+bool WForm::OnOwnEraseBackground(WObject*, WEventData* data) {
+  auto* message = static_cast<WMessageEventData*>(data);
+  auto* brush = static_cast<HBRUSH>(GetBackgroundBrush());
+  if (!brush) return false;
+  RECT client;
+  GetClientRect(static_cast<HWND>(GetHandle()), &client);
+  FillRect(reinterpret_cast<HDC>(message->message.wparam), &client, brush);
+  message->result = 1;
+  return true;
+}
+
+bool WForm::OnOwnMenuEvent(WObject*, WEventData* data) {
+  // Handed on to the menu object concerned, so that programs can follow
+  // their own menus.
+  const WMessage& message = MessageOf(data);
+  const bool select = message.message == WM_MENUSELECT;
+  WMenu* menu = MenuOfHandle(reinterpret_cast<void*>(select ? message.lparam : message.wparam));
+  if (!menu) return false;
+  WMenuObject* target = menu;
+  if (select && !(HIWORD(message.wparam) & MF_POPUP)) {
+    if (WMenuItem* item = menu->FindItem(static_cast<uint16_t>(LOWORD(message.wparam)), false)) target = item;
+  }
+  WMessageEventData forwarded;
+  forwarded.message = message;
+  return target->CallEventHandlers(data->event, target, &forwarded);
+}
+
+bool WForm::OnOwnSystemCommand(WObject*, WEventData* data) {
+  if (!system_menu_) return false;
+  const auto command = static_cast<uint16_t>(MessageOf(data).wparam & 0xFFF0);
+  WMenuItem* item = system_menu_->FindItem(command, true);
+  return item && item->Click();
+}
+
+bool WForm::OnOwnResize(WObject*, WEventData*) {
+  // A form with a background of its own is painted anew whole, so that no
+  // stripe of the old size stays when it grows.
+  if (GetBackColor() && GetHandle()) InvalidateRect(static_cast<HWND>(GetHandle()), nullptr, TRUE);
+  return false;
+}
+
+bool WForm::OnOwnScroll(WObject*, WEventData* data) {
+  // A scroll bar control's scrolling is its own event.
+  const WMessage& message = MessageOf(data);
+  WWindow* bar = message.lparam ? FromHandle(reinterpret_cast<void*>(message.lparam)) : nullptr;
+  if (!bar || bar == this) return false;
+  WMessageEventData forwarded;
+  forwarded.message = message;
+  return bar->CallEventHandlers(ScrollEvent, bar, &forwarded);
+}
+
+void WForm::AttachTemplateChildren() {
+  // A copy: binding does not change the list, but a handler may.
+  const std::vector<WWindow*> children = GetChildren();
+  for (WWindow* child : children) {
+    if (!child->GetHandle() && child->GetControlID() != 0) {
+      child->CreateFromResource(this, static_cast<uint16_t>(child->GetControlID()));
+    }
+  }
+}
+
+bool WForm::DefaultOK() {
+  const std::vector<WWindow*> children = GetChildren();
+  for (WWindow* child : children) {
+    if (child->CallEventHandlers(OKEvent, child)) return true;
+  }
+  return false;
 }
 
 bool WForm::CreateFromResource(WWindow* parent, const WResourceID& id, void* module) {
@@ -57,11 +185,11 @@ bool WForm::CreateFromResource(WWindow* parent, const WResourceID& id, void* mod
 bool WForm::ProcessMessage(WMessage& message, intptr_t& result) {
   if (message.message == WM_INITDIALOG) {
     Attach(message.window, true);
+    AttachTemplateChildren();
     RaiseMessageEvent(CreateEvent, message, result);
     ProcessDeferredDeletes(false);
     return true;
   }
-  if (message.message == WM_DESTROY && menu_) ::SetMenu(static_cast<HWND>(message.window), nullptr);
 
   const uint32_t command = LOWORD(message.wparam);
   if (message.message == WM_COMMAND && (command == IDOK || command == IDCANCEL) && HIWORD(message.wparam) <= 1) {
@@ -70,7 +198,7 @@ bool WForm::ProcessMessage(WMessage& message, intptr_t& result) {
                                  : GetDlgItem(static_cast<HWND>(message.window), static_cast<int>(command));
     WWindow* control = FromHandle(button);
     if ((control && control->OnNotification(BN_CLICKED)) ||
-        CallEventHandlers(command == IDOK ? OKEvent : CancelEvent, this)) {
+        CallEventHandlers(command == IDOK ? OKEvent : CancelEvent, this) || (command == IDOK && DefaultOK())) {
       result = 0;
       return true;
     }

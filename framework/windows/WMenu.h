@@ -46,6 +46,9 @@ class WMenu : public WMenuObject {
   WPopupMenu* GetPopup(std::size_t position) const;
   // The item with the command ID, here or (when asked) in the popups.
   WMenuItem* FindItem(const WResourceID& command, bool search_popups = true) const;
+  // This menu or the popup below it with the system menu handle; null for
+  // none.
+  WMenu* FindMenu(void* handle);
   const WAcceleratorTable* GetAccelerators() const { return accelerators_.get(); }
   // Forget the system menu when a window that owns it destroys it.
   void ReleaseHandle() { handle_ = nullptr; }

@@ -54,3 +54,14 @@ WMenuItem* WMenu::FindItem(const WResourceID& command, bool search_popups) const
   }
   return nullptr;
 }
+
+WMenu* WMenu::FindMenu(void* handle) {
+  if (!handle) return nullptr;
+  if (handle == handle_) return this;
+  for (const auto& entry : entries_) {
+    if (auto* popup = dynamic_cast<WPopupMenu*>(entry.get())) {
+      if (WMenu* found = popup->FindMenu(handle)) return found;
+    }
+  }
+  return nullptr;
+}

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "framework/app/WMessageTarget.h"
 #include "framework/events/WEventGenerator.h"
@@ -35,6 +36,9 @@ class WWindow : public WEventGenerator, public WMessageTarget {
 
   void* GetHandle() const { return handle_; }
   WWindow* GetParent() const { return parent_; }
+  // The window objects that have this one as parent, in the order they got
+  // it.
+  const std::vector<WWindow*>& GetChildren() const { return children_; }
   int32_t GetControlID() const { return control_id_; }
   static WWindow* FromHandle(void* handle);
 
@@ -103,7 +107,7 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   // window's messages through the framework.
   bool Attach(void* handle, bool subclass);
   void Detach();
-  void SetParentWindow(WWindow* parent) { parent_ = parent; }
+  void SetParentWindow(WWindow* parent);
   void SetControlID(int32_t id) { control_id_ = id; }
   // A message's own event with WMessageEventData; true when handled.
   bool RaiseMessageEvent(int32_t event, WMessage& message, intptr_t& result);
@@ -124,10 +128,14 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   bool OnWindowPosChanging(WMessage& message, intptr_t& result);
   bool OnGeneric(WMessage& message, intptr_t& result);
   bool OnMouse(WMessage& message, intptr_t& result);
+  bool OnGetDialogCode(WMessage& message, intptr_t& result);
+  bool OnNonClientButton(WMessage& message, intptr_t& result);
+  bool OnContextMenu(WMessage& message, intptr_t& result);
 
   void* handle_ = nullptr;
   void* original_procedure_ = nullptr;
   WWindow* parent_ = nullptr;
+  std::vector<WWindow*> children_;
   int32_t control_id_ = 0;
   WString name_;
   std::unique_ptr<WColor> back_;

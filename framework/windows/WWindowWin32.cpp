@@ -1,5 +1,7 @@
 #include <windows.h>
+#include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -112,10 +114,14 @@ struct WWindowMessageMap {
     map.Set(WM_INPUTLANGCHANGE, generic, InputLangChangeEvent);
     map.Set(WM_HELP, generic, HelpEvent);
     map.Set(WM_USERCHANGED, generic, UserChangedEvent);
-    map.Set(WM_CONTEXTMENU, generic, ContextMenuEvent);
+    map.Set(WM_CONTEXTMENU, &WWindow::OnContextMenu, ContextMenuEvent);
     map.Set(WM_DISPLAYCHANGE, generic, DisplayChangeEvent);
     map.Set(WM_NCHITTEST, &WWindow::OnCostly, HitTestEvent);
     map.Set(WM_NCPAINT, &WWindow::OnCostly, NonClientPaintEvent);
+    map.Set(WM_GETDLGCODE, &WWindow::OnGetDialogCode, 0);
+    for (uint32_t message : {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCRBUTTONDOWN, WM_NCRBUTTONUP}) {
+      map.Set(message, &WWindow::OnNonClientButton, 0);
+    }
     map.Set(WM_KEYDOWN, generic, KeyDownEvent);
     map.Set(WM_KEYUP, generic, KeyUpEvent);
     map.Set(WM_CHAR, generic, CharacterPressEvent);
@@ -164,11 +170,23 @@ WWindow::WWindow() = default;
 
 WWindow::~WWindow() {
   // No events while the object goes: derived parts are gone already.
+  SetParentWindow(nullptr);
+  for (WWindow* child : children_) child->parent_ = nullptr;
   HWND handle = static_cast<HWND>(handle_);
   tooltip_.reset();
   Detach();
   if (handle && IsWindow(handle)) DestroyWindow(handle);
   if (brush_) DeleteObject(static_cast<HBRUSH>(brush_));
+}
+
+void WWindow::SetParentWindow(WWindow* parent) {
+  if (parent == parent_) return;
+  if (parent_) {
+    auto& siblings = parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
+  parent_ = parent;
+  if (parent_) parent_->children_.push_back(this);
 }
 
 WWindow* WWindow::FromHandle(void* handle) {
@@ -582,4 +600,31 @@ bool WWindow::OnMouse(WMessage& message, intptr_t& result) {
     return handled;
   }
   return false;
+}
+
+bool WWindow::OnGetDialogCode(WMessage& message, intptr_t& result) {
+  // A multi-line field asks for every key; on a form, Tab and Esc still
+  // belong to the form (focus to the next control, the cancel command),
+  // while Enter stays with a field that takes it.
+  result = DefaultProcessing(message);
+  const auto* key = reinterpret_cast<const MSG*>(message.lparam);
+  if (key && key->message == WM_KEYDOWN && (key->wParam == VK_TAB || key->wParam == VK_ESCAPE)) {
+    result &= ~static_cast<intptr_t>(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
+  }
+  return true;
+}
+
+bool WWindow::OnNonClientButton(WMessage& /*message*/, intptr_t& /*result*/) {
+  // A click on the frame or caption ends a tip that is showing, as one in
+  // the client area does.
+  if (tooltip_) SendMessageA(static_cast<HWND>(tooltip_->GetHandle()), TTM_POP, 0, 0);
+  return false;
+}
+
+bool WWindow::OnContextMenu(WMessage& message, intptr_t& result) {
+  // In a window with the context-help button, the context menu key and the
+  // right mouse button ask for help on a control instead of a menu.
+  HWND top = GetAncestor(static_cast<HWND>(message.window), GA_ROOT);
+  const bool context_help = top && (GetWindowLongA(top, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+  return RaiseMessageEvent(context_help ? ContextHelpEvent : ContextMenuEvent, message, result);
 }

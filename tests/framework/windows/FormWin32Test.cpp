@@ -334,3 +334,112 @@ TEST_F(Form, AutoSizedButtonsAndCheckBoxesFitTheirText) {
 }
 
 }  // namespace
+
+namespace {
+
+// A form whose control objects exist before its window: they name their
+// template items and are bound when the window is made.
+class PreparedForm : public WModelessDialog {
+ public:
+  PreparedForm() {
+    field.SetTemplateItem(this, IDC_FIELD);
+    check.SetTemplateItem(this, IDC_CHECK);
+    SetEventHandler(CreateEvent, this, &PreparedForm::OnCreate);
+  }
+  ~PreparedForm() override { Destroy(); }
+  bool OnCreate(WObject*, WEventData*) {
+    bound_at_create = field.GetHandle() != nullptr && check.GetHandle() != nullptr;
+    return false;
+  }
+  bool Note(WObject* source, WEventData* data) {
+    log.push_back(std::string(EventName(data->event)) + (source == &check ? " check" : ""));
+    return handle;
+  }
+
+  WRichTextBox field;
+  WCheckBox check;
+  bool bound_at_create = false;
+  bool handle = false;
+  std::vector<std::string> log;
+};
+
+TEST(FormOwnProcessing, ControlObjectsMadeBeforeTheWindowAreBoundBeforeCreateEvent) {
+  WRichTextBox::GetWindowClassName();
+  PreparedForm form;
+  ASSERT_TRUE(form.CreateFromResource(nullptr, "ID_TEST_FORM"));
+  EXPECT_TRUE(form.bound_at_create);
+  EXPECT_EQ(form.check.GetHandle(), GetDlgItem(static_cast<HWND>(form.GetHandle()), IDC_CHECK));
+  EXPECT_EQ(form.GetChildren().size(), 2u);
+}
+
+TEST(FormOwnProcessing, AnOkNoHandlerTookIsOfferedToTheChildControls) {
+  WRichTextBox::GetWindowClassName();
+  PreparedForm form;
+  ASSERT_TRUE(form.CreateFromResource(nullptr, "ID_TEST_FORM"));
+  form.check.SetEventHandler(OKEvent, &form, &PreparedForm::Note);
+  form.SetEventHandler(OKEvent, &form, &PreparedForm::Note);
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"OKEvent", "OKEvent check"})) << "the form first, then its controls";
+}
+
+TEST_F(Form, EscapeInAMultiLineFieldIsTheFormsCancel) {
+  form.SetEventHandler(CancelEvent, &form, &TestForm::Note);
+  SetFocus(static_cast<HWND>(form.field.GetHandle()));
+  PostMessageA(static_cast<HWND>(form.field.GetHandle()), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  RunQueuedMessages();
+  EXPECT_EQ(form.log, std::vector<std::string>{"CancelEvent"});
+}
+
+TEST_F(Form, SystemMenuCommandsReachTheSystemMenusItems) {
+  WMenu* system = form.GetSystemMenu();
+  ASSERT_NE(system, nullptr);
+  WMenuItem* close = system->FindItem(static_cast<uint16_t>(SC_CLOSE), true);
+  ASSERT_NE(close, nullptr);
+  close->SetEventHandler(ClickEvent, &form, &TestForm::KeepOpen);
+  // The system sets the low four bits for its own use.
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_SYSCOMMAND, SC_CLOSE | 0x2, 0);
+  EXPECT_EQ(form.log, std::vector<std::string>{"ClickEvent"});
+  EXPECT_TRUE(IsWindow(static_cast<HWND>(form.GetHandle()))) << "the handler took the command";
+}
+
+TEST_F(Form, MenuEventsReachTheMenuObjectConcerned) {
+  WMenu menu("ID_TEST_MENU", GetModuleHandleA(nullptr), false);
+  ASSERT_TRUE(form.SetMenu(&menu));
+  WPopupMenu* file = menu.GetPopup(0);
+  file->SetEventHandler(InitPopupMenuEvent, &form, &TestForm::Note);
+  menu.FindItem(IDM_SAVE)->SetEventHandler(MenuSelectEvent, &form, &TestForm::Note);
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file->GetHandle()), 0);
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_MENUSELECT, MAKEWPARAM(IDM_SAVE, MF_HILITE),
+               reinterpret_cast<LPARAM>(file->GetHandle()));
+  EXPECT_EQ(form.log, (std::vector<std::string>{"InitPopupMenuEvent", "MenuSelectEvent"}));
+  form.SetMenu(nullptr);
+}
+
+TEST_F(Form, AClosedFormWithoutHandlersGoesAway) {
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CLOSE, 0, 0);
+  EXPECT_EQ(form.GetHandle(), nullptr);
+}
+
+TEST_F(Form, TheContextMenuKeyAsksForAMenuWithoutTheHelpButton) {
+  form.SetEventHandler(ContextMenuEvent, &form, &TestForm::Note);
+  form.SetEventHandler(ContextHelpEvent, &form, &TestForm::Note);
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.GetHandle()), -1);
+  SetWindowLongA(static_cast<HWND>(form.GetHandle()), GWL_EXSTYLE, WS_EX_CONTEXTHELP);
+  SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.GetHandle()), -1);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"ContextMenuEvent", "ContextHelpEvent"}));
+}
+
+TEST_F(Form, HelpOnAControlShowsItsTip) {
+  form.label.SetToolTipText("Ihr Anfangskapital");
+  HELPINFO help{};
+  help.cbSize = sizeof help;
+  help.iContextType = HELPINFO_WINDOW;
+  help.iCtrlId = IDC_LABEL;
+  help.hItemHandle = form.label.GetHandle();
+  EXPECT_TRUE(SendMessageA(static_cast<HWND>(form.GetHandle()), WM_HELP, 0, reinterpret_cast<LPARAM>(&help)));
+  help.hItemHandle = form.button.GetHandle();
+  EXPECT_FALSE(SendMessageA(static_cast<HWND>(form.GetHandle()), WM_HELP, 0, reinterpret_cast<LPARAM>(&help)))
+      << "no tip, no help";
+}
+
+}  // namespace
