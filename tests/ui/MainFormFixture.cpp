@@ -1,5 +1,6 @@
 #include "tests/ui/MainFormFixture.h"
 
+#include <utility>
 #include <vector>
 
 #include "framework/app/WMessageLoop.h"
@@ -24,20 +25,18 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
 }
 
 void PumpQueued() {
-  bool marker_seen = false;
-  constexpr UINT kMarker = WM_APP + 78;
-  PostThreadMessageA(GetCurrentThreadId(), kMarker, 0, 0);
-  for (int guard = 0; guard < 10000 && !marker_seen; ++guard) {
+  // Until the queue is empty; a marker message would not do, since a modal
+  // loop (a message box) takes the thread's messages too.
+  for (int guard = 0; guard < 10000; ++guard) {
+    MSG next;
+    if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) return;
     WMessage message;
     bool dispatch = false;
     if (GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch) != 1) return;
-    if (message.message == kMarker && message.window == nullptr) {
-      marker_seen = true;
-    } else if (dispatch) {
-      const MSG msg = ToSystemMessage(message);
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    if (!dispatch) continue;
+    const MSG msg = ToSystemMessage(message);
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
   }
 }
 
@@ -56,6 +55,7 @@ namespace {
 
 const char* answer_caption = nullptr;
 std::vector<std::string> answered_texts;
+std::function<void()> answer_hook;
 
 void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
   HWND box = FindWindowA("#32770", answer_caption);
@@ -63,6 +63,7 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
   char text[4096] = {};
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
   answered_texts.emplace_back(text);
+  if (answer_hook) answer_hook();
   SendMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -70,8 +71,9 @@ UINT_PTR answer_timer = 0;
 
 }  // namespace
 
-MessageBoxAnswerer::MessageBoxAnswerer(const char* caption) {
+MessageBoxAnswerer::MessageBoxAnswerer(const char* caption, std::function<void()> on_box) {
   answer_caption = caption;
+  answer_hook = std::move(on_box);
   answered_texts.clear();
   answer_timer = SetTimer(nullptr, 0, 20, &AnswerBox);
 }
@@ -79,6 +81,7 @@ MessageBoxAnswerer::MessageBoxAnswerer(const char* caption) {
 MessageBoxAnswerer::~MessageBoxAnswerer() {
   KillTimer(nullptr, answer_timer);
   answer_caption = nullptr;
+  answer_hook = nullptr;
 }
 
 const std::vector<std::string>& MessageBoxAnswerer::Texts() const { return answered_texts; }
@@ -99,6 +102,7 @@ const char* MainFormTest::Name(int id) {
 }
 
 bool MainFormTest::WaitForRunEnd(DWORD timeout_ms) {
+  PumpQueued();  // the click that asks for the run
   const SimRunState& state = form.simulation().state();
   return PumpUntil([&state] { return !state.start_requested && !state.run_active; }, timeout_ms);
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/Form1.h"
 
@@ -31,11 +32,12 @@ void PumpQueued();
 // Presses Ctrl and the key in the window that has the focus.
 void PressControlKey(HWND target, char key);
 
-// Answers the next message box with this caption: keeps its text and
-// presses OK. A thread timer does it from inside the box's own loop.
+// Answers every message box with this caption while it lives: keeps its
+// text, calls `on_box` (to look at the window behind the box) and presses
+// OK. A thread timer does it from inside the box's own loop.
 class MessageBoxAnswerer {
  public:
-  explicit MessageBoxAnswerer(const char* caption);
+  explicit MessageBoxAnswerer(const char* caption, std::function<void()> on_box = {});
   ~MessageBoxAnswerer();
   const std::vector<std::string>& Texts() const;
 };
