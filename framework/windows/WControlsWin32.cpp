@@ -165,7 +165,7 @@ bool WRichTextBox::CreateFromResource(WWindow* parent, const WResourceID& id, vo
   constexpr LONG kMargin = 3;
   HWND window = static_cast<HWND>(GetHandle());
   RECT format;
-  SendMessageA(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  GetClientRect(window, &format);  // without a scroll bar's room
   format.left += kMargin;
   format.right -= kMargin;
   SendMessageA(window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
