@@ -123,6 +123,8 @@ class Program : public ::testing::Test {
       window_ = FindWindowA(nullptr, "Vantrel V1.1");
     }
     ASSERT_NE(window_, nullptr) << "the main window came up";
+    // The window exists before its form has finished making its controls.
+    WaitForInputIdle(process_.hProcess, 20000);
   }
   void TearDown() override {
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
@@ -149,7 +151,8 @@ class Program : public ::testing::Test {
     SetKeyboardState(keys);
     HWND focus = GetFocus();
     PostMessageA(focus ? focus : window_, WM_KEYDOWN, key, 0x00000001);
-    Sleep(500);
+    WaitForInputIdle(process_.hProcess, 5000);  // the key is taken while Ctrl is down
+    Sleep(200);
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     AttachThreadInput(GetCurrentThreadId(), program_thread, FALSE);
