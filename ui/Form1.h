@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "sim/Simulation.h"
 #include "ui/CachedForm.h"
 #include "ui/Form1Base.h"
@@ -39,6 +41,14 @@ class Form1 : public Form1Base {
   void reset_settings() override;
 
  private:
+  // The report (when a file was chosen), then the settings file; a file
+  // that cannot be written is reported.
+  void save();
+  void report_failure(const std::string& file, const std::string& reason);
+  // The settings file into the fields and check boxes, or a report of why
+  // not, and then nothing changed.
+  void load();
+
   // One step of the engine: what input changed is read afresh, and what the
   // step wrote is on the controls when it returns.
   template <typename Step>

@@ -1,7 +1,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
 #include "files/InfoTexts.h"
+#include "files/ResultsReport.h"
+#include "files/SettingsFile.h"
 #include "framework/dialogs/WMessageBox.h"
 #include "resources/MainFormResources.h"
 #include "ui/Form1.h"
@@ -80,9 +84,50 @@ bool Form1::on_menu_exit(WObject*, WEventData*) {
   return false;
 }
 
-bool Form1::on_menu_save(WObject*, WEventData*) { return false; }
+bool Form1::on_menu_save(WObject*, WEventData*) {
+  run_step([this] { save(); });
+  return false;
+}
 
-bool Form1::on_menu_load(WObject*, WEventData*) { return false; }
+bool Form1::on_menu_load(WObject*, WEventData*) {
+  run_step([this] { load(); });
+  return false;
+}
+
+void Form1::save() {
+  // The report describes the run that was played: its options are the
+  // stored flags. The settings file keeps what the window shows.
+  if (WFileDialog* dialog = filedialog_1()) {
+    dialog->SetFileName(".\\*.txt");
+    if (dialog->ShowSaveDialog()) {
+      const std::string path = dialog->GetFileName(0).GetText();
+      report_failure(path, FileAccess::WriteReplacing(path, ResultsReport::Format(cache_, simulation_.settings())));
+    }
+  }
+  const std::string settings = SettingsFile::Format(SettingsFile::Collect(cache_));
+  report_failure(SettingsFile::kName, FileAccess::WriteReplacing(SettingsFile::kName, settings));
+}
+
+void Form1::report_failure(const std::string& file, const std::string& reason) {
+  if (!reason.empty()) cache_.ShowInformation("Fehler", FileErrors::NotWritten(file, reason).c_str());
+}
+
+void Form1::load() {
+  // Nothing changes unless the whole file is there.
+  std::string bytes;
+  const std::string reason = FileAccess::Read(SettingsFile::kName, bytes);
+  if (!reason.empty()) {
+    cache_.ShowInformation("Fehler", FileErrors::NotRead(SettingsFile::kName, reason).c_str());
+    return;
+  }
+  const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
+  if (!parsed.complete) {
+    cache_.ShowInformation("Fehler",
+                           FileErrors::TooShort(SettingsFile::kName, parsed.lines, SettingsFile::kLines).c_str());
+    return;
+  }
+  SettingsFile::Apply(cache_, parsed.values);
+}
 
 bool Form1::on_menu_info(WObject*, WEventData*) {
   WMessageBox::ShowInformation(nullptr, InfoTexts::kInfoCaption, "%s", InfoTexts::kInfoNotice);
