@@ -34,3 +34,20 @@ build_windows() {  # arch: i686 or x86_64
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-$arch.cmake" \
     "-DCMAKE_CROSSCOMPILING_EMULATOR=$ROOT/scripts/wine-run;--prefix;$BUILD/windows-$arch/wineprefix"
 }
+
+# The fuzz targets, built with clang and libFuzzer.
+build_fuzz() {
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_FUZZ=ON \
+    "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address" >"$BUILD/fuzz.configure.log" 2>&1 ||
+    { cat "$BUILD/fuzz.configure.log"; return 1; }
+  cmake --build "$BUILD/fuzz" --target vantrel-settings-fuzz -j "$JOBS"
+}
+
+# Replays the kept corpus, then fuzzes for a bounded time; new inputs go to
+# the build folder, not into the kept corpus.
+run_fuzz() {  # seconds
+  mkdir -p "$BUILD/fuzz/corpus"
+  "$BUILD/fuzz/vantrel-settings-fuzz" "$BUILD/fuzz/corpus" "$ROOT/tests/files/fuzz/corpus" \
+    -max_total_time="$1" -print_final_stats=0 >"$BUILD/fuzz/run.log" 2>&1 || { tail -40 "$BUILD/fuzz/run.log"; return 1; }
+  grep -E "^Done" "$BUILD/fuzz/run.log"
+}
