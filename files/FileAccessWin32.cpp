@@ -59,6 +59,12 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }  // namespace
 
 std::string WriteReplacing(const std::string& path, const std::string& bytes) {
+  // Putting a new file in place would pass over the protection of a
+  // read-only one on some systems; it stays as it is everywhere.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return Reason(ERROR_ACCESS_DENIED);
+  }
   char temporary[MAX_PATH] = {};
   if (!GetTempFileNameA(DirectoryOf(path).c_str(), "vtr", 0, temporary)) return Reason(GetLastError());
   FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

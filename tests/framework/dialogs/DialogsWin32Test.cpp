@@ -10,6 +10,7 @@
 
 #include "framework/dialogs/WFileDialog.h"
 #include "framework/dialogs/WMessageBox.h"
+#include "tests/framework/dialogs/DialogAnswerer.h"
 
 namespace {
 
@@ -34,35 +35,6 @@ TEST(MessageBoxOnWindows, ShowsTheWholeFormattedTextAndReturnsTheButton) {
   EXPECT_EQ(result, 1);
   EXPECT_EQ(box_text, "value 42: " + long_value + "|");
 }
-
-// Answers the save dialog once it is ready: types a name and confirms, or
-// cancels.
-class DialogAnswerer : public WObject {
-  W_DECLARE_CLASS(DialogAnswerer, WObject)
-
- public:
-  bool OnHook(WObject*, WEventData* data) {
-    const WMessage& message = static_cast<WMessageEventData*>(data)->message;
-    if (message.message != WM_NOTIFY) return false;
-    const auto* notice = reinterpret_cast<const OFNOTIFYA*>(message.lparam);
-    if (notice->hdr.code != CDN_INITDONE) return false;
-    HWND dialog = GetParent(static_cast<HWND>(message.window));
-    if (confirm) {
-      SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(path.c_str()));
-      SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(path.c_str()));
-    }
-    PostMessageA(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
-    return false;
-  }
-  bool OnPrompt(WObject*, WEventData* data) {
-    prompts += static_cast<WFileDialogPromptData*>(data)->after ? "after " : "before ";
-    return false;
-  }
-
-  bool confirm = true;
-  std::string path;
-  std::string prompts;
-};
 
 std::string TempPath(const char* name) {
   char folder[MAX_PATH] = {};
