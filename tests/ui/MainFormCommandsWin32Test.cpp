@@ -14,37 +14,6 @@
 
 namespace {
 
-// Notes every menu item that is chosen, before the form's own handler
-// runs.
-class MenuLog : public WObject {
- public:
-  bool Chosen(WObject* source, WEventData*) {
-    chosen.push_back(static_cast<int>(static_cast<WMenuItem*>(source)->GetCommand()));
-    return false;
-  }
-  std::vector<int> chosen;
-};
-
-TEST_F(MainFormTest, AllEightAcceleratorsReachTheirCommands) {
-  form.poll_timer()->Stop();  // so that a start request stays a request
-  MenuLog log;
-  for (int command : {1001, 1002, 1004, 1006, 1008, 1010, 1011, 1012}) {
-    WMenuItem* item = form.menu()->FindItem(static_cast<uint16_t>(command), true);
-    ASSERT_NE(item, nullptr) << command;
-    item->SetEventHandler(ClickEvent, &log, &MenuLog::Chosen);
-  }
-  HWND field = ChildHandle("rtb_startkapital");
-  MessageBoxAnswerer info_box(InfoTexts::kInfoCaption);
-  for (char key : {'R', 'P', 'Z', 'E', 'S', 'L', 'I', 'H'}) PressControlKey(field, key);
-  EXPECT_EQ(log.chosen, (std::vector<int>{1001, 1002, 1004, 1006, 1008, 1010, 1011, 1012}));
-
-  const SimRunState& state = form.simulation().state();
-  EXPECT_TRUE(state.start_requested) << "Ctrl+R";
-  EXPECT_EQ(state.sessions_remaining, 1) << "Ctrl+P";
-  EXPECT_EQ(info_box.Texts(), std::vector<std::string>{InfoTexts::kInfoNotice}) << "Ctrl+I";
-  EXPECT_EQ(Text("label_alle_zahlen"), InfoTexts::kHelpText) << "Ctrl+H";
-}
-
 TEST_F(MainFormTest, ResetPutsTheDefaultsBack) {
   Type("rtb_startkapital", "777");
   Type("rtb_v3", "9");

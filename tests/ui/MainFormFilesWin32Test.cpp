@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "files/InfoTexts.h"
 #include "tests/framework/dialogs/DialogAnswerer.h"
 #include "tests/ui/MainFormFixture.h"
 
@@ -21,6 +23,17 @@ std::string Contents(const std::string& path) {
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Notes every menu item that is chosen, before the form's own handler
+// runs.
+class MenuLog : public WObject {
+ public:
+  bool Chosen(WObject* source, WEventData*) {
+    chosen.push_back(static_cast<int>(static_cast<WMenuItem*>(source)->GetCommand()));
+    return false;
+  }
+  std::vector<int> chosen;
+};
 
 class MainFormFiles : public MainFormTest {
  protected:
@@ -141,6 +154,28 @@ TEST_F(MainFormFiles, ALoadThatCannotReadTheWholeFileChangesNothing) {
   EXPECT_EQ(fehler.Texts()[1], "roul_dat.dat has 35 lines, a settings file has 36.\nNothing was changed.");
   EXPECT_EQ(Text("rtb_startkapital"), "4321");
   EXPECT_TRUE(Checked("checkbox_zero_oder_zerozero"));
+}
+
+TEST_F(MainFormFiles, AllEightAcceleratorsReachTheirCommands) {
+  form.poll_timer()->Stop();  // so that a start request stays a request
+  MenuLog log;
+  for (int command : {1001, 1002, 1004, 1006, 1008, 1010, 1011, 1012}) {
+    WMenuItem* item = form.menu()->FindItem(static_cast<uint16_t>(command), true);
+    ASSERT_NE(item, nullptr) << command;
+    item->SetEventHandler(ClickEvent, &log, &MenuLog::Chosen);
+  }
+  HWND field = ChildHandle("rtb_startkapital");
+  answerer.confirm = false;  // Ctrl+S: no report, the settings file only
+  MessageBoxAnswerer info_box(InfoTexts::kInfoCaption);
+  for (char key : {'R', 'P', 'Z', 'E', 'S', 'L', 'I', 'H'}) PressControlKey(field, key);
+  EXPECT_EQ(log.chosen, (std::vector<int>{1001, 1002, 1004, 1006, 1008, 1010, 1011, 1012}));
+
+  const SimRunState& state = form.simulation().state();
+  EXPECT_TRUE(state.start_requested) << "Ctrl+R";
+  EXPECT_EQ(state.sessions_remaining, 1) << "Ctrl+P";
+  EXPECT_EQ(info_box.Texts(), std::vector<std::string>{InfoTexts::kInfoNotice}) << "Ctrl+I";
+  EXPECT_EQ(Text("label_alle_zahlen"), InfoTexts::kHelpText) << "Ctrl+H";
+  EXPECT_TRUE(Exists(Path("roul_dat.dat"))) << "Ctrl+S";
 }
 
 }  // namespace
