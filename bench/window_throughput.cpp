@@ -72,8 +72,7 @@ class SessionTimer : public WObject {
   }
   bool After(WObject*, WEventData*) {
     measure.seconds += std::chrono::duration<double>(Clock::now() - start_).count();
-    const std::size_t index = FormMembers::IndexOf(Control::label_akt_durchlauf);
-    measure.games += GameNumber(form_.control(index)->GetText());
+    measure.games += GameNumber(form_.control(ControlName(Control::label_akt_durchlauf))->GetText());
     return false;
   }
   Measure measure;
@@ -101,7 +100,7 @@ class WindowOperations final : public FormOperations {
   int64_t CalendarTime() const override { return 0; }
 
  private:
-  WWindow* Window(Control control) const { return form_.control(FormMembers::IndexOf(control)); }
+  WWindow* Window(Control control) const { return form_.control(ControlName(control)); }
   Form1& form_;
 };
 

@@ -34,6 +34,8 @@ class Form1Base : public WModelessDialog {
   // destruction, or when it could not be made).
   WObject* member(std::size_t index) const { return members_[index].get(); }
   WWindow* control(std::size_t index) const;
+  // The member with this name, when it is a window that exists.
+  WWindow* control(const char* name) const;
   WTimer* session_timer() const { return session_timer_; }
   WTimer* poll_timer() const { return poll_timer_; }
   WFileDialog* filedialog_1() const { return filedialog_1_; }

@@ -112,6 +112,11 @@ Form1Base::~Form1Base() {
 
 WWindow* Form1Base::control(std::size_t index) const { return dynamic_cast<WWindow*>(members_[index].get()); }
 
+WWindow* Form1Base::control(const char* name) const {
+  const std::size_t index = MemberIndex(name);
+  return index < FormMembers::kMemberCount ? control(index) : nullptr;
+}
+
 void Form1Base::quit() {
   if (WApplication* application = WApplication::Current()) application->Quit(0);
 }
@@ -184,27 +189,27 @@ void Form1Base::set_up_members() {
 }
 
 void Form1Base::set_up_control(std::size_t index) {
-  const FormMembers::Member& spec = kMembers[index];
+  const FormMembers::Member& member = kMembers[index];
   WWindow& window = *control(index);
-  if (spec.font) window.SetFont(WFont(spec.font), true);
+  if (member.font) window.SetFont(WFont(member.font), true);
   if (auto* button = dynamic_cast<WCommandButton*>(&window)) {
     button->SetHighlight(false);
-    if (spec.auto_size) button->SetAutoSize(true);
-    if (spec.tooltip) button->SetToolTipText(spec.tooltip);
-    button->SetName(spec.name);
+    if (member.auto_size) button->SetAutoSize(true);
+    if (member.tooltip) button->SetToolTipText(member.tooltip);
+    button->SetName(member.name);
     return;
   }
-  if (spec.back) window.SetBackColor(WColor(spec.back));
-  if (spec.fore) window.SetForeColor(WColor(spec.fore));
-  if (spec.tooltip) window.SetToolTipText(spec.tooltip);
-  if (spec.auto_size) {
+  if (member.back) window.SetBackColor(WColor(member.back));
+  if (member.fore) window.SetForeColor(WColor(member.fore));
+  if (member.tooltip) window.SetToolTipText(member.tooltip);
+  if (member.auto_size) {
     if (auto* label = dynamic_cast<WLabel*>(&window)) label->SetAutoSize(true);
     if (auto* box = dynamic_cast<WCheckBox*>(&window)) box->SetAutoSize(true);
   }
-  if (spec.check != Check::None) {
-    if (auto* box = dynamic_cast<WCheckBox*>(&window)) box->SetChecked(spec.check == Check::On);
+  if (member.check != Check::None) {
+    if (auto* box = dynamic_cast<WCheckBox*>(&window)) box->SetChecked(member.check == Check::On);
   }
-  window.SetName(spec.name);
+  window.SetName(member.name);
 }
 
 void Form1Base::register_control_tables() {

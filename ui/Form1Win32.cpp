@@ -14,11 +14,6 @@ namespace {
 
 Form1* main_form = nullptr;
 
-WWindow* MemberWindow(const Form1Base& form, const char* name) {
-  const std::size_t index = FormMembers::IndexOf(name);
-  return index < FormMembers::kMemberCount ? form.control(index) : nullptr;
-}
-
 }  // namespace
 
 Form1* MainForm() { return main_form; }
@@ -143,7 +138,7 @@ bool Form1::on_menu_help(WObject*, WEventData*) {
 }
 
 bool Form1::on_sponsor_mouse_down(WObject*, WEventData*) {
-  WWindow* caption = MemberWindow(*this, "label_werbung_muss_sein");
+  WWindow* caption = control("label_werbung_muss_sein");
   if (caption) caption->SetForeColor(WColor(128, 0, 128));
   // The user's own browser; when none starts, nothing else changes.
   ShellExecuteA(nullptr, "open", InfoTexts::kSponsorPage, nullptr, nullptr, SW_SHOW);
@@ -151,7 +146,7 @@ bool Form1::on_sponsor_mouse_down(WObject*, WEventData*) {
 }
 
 bool Form1::on_sponsor_mouse_move(WObject*, WEventData*) {
-  if (WWindow* caption = MemberWindow(*this, "label_werbung_muss_sein")) {
+  if (WWindow* caption = control("label_werbung_muss_sein")) {
     caption->SetCursor(WCursor(IDC_SPONSOR_CURSOR, GetModuleHandleA(nullptr)));
   }
   return false;

@@ -48,7 +48,7 @@ class MainFormTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(form.CreateFromResource(nullptr, Form1Base::kTemplate)); }
 
   HWND Handle() const { return static_cast<HWND>(form.GetHandle()); }
-  WWindow* Window(const char* name) const { return form.control(FormMembers::IndexOf(name)); }
+  WWindow* Window(const char* name) const { return form.control(name); }
   HWND ChildHandle(const char* name) const { return static_cast<HWND>(Window(name)->GetHandle()); }
   std::string Text(const char* name) const { return Window(name)->GetText().GetText(); }
   bool Checked(const char* name) const { return dynamic_cast<WCheckBox*>(Window(name))->GetChecked(); }
