@@ -1,80 +1,94 @@
 // Games per second of whole sessions: the engine, driven by its poll and
-// session handlers, against an in-memory form that records nothing; and, as
+// session handlers, against an in-memory form that nobody looks at; and, as
 // the baseline, a bare loop that applies the same rules with no displays at
-// all. Both play the same games from the same seed.
+// all. Both play the same games from the same seed. Each case runs a few
+// rounds, bare loop and engine in turn, and keeps the fastest of each, so a
+// busy machine disturbs the ratio less.
+//
+// Then the cost of recording a session early and late in the longest run
+// the settings allow, and that run's time extrapolated from the figures.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "sim/Formatted.h"
-#include "sim/HeadlessRun.h"
-#include "sim/NumberGenerator.h"
+#include "sim/MemoryForm.h"
+#include "sim/Simulation.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int32_t kGamesPerSession = 10000;
 constexpr int32_t kCapital = 100000;
 constexpr int32_t kMaxBalance = 1000000;
 constexpr int32_t kTableLimit = 19999;  // stored as 20000
 constexpr int32_t kFirstBet = 1;
+constexpr int kRounds = 5;
+constexpr int kLargestRunSessions = 500000;
+constexpr int kLongestSession = 10000;
 
-// Long sessions: a capital far from both limits, so most sessions play all
-// their games.
-void PrepareForm(MemoryForm& form) {
-  form.SetText(Control::rtb_startkapital, Formatted("%d", kCapital));
-  form.SetText(Control::rtb_soll_kapital, Formatted("%d", kMaxBalance));
-  form.SetText(Control::rtb_anzahl_durchlauf, Formatted("%d", kGamesPerSession));
-  form.SetText(Control::rtb_tischlimit, Formatted("%d", kTableLimit));
-  form.SetText(Control::rtb_min_einsatz, "9999999");
-  form.SetText(Control::rtb_verzoegerung, "0");
-  form.SetChecked(Control::checkbox_zahlen_des_letzten_durchganges, false);
-}
-
-// Counts the games as the game-number display sees them.
-class CountingForm : public MemoryForm {
- public:
-  using MemoryForm::MemoryForm;
-  void SetText(Control control, const WString& text) override {
-    if (control == Control::label_akt_durchlauf) ++games;
-    MemoryForm::SetText(control, text);
-  }
-  long long games = 0;
+struct Case {
+  const char* name;
+  int32_t games_per_session;
+  int sessions;
+  bool live_list;
 };
 
 struct Result {
   double seconds;
   long long games;
+  double Rate() const { return games / seconds; }
 };
 
-Result EngineSessions(int sessions, uint32_t seed) {
-  CountingForm form(static_cast<int64_t>(seed) - 5);
+double Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Long sessions: a capital far from both limits, so most sessions play all
+// their games.
+void PrepareForm(MemoryForm& form, const Case& run) {
+  form.SetText(Control::rtb_startkapital, Formatted("%d", kCapital));
+  form.SetText(Control::rtb_soll_kapital, Formatted("%d", kMaxBalance));
+  form.SetText(Control::rtb_anzahl_durchlauf, Formatted("%d", run.games_per_session));
+  form.SetText(Control::rtb_tischlimit, Formatted("%d", kTableLimit));
+  form.SetText(Control::rtb_min_einsatz, "9999999");
+  form.SetText(Control::rtb_verzoegerung, "0");
+  form.SetText(Control::rtb_anzahl_gesamtdurchgaenge, Formatted("%d", run.sessions));
+  form.SetChecked(Control::checkbox_zahlen_des_letzten_durchganges, run.live_list);
+}
+
+Result EngineSessions(const Case& run, uint32_t seed) {
+  MemoryForm form(static_cast<int64_t>(seed) - 5);
   Simulation simulation(form);
   simulation.reset_settings();
-  PrepareForm(form);
-  form.SetText(Control::rtb_anzahl_gesamtdurchgaenge, Formatted("%d", sessions));
-  form.games = 0;
+  PrepareForm(form, run);
   simulation.request_start();
+  long long games = 0;
   const auto start = Clock::now();
-  RunHeadless(simulation, form, sessions + 1);
-  return {std::chrono::duration<double>(Clock::now() - start).count(), form.games};
+  // The headless run's own loop, counting each session's games.
+  while (simulation.state().start_requested) {
+    simulation.on_poll_timer();
+    if (!form.TakeSessionTimerTick()) break;
+    simulation.on_session_timer();
+    games += simulation.state().numbers.Count();
+  }
+  return {Since(start), games};
 }
 
 // The same rules with the default progression and options, nothing shown.
-Result BareSessions(int sessions, uint32_t seed) {
+Result BareSessions(const Case& run, uint32_t seed) {
   constexpr int32_t kWins[11] = {2, 5, 11, 23, 47, 95, 191, 382, 765, 1531, 3063};
   NumberGenerator generator;
   generator.Seed(seed);
   int32_t win_streak = 0;
   long long games = 0;
   const auto start = Clock::now();
-  for (int i = 0; i < sessions; ++i) {
+  for (int i = 0; i < run.sessions; ++i) {
     generator.Next();  // the poll tick that starts a session shows one value
     int32_t bet = kFirstBet;
     int32_t balance = kCapital;
     double turnover = 0;
-    for (int32_t game = 1; game <= kGamesPerSession; ++game) {
+    for (int32_t game = 1; game <= run.games_per_session; ++game) {
       turnover += bet;
       if (turnover > 9999999 || balance < bet || bet > kTableLimit + 1) break;
       int32_t n;
@@ -95,24 +109,73 @@ Result BareSessions(int sessions, uint32_t seed) {
       if (!(balance >= bet && 0 < balance && balance < kMaxBalance)) break;
     }
   }
-  return {std::chrono::duration<double>(Clock::now() - start).count(), games};
+  return {Since(start), games};
+}
+
+Result Fastest(Result a, Result b) { return a.Rate() >= b.Rate() ? a : b; }
+
+// Returns engine games per second.
+double Measure(const Case& run) {
+  Result bare{1, 0};
+  Result engine{1, 0};
+  for (int round = 0; round < kRounds; ++round) {
+    bare = Fastest(bare, BareSessions(run, 12345));
+    engine = Fastest(engine, EngineSessions(run, 12345));
+  }
+  std::printf("%-34s bare %12.0f  engine %12.0f games/s  engine / bare %.3f\n", run.name, bare.Rate(),
+              engine.Rate(), engine.Rate() / bare.Rate());
+  return engine.Rate();
+}
+
+// Seconds to play and record `count` one-game sessions, from the first of
+// the largest run and from its last.
+void MeasureRecording() {
+  MemoryForm form(1000);
+  Simulation simulation(form);
+  simulation.reset_settings();
+  const Case run{"", 1, kLargestRunSessions, false};
+  PrepareForm(form, run);
+  simulation.request_start();
+  constexpr int kWindow = 1000;
+  double first = 0;
+  double last = 0;
+  for (int played = 1; simulation.state().start_requested; ++played) {
+    simulation.on_poll_timer();
+    if (!form.TakeSessionTimerTick()) break;
+    const auto start = Clock::now();
+    simulation.on_session_timer();
+    const double seconds = Since(start);
+    if (played <= kWindow) first += seconds;
+    if (played > kLargestRunSessions - kWindow) last += seconds;
+  }
+  const std::size_t list = std::strlen(form.GetText(Control::rtb_ergebnisse).GetText());
+  std::printf("recording one-game sessions 1-%d: %.2f ms; %d-%d: %.2f ms; late / early %.2f (list %zu bytes)\n",
+              kWindow, first * 1e3, kLargestRunSessions - kWindow + 1, kLargestRunSessions, last * 1e3,
+              last / first, list);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const int sessions = argc > 1 ? std::atoi(argv[1]) : 200;
-  if (sessions <= 0 || sessions > 500000) {
-    std::fprintf(stderr, "usage: vantrel-bench [sessions]\n");
+  if (sessions <= 0 || sessions > kLargestRunSessions) {
+    std::fprintf(stderr, "usage: vantrel-bench [sessions of the 10000-game case]\n");
     return 2;
   }
-  const Result bare = BareSessions(sessions, 12345);
-  const Result engine = EngineSessions(sessions, 12345);
-  const double bare_rate = bare.games / bare.seconds;
-  const double engine_rate = engine.games / engine.seconds;
-  std::printf("sessions: %d of up to %d games\n", sessions, kGamesPerSession);
-  std::printf("bare loop:  %12.0f games/s (%lld games, %.3f s)\n", bare_rate, bare.games, bare.seconds);
-  std::printf("engine:     %12.0f games/s (%lld games, %.3f s)\n", engine_rate, engine.games, engine.seconds);
-  std::printf("engine / bare: %.3f\n", engine_rate / bare_rate);
+  const Case cases[] = {
+      {"10000 games per session", kLongestSession, sessions, false},
+      {"1000 games per session", 1000, sessions * 10, false},
+      {"10 games per session", 10, sessions * 100, false},
+      {"999 games per session, live list", 999, sessions * 10, true},
+  };
+  double longest_rate = 0;
+  for (const Case& run : cases) {
+    const double rate = Measure(run);
+    if (run.games_per_session == kLongestSession) longest_rate = rate;
+  }
+  MeasureRecording();
+  const double games = static_cast<double>(kLargestRunSessions) * kLongestSession;
+  std::printf("largest run (%d x %d games) at the engine's rate: %.0f s\n", kLargestRunSessions, kLongestSession,
+              games / longest_rate);
   return 0;
 }

@@ -5,6 +5,7 @@
 #include "framework/text/WString.h"
 #include "framework/windows/WColor.h"
 #include "sim/Control.h"
+#include "sim/GameView.h"
 
 // Everything the simulation needs from its window, its user and the system.
 // The main form implements it on real controls; headless runs and tests use
@@ -15,6 +16,12 @@ class FormOperations {
 
   virtual WString GetText(Control control) const = 0;
   virtual void SetText(Control control, const WString& text) = 0;
+  // Adds `text` at the end of the control's text. A form that can extend a
+  // control in place keeps the cost to the length added.
+  virtual void AppendText(Control control, const WString& text) { SetText(control, GetText(control) + text); }
+  // The displays of one settled game. A form may keep the game and write it
+  // when its controls are next looked at, shown or changed.
+  virtual void ShowGame(const GameView& game) { WriteGame(game, *this); }
   virtual void SetForeColor(Control control, const WColor& colour) = 0;
   virtual void SetBackColor(Control control, const WColor& colour) = 0;
   // A font description such as "12.Courier New".

@@ -8,7 +8,9 @@
 
 // A form held in memory: for headless runs, benchmarks and tests. It keeps
 // the state of every control, counts the timer starts and, when asked,
-// records every write in order as one line of text.
+// records every write in order as one line of text. A game shown to it is
+// written into its controls when they are next looked at or changed (at
+// once while recording), so a run nobody looks at formats nothing.
 class MemoryForm : public FormOperations {
  public:
   struct ControlState {
@@ -23,6 +25,8 @@ class MemoryForm : public FormOperations {
 
   WString GetText(Control control) const override { return At(control).text; }
   void SetText(Control control, const WString& text) override;
+  void AppendText(Control control, const WString& text) override;
+  void ShowGame(const GameView& game) override;
   void SetForeColor(Control control, const WColor& colour) override;
   void SetBackColor(Control control, const WColor& colour) override;
   void SetFont(Control control, const char* description) override;
@@ -34,10 +38,10 @@ class MemoryForm : public FormOperations {
   int64_t CalendarTime() const override { return calendar_time_; }
 
   void SetCalendarTime(int64_t seconds) { calendar_time_ = seconds; }
-  void SetRecording(bool on) { recording_ = on; }
+  void SetRecording(bool on);
   const std::vector<std::string>& Writes() const { return writes_; }
   void ClearWrites() { writes_.clear(); }
-  const ControlState& At(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+  const ControlState& At(Control control) const;
   // The text of the information boxes shown so far.
   const std::vector<std::string>& Messages() const { return messages_; }
   // Fires the one-shot session timer: true when it was pending. Starting it
@@ -45,10 +49,14 @@ class MemoryForm : public FormOperations {
   bool TakeSessionTimerTick();
 
  private:
-  ControlState& Mutable(Control control) { return controls_[static_cast<std::size_t>(control)]; }
+  ControlState& Mutable(Control control);
+  // Writes a held game into the controls.
+  void Settle() const;
   void Record(std::string line);
 
   std::array<ControlState, kControlCount> controls_{};
+  // Holding a game is no change anyone can see, so const reads write it.
+  mutable PendingGame pending_;
   int64_t calendar_time_;
   bool recording_ = false;
   bool session_timer_pending_ = false;

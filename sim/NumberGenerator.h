@@ -15,10 +15,13 @@ class NumberSource {
 class NumberGenerator final : public NumberSource {
  public:
   void Seed(uint32_t seed) override { state_ = seed; }
-  // Bits 16 to 30 of the next state.
-  int32_t Next() override {
-    state_ = state_ * 1103515245u + 12345u;
-    return static_cast<int32_t>((state_ >> 16) & 0x7FFF);
+  int32_t Next() override { return Step(state_); }
+
+  uint32_t State() const { return state_; }
+  // Moves `state` on and returns bits 16 to 30 of the new state.
+  static int32_t Step(uint32_t& state) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int32_t>((state >> 16) & 0x7FFF);
   }
 
  private:

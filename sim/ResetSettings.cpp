@@ -73,6 +73,6 @@ void Simulation::reset_settings() {
 
   state_.bet = TruncateToInt32(settings_.first_bet);
   state_.balance = TruncateToInt32(settings_.capital);
-  state_.numbers_text = "";
+  state_.numbers.Clear();
   for (Control display : kGameDisplays) form_.SetText(display, empty);
 }

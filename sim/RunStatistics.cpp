@@ -28,11 +28,17 @@ void Simulation::clear_statistics() {
 }
 
 void Simulation::record_session() {
-  WString text = state_.results_text;
-  text += Formatted("%6d.%4d ||", state_.sessions_remaining, state_.balance);
-  if (state_.sessions_remaining % 5 == 0) text += "\n";
-  form_.SetText(Control::rtb_ergebnisse, text);
-  state_.results_text = text;
+  WString entry = Formatted("%6d.%4d ||", state_.sessions_remaining, state_.balance);
+  if (state_.sessions_remaining % 5 == 0) entry += "\n";
+  // The list only grows during a run, so the box is extended by the entry;
+  // the run's first entry replaces what the box held before.
+  if (state_.results_text.GetLength() == 0) {
+    state_.results_text = entry;
+    form_.SetText(Control::rtb_ergebnisse, entry);
+  } else {
+    state_.results_text += entry;
+    form_.AppendText(Control::rtb_ergebnisse, entry);
+  }
 
   for (const Counter& counter : kCounters) {
     form_.SetText(counter.display, Formatted("%6.0lf", state_.*counter.count));

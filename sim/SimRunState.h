@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "framework/text/WString.h"
+#include "sim/SessionNumbers.h"
 #include "sim/Wheel.h"
 
 // The live values of a run and its statistics.
@@ -16,8 +17,8 @@ struct SimRunState {
   int32_t loss_streak = 0;
   int32_t last_number = 0;
   NumberColour number_colour = NumberColour::Zero;
-  WString number_text;
-  WString numbers_text;
+  // The numbers of the current session; the list display shows their text.
+  SessionNumbers numbers;
   int32_t sessions_remaining = 0;
   bool run_active = false;
   bool start_requested = false;

@@ -1,5 +1,6 @@
 #include "sim/Simulation.h"
 
+#include <cmath>
 #include <limits>
 
 #include "sim/DecimalText.h"
@@ -14,32 +15,30 @@ void Increment(int32_t& streak) {
   if (streak < std::numeric_limits<int32_t>::max()) ++streak;
 }
 
-const char* ColourWord(NumberColour colour) {
-  switch (colour) {
-    case NumberColour::Red: return "r";
-    case NumberColour::Black: return "s";
-    case NumberColour::Zero: return "zero";
-    case NumberColour::DoubleZero: return "zerozero";
-  }
-  return "";
-}
-
-struct DisplayColours {
-  WColor::Palette back;
-  WColor::Palette text;
-};
-
-DisplayColours NumberDisplayColours(NumberColour colour) {
-  switch (colour) {
-    case NumberColour::Red: return {WColor::Red, WColor::Green};
-    case NumberColour::Black: return {WColor::Black, WColor::Yellow};
-    case NumberColour::Zero:
-    case NumberColour::DoubleZero: break;
-  }
-  return {WColor::Green, WColor::Black};
-}
+// Long sessions would be slowed down too much by the live list.
+constexpr double kLongestLiveList = 999;
 
 }  // namespace
+
+inline int32_t Simulation::spin(Stake& stake) {
+  // Raw values 0 to 25 modulo 51 come up once more in 32768 than 26 to 50;
+  // the wheel keeps that slight bias.
+  const int32_t numbers = settings_.double_zero ? 38 : 37;
+  // The program's own generator steps a copy of its state held with the
+  // stake: a game is cheap enough for a round trip through memory to show.
+  const bool own = &numbers_ == &own_generator_;
+  for (;;) {
+    const int32_t n = (own ? NumberGenerator::Step(stake.generator) : numbers_.Next()) % 51;
+    if (n < numbers) return n;
+  }
+}
+
+int32_t Simulation::draw_number() {
+  Stake stake = load_stake();
+  const int32_t number = spin(stake);
+  store_stake(stake);
+  return number;
+}
 
 void Simulation::on_poll_timer() {
   if (state_.start_requested) {
@@ -77,80 +76,124 @@ void Simulation::play_session() {
   settings_.double_zero = form_.GetChecked(Control::checkbox_zero_oder_zerozero);
   form_.SetFont(Control::label_alle_zahlen, settings_.games_per_session <= 200 ? "12.Courier New" : "8.Courier New");
   form_.SetText(Control::label_infolabel, kEmpty);
-  state_.numbers_text = "";
-  state_.bet = first_bet();
+  state_.numbers.Clear();
+  read_session_inputs();
+  state_.bet = inputs_.first_bet;
   state_.balance = TruncateToInt32(settings_.capital);
   form_.SetText(Control::label_alle_zahlen, kEmpty);
-  for (int32_t game = 1; play_game(game) == GameEnd::Continue; ++game) {
+  // Every way out of the games gives the stake back to the run state.
+  Stake stake = load_stake();
+  for (int32_t game = 1; play_game(game, stake) == GameEnd::Continue; ++game) {
   }
 }
 
-Simulation::GameEnd Simulation::play_game(int32_t game) {
-  if (game > settings_.games_per_session) return GameEnd::Ended;
-  state_.turnover += state_.bet;
-  if (state_.turnover > settings_.wager_limit) {
+Simulation::Stake Simulation::load_stake() const {
+  return {state_.bet, state_.balance, state_.win_streak, state_.loss_streak, state_.turnover, own_generator_.State()};
+}
+
+void Simulation::store_stake(const Stake& stake) {
+  state_.bet = stake.bet;
+  state_.balance = stake.balance;
+  state_.win_streak = stake.win_streak;
+  state_.loss_streak = stake.loss_streak;
+  state_.turnover = stake.turnover;
+  own_generator_.Seed(stake.generator);
+}
+
+void Simulation::read_session_inputs() {
+  for (int k = 0; k < 11; ++k) {
+    inputs_.bet_after_wins[k] = TruncateToInt32(ParseDecimal(form_.GetText(kBetAfterWins[k]).GetText()));
+    inputs_.bet_after_losses[k] = TruncateToInt32(ParseDecimal(form_.GetText(kBetAfterLosses[k]).GetText()));
+  }
+  inputs_.first_bet = TruncateToInt32(settings_.first_bet);
+  // The count passed its check, so it lies between 1 and 10000.
+  inputs_.last_game = static_cast<int32_t>(std::floor(settings_.games_per_session));
+  inputs_.whole_game_count = inputs_.last_game == settings_.games_per_session;
+  inputs_.delay_ms = static_cast<uint32_t>(TruncateToInt32(settings_.delay_ms));
+  inputs_.bet_on_red = form_.GetChecked(Control::checkbox_rot_oder_schwarz);
+  inputs_.first_bet_after_win = form_.GetChecked(Control::checkbox_bei_gewinn_erster_einsatz);
+  inputs_.first_bet_after_loss = form_.GetChecked(Control::checkbox_bei_verlust_erster_einsatz);
+  inputs_.switch_after_win = form_.GetChecked(Control::checkbox_tauschen_bei_gewinn);
+  inputs_.first_bet_at_table_limit = form_.GetChecked(Control::checkbox_bei_tischlimit_neueinsatz);
+  inputs_.show_numbers_live = form_.GetChecked(Control::checkbox_zahlen_des_letzten_durchganges);
+}
+
+Simulation::GameEnd Simulation::play_game(int32_t game, Stake& stake) {
+  if (game > inputs_.last_game) {
+    store_stake(stake);
+    return GameEnd::Ended;
+  }
+  stake.turnover += stake.bet;
+  if (stake.turnover > settings_.wager_limit) {
+    store_stake(stake);
     show_message(WColor(WColor::Green), "wager limit reached!");
     state_.max_count += 1;
     return GameEnd::Ended;
   }
-  if (state_.balance < state_.bet || state_.bet > settings_.table_limit) {
+  if (stake.balance < stake.bet || stake.bet > settings_.table_limit) {
+    store_stake(stake);
     show_message(WColor(WColor::Red), "bet > table limit or amount");
     state_.limit_count += 1;
     return GameEnd::Ended;
   }
 
-  state_.last_number = draw_number();
+  state_.last_number = spin(stake);
   state_.number_colour = ColourOf(state_.last_number);
-  const DisplayColours colours = NumberDisplayColours(state_.number_colour);
-  form_.SetBackColor(Control::label_aktueller_durchgang, WColor(colours.back));
-  form_.SetForeColor(Control::label_aktueller_durchgang, WColor(colours.text));
 
-  settings_.bet_on_red = form_.GetChecked(Control::checkbox_rot_oder_schwarz);
-  settings_.first_bet_after_win = form_.GetChecked(Control::checkbox_bei_gewinn_erster_einsatz);
-  settings_.first_bet_after_loss = form_.GetChecked(Control::checkbox_bei_verlust_erster_einsatz);
+  settings_.bet_on_red = inputs_.bet_on_red;
+  if (game == 1) {
+    // Options only the user changes: what the first game stores, every game would.
+    settings_.first_bet_after_win = inputs_.first_bet_after_win;
+    settings_.first_bet_after_loss = inputs_.first_bet_after_loss;
+    settings_.first_bet_at_table_limit = inputs_.first_bet_at_table_limit;
+  }
   const NumberColour bet_colour = settings_.bet_on_red ? NumberColour::Red : NumberColour::Black;
+  colour_box_changed_ = false;
   if (state_.number_colour == bet_colour) {
-    settle_win();
+    settle_win(stake);
   } else {
-    settle_loss();
+    settle_loss(stake);
   }
 
-  settings_.first_bet_at_table_limit = form_.GetChecked(Control::checkbox_bei_tischlimit_neueinsatz);
-  if (settings_.first_bet_at_table_limit && state_.bet >= settings_.table_limit) state_.bet = first_bet();
+  if (settings_.first_bet_at_table_limit && stake.bet >= settings_.table_limit) stake.bet = inputs_.first_bet;
 
-  show_number();
-  show_game(game);
+  GameView view;
+  view.game = game;
+  view.number = state_.last_number;
+  view.colour = state_.number_colour;
+  view.colour_box_changed = colour_box_changed_;
+  view.bet_on_red = inputs_.bet_on_red;
+  list_number(view);
+  view.balance = stake.balance;
+  view.bet = stake.bet;
+  form_.ShowGame(view);
 
-  if (!CheckBalanceLimits(form_, settings_)) return GameEnd::Ended;
-  if (state_.balance >= state_.bet && settings_.min_balance < state_.balance &&
-      state_.balance < settings_.max_balance) {
-    form_.Sleep(static_cast<uint32_t>(TruncateToInt32(settings_.delay_ms)));
-    if (game == settings_.games_per_session) state_.limit_count += 1;
+  // The limits read the same in every game of the session, so only the
+  // first game's check can fail.
+  if (game == 1) {
+    store_stake(stake);
+    if (!CheckBalanceLimits(form_, settings_)) return GameEnd::Ended;
+  }
+  if (stake.balance >= stake.bet && settings_.min_balance < stake.balance && stake.balance < settings_.max_balance) {
+    form_.Sleep(inputs_.delay_ms);
+    if (game == inputs_.last_game && inputs_.whole_game_count) state_.limit_count += 1;
     return GameEnd::Continue;
   }
+  store_stake(stake);
   return end_by_balance();
 }
 
-void Simulation::show_number() {
-  const bool double_zero = state_.last_number == kDoubleZero;
-  const WString padded = double_zero ? WString("  00") : Formatted("%4d", state_.last_number);
-  state_.number_text = double_zero ? WString(" 00") : padded;
-  state_.numbers_text += padded;
-  state_.numbers_text += ColourWord(state_.number_colour);
-
-  settings_.show_numbers_live = form_.GetChecked(Control::checkbox_zahlen_des_letzten_durchganges);
-  // Long sessions would be slowed down too much by the live list.
-  if (settings_.show_numbers_live && settings_.games_per_session > 999) {
-    form_.SetChecked(Control::checkbox_zahlen_des_letzten_durchganges, false);
+void Simulation::list_number(GameView& view) {
+  state_.numbers.Add(state_.last_number);
+  settings_.show_numbers_live = inputs_.show_numbers_live;
+  if (settings_.show_numbers_live && settings_.games_per_session > kLongestLiveList) {
+    inputs_.show_numbers_live = false;
+    view.live_list_switched_off = true;
   }
-  form_.SetText(Control::label_alle_zahlen, settings_.show_numbers_live ? state_.numbers_text : kEmpty);
-}
-
-void Simulation::show_game(int32_t game) {
-  form_.SetText(Control::label_aktueller_durchgang, state_.number_text);
-  form_.SetText(Control::label_akt_durchlauf, Formatted("%4d", game));
-  form_.SetText(Control::label_akt_kapital, Formatted("%4d", state_.balance));
-  form_.SetText(Control::label_akt_einsatz, Formatted("%4d", state_.bet));
+  if (settings_.show_numbers_live) {
+    view.numbers = &state_.numbers;
+    view.listed = state_.numbers.Count();
+  }
 }
 
 Simulation::GameEnd Simulation::end_by_balance() {
@@ -171,40 +214,43 @@ void Simulation::show_message(const WColor& colour, const char* text) {
   form_.SetText(Control::label_infolabel, WString(text));
 }
 
-int32_t Simulation::draw_number() {
-  // Raw values 0 to 25 modulo 51 come up once more in 32768 than 26 to 50;
-  // the wheel keeps that slight bias.
-  const int32_t numbers = settings_.double_zero ? 38 : 37;
-  for (;;) {
-    const int32_t n = numbers_.Next() % 51;
-    if (n < numbers) return n;
-  }
-}
-
 void Simulation::settle_win() {
-  state_.loss_streak = 0;
-  Increment(state_.win_streak);
-  state_.balance += state_.bet;
-  state_.bet = progression_entry(kBetAfterWins, state_.win_streak);
-  settings_.switch_after_win = form_.GetChecked(Control::checkbox_tauschen_bei_gewinn);
-  if (settings_.switch_after_win) form_.SetChecked(Control::checkbox_rot_oder_schwarz, !settings_.bet_on_red);
-  if (settings_.first_bet_after_win) state_.bet = first_bet();
-  if (state_.bet <= 1) state_.bet = 1;
+  Stake stake = load_stake();
+  settle_win(stake);
+  store_stake(stake);
 }
 
 void Simulation::settle_loss() {
-  state_.win_streak = 0;
-  Increment(state_.loss_streak);
-  state_.balance -= state_.bet;
-  state_.bet = progression_entry(kBetAfterLosses, state_.loss_streak);
-  if (settings_.first_bet_after_loss) state_.bet = first_bet();
-  if (state_.bet <= 1) state_.bet = 1;
+  Stake stake = load_stake();
+  settle_loss(stake);
+  store_stake(stake);
 }
 
-int32_t Simulation::progression_entry(const Control (&row)[11], int32_t streak) const {
+void Simulation::settle_win(Stake& stake) {
+  stake.loss_streak = 0;
+  Increment(stake.win_streak);
+  stake.balance += stake.bet;
+  stake.bet = progression_entry(inputs_.bet_after_wins, stake.win_streak, stake.bet);
+  settings_.switch_after_win = inputs_.switch_after_win;
+  if (settings_.switch_after_win) {
+    inputs_.bet_on_red = !settings_.bet_on_red;
+    colour_box_changed_ = true;
+  }
+  if (settings_.first_bet_after_win) stake.bet = inputs_.first_bet;
+  if (stake.bet <= 1) stake.bet = 1;
+}
+
+void Simulation::settle_loss(Stake& stake) {
+  stake.win_streak = 0;
+  Increment(stake.loss_streak);
+  stake.balance -= stake.bet;
+  stake.bet = progression_entry(inputs_.bet_after_losses, stake.loss_streak, stake.bet);
+  if (settings_.first_bet_after_loss) stake.bet = inputs_.first_bet;
+  if (stake.bet <= 1) stake.bet = 1;
+}
+
+int32_t Simulation::progression_entry(const int32_t (&row)[11], int32_t streak, int32_t bet) {
   // Beyond 11 in a row the bet stays as it is.
-  if (streak < 1 || streak > 11) return state_.bet;
-  return TruncateToInt32(ParseDecimal(form_.GetText(row[streak - 1]).GetText()));
+  if (streak < 1 || streak > 11) return bet;
+  return row[streak - 1];
 }
-
-int32_t Simulation::first_bet() const { return TruncateToInt32(settings_.first_bet); }

@@ -68,7 +68,7 @@ TEST_F(GameLoop, DoubleZeroIsShownAsDoubleZero) {
   Spins({37});
   simulation.play_session();
   EXPECT_EQ(Text(Control::label_aktueller_durchgang), " 00");
-  EXPECT_EQ(simulation.state().numbers_text, "  00zerozero");
+  EXPECT_EQ(simulation.state().numbers.Text(), "  00zerozero");
   EXPECT_EQ(simulation.state().balance, 499);
 }
 
@@ -242,7 +242,7 @@ TEST_F(GameLoop, LongSessionsSwitchTheLiveListOff) {
   simulation.play_session();
   EXPECT_FALSE(form.GetChecked(Control::checkbox_zahlen_des_letzten_durchganges));
   EXPECT_EQ(form.At(Control::label_alle_zahlen).font, "8.Courier New");
-  EXPECT_EQ(simulation.state().numbers_text, "   1r   2s   4s") << "the list is still built";
+  EXPECT_EQ(simulation.state().numbers.Text(), "   1r   2s   4s") << "the list is still built";
   // The first game read the box as checked and still shows its list.
   EXPECT_EQ(WritesStartingWith("text label_alle_zahlen"),
             (std::vector<std::string>{"text label_alle_zahlen \"\"", "text label_alle_zahlen \"   1r\"",
