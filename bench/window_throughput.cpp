@@ -1,10 +1,12 @@
 // The main window's cost, measured in one process under Windows or Wine:
-// games per second of one run (10 sessions of 10000 games, no pause, live
-// list off) played in the real window, and of the same run on the memory
-// form; and how long vantrel.exe takes from its start until its window
-// takes input.
+// games per second of the bare loop and of the engine on the memory form;
+// of one run (10 sessions of 10000 games, no pause, live list off) played
+// in the real window, and of the same run on the memory form; the cost of
+// recording a session early and late in the largest run, on the memory
+// form and in the window's list; and how long vantrel.exe takes from its
+// start until its window takes input.
 //
-//   vantrel-window-bench [sessions]
+//   vantrel-window-bench [sessions [late list entries]]
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/SessionRuns.h"
+#include "framework/windows/WControls.h"
 #include "sim/Formatted.h"
 #include "sim/HeadlessRun.h"
 #include "ui/Form1.h"
@@ -125,6 +129,62 @@ Measure WindowRun(int sessions, double& wall_seconds) {
   return timer.measure;
 }
 
+std::string Entry(int session) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%6d.%4d ||%s", session, session % 1000, session % 5 == 0 ? "\n" : "");
+  return text;
+}
+
+// Milliseconds to add `count` entries to the window's list as a run does,
+// the list already holding the entries of the sessions before `first`.
+double WindowListMilliseconds(WTextBox& list, int first, int count) {
+  std::string before;
+  for (int session = bench::kLargestRunSessions; session > bench::kLargestRunSessions - first + 1; --session) {
+    before += Entry(session);
+  }
+  list.SetText(WString(before.c_str()));
+  const auto start = Clock::now();
+  for (int played = first; played < first + count; ++played) {
+    const WString entry(Entry(bench::kLargestRunSessions - played + 1).c_str());
+    if (played == 1) {
+      list.SetText(entry);
+    } else {
+      list.AppendText(entry);
+    }
+  }
+  return bench::Since(start) * 1e3;
+}
+
+// Milliseconds per session for setting the whole list again, as the window
+// did before its list grew by appending, at a list of `entries` entries.
+double WholeListMilliseconds(WTextBox& list, int entries) {
+  std::string whole;
+  for (int session = entries; session > 0; --session) whole += Entry(session);
+  const WString text(whole.c_str());
+  constexpr int kTimes = 3;
+  const auto start = Clock::now();
+  for (int i = 0; i < kTimes; ++i) list.SetText(text);
+  return bench::Since(start) * 1e3 / kTimes;
+}
+
+// The late window starts after `late` sessions: the window's rich-edit
+// field takes minutes to lay out a list of hundreds of thousands of entries
+// set at once, so the figure is taken where that stays practical.
+void MeasureWindowRecording(int late) {
+  Form1 form;
+  if (!form.CreateFromResource(nullptr, Form1Base::kTemplate)) return;
+  auto* list = dynamic_cast<WTextBox*>(form.control(ControlName(Control::rtb_ergebnisse)));
+  if (!list) return;
+  constexpr int kWindow = 1000;
+  const double early = WindowListMilliseconds(*list, 1, kWindow);
+  const auto setup = Clock::now();
+  const double later = WindowListMilliseconds(*list, late + 1, kWindow);
+  std::printf("window list, entries 1-%d: %.0f ms; %d-%d: %.0f ms; late / early %.2f (%.0f s to set up)\n", kWindow,
+              early, late + 1, late + kWindow, later, later / early, bench::Since(setup));
+  std::printf("window list set whole per session, as before: %.1f ms at %d entries, %.1f ms at %d entries\n",
+              WholeListMilliseconds(*list, kWindow), kWindow, WholeListMilliseconds(*list, late), late);
+}
+
 // Seconds from starting the program until its window takes input; -1 when
 // it did not come up.
 double StartUpSeconds() {
@@ -157,10 +217,14 @@ double StartUpSeconds() {
 
 int main(int argc, char** argv) {
   const int sessions = argc > 1 ? std::atoi(argv[1]) : 10;
-  if (sessions <= 0 || sessions > 1000) {
-    std::fprintf(stderr, "usage: vantrel-window-bench [sessions]\n");
+  const int late = argc > 2 ? std::atoi(argv[2]) : 20000;
+  if (sessions <= 0 || sessions > 1000 || late < 1000 || late > bench::kLargestRunSessions - 1000) {
+    std::fprintf(stderr, "usage: vantrel-window-bench [sessions [late list entries]]\n");
     return 2;
   }
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  const bench::Case longest{"10000 games per session", bench::kLongestSession, 100, false};
+  const double engine_rate = bench::Measure(longest);
   const Measure memory = MemoryRun(sessions);
   double wall = 0;
   const Measure window = WindowRun(sessions, wall);
@@ -171,7 +235,14 @@ int main(int argc, char** argv) {
               memory.seconds);
   std::printf("window:      %12.0f games/s (%lld games, %.3f s in sessions, %.3f s with the timers)\n", window_rate,
               window.games, window.seconds, wall);
-  std::printf("window / memory form: %.3f\n", window_rate / memory_rate);
+  std::printf("window / memory form: %.3f; window / engine case above: %.3f\n", window_rate / memory_rate,
+              window_rate / engine_rate);
+  const double largest = static_cast<double>(bench::kLargestRunSessions) * bench::kLongestSession;
+  std::printf("largest run (%d x %d games): %.0f s on the memory form, %.0f s in the window, plus %.0f s of timers\n",
+              bench::kLargestRunSessions, bench::kLongestSession, largest / engine_rate, largest / window_rate,
+              bench::kLargestRunSessions * 0.2);
+  bench::MeasureRecording();
+  MeasureWindowRecording(late);
 
   std::vector<double> starts;
   for (int i = 0; i < 3; ++i) starts.push_back(StartUpSeconds());

@@ -5,19 +5,45 @@
 CachedForm::CachedForm(FormOperations& controls, std::function<uint32_t()> milliseconds)
     : controls_(controls), milliseconds_(std::move(milliseconds)), last_shown_(milliseconds_()) {}
 
+void CachedForm::Settle() const {
+  // Writing the game only fills the cache, which const reads fill anyway.
+  if (game_.IsHeld()) game_.Release(const_cast<CachedForm&>(*this));
+}
+
+CachedForm::Entry& CachedForm::At(Control control) const {
+  Settle();
+  return entries_[static_cast<std::size_t>(control)];
+}
+
 WString CachedForm::GetText(Control control) const {
   Entry& entry = At(control);
   if (!entry.text_known) {
     entry.text = controls_.GetText(control);
+    if (entry.pending & kAppend) entry.text += entry.appended;
     entry.text_known = true;
   }
   return entry.text;
+}
+
+void CachedForm::AppendText(Control control, const WString& text) {
+  Entry& entry = At(control);
+  if (entry.text_known) entry.text += text;
+  if (entry.pending & kText) return;
+  entry.appended += text;
+  Mark(control, kAppend);
+}
+
+void CachedForm::ShowGame(const GameView& game) {
+  game_.Hold(game);
+  any_pending_ = true;
 }
 
 void CachedForm::SetText(Control control, const WString& text) {
   Entry& entry = At(control);
   entry.text = text;
   entry.text_known = true;
+  entry.appended = WString();
+  entry.pending &= static_cast<uint8_t>(~kAppend);
   Mark(control, kText);
 }
 
@@ -61,6 +87,7 @@ void CachedForm::ShowInformation(const char* caption, const char* text) {
 }
 
 void CachedForm::StartSessionTimer(uint32_t interval_ms, int32_t ticks) {
+  Settle();
   controls_.StartSessionTimer(interval_ms, ticks);
 }
 
@@ -78,6 +105,7 @@ void CachedForm::Mark(Control control, Pending what) {
 }
 
 void CachedForm::Flush() {
+  Settle();
   if (!any_pending_) return;
   any_pending_ = false;
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -89,11 +117,13 @@ void CachedForm::Flush() {
     if (pending & kBack) controls_.SetBackColor(control, entry.back);
     if (pending & kFore) controls_.SetForeColor(control, entry.fore);
     if (pending & kText) controls_.SetText(control, entry.text);
+    if (pending & kAppend) controls_.AppendText(control, std::exchange(entry.appended, WString()));
     if (pending & kChecked) controls_.SetChecked(control, entry.checked);
   }
 }
 
 void CachedForm::Forget() {
+  Settle();
   for (Entry& entry : entries_) {
     if (!(entry.pending & kText)) entry.text_known = false;
     if (!(entry.pending & kChecked)) entry.checked_known = false;

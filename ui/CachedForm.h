@@ -27,6 +27,11 @@ class CachedForm : public FormOperations {
 
   WString GetText(Control control) const override;
   void SetText(Control control, const WString& text) override;
+  // Kept as the added text only, and handed on as an append, so a long list
+  // costs its entry, not its length.
+  void AppendText(Control control, const WString& text) override;
+  // Kept whole until the window is to show it; only then formatted.
+  void ShowGame(const GameView& game) override;
   void SetForeColor(Control control, const WColor& colour) override;
   void SetBackColor(Control control, const WColor& colour) override;
   void SetFont(Control control, const char* description) override;
@@ -48,10 +53,13 @@ class CachedForm : public FormOperations {
   void Forget();
 
  private:
-  enum Pending : uint8_t { kText = 1, kFore = 2, kBack = 4, kFont = 8, kChecked = 16 };
+  enum Pending : uint8_t { kText = 1, kFore = 2, kBack = 4, kFont = 8, kChecked = 16, kAppend = 32 };
 
   struct Entry {
     WString text;
+    // Added to the control's text since the last flush, when the text
+    // itself is not to be set.
+    WString appended;
     WColor fore;
     WColor back;
     std::string font;
@@ -61,13 +69,16 @@ class CachedForm : public FormOperations {
     uint8_t pending = 0;
   };
 
-  Entry& At(Control control) const { return entries_[static_cast<std::size_t>(control)]; }
+  // The entry, with a held game written into the cache first.
+  Entry& At(Control control) const;
+  void Settle() const;
   void Mark(Control control, Pending what);
 
   FormOperations& controls_;
   std::function<uint32_t()> milliseconds_;
   uint32_t last_shown_ = 0;
   bool any_pending_ = false;
+  mutable PendingGame game_;
   // Reads fill the cache, so it changes in const reads.
   mutable std::array<Entry, kControlCount> entries_{};
 };

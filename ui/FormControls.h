@@ -19,6 +19,8 @@ class FormControls final : public FormOperations {
 
   WString GetText(Control control) const override;
   void SetText(Control control, const WString& text) override;
+  // A text field is extended in place.
+  void AppendText(Control control, const WString& text) override;
   void SetForeColor(Control control, const WColor& colour) override;
   void SetBackColor(Control control, const WColor& colour) override;
   void SetFont(Control control, const char* description) override;

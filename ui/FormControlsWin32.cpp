@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "framework/dialogs/WMessageBox.h"
+#include "framework/windows/WControls.h"
 #include "ui/Form1Base.h"
 #include "ui/FormControls.h"
 
@@ -24,6 +25,15 @@ WString FormControls::GetText(Control control) const {
 
 void FormControls::SetText(Control control, const WString& text) {
   if (WWindow* window = Window(control)) window->SetText(text);
+}
+
+void FormControls::AppendText(Control control, const WString& text) {
+  WWindow* window = Window(control);
+  if (auto* field = dynamic_cast<WTextBox*>(window)) {
+    field->AppendText(text);
+  } else if (window) {
+    window->SetText(window->GetText() + text);
+  }
 }
 
 void FormControls::SetForeColor(Control control, const WColor& colour) {

@@ -18,6 +18,10 @@ class WTextBox : public WControl {
 
  public:
   bool SetTextLimit(uint32_t characters);
+  // Adds the text at the end, costing what is added rather than the whole
+  // text; afterwards the field looks as if its whole text had been set:
+  // caret at the start, first line at the top.
+  bool AppendText(const WString& text);
 };
 
 // A rich-edit field. Its system library is loaded the first time any rich

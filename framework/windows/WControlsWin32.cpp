@@ -153,6 +153,21 @@ bool WTextBox::SetTextLimit(uint32_t characters) {
   return true;
 }
 
+bool WTextBox::AppendText(const WString& text) {
+  HWND field = static_cast<HWND>(GetHandle());
+  if (!field) return false;
+  // One repaint for the whole change, not one per step.
+  SendMessageA(field, WM_SETREDRAW, FALSE, 0);
+  // Past the end lands at the end, however the field counts line breaks.
+  SendMessageA(field, EM_SETSEL, INT32_MAX, INT32_MAX);
+  SendMessageA(field, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.GetText()));
+  SendMessageA(field, EM_SETSEL, 0, 0);
+  SendMessageA(field, WM_VSCROLL, SB_TOP, 0);
+  SendMessageA(field, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(field, nullptr, TRUE);
+  return true;
+}
+
 const char* WRichTextBox::GetWindowClassName() {
   static RichEditLibrary library;
   return "RICHEDIT";

@@ -443,3 +443,29 @@ TEST_F(Form, HelpOnAControlShowsItsTip) {
 }
 
 }  // namespace
+
+TEST_F(Form, AFieldExtendedPieceByPieceLooksAsIfItsWholeTextHadBeenSet) {
+  // A list longer than a rich-edit field takes by default.
+  std::vector<std::string> pieces;
+  std::string whole;
+  for (int i = 2400; i > 0; --i) {
+    char piece[32];
+    std::snprintf(piece, sizeof piece, "%6d.%4d ||%s", i, i % 977, i % 5 == 0 ? "\n" : "");
+    pieces.emplace_back(piece);
+    whole += piece;
+  }
+  HWND field = static_cast<HWND>(form.field.GetHandle());
+  form.field.SetText(WString(whole.c_str()));
+  const std::string set_whole = form.field.GetText().GetText();
+  ASSERT_GE(set_whole.size(), whole.size()) << "nothing is cut";
+
+  form.field.SetText(WString(pieces.front().c_str()));
+  for (std::size_t i = 1; i < pieces.size(); ++i) form.field.AppendText(WString(pieces[i].c_str()));
+  EXPECT_EQ(std::string(form.field.GetText().GetText()), set_whole);
+  DWORD start = 1;
+  DWORD end = 1;
+  SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
+  EXPECT_EQ(SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
