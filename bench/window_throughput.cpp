@@ -161,6 +161,7 @@ double WholeListMilliseconds(WTextBox& list, int entries) {
   std::string whole;
   for (int session = entries; session > 0; --session) whole += Entry(session);
   const WString text(whole.c_str());
+  list.SetText(text);  // what the field held before is not part of the figure
   constexpr int kTimes = 3;
   const auto start = Clock::now();
   for (int i = 0; i < kTimes; ++i) list.SetText(text);
