@@ -200,3 +200,70 @@ TEST(CachedForm, PausesShowEveryGameAndNoPauseAtMostOnceAnInterval) {
 }
 
 }  // namespace
+
+TEST(CachedForm, TheResultsListReachesTheControlAsAppendsThatAddUpToTheWholeList) {
+  MemoryForm direct(99);
+  Simulation direct_engine(direct);
+  direct_engine.reset_settings();
+  Apply(direct, Settings{"12", "40", "500", "550", false, false, false, false});
+  direct_engine.request_start();
+  RunHeadless(direct_engine, direct, 1000);
+
+  MemoryForm controls(99);
+  CachedForm cache(controls, [] { return 0u; });
+  Simulation engine(cache);
+  engine.reset_settings();
+  cache.Flush();
+  Apply(controls, Settings{"12", "40", "500", "550", false, false, false, false});
+  controls.SetText(Control::rtb_ergebnisse, WString("left from the last run"));
+  controls.SetRecording(true);
+  engine.request_start();
+  RunThroughCache(engine, cache, controls);
+
+  int sets = 0;
+  int appends = 0;
+  for (const std::string& line : controls.Writes()) {
+    if (line.rfind("text rtb_ergebnisse", 0) == 0) ++sets;
+    if (line.rfind("append rtb_ergebnisse", 0) == 0) ++appends;
+  }
+  EXPECT_EQ(sets, 1) << "the run's first entry replaces the old list";
+  EXPECT_EQ(appends, 11);
+  EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), direct.GetText(Control::rtb_ergebnisse).GetText());
+}
+
+TEST(CachedForm, AnAppendBeforeTheFirstReadIsPartOfWhatIsRead) {
+  MemoryForm controls;
+  controls.SetText(Control::rtb_ergebnisse, WString("    3. 500 ||"));
+  CachedForm cache(controls, [] { return 0u; });
+  cache.AppendText(Control::rtb_ergebnisse, WString("    2. 501 ||"));
+  EXPECT_STREQ(cache.GetText(Control::rtb_ergebnisse).GetText(), "    3. 500 ||    2. 501 ||");
+  cache.AppendText(Control::rtb_ergebnisse, WString("    1. 502 ||"));
+  cache.Flush();
+  EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), "    3. 500 ||    2. 501 ||    1. 502 ||");
+  cache.SetText(Control::rtb_ergebnisse, WString("new"));
+  cache.Flush();
+  EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), "new") << "a whole text drops older appends";
+}
+
+TEST(CachedForm, AShownGameIsFormattedOnlyWhenTheWindowShowsIt) {
+  MemoryForm controls;
+  controls.SetRecording(true);
+  CachedForm cache(controls, [] { return 0u; });
+  GameView game;
+  game.game = 12;
+  game.number = 37;
+  game.colour = NumberColour::DoubleZero;
+  game.balance = 480;
+  game.bet = 3;
+  cache.ShowGame(game);
+  game.game = 13;
+  cache.ShowGame(game);
+  EXPECT_TRUE(controls.Writes().empty()) << "nothing reaches the controls before they are shown";
+  cache.Flush();
+  EXPECT_STREQ(controls.GetText(Control::label_akt_durchlauf).GetText(), "  13");
+  EXPECT_STREQ(controls.GetText(Control::label_aktueller_durchgang).GetText(), " 00");
+  EXPECT_EQ(controls.At(Control::label_aktueller_durchgang).back.GetIndex(), WColor::Green);
+  int game_writes = 0;
+  for (const std::string& line : controls.Writes()) game_writes += line.rfind("text label_akt_durchlauf", 0) == 0;
+  EXPECT_EQ(game_writes, 1) << "the later game replaced the earlier one unseen";
+}
