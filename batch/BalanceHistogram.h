@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// An SVG picture of the final balances: a histogram with labelled axes, and
+// the capital, the max balance and the min balance marked, so that a reader
+// sees at once how many sessions reached the target and how many fell.
+struct HistogramMarks {
+  double capital = 0;
+  double max_balance = 0;
+  double min_balance = 0;
+};
+
+std::string BalanceHistogram(const std::vector<double>& balances, const HistogramMarks& marks);

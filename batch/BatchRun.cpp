@@ -1,0 +1,125 @@
+#include "batch/BatchRun.h"
+
+#include <cstdlib>
+
+#include "files/ResultsReport.h"
+#include "sim/DecimalText.h"
+#include "sim/MemoryForm.h"
+#include "sim/Simulation.h"
+
+namespace {
+
+// The memory form of a batch run: it books every game's bet as the balance
+// moves by it, and keeps the messages.
+class BatchForm final : public MemoryForm {
+ public:
+  using MemoryForm::MemoryForm;
+
+  void Watch(const Simulation& simulation) { simulation_ = &simulation; }
+
+  void ShowGame(const GameView& game) override {
+    // Every game is won or lost by exactly its bet; the first starts from
+    // the capital.
+    if (game.game == 1) balance_ = TruncateToInt32(simulation_->settings().capital);
+    const int64_t bet = std::llabs(static_cast<int64_t>(game.balance) - balance_);
+    balance_ = game.balance;
+    ++games_;
+    wagered_ += bet;
+    squared_bets_ += static_cast<double>(bet) * static_cast<double>(bet);
+    (simulation_->settings().bet_on_red ? on_red_ : on_black_) += bet;
+    MemoryForm::ShowGame(game);
+  }
+
+  void ShowInformation(const char* caption, const char* text) override {
+    ++messages_this_session_;
+    MemoryForm::ShowInformation(caption, text);
+  }
+
+  int32_t games_ = 0;
+  int64_t wagered_ = 0;
+  int64_t on_red_ = 0;
+  int64_t on_black_ = 0;
+  double squared_bets_ = 0;
+  int messages_this_session_ = 0;
+
+ private:
+  const Simulation* simulation_ = nullptr;
+  int64_t balance_ = 0;
+};
+
+struct Counts {
+  double max = 0;
+  double min = 0;
+  double limit = 0;
+};
+
+Counts CountsOf(const SimRunState& state) { return {state.max_count, state.min_count, state.limit_count}; }
+
+SessionEnding EndingOf(const Counts& before, const Counts& after, bool failed_check) {
+  const bool max = after.max > before.max;
+  const bool min = after.min > before.min;
+  if (max && min) return SessionEnding::BothBalanceLimits;
+  if (max) return SessionEnding::MaxBalanceOrWagerLimit;
+  if (min) return SessionEnding::MinBalance;
+  if (after.limit > before.limit) return SessionEnding::TableLimitOrLastGame;
+  if (failed_check) return SessionEnding::FailedCheck;
+  return SessionEnding::NoCounter;
+}
+
+std::string Text(const MemoryForm& form, Control control) { return form.GetText(control).GetText(); }
+
+}  // namespace
+
+RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t run) {
+  BatchForm form(seed);
+  Simulation simulation(form);
+  form.Watch(simulation);
+  simulation.reset_settings();
+  if (settings) SettingsFile::Apply(form, *settings);
+  simulation.request_start();
+
+  RunOutcome outcome;
+  outcome.seed = seed;
+  int32_t played = 0;
+  const SimRunState& state = simulation.state();
+  while (state.start_requested) {
+    simulation.on_poll_timer();
+    if (!form.TakeSessionTimerTick()) continue;  // a failed session count drops the request
+    // The session's own tick clears the counters when it is a run's first.
+    const bool first = static_cast<double>(state.sessions_remaining) == simulation.settings().session_count;
+    const Counts before = first ? Counts{} : CountsOf(state);
+    form.messages_this_session_ = 0;
+    const int64_t wagered_before = form.wagered_;
+    const int32_t games_before = form.games_;
+    simulation.on_session_timer();
+
+    SessionRecord record;
+    record.run = run;
+    record.session = ++played;
+    record.final_balance = state.balance;
+    record.games = form.games_ - games_before;
+    record.wagered = form.wagered_ - wagered_before;
+    record.result = record.games > 0 ? int64_t{state.balance} - static_cast<int64_t>(simulation.settings().capital) : 0;
+    record.ending = EndingOf(before, CountsOf(state), form.messages_this_session_ > 0);
+    outcome.sessions.push_back(record);
+  }
+
+  outcome.results_list = Text(form, Control::rtb_ergebnisse);
+  const Control counters[] = {Control::label_maximal_erreicht, Control::label_minimal_erreicht,
+                              Control::label_tischlimit_oder_maxspiele};
+  const Control percentages[] = {Control::label_proz_max, Control::label_proz_min, Control::label_proz_linmit};
+  for (int i = 0; i < 3; ++i) {
+    outcome.counters[i] = Text(form, counters[i]);
+    outcome.percentages[i] = Text(form, percentages[i]);
+  }
+  outcome.messages = form.Messages();
+  outcome.report = ResultsReport::Format(form, simulation.settings());
+  outcome.double_zero = simulation.settings().double_zero;
+  outcome.wagered_on_red = form.on_red_;
+  outcome.wagered_on_black = form.on_black_;
+  outcome.squared_bets = form.squared_bets_;
+  outcome.capital = simulation.settings().capital;
+  outcome.max_balance = simulation.settings().max_balance;
+  outcome.min_balance = simulation.settings().min_balance;
+  return outcome;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "batch/BatchRun.h"
+
+// What a batch of runs says about a betting system: how its sessions ended,
+// the spread of their final balances, and what it won or lost per unit
+// wagered against what the wheel lets any system expect.
+struct BatchSummary {
+  int64_t sessions = 0;
+  // Ended at the maximum balance or the wager limit, at the minimum
+  // balance (a session at both counts in both), at the table limit or the
+  // last game, by a failed check, and with no counter at all.
+  int64_t ended_high = 0;
+  int64_t ended_low = 0;
+  int64_t ended_limit = 0;
+  int64_t ended_check = 0;
+  int64_t ended_none = 0;
+
+  // Final balances of the sessions that played at least one game.
+  int64_t balances = 0;
+  double mean = 0;
+  double median = 0;
+  double percentile_5 = 0;
+  double percentile_95 = 0;
+  double minimum = 0;
+  double maximum = 0;
+
+  int64_t wagered = 0;
+  int64_t result = 0;
+  double per_unit = 0;
+  // The 95% confidence interval of the result per unit wagered. Given the
+  // bets, games are independent: the error is the square root of the sum of
+  // the squared bets times the variance of one unit's outcome.
+  double interval_low = 0;
+  double interval_high = 0;
+  double expected_per_unit = 0;
+  bool double_zero = false;
+};
+
+// The p-th quantile (0 to 1) of sorted values, interpolating linearly
+// between the two nearest ranks.
+double Quantile(const std::vector<double>& sorted, double p);
+
+BatchSummary Summarise(const std::vector<RunOutcome>& runs);
+
+// The summary as lines of text, each "name: value".
+std::string FormatSummary(const BatchSummary& summary, int64_t first_seed, int64_t runs);

@@ -1,0 +1,20 @@
+#include "batch/WheelOdds.h"
+
+#include "sim/Wheel.h"
+
+double ExpectedPerUnit(bool double_zero, bool red) {
+  constexpr int kRawValues = 32768;
+  constexpr int kModulus = 51;
+  const int numbers = double_zero ? 38 : 37;
+  const NumberColour colour = red ? NumberColour::Red : NumberColour::Black;
+  long won = 0;
+  long drawn = 0;
+  for (int raw = 0; raw < kRawValues; ++raw) {
+    const int number = raw % kModulus;
+    if (number >= numbers) continue;  // drawn again
+    ++drawn;
+    if (ColourOf(number) == colour) ++won;
+  }
+  // A win pays the stake once; anything else loses it.
+  return (2.0 * static_cast<double>(won) - static_cast<double>(drawn)) / static_cast<double>(drawn);
+}
