@@ -24,13 +24,17 @@ int Fail(const std::string& message) {
   return kFailure;
 }
 
+// The window's message without its second line, which tells the window's
+// user that the form kept its fields.
+std::string FirstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
+
 // The settings as the window's load command reads them, or an error text.
 std::string LoadSettings(const std::string& path, SettingsFile::Values& values) {
   std::string bytes;
   const std::string reason = FileAccess::Read(path, bytes);
-  if (!reason.empty()) return FileErrors::NotRead(path, reason);
+  if (!reason.empty()) return FirstLine(FileErrors::NotRead(path, reason));
   const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
-  if (!parsed.complete) return FileErrors::TooShort(path, parsed.lines, SettingsFile::kLines);
+  if (!parsed.complete) return FirstLine(FileErrors::TooShort(path, parsed.lines, SettingsFile::kLines));
   values = parsed.values;
   return std::string();
 }
