@@ -25,9 +25,19 @@ class BatchForm final : public MemoryForm {
     balance_ = game.balance;
     ++games_;
     wagered_ += bet;
-    squared_bets_ += static_cast<double>(bet) * static_cast<double>(bet);
-    (simulation_->settings().bet_on_red ? on_red_ : on_black_) += bet;
-    MemoryForm::ShowGame(game);
+    // A bet is at most a few million, so squares sum exactly for far more
+    // games than any run plays.
+    squared_bets_ += bet * bet;
+    on_colour_[simulation_->settings().bet_on_red ? 1 : 0] += bet;
+    // Nobody sees the list of numbers of a batch run, so it is never
+    // rendered; every other display stays as the window would show it.
+    if (game.numbers) {
+      GameView shown = game;
+      shown.numbers = nullptr;
+      MemoryForm::ShowGame(shown);
+    } else {
+      MemoryForm::ShowGame(game);
+    }
   }
 
   void ShowInformation(const char* caption, const char* text) override {
@@ -37,9 +47,8 @@ class BatchForm final : public MemoryForm {
 
   int32_t games_ = 0;
   int64_t wagered_ = 0;
-  int64_t on_red_ = 0;
-  int64_t on_black_ = 0;
-  double squared_bets_ = 0;
+  int64_t on_colour_[2] = {};  // black, red
+  int64_t squared_bets_ = 0;
   int messages_this_session_ = 0;
 
  private:
@@ -115,9 +124,9 @@ RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t r
   outcome.messages = form.Messages();
   outcome.report = ResultsReport::Format(form, simulation.settings());
   outcome.double_zero = simulation.settings().double_zero;
-  outcome.wagered_on_red = form.on_red_;
-  outcome.wagered_on_black = form.on_black_;
-  outcome.squared_bets = form.squared_bets_;
+  outcome.wagered_on_red = form.on_colour_[1];
+  outcome.wagered_on_black = form.on_colour_[0];
+  outcome.squared_bets = static_cast<double>(form.squared_bets_);
   outcome.capital = simulation.settings().capital;
   outcome.max_balance = simulation.settings().max_balance;
   outcome.min_balance = simulation.settings().min_balance;

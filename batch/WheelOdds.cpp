@@ -2,7 +2,9 @@
 
 #include "sim/Wheel.h"
 
-double ExpectedPerUnit(bool double_zero, bool red) {
+namespace {
+
+double Count(bool double_zero, bool red) {
   constexpr int kRawValues = 32768;
   constexpr int kModulus = 51;
   const int numbers = double_zero ? 38 : 37;
@@ -17,4 +19,13 @@ double ExpectedPerUnit(bool double_zero, bool red) {
   }
   // A win pays the stake once; anything else loses it.
   return (2.0 * static_cast<double>(won) - static_cast<double>(drawn)) / static_cast<double>(drawn);
+}
+
+}  // namespace
+
+double ExpectedPerUnit(bool double_zero, bool red) {
+  // Counted once per wheel and colour.
+  static const double kExpected[2][2] = {{Count(false, false), Count(false, true)},
+                                         {Count(true, false), Count(true, true)}};
+  return kExpected[double_zero][red];
 }
