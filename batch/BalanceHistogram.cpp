@@ -46,8 +46,8 @@ struct Axes {
 };
 
 std::string Text(double x, double y, const std::string& text, const char* anchor, const char* extra = "") {
-  return "<text x=\"" + Attribute(x) + "\" y=\"" + Attribute(y) + "\" text-anchor=\"" + anchor + "\"" + extra +
-         ">" + text + "</text>\n";
+  return "<text x=\"" + Attribute(x) + "\" y=\"" + Attribute(y) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" +
+         text + "</text>\n";
 }
 
 std::string Line(double x1, double y1, double x2, double y2, const char* style) {

@@ -61,8 +61,8 @@ bool ParseBatchOptions(const std::vector<std::string>& arguments, BatchOptions& 
       if (name != option.name) continue;
       known = true;
       if (!has_value || !WholeNumber(arguments[++i], option.low, option.high, options.*option.field)) {
-        error = name + " takes a whole number from " + std::to_string(option.low) + " to " +
-                std::to_string(option.high);
+        error =
+            name + " takes a whole number from " + std::to_string(option.low) + " to " + std::to_string(option.high);
         return false;
       }
       if (option.field == &BatchOptions::seed) options.has_seed = true;

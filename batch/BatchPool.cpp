@@ -5,8 +5,8 @@
 #include <mutex>
 #include <thread>
 
-std::vector<RunOutcome> PlayRuns(const SettingsFile::Values* settings, int64_t first_seed, int64_t runs,
-                                 int64_t jobs, const std::function<void(int64_t)>& progress) {
+std::vector<RunOutcome> PlayRuns(const SettingsFile::Values* settings, int64_t first_seed, int64_t runs, int64_t jobs,
+                                 const std::function<void(int64_t)>& progress) {
   std::vector<RunOutcome> outcomes(static_cast<std::size_t>(runs));
   std::atomic<int64_t> next{0};
   std::atomic<int64_t> done{0};

@@ -11,5 +11,5 @@
 // any number of threads. `progress` is called, from one thread at a time,
 // with the number of runs done so far. With more than one run, the texts
 // only a single run prints (its list and report) are not kept.
-std::vector<RunOutcome> PlayRuns(const SettingsFile::Values* settings, int64_t first_seed, int64_t runs,
-                                 int64_t jobs, const std::function<void(int64_t)>& progress);
+std::vector<RunOutcome> PlayRuns(const SettingsFile::Values* settings, int64_t first_seed, int64_t runs, int64_t jobs,
+                                 const std::function<void(int64_t)>& progress);

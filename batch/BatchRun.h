@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,8 +16,8 @@ struct RunOutcome {
   int64_t seed = 0;
   // The texts the window shows at the end of the run.
   std::string results_list;
-  std::string counters[3];
-  std::string percentages[3];
+  std::array<std::string, 3> counters;
+  std::array<std::string, 3> percentages;
   // The messages of the "Fehler" boxes, in order.
   std::vector<std::string> messages;
   std::vector<SessionRecord> sessions;

@@ -108,8 +108,9 @@ std::string FormatSummary(const BatchSummary& s, int64_t first_seed, int64_t run
   Line(out, "ended at table limit or last game: %lld", static_cast<long long>(s.ended_limit));
   Line(out, "ended by a failed check: %lld", static_cast<long long>(s.ended_check));
   Line(out, "ended without a count: %lld", static_cast<long long>(s.ended_none));
-  Line(out, "final balance, of %lld sessions that played: mean %.2f, median %.1f, 5th percentile %.1f, "
-            "95th percentile %.1f, minimum %.0f, maximum %.0f",
+  Line(out,
+       "final balance, of %lld sessions that played: mean %.2f, median %.1f, 5th percentile %.1f, "
+       "95th percentile %.1f, minimum %.0f, maximum %.0f",
        static_cast<long long>(s.balances), s.mean, s.median, s.percentile_5, s.percentile_95, s.minimum, s.maximum);
   Line(out, "total wagered: %lld", static_cast<long long>(s.wagered));
   Line(out, "total result: %lld", static_cast<long long>(s.result));

@@ -15,8 +15,7 @@ std::string SessionsCsv(const std::vector<RunOutcome>& runs) {
   for (const RunOutcome& run : runs) {
     for (const SessionRecord& s : run.sessions) {
       csv += std::to_string(s.run) + "," + std::to_string(s.session) + "," + std::to_string(s.final_balance) + "," +
-             std::to_string(s.games) + "," + std::to_string(s.wagered) + "," + CsvField(EndingName(s.ending)) +
-             "\r\n";
+             std::to_string(s.games) + "," + std::to_string(s.wagered) + "," + CsvField(EndingName(s.ending)) + "\r\n";
     }
   }
   return csv;

@@ -110,10 +110,9 @@ int main(int argc, char** argv) {
   const bool progress = options.runs > 1 && ErrorIsTerminal();
 
   const std::vector<RunOutcome> runs =
-      PlayRuns(options.settings.empty() ? nullptr : &values, seed, options.runs, jobs,
-               [&](int64_t done) {
-                 if (progress) ShowProgress(done, options.runs);
-               });
+      PlayRuns(options.settings.empty() ? nullptr : &values, seed, options.runs, jobs, [&](int64_t done) {
+        if (progress) ShowProgress(done, options.runs);
+      });
   for (const RunOutcome& run : runs) {
     for (const std::string& message : run.messages) std::cerr << "Fehler: " << message << '\n';
   }

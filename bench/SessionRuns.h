@@ -116,8 +116,8 @@ inline double Measure(const Case& run) {
     bare = Fastest(bare, BareSessions(run, 12345));
     engine = Fastest(engine, EngineSessions(run, 12345));
   }
-  std::printf("%-34s bare %12.0f  engine %12.0f games/s  engine / bare %.3f\n", run.name, bare.Rate(),
-              engine.Rate(), engine.Rate() / bare.Rate());
+  std::printf("%-34s bare %12.0f  engine %12.0f games/s  engine / bare %.3f\n", run.name, bare.Rate(), engine.Rate(),
+              engine.Rate() / bare.Rate());
   return engine.Rate();
 }
 
@@ -144,9 +144,8 @@ inline void MeasureRecording() {
   }
   const std::size_t list = std::strlen(form.GetText(Control::rtb_ergebnisse).GetText());
   std::printf("recording one-game sessions 1-%d: %.2f ms; %d-%d: %.2f ms; late / early %.2f (list %zu bytes)\n",
-              kWindow, first * 1e3, kLargestRunSessions - kWindow + 1, kLargestRunSessions, last * 1e3,
-              last / first, list);
+              kWindow, first * 1e3, kLargestRunSessions - kWindow + 1, kLargestRunSessions, last * 1e3, last / first,
+              list);
 }
-
 
 }  // namespace bench

@@ -48,9 +48,10 @@ int main() {
   const double one = BatchRate(&values, 8, 1);
   const double all = BatchRate(&values, 8, cores);
   std::printf("cores: %lld\n", static_cast<long long>(cores));
-  std::printf("long sessions: bare loop %.0f games/s; batch on 1 thread %.0f (per core / bare %.3f); on %lld "
-              "threads %.0f (scaling %.2f)\n",
-              bare.Rate(), one, one / bare.Rate(), static_cast<long long>(cores), all, all / one);
+  std::printf(
+      "long sessions: bare loop %.0f games/s; batch on 1 thread %.0f (per core / bare %.3f); on %lld "
+      "threads %.0f (scaling %.2f)\n",
+      bare.Rate(), one, one / bare.Rate(), static_cast<long long>(cores), all, all / one);
   for (int64_t runs : {100, 10000}) {
     const double single = BatchRate(nullptr, runs, 1);
     const double every = BatchRate(nullptr, runs, cores);

@@ -87,8 +87,8 @@ std::string WriteReplacing(const std::string& path, const std::string& bytes) {
 
 std::string Read(const std::string& path, std::string& bytes) {
   bytes.clear();
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) return Reason(GetLastError());
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size)) return Reason(GetLastError());

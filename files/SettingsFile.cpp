@@ -4,6 +4,7 @@
 
 namespace SettingsFile {
 
+// clang-format off
 const Control kTextFields[kTextLines] = {
     Control::rtb_startkapital, Control::rtb_anzahl_gesamtdurchgaenge, Control::rtb_erster_einsatz,
     Control::rtb_min_einsatz,  Control::rtb_tischlimit,               Control::rtb_soll_kapital,
@@ -13,12 +14,15 @@ const Control kTextFields[kTextLines] = {
     Control::rtb_v1, Control::rtb_v2, Control::rtb_v3, Control::rtb_v4, Control::rtb_v5, Control::rtb_v6,
     Control::rtb_v7, Control::rtb_v8, Control::rtb_v9, Control::rtb_v10, Control::rtb_v11,
 };
+// clang-format on
 
+// clang-format off
 const Control kOptionBoxes[kFlagLines] = {
     Control::checkbox_bei_gewinn_erster_einsatz, Control::checkbox_bei_verlust_erster_einsatz,
     Control::checkbox_tauschen_bei_gewinn,       Control::checkbox_bei_tischlimit_neueinsatz,
     Control::checkbox_zero_oder_zerozero,        Control::checkbox_rot_oder_schwarz,
 };
+// clang-format on
 
 Values Collect(const FormOperations& form) {
   Values values;

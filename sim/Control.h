@@ -3,6 +3,7 @@
 #include <cstddef>
 
 // The controls of the main form that the simulation reads or writes.
+// clang-format off
 #define VANTREL_SIM_CONTROLS(X)                                                            \
   X(rtb_startkapital) X(rtb_anzahl_durchlauf) X(rtb_verzoegerung) X(rtb_erster_einsatz)    \
   X(rtb_min_einsatz) X(rtb_tischlimit) X(rtb_soll_kapital) X(rtb_min_kapital)              \
@@ -20,6 +21,7 @@
   X(label_akt_gesamtdurchgang) X(label_maximal_erreicht) X(label_minimal_erreicht)         \
   X(label_tischlimit_oder_maxspiele) X(label_proz_max) X(label_proz_min)                   \
   X(label_proz_linmit) X(rtb_ergebnisse)
+// clang-format on
 
 enum class Control {
 #define VANTREL_ENUMERATOR(name) name,
@@ -27,19 +29,25 @@ enum class Control {
 #undef VANTREL_ENUMERATOR
 };
 
-constexpr std::size_t kControlCount = 0
-#define VANTREL_COUNT(name) +1
-    VANTREL_SIM_CONTROLS(VANTREL_COUNT)
-#undef VANTREL_COUNT
-    ;
+namespace control_detail {
+// One more enumerator after the list counts it.
+enum Counter : std::size_t {
+#define VANTREL_COUNTER(name) name,
+  VANTREL_SIM_CONTROLS(VANTREL_COUNTER)
+#undef VANTREL_COUNTER
+      kCount
+};
+}  // namespace control_detail
+
+constexpr std::size_t kControlCount = control_detail::kCount;
 
 // The control's member name on the form.
 const char* ControlName(Control control);
 
 // The progression rows: entry k (1 to 11) of each.
-constexpr Control kBetAfterWins[11] = {Control::rtb_g1, Control::rtb_g2, Control::rtb_g3, Control::rtb_g4,
-                                       Control::rtb_g5, Control::rtb_g6, Control::rtb_g7, Control::rtb_g8,
+constexpr Control kBetAfterWins[11] = {Control::rtb_g1, Control::rtb_g2,  Control::rtb_g3, Control::rtb_g4,
+                                       Control::rtb_g5, Control::rtb_g6,  Control::rtb_g7, Control::rtb_g8,
                                        Control::rtb_g9, Control::rtb_g10, Control::rtb_g11};
-constexpr Control kBetAfterLosses[11] = {Control::rtb_v1, Control::rtb_v2, Control::rtb_v3, Control::rtb_v4,
-                                         Control::rtb_v5, Control::rtb_v6, Control::rtb_v7, Control::rtb_v8,
+constexpr Control kBetAfterLosses[11] = {Control::rtb_v1, Control::rtb_v2,  Control::rtb_v3, Control::rtb_v4,
+                                         Control::rtb_v5, Control::rtb_v6,  Control::rtb_v7, Control::rtb_v8,
                                          Control::rtb_v9, Control::rtb_v10, Control::rtb_v11};

@@ -22,9 +22,7 @@ DisplayColours NumberDisplayColours(NumberColour colour) {
 
 }  // namespace
 
-WString NumberDisplayText(int32_t number) {
-  return number == kDoubleZero ? WString(" 00") : Formatted("%4d", number);
-}
+WString NumberDisplayText(int32_t number) { return number == kDoubleZero ? WString(" 00") : Formatted("%4d", number); }
 
 void WriteGame(const GameView& game, FormOperations& form) {
   const DisplayColours colours = NumberDisplayColours(game.colour);

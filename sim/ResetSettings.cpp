@@ -57,7 +57,8 @@ void Simulation::reset_settings() {
 
   for (const DefaultValue& entry : kDefaults) settings_.*entry.field = entry.value;
   state_.max_count = state_.min_count = state_.limit_count = 0;
-  for (const DefaultValue& entry : kDefaults) form_.SetText(entry.control, Formatted(entry.format, settings_.*entry.field));
+  for (const DefaultValue& entry : kDefaults)
+    form_.SetText(entry.control, Formatted(entry.format, settings_.*entry.field));
 
   const WString empty("");
   form_.SetText(Control::label_infolabel, empty);

@@ -20,8 +20,7 @@ struct NumericCheck {
 };
 
 constexpr NumericCheck kSessionStart[] = {
-    {Control::rtb_startkapital, &SimSettings::capital, 1, 1000000, 0, Bound::None, nullptr,
-     "balance: (1 - 1000000)"},
+    {Control::rtb_startkapital, &SimSettings::capital, 1, 1000000, 0, Bound::None, nullptr, "balance: (1 - 1000000)"},
     {Control::rtb_anzahl_durchlauf, &SimSettings::games_per_session, 1, 10000, 0, Bound::None, nullptr,
      "games per session (1 - 10000)"},
     {Control::rtb_verzoegerung, &SimSettings::delay_ms, 0, 5000, 0, Bound::None, nullptr, "delay: (0 - 5000)"},
@@ -29,15 +28,14 @@ constexpr NumericCheck kSessionStart[] = {
      "first bet: (1 - 1000)"},
     {Control::rtb_min_einsatz, &SimSettings::wager_limit, 1, 9999999, 0, Bound::None, nullptr,
      "minimum bet: (1 - 9999999)"},
-    {Control::rtb_tischlimit, &SimSettings::table_limit, 1, 20000, 1, Bound::None, nullptr,
-     "table limit: (1 - 20000)"},
+    {Control::rtb_tischlimit, &SimSettings::table_limit, 1, 20000, 1, Bound::None, nullptr, "table limit: (1 - 20000)"},
 };
 
 constexpr NumericCheck kBalanceLimits[] = {
     {Control::rtb_soll_kapital, &SimSettings::max_balance, 1, 1000000, 0, Bound::AtLeast, &SimSettings::capital,
      "max amount: (1 - 1000000)"},
-    {Control::rtb_min_kapital, &SimSettings::min_balance, 0, 1000000, 0, Bound::AtMost,
-     &SimSettings::max_balance, "min amount (0 - 1000000)"},
+    {Control::rtb_min_kapital, &SimSettings::min_balance, 0, 1000000, 0, Bound::AtMost, &SimSettings::max_balance,
+     "min amount (0 - 1000000)"},
 };
 
 constexpr NumericCheck kSessionCount[] = {

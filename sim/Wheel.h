@@ -11,6 +11,7 @@ namespace wheel_detail {
 
 constexpr NumberColour R = NumberColour::Red;
 constexpr NumberColour B = NumberColour::Black;
+// clang-format off
 constexpr NumberColour kColours[38] = {
     NumberColour::Zero,
     R, B, R, B, R, B, R, B, R, B,  // 1-10
@@ -18,6 +19,7 @@ constexpr NumberColour kColours[38] = {
     R, B, R, B, R, B, R, B, B, R,  // 21-30
     B, R, B, R, B, R,              // 31-36
     NumberColour::DoubleZero};
+// clang-format on
 
 }  // namespace wheel_detail
 

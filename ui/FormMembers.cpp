@@ -8,6 +8,7 @@ namespace FormMembers {
 // meant here is black on current systems, which hid their black digits.
 // Tooltips are German Windows-1252 text, written as byte escapes so that the
 // bytes do not depend on this file's encoding.
+// clang-format off
 const Member kMembers[kMemberCount] = {
     {102, "rtb_startkapital", Kind::RichTextBox, nullptr, 0, 0, nullptr, false, Check::None},
     {103, "label_startkapital", Kind::Label, nullptr, 0, 0, "Ihr Anfangskapital f\xfc" "r den folgenden Durchgang.", true, Check::None},
@@ -105,6 +106,7 @@ const Member kMembers[kMemberCount] = {
     {196, "label_proz_min", Kind::Label, nullptr, 0, Palette(1), nullptr, false, Check::None},
     {197, "label_proz_linmit", Kind::Label, nullptr, 0, Palette(13), nullptr, false, Check::None},
 };
+// clang-format on
 
 std::size_t IndexOf(const char* name) {
   for (std::size_t i = 0; i < kMemberCount; ++i) {

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 
 namespace {
 

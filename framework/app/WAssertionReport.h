@@ -21,15 +21,15 @@ std::string AssertionText(const WAssertionFailure& failure);
 // process at once with exit code 0xC000013A.
 void ReportAssertionFailure(const WAssertionFailure& failure);
 
-#define W_ASSERT(expression, message)                                                              \
-  do {                                                                                             \
-    if (!(expression)) {                                                                           \
-      WAssertionFailure failure_;                                                                  \
-      failure_.function = __PRETTY_FUNCTION__;                                                     \
-      failure_.file = __FILE__;                                                                    \
-      failure_.line = __LINE__;                                                                    \
-      failure_.expression = #expression;                                                           \
-      failure_.message = message;                                                                  \
-      ReportAssertionFailure(failure_);                                                            \
-    }                                                                                              \
+#define W_ASSERT(expression, message)          \
+  do {                                         \
+    if (!(expression)) {                       \
+      WAssertionFailure failure_;              \
+      failure_.function = __PRETTY_FUNCTION__; \
+      failure_.file = __FILE__;                \
+      failure_.line = __LINE__;                \
+      failure_.expression = #expression;       \
+      failure_.message = message;              \
+      ReportAssertionFailure(failure_);        \
+    }                                          \
   } while (false)

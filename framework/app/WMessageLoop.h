@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "framework/app/WMessageFilter.h"
+#include "framework/events/WMessageFilter.h"
 
 // Takes the thread's next message. Returns 1 for a message, 0 for WM_QUIT
 // and -1 when none was obtained. With `wait` and `remove` it blocks and

@@ -3,7 +3,7 @@
 #include "framework/app/WMessageLoop.h"
 #include "framework/app/WSystemMessage.h"
 #include "framework/app/WMessageTarget.h"
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 
 namespace {
 

@@ -39,9 +39,7 @@ WString WFilePath::Part(int32_t begin, int32_t end) const {
 WString WFilePath::GetDrive() const { return Part(0, drive_end_); }
 WString WFilePath::GetDirectory() const { return Part(drive_end_, directory_end_); }
 WString WFilePath::GetName() const { return Part(directory_end_, name_end_); }
-WString WFilePath::GetExtension() const {
-  return Part(name_end_, static_cast<int32_t>(std::strlen(text_.GetText())));
-}
+WString WFilePath::GetExtension() const { return Part(name_end_, static_cast<int32_t>(std::strlen(text_.GetText()))); }
 WString WFilePath::GetDriveAndDirectory() const { return Part(0, directory_end_); }
 
 void WFilePath::SetDrive(const char* drive) { Rebuild(WString(drive ? drive : ""), GetDirectory()); }

@@ -10,7 +10,7 @@ class WFilePath : public WObject {
 
  public:
   WFilePath() = default;
-  WFilePath(const char* text);  // NOLINT: paths are written as text
+  WFilePath(const char* text);     // NOLINT: paths are written as text
   WFilePath(const WString& text);  // NOLINT
 
   const char* GetText() const { return text_.GetText(); }

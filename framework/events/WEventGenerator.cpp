@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 #include "framework/events/WEventGeneratorSpy.h"
 
 namespace {

@@ -41,8 +41,8 @@ class WEventGenerator : public WObject {
                                uint32_t user_data = 0, const int32_t* position = nullptr);
   // The first handler of the event, or the one after the handler with the
   // function `after`. All outputs are cleared when there is none.
-  virtual bool GetEventHandler(int32_t event, WObject** target, WEventHandlerFunction* function,
-                               uint32_t* user_data, const WEventHandlerFunction* after = nullptr);
+  virtual bool GetEventHandler(int32_t event, WObject** target, WEventHandlerFunction* function, uint32_t* user_data,
+                               const WEventHandlerFunction* after = nullptr);
   // The first record of the event, disabled or not.
   virtual WEventHandler* FindEventHandler(int32_t event);
 

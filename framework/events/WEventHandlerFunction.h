@@ -26,7 +26,9 @@ class WEventHandlerFunction {
   // True when the target is a T that this function can be called on.
   bool CanCallOn(WObject* target) const { return accepts_ && accepts_(target); }
   // The target must be one that CanCallOn accepted.
-  bool Call(WObject* target, WObject* source, WEventData* data) const { return invoke_(storage_, target, source, data); }
+  bool Call(WObject* target, WObject* source, WEventData* data) const {
+    return invoke_(storage_, target, source, data);
+  }
 
   friend bool operator==(const WEventHandlerFunction& a, const WEventHandlerFunction& b) {
     return a.invoke_ == b.invoke_ && std::memcmp(a.storage_, b.storage_, sizeof a.storage_) == 0;

@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 constexpr const char* kNames[kEventCount] = {
     "BeforeProcessingEvent", "AfterProcessingEvent", "MouseMoveEvent", "GetCursorEvent", "GotFocusEvent",
     "LostFocusEvent", "ValidateEvent", "PositionChangingEvent", "SizeChangingEvent", "PositionChangedEvent",
@@ -42,9 +43,8 @@ constexpr const char* kNames[kEventCount] = {
     "MoveCursorEvent", "AdjustCursorEvent", "ValidateDataEvent", "QueryBusyEvent", "BeginFetchDataEvent",
     "BeginMoveCursorEvent", "QueryOpenEvent", "QueryCloseEvent", "QueryPrepareEvent", "DatabaseErrorEvent",
 };
+// clang-format on
 
 }  // namespace
 
-const char* EventName(int32_t event) {
-  return event >= 0 && event < kEventCount ? kNames[event] : "";
-}
+const char* EventName(int32_t event) { return event >= 0 && event < kEventCount ? kNames[event] : ""; }

@@ -3,12 +3,12 @@
 #include "framework/events/WAtom.h"
 
 // Declares a framework class's name atom and its part of the type test.
-#define W_DECLARE_CLASS(Name, Base)                                        \
- public:                                                                   \
-  static WAtom ClassAtom() {                                               \
-    static const WAtom atom = RegisterClassAtom(#Name);                    \
-    return atom;                                                           \
-  }                                                                        \
+#define W_DECLARE_CLASS(Name, Base)                     \
+ public:                                                \
+  static WAtom ClassAtom() {                            \
+    static const WAtom atom = RegisterClassAtom(#Name); \
+    return atom;                                        \
+  }                                                     \
   bool IsA(WAtom atom) const override { return atom == ClassAtom() || Base::IsA(atom); }
 
 // Root of every framework class: a type test by class-name atom, and a

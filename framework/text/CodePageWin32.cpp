@@ -28,8 +28,8 @@ std::u16string WideFromNarrow(const char* text, std::size_t bytes) {
   const int units = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, static_cast<int>(bytes), nullptr, 0);
   std::u16string wide(static_cast<std::size_t>(units > 0 ? units : 0), u'\0');
   if (units > 0) {
-    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, static_cast<int>(bytes),
-                        reinterpret_cast<wchar_t*>(wide.data()), units);
+    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, static_cast<int>(bytes), reinterpret_cast<wchar_t*>(wide.data()),
+                        units);
   }
   return wide;
 }

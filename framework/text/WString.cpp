@@ -167,8 +167,8 @@ const char* WString::GetText() const {
     const auto bytes = static_cast<uint32_t>(narrow.size());
     if (!reference_->narrow.MakeRoom(bytes + 1)) return "";
     std::memcpy(reference_->narrow.Data(), narrow.data(), bytes);
-    reference_->narrow.SetLengths(
-        static_cast<uint32_t>(CodePage::System().CountCharacters(narrow.data(), bytes)), bytes);
+    reference_->narrow.SetLengths(static_cast<uint32_t>(CodePage::System().CountCharacters(narrow.data(), bytes)),
+                                  bytes);
     reference_->wide_current = false;
   }
   return reference_->narrow.Data();
@@ -275,9 +275,7 @@ WString operator+(WString left, const WString& right) {
   return left;
 }
 
-bool operator==(const WString& left, const char* right) {
-  return std::strcmp(left.GetText(), right ? right : "") == 0;
-}
+bool operator==(const WString& left, const char* right) { return std::strcmp(left.GetText(), right ? right : "") == 0; }
 
 bool operator==(const WString& left, const WString& right) { return left == right.GetText(); }
 

@@ -6,19 +6,17 @@ constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red
 
 constexpr uint32_t kWhite = Rgb(255, 255, 255);
 
-constexpr uint32_t kPalette[16] = {
-    Rgb(255, 0, 0),     Rgb(0, 255, 0),   Rgb(0, 0, 255),   Rgb(128, 0, 0),
-    Rgb(0, 128, 0),     Rgb(0, 0, 128),   Rgb(0, 0, 0),     kWhite,
-    Rgb(128, 128, 128), Rgb(192, 192, 192), Rgb(255, 0, 255), Rgb(128, 0, 128),
-    Rgb(255, 255, 0),   Rgb(128, 128, 0), Rgb(0, 255, 255), Rgb(0, 128, 128)};
+constexpr uint32_t kPalette[16] = {Rgb(255, 0, 0),     Rgb(0, 255, 0),     Rgb(0, 0, 255),   Rgb(128, 0, 0),
+                                   Rgb(0, 128, 0),     Rgb(0, 0, 128),     Rgb(0, 0, 0),     kWhite,
+                                   Rgb(128, 128, 128), Rgb(192, 192, 192), Rgb(255, 0, 255), Rgb(128, 0, 128),
+                                   Rgb(255, 255, 0),   Rgb(128, 128, 0),   Rgb(0, 255, 255), Rgb(0, 128, 128)};
 
 // System colour numbers of indexes 17 to 43.
-constexpr int32_t kSystemColorNumbers[27] = {4,  7,  5,  8, 6,  20, 15, 16, 5,  15, 1,  0,  17, 10,
-                                             11, 12, 2,  3, 9,  19, 13, 14, 23, 24, 21, 22, 18};
+constexpr int32_t kSystemColorNumbers[27] = {4,  7,  5, 8, 6, 20, 15, 16, 5,  15, 1,  0,  17, 10,
+                                             11, 12, 2, 3, 9, 19, 13, 14, 23, 24, 21, 22, 18};
 
 bool IsKnownIndex(int32_t index) {
-  return index == WColor::kExplicit || index == 0 || index == -2 ||
-         (index >= 1 && index <= WColor::kLastSystem);
+  return index == WColor::kExplicit || index == 0 || index == -2 || (index >= 1 && index <= WColor::kLastSystem);
 }
 
 }  // namespace

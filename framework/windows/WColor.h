@@ -9,8 +9,22 @@
 class WColor : public WObject {
  public:
   enum Palette : int32_t {
-    Red = 1, Green, Blue, DarkRed, DarkGreen, DarkBlue, Black, White,
-    Grey, LightGrey, Magenta, Purple, Yellow, Olive, Cyan, Teal
+    Red = 1,
+    Green,
+    Blue,
+    DarkRed,
+    DarkGreen,
+    DarkBlue,
+    Black,
+    White,
+    Grey,
+    LightGrey,
+    Magenta,
+    Purple,
+    Yellow,
+    Olive,
+    Cyan,
+    Teal
   };
   static constexpr int32_t kExplicit = -1;
   static constexpr int32_t kFirstSystem = 17;

@@ -16,7 +16,7 @@ struct NamedValue {
 
 // Used only when the size is 0.
 constexpr NamedValue kStockFonts[] = {
-    {"OEMFixed", 10}, {"AnsiFixed", 11},      {"Ansi", 12},        {"System", 13},
+    {"OEMFixed", 10},      {"AnsiFixed", 11},      {"Ansi", 12},        {"System", 13},
     {"DeviceDefault", 14}, {"DefaultPalette", 15}, {"SystemFixed", 16}, {"DefaultGUI", 17},
 };
 
@@ -43,8 +43,8 @@ bool ReadNumber(const char*& p, int32_t& value) {
   for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
     if (number < std::numeric_limits<int32_t>::max()) number = number * 10 + (*p - '0');
   }
-  value = static_cast<int32_t>(number < std::numeric_limits<int32_t>::max() ? number
-                                                                              : std::numeric_limits<int32_t>::max());
+  value =
+      static_cast<int32_t>(number < std::numeric_limits<int32_t>::max() ? number : std::numeric_limits<int32_t>::max());
   return true;
 }
 

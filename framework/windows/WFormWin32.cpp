@@ -4,7 +4,7 @@
 #include "framework/app/WFrameworkError.h"
 #include "framework/app/WMessageLoop.h"
 #include "framework/app/WSystemMessage.h"
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 #include "framework/text/CodePage.h"
 #include "framework/windows/WForm.h"
 
@@ -259,9 +259,7 @@ WModelessDialog::WModelessDialog() {
   AddMessageFilter(0, {this, &WModelessDialog::DialogKeyboardFilter, 0, kDialogFilterKey});
 }
 
-WModelessDialog::~WModelessDialog() {
-  RemoveMessageFilter(0, this, &WModelessDialog::DialogKeyboardFilter);
-}
+WModelessDialog::~WModelessDialog() { RemoveMessageFilter(0, this, &WModelessDialog::DialogKeyboardFilter); }
 
 bool WModelessDialog::DialogKeyboardFilter(WObject* /*source*/, WEventData* data) {
   const WMessage& message = static_cast<WMessageFilterData*>(data)->message;

@@ -79,8 +79,8 @@ class WWindow : public WEventGenerator, public WMessageTarget {
 
   // Marks the process-wide wish for every message before (event 0) or
   // after (event 1) processing.
-  bool SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
-                       uint32_t user_data = 0, const int32_t* position = nullptr) override;
+  bool SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function, uint32_t user_data = 0,
+                       const int32_t* position = nullptr) override;
   // Keeps the flags of the costly events (paint, hit test, non-client
   // paint, erase background, before and after processing) up to date.
   void EventHandlersChanged(int32_t event, int32_t change) override;

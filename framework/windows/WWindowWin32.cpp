@@ -8,7 +8,7 @@
 #include "framework/app/WApplication.h"
 #include "framework/app/WFrameworkError.h"
 #include "framework/windows/WColorValue.h"
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 #include "framework/windows/WToolTip.h"
 #include "framework/windows/WWindow.h"
 
@@ -27,7 +27,7 @@ struct CostlyEvent {
   uint32_t flag;
 };
 constexpr CostlyEvent kCostlyEvents[] = {
-    {PaintEvent, 0x01}, {HitTestEvent, 0x02},          {NonClientPaintEvent, 0x04},
+    {PaintEvent, 0x01},           {HitTestEvent, 0x02},          {NonClientPaintEvent, 0x04},
     {EraseBackgroundEvent, 0x08}, {BeforeProcessingEvent, 0x20}, {AfterProcessingEvent, 0x40},
 };
 
@@ -216,9 +216,9 @@ bool WWindow::Create(WWindow* parent, const char* text, uint32_t style, const WR
   if (visible_style_) style |= WS_VISIBLE;
   SetParentWindow(parent);
   WThreadRecord::Current().creating = this;
-  HWND created = CreateWindowExA(0, GetFrameworkClassName(), text ? text : "", style, bounds.x, bounds.y,
-                                 bounds.width, bounds.height, parent ? static_cast<HWND>(parent->GetHandle()) : nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND created = CreateWindowExA(0, GetFrameworkClassName(), text ? text : "", style, bounds.x, bounds.y, bounds.width,
+                                 bounds.height, parent ? static_cast<HWND>(parent->GetHandle()) : nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
   WThreadRecord::Current().creating = nullptr;
   if (!created) {
     if (handle_) Detach();
@@ -372,8 +372,8 @@ bool WWindow::SetChildOrder(int32_t count, void* const* children) {
   }
   HDWP batch = BeginDeferWindowPos(count);
   if (!batch) return false;
-  constexpr UINT kZOrderOnly = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOCOPYBITS |
-                               SWP_NOOWNERZORDER;
+  constexpr UINT kZOrderOnly =
+      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER;
   for (int32_t i = 0; i < count; ++i) {
     HWND child = static_cast<HWND>(children[i]);
     batch = DeferWindowPos(batch, child, after, 0, 0, 0, 0, kZOrderOnly);
@@ -400,8 +400,8 @@ bool WWindow::SetRectangle(const WRect& rectangle, bool redraw) {
                     redraw ? TRUE : FALSE) != FALSE;
 }
 
-bool WWindow::SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
-                              uint32_t user_data, const int32_t* position) {
+bool WWindow::SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function, uint32_t user_data,
+                              const int32_t* position) {
   if (event == BeforeProcessingEvent) windows_before = true;
   if (event == AfterProcessingEvent) windows_after = true;
   return WEventGenerator::SetEventHandler(event, target, function, user_data, position);
@@ -580,11 +580,16 @@ bool WWindow::OnMouse(WMessage& message, intptr_t& result) {
     int32_t event;
   };
   static constexpr MouseEvent kMouseEvents[] = {
-      {WM_MOUSEMOVE, MouseMoveEvent},          {WM_LBUTTONDOWN, LeftButtonDownEvent},
-      {WM_LBUTTONUP, LeftButtonUpEvent},       {WM_LBUTTONDBLCLK, LeftButtonDoubleEvent},
-      {WM_RBUTTONDOWN, RightButtonDownEvent},  {WM_RBUTTONUP, RightButtonUpEvent},
-      {WM_RBUTTONDBLCLK, RightButtonDoubleEvent}, {WM_MBUTTONDOWN, MiddleButtonDownEvent},
-      {WM_MBUTTONUP, MiddleButtonUpEvent},     {WM_MBUTTONDBLCLK, MiddleButtonDoubleEvent},
+      {WM_MOUSEMOVE, MouseMoveEvent},
+      {WM_LBUTTONDOWN, LeftButtonDownEvent},
+      {WM_LBUTTONUP, LeftButtonUpEvent},
+      {WM_LBUTTONDBLCLK, LeftButtonDoubleEvent},
+      {WM_RBUTTONDOWN, RightButtonDownEvent},
+      {WM_RBUTTONUP, RightButtonUpEvent},
+      {WM_RBUTTONDBLCLK, RightButtonDoubleEvent},
+      {WM_MBUTTONDOWN, MiddleButtonDownEvent},
+      {WM_MBUTTONUP, MiddleButtonUpEvent},
+      {WM_MBUTTONDBLCLK, MiddleButtonDoubleEvent},
   };
   for (const MouseEvent& mouse : kMouseEvents) {
     if (mouse.message != message.message) continue;

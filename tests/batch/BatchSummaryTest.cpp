@@ -11,8 +11,8 @@ namespace {
 TEST(Quantile, InterpolatesBetweenTheNearestRanks) {
   const std::vector<double> values = {0, 10, 20, 30, 100};
   EXPECT_DOUBLE_EQ(Quantile(values, 0.5), 20);
-  EXPECT_DOUBLE_EQ(Quantile(values, 0.05), 2);    // a fifth of the way from 0 to 10
-  EXPECT_DOUBLE_EQ(Quantile(values, 0.95), 86);   // four fifths of the way from 30 to 100
+  EXPECT_DOUBLE_EQ(Quantile(values, 0.05), 2);   // a fifth of the way from 0 to 10
+  EXPECT_DOUBLE_EQ(Quantile(values, 0.95), 86);  // four fifths of the way from 30 to 100
   EXPECT_DOUBLE_EQ(Quantile({7}, 0.95), 7);
   EXPECT_DOUBLE_EQ(Quantile({}, 0.5), 0);
 }
@@ -29,11 +29,10 @@ SessionRecord Session(int32_t balance, int32_t games, int64_t wagered, SessionEn
 
 TEST(BatchSummary, SmallRunWorkedOutByHand) {
   RunOutcome run;
-  run.sessions = {Session(560, 10, 40, SessionEnding::MaxBalanceOrWagerLimit),
-                  Session(0, 30, 600, SessionEnding::MinBalance),
-                  Session(600, 4, 100, SessionEnding::BothBalanceLimits),
-                  Session(600, 0, 0, SessionEnding::FailedCheck),
-                  Session(480, 50, 60, SessionEnding::TableLimitOrLastGame)};
+  run.sessions = {
+      Session(560, 10, 40, SessionEnding::MaxBalanceOrWagerLimit), Session(0, 30, 600, SessionEnding::MinBalance),
+      Session(600, 4, 100, SessionEnding::BothBalanceLimits), Session(600, 0, 0, SessionEnding::FailedCheck),
+      Session(480, 50, 60, SessionEnding::TableLimitOrLastGame)};
   run.wagered_on_black = 800;
   run.squared_bets = 20000;
   const BatchSummary s = Summarise({run});

@@ -203,12 +203,13 @@ std::vector<Scenario> Scenarios() {
                       {C::rtb_startkapital, "2000"},
                       {C::rtb_soll_kapital, "5000"}},
                      {{C::checkbox_zero_oder_zerozero, true}}));
-  all.push_back(Make("table limit ends sessions", 5004,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "20"},
-                      {C::rtb_anzahl_durchlauf, "200"},
-                      {C::rtb_tischlimit, "10"},
-                      {C::rtb_soll_kapital, "900"}},
-                     {{C::checkbox_bei_tischlimit_neueinsatz, false}, {C::checkbox_zahlen_des_letzten_durchganges, false}}));
+  all.push_back(
+      Make("table limit ends sessions", 5004,
+           {{C::rtb_anzahl_gesamtdurchgaenge, "20"},
+            {C::rtb_anzahl_durchlauf, "200"},
+            {C::rtb_tischlimit, "10"},
+            {C::rtb_soll_kapital, "900"}},
+           {{C::checkbox_bei_tischlimit_neueinsatz, false}, {C::checkbox_zahlen_des_letzten_durchganges, false}}));
   all.push_back(Make("wager limit", 6005,
                      {{C::rtb_anzahl_gesamtdurchgaenge, "15"},
                       {C::rtb_min_einsatz, "300"},
@@ -221,10 +222,9 @@ std::vector<Scenario> Scenarios() {
                       {C::rtb_min_kapital, "60"},
                       {C::rtb_g1, "500"},
                       {C::rtb_g2, "500"}}));
-  all.push_back(Make("pauses and a fractional game count", 8007,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "7"},
-                      {C::rtb_anzahl_durchlauf, "2.5"},
-                      {C::rtb_verzoegerung, "3"}}));
+  all.push_back(
+      Make("pauses and a fractional game count", 8007,
+           {{C::rtb_anzahl_gesamtdurchgaenge, "7"}, {C::rtb_anzahl_durchlauf, "2.5"}, {C::rtb_verzoegerung, "3"}}));
   all.push_back(Make("failed checks in the middle of a run", 9008, {{C::rtb_anzahl_gesamtdurchgaenge, "14"}}, {},
                      [](int played, Simulation&, MemoryForm& form) {
                        switch (played) {

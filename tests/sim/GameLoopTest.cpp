@@ -31,12 +31,12 @@ TEST_F(GameLoop, ColoursOfTheNumberDisplay) {
   Spins({kRed, kZero, kBlack});
   Record();
   simulation.play_session();
-  EXPECT_EQ(WritesStartingWith("back "), (std::vector<std::string>{"back label_aktueller_durchgang 1",
-                                                                    "back label_aktueller_durchgang 2",
-                                                                    "back label_aktueller_durchgang 7"}));
-  EXPECT_EQ(WritesStartingWith("fore "), (std::vector<std::string>{"fore label_aktueller_durchgang 2",
-                                                                    "fore label_aktueller_durchgang 7",
-                                                                    "fore label_aktueller_durchgang 13"}));
+  EXPECT_EQ(WritesStartingWith("back "),
+            (std::vector<std::string>{"back label_aktueller_durchgang 1", "back label_aktueller_durchgang 2",
+                                      "back label_aktueller_durchgang 7"}));
+  EXPECT_EQ(WritesStartingWith("fore "),
+            (std::vector<std::string>{"fore label_aktueller_durchgang 2", "fore label_aktueller_durchgang 7",
+                                      "fore label_aktueller_durchgang 13"}));
 }
 
 TEST_F(GameLoop, WinsStepThroughTheProgressionAndALossReturnsToTheFirstBet) {

@@ -144,8 +144,7 @@ TEST_F(Run, FractionalSessionsPlayWholeOnesAndKeepTheStatistics) {
   while (Tick()) ++sessions;
   EXPECT_EQ(sessions, 2);
   EXPECT_EQ(simulation.state().limit_count, 5) << "never cleared: 2 is not 2.5";
-  EXPECT_EQ(Text(Control::rtb_ergebnisse),
-            "     3. 499 ||     2. 499 ||     1. 499 ||     2. 499 ||     1. 499 ||");
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 499 ||     2. 499 ||     1. 499 ||     2. 499 ||     1. 499 ||");
 }
 
 }  // namespace

@@ -119,12 +119,18 @@ TEST_F(SettingsChecks, SessionCountAcceptsDecimalsButNotAnEmptyField) {
 
 TEST_F(SettingsChecks, ResetWritesTheDefaultsRightAligned) {
   const std::pair<Control, const char*> expected[] = {
-      {Control::rtb_startkapital, "     500"},      {Control::rtb_anzahl_durchlauf, "     500"},
-      {Control::rtb_verzoegerung, "     0"},        {Control::rtb_erster_einsatz, "   1"},
-      {Control::rtb_soll_kapital, "     550"},      {Control::rtb_min_kapital, "       0"},
-      {Control::rtb_tischlimit, "  1000"},          {Control::rtb_anzahl_gesamtdurchgaenge, "    10"},
-      {Control::rtb_min_einsatz, "100000"},         {Control::rtb_g11, "3063"},
-      {Control::rtb_v1, "   2"},                    {Control::label_proz_max, " %"},
+      {Control::rtb_startkapital, "     500"},
+      {Control::rtb_anzahl_durchlauf, "     500"},
+      {Control::rtb_verzoegerung, "     0"},
+      {Control::rtb_erster_einsatz, "   1"},
+      {Control::rtb_soll_kapital, "     550"},
+      {Control::rtb_min_kapital, "       0"},
+      {Control::rtb_tischlimit, "  1000"},
+      {Control::rtb_anzahl_gesamtdurchgaenge, "    10"},
+      {Control::rtb_min_einsatz, "100000"},
+      {Control::rtb_g11, "3063"},
+      {Control::rtb_v1, "   2"},
+      {Control::label_proz_max, " %"},
   };
   for (const auto& [control, text] : expected) EXPECT_EQ(Text(control), text) << ControlName(control);
   EXPECT_TRUE(form.GetChecked(Control::checkbox_bei_verlust_erster_einsatz));

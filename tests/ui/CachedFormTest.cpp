@@ -130,9 +130,9 @@ TEST_P(CachedRuns, LeaveTheControlsAsTheEngineDoesDirectly) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, CachedRuns,
     ::testing::Values(Settings{"6", "300", "500", "550", false, false, false, false},
-                      Settings{"5", "1200", "300", "400", true, true, true, false},   // live list switched off
+                      Settings{"5", "1200", "300", "400", true, true, true, false},  // live list switched off
                       Settings{"4", "80", "200", "1000000", true, false, false, true},
-                      Settings{"3", "50", "500", "450", false, false, false, false},  // max balance check fails
+                      Settings{"3", "50", "500", "450", false, false, false, false},   // max balance check fails
                       Settings{"3", "0", "500", "550", false, false, false, false}));  // session check fails
 
 TEST(CachedForm, ReadsEachControlOnceAStepAndAgainAfterForgetting) {

@@ -64,9 +64,13 @@ TEST(FormMembers, TooltipsAreWindows1252Text) {
   }
   EXPECT_EQ(tips, 30);
   const std::size_t label = FormMembers::IndexOf("label_startkapital");
-  EXPECT_STREQ(kMembers[label].tooltip, "Ihr Anfangskapital f\xfc" "r den folgenden Durchgang.");
+  EXPECT_STREQ(kMembers[label].tooltip,
+               "Ihr Anfangskapital f\xfc"
+               "r den folgenden Durchgang.");
   const std::size_t stop = FormMembers::IndexOf("stop");
-  EXPECT_STREQ(kMembers[stop].tooltip, "Abbruch nach dem n\xe4" "chsten Durchgang");
+  EXPECT_STREQ(kMembers[stop].tooltip,
+               "Abbruch nach dem n\xe4"
+               "chsten Durchgang");
   EXPECT_EQ(kMembers[FormMembers::IndexOf("rtb_startkapital")].tooltip, nullptr);
 }
 

@@ -84,8 +84,8 @@ class Program : public ::testing::Test {
     program = program.substr(0, program.find_last_of("\\/")) + "\\..\\vantrel.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process_))
+    ASSERT_TRUE(
+        CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
         << program;
     for (int waited = 0; waited < 300 && !window_; ++waited) {
       Sleep(100);

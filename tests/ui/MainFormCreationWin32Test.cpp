@@ -28,6 +28,7 @@ struct TemplateItem {
   RECT bounds;  // left, top, width, height
 };
 
+// clang-format off
 const TemplateItem kItems[] = {
     {102, "RICHEDIT", 0x50812046, 0x200, "", {10, 25, 45, 15}},
     {103, "Static", 0x5000010C, 0x0, "capital", {10, 15, 21, 8}},
@@ -122,6 +123,7 @@ const TemplateItem kItems[] = {
     {196, "Static", 0x50000101, 0x0, "", {580, 69, 42, 11}},
     {197, "Static", 0x50000101, 0x0, "", {580, 122, 42, 10}},
 };
+// clang-format on
 
 std::string ClassOf(HWND window) {
   char name[64] = {};
@@ -179,8 +181,18 @@ class TemplateReader {
  public:
   explicit TemplateReader(const uint8_t* data) : at_(data), start_(data) {}
   uint8_t Byte() { return *at_++; }
-  uint16_t Word() { uint16_t v; std::memcpy(&v, at_, 2); at_ += 2; return v; }
-  uint32_t Dword() { uint32_t v; std::memcpy(&v, at_, 4); at_ += 4; return v; }
+  uint16_t Word() {
+    uint16_t v;
+    std::memcpy(&v, at_, 2);
+    at_ += 2;
+    return v;
+  }
+  uint32_t Dword() {
+    uint32_t v;
+    std::memcpy(&v, at_, 4);
+    at_ += 4;
+    return v;
+  }
   int16_t Short() { return static_cast<int16_t>(Word()); }
   // A zero-ended wide text, or 0xFFFF and an ordinal (given as "#n").
   std::string TextOrOrdinal() {
@@ -198,7 +210,11 @@ class TemplateReader {
   void Skip(std::size_t bytes) { at_ += bytes; }
 
  private:
-  uint16_t Peek() const { uint16_t v; std::memcpy(&v, at_, 2); return v; }
+  uint16_t Peek() const {
+    uint16_t v;
+    std::memcpy(&v, at_, 2);
+    return v;
+  }
   const uint8_t* at_;
   const uint8_t* start_;
 };
@@ -361,16 +377,26 @@ TEST_F(MainFormTest, ControlsTakeTheirNamesFontsColoursAndTooltips) {
   EXPECT_EQ(Window("label_proz_min")->GetBackColor(), nullptr);
 
   EXPECT_EQ(Window("rtb_startkapital")->GetToolTipHandle(), nullptr);
-  EXPECT_EQ(Window("label_startkapital")->GetToolTipText(), "Ihr Anfangskapital f\xfc" "r den folgenden Durchgang.");
+  EXPECT_EQ(Window("label_startkapital")->GetToolTipText(),
+            "Ihr Anfangskapital f\xfc"
+            "r den folgenden Durchgang.");
   EXPECT_EQ(Window("label_tischlimit")->GetToolTipText(),
-            "Wieviel St\xfc" "ck d\xfc" "rfen maximal eingesetzt werden. Dar\xfc" "ber l\xe4" "sst sich auch der "
+            "Wieviel St\xfc"
+            "ck d\xfc"
+            "rfen maximal eingesetzt werden. Dar\xfc"
+            "ber l\xe4"
+            "sst sich auch der "
             "Neueinsatz mit erstem Einsatz definieren.");
   EXPECT_EQ(Window("label_alle_zahlen_titel")->GetToolTipText(),
             "Bis 999 werden alle Zahlen life angezeigt - danach abschaltung wg. zu grosser "
-            "Geschwindigkeitseinbu\xdf" "e.");
+            "Geschwindigkeitseinbu\xdf"
+            "e.");
   EXPECT_EQ(Window("label_zero_oder_zerozero")->GetToolTipText(),
-            "Europ\xe4" "isches Roulette mit einer NULL oder US - Tisch mit Doppel NULL. ");
-  EXPECT_EQ(Window("stop")->GetToolTipText(), "Abbruch nach dem n\xe4" "chsten Durchgang");
+            "Europ\xe4"
+            "isches Roulette mit einer NULL oder US - Tisch mit Doppel NULL. ");
+  EXPECT_EQ(Window("stop")->GetToolTipText(),
+            "Abbruch nach dem n\xe4"
+            "chsten Durchgang");
   HWND tip = static_cast<HWND>(Window("label_startkapital")->GetToolTipHandle());
   ASSERT_NE(tip, nullptr);
   char text[128] = {};
@@ -380,7 +406,10 @@ TEST_F(MainFormTest, ControlsTakeTheirNamesFontsColoursAndTooltips) {
   info.uId = reinterpret_cast<UINT_PTR>(Window("label_startkapital")->GetHandle());
   info.lpszText = text;
   SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
-  EXPECT_STREQ(text, "Ihr Anfangskapital f\xfc" "r den folgenden Durchgang.") << "the bytes that reach the tooltip";
+  EXPECT_STREQ(text,
+               "Ihr Anfangskapital f\xfc"
+               "r den folgenden Durchgang.")
+      << "the bytes that reach the tooltip";
 }
 
 TEST_F(MainFormTest, AutoSizedCaptionsKeepTheirCornerAndShowTheirWholeText) {

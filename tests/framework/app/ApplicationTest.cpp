@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 
 namespace {
 

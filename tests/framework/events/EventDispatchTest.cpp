@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 #include "framework/events/WEventGeneratorSpy.h"
 #include "tests/framework/events/EventTestObjects.h"
 
@@ -166,9 +166,9 @@ TEST_F(Dispatch, TheObserverHearsEveryDispatchWhileItListens) {
   spy.SetEventHandler(NotifyEvent, &observer, &Observer::Seen);
   generator.CallEventHandlers(ClickEvent);
   generator.CallEventHandlers(MoveEvent);
-  EXPECT_EQ(observer.reports, (std::vector<std::string>{"ClickEvent before not handled", "ClickEvent after handled",
-                                                        "MoveEvent before not handled",
-                                                        "MoveEvent after not handled"}));
+  EXPECT_EQ(observer.reports,
+            (std::vector<std::string>{"ClickEvent before not handled", "ClickEvent after handled",
+                                      "MoveEvent before not handled", "MoveEvent after not handled"}));
   spy.RemoveEventHandler(NotifyEvent, true);
   generator.CallEventHandlers(ClickEvent);
   EXPECT_EQ(observer.reports.size(), 4u);

@@ -73,10 +73,14 @@ TEST(WString, LengthCountsCharactersOfALength) {
 
 TEST(WString, DoubleByteCharactersCountOnce) {
   const CodePage page = CodePage::DoubleByte({{0x81, 0x9F}, {0xE0, 0xFC}});
-  const char text[] = "\x82\xA0" "bcd";
+  const char text[] =
+      "\x82\xA0"
+      "bcd";
   WString three;
   three.Assign(text, 3, page);
-  EXPECT_EQ(std::string(three.GetText()), std::string("\x82\xA0" "bc")) << "3 characters are 4 bytes";
+  EXPECT_EQ(std::string(three.GetText()), std::string("\x82\xA0"
+                                                      "bc"))
+      << "3 characters are 4 bytes";
   EXPECT_EQ(page.CountCharacters(text, 5), 4u);
   EXPECT_EQ(page.CountCharacters("\x82", 1), 1u) << "a lone lead byte at the end counts once";
 }
@@ -105,8 +109,8 @@ TEST(WString, FormattingFromManyThreadsKeepsEachResult) {
       for (int i = 0; i < 500; ++i) {
         WString text;
         text.Sprintf("%d-%0*d", t, 100 + (i % 50), i);
-        const std::string expected = std::to_string(t) + "-" + std::string(100 + (i % 50) - std::to_string(i).size(), '0') +
-                                     std::to_string(i);
+        const std::string expected =
+            std::to_string(t) + "-" + std::string(100 + (i % 50) - std::to_string(i).size(), '0') + std::to_string(i);
         if (expected != text.GetText()) ++wrong[t];
       }
     });
@@ -132,10 +136,14 @@ TEST(WString, SharedCopiesMayBeReleasedOnOtherThreads) {
 }
 
 TEST(WString, WideAndNarrowConvertBothWays) {
-  const WString latin("Gr\xFC\xDF" "e \x80");
+  const WString latin(
+      "Gr\xFC\xDF"
+      "e \x80");
   const std::u16string wide = latin.GetWideText();
   EXPECT_EQ(wide, u"Gr\u00FC\u00DFe \u20AC");
-  EXPECT_STREQ(latin.GetText(), "Gr\xFC\xDF" "e \x80");
+  EXPECT_STREQ(latin.GetText(),
+               "Gr\xFC\xDF"
+               "e \x80");
 
   const WString from_wide = WString::FromWide(u"caf\u00E9 \u2603");
   EXPECT_STREQ(from_wide.GetText(), "caf\xE9 ?") << "what the code page lacks becomes a question mark";

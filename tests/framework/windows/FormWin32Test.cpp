@@ -125,8 +125,9 @@ TEST_F(Form, TextsNamesChecksFontsAndColours) {
   ASSERT_NE(form.label.GetBackColor(), nullptr);
   EXPECT_EQ(form.label.GetBackColor()->GetIndex(), WColor::Olive);
   HDC device = GetDC(static_cast<HWND>(form.GetHandle()));
-  const LRESULT brush = SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CTLCOLORSTATIC,
-                                     reinterpret_cast<WPARAM>(device), reinterpret_cast<LPARAM>(form.label.GetHandle()));
+  const LRESULT brush =
+      SendMessageA(static_cast<HWND>(form.GetHandle()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(device),
+                   reinterpret_cast<LPARAM>(form.label.GetHandle()));
   EXPECT_EQ(reinterpret_cast<void*>(brush), form.label.GetBackgroundBrush());
   EXPECT_EQ(GetTextColor(device), RGB(255, 255, 255));
   ReleaseDC(static_cast<HWND>(form.GetHandle()), device);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/app/WMessageFilter.h"
+#include "framework/events/WMessageFilter.h"
 
 namespace {
 
@@ -11,7 +11,8 @@ class Filter : public WObject {
   W_DECLARE_CLASS(Filter, WObject)
 
  public:
-  Filter(std::vector<std::string>* log, const char* name, bool consumes) : log_(log), name_(name), consumes_(consumes) {}
+  Filter(std::vector<std::string>* log, const char* name, bool consumes)
+      : log_(log), name_(name), consumes_(consumes) {}
   bool Offer(WObject*, WEventData* data) {
     auto* filtered = static_cast<WMessageFilterData*>(data);
     log_->push_back(name_ + ":" + std::to_string(filtered->user_value));

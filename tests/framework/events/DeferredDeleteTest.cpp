@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 #include "framework/events/WEventGenerator.h"
 
 namespace {

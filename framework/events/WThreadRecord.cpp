@@ -1,4 +1,4 @@
-#include "framework/app/WThreadRecord.h"
+#include "framework/events/WThreadRecord.h"
 
 #include <algorithm>
 #include <memory>

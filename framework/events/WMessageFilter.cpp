@@ -1,4 +1,4 @@
-#include "framework/app/WMessageFilter.h"
+#include "framework/events/WMessageFilter.h"
 
 #include <algorithm>
 

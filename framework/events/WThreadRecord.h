@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/app/WMessageFilter.h"
+#include "framework/events/WMessageFilter.h"
 
 class WObject;
 
