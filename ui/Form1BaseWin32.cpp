@@ -24,7 +24,7 @@ const WEventHandlerTableEntry* FormLifeTable() {
   return table;
 }
 
-template <int32_t Event, bool (Form1Base::*Handler)(WObject*, WEventData*)>
+template <WEventNumber Event, bool (Form1Base::*Handler)(WObject*, WEventData*)>
 const WEventHandlerTableEntry* OneEntryTable() {
   static const WEventHandlerTableEntry table[] = {
       {Event, Handler, nullptr, 0},

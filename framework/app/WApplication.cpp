@@ -33,7 +33,7 @@ bool WApplication::HasAfterProcessingHandler() { return after_processing.load();
 
 void WApplication::SetShutdownHook(ShutdownHook hook) { shutdown_hook = hook; }
 
-bool WApplication::SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+bool WApplication::SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                                    uint32_t user_data, const int32_t* position) {
   if (event == BeforeProcessingEvent) before_processing = true;
   if (event == AfterProcessingEvent) after_processing = true;

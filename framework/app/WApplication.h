@@ -30,8 +30,8 @@ class WApplication : public WEventGenerator, public WModule {
   // thread.
   void Quit(int32_t exit_code);
 
-  bool SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function, uint32_t user_data = 0,
-                       const int32_t* position = nullptr) override;
+  bool SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
+                       uint32_t user_data = 0, const int32_t* position = nullptr) override;
 
   WApplicationEventData& GetEventData() { return event_data_; }
   uint32_t GetThreadId() const { return thread_id_; }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/events/WEventNumber.h"
+
 class WObject;
 
 // The layout of a system queue message: window, message number, its two
@@ -20,7 +22,7 @@ struct WMessage {
 // What every handler receives; subtypes add their fields at the end.
 struct WEventData {
   WObject* source = nullptr;
-  int32_t event = 0;
+  WEventNumber event = BeforeProcessingEvent;  // number 0
   // In and out: a dispatch copies the caller's result in before the first
   // handler and back after the last.
   int32_t result = 0;
@@ -66,7 +68,7 @@ struct WApplicationEventData : WEventData {
 // What the observer hears about a dispatch on another generator.
 struct WSpyEventData : WEventData {
   WObject* generator = nullptr;
-  int32_t observed_event = 0;
+  WEventNumber observed_event = BeforeProcessingEvent;
   WEventData* observed_data = nullptr;
   bool after = false;
   bool handled = false;

@@ -13,7 +13,7 @@ std::recursive_mutex& RemovalLock() {
   return *lock;
 }
 
-void Notify(WEventGeneratorSpy* spy, WEventGenerator* generator, int32_t event, WEventData* data, bool after,
+void Notify(WEventGeneratorSpy* spy, WEventGenerator* generator, WEventNumber event, WEventData* data, bool after,
             bool handled) {
   WSpyEventData report;
   report.generator = generator;
@@ -35,7 +35,7 @@ WEventGenerator::~WEventGenerator() {
   }
 }
 
-bool WEventGenerator::CallEventHandlers(int32_t event, WObject* source, WEventData* data, int32_t* result,
+bool WEventGenerator::CallEventHandlers(WEventNumber event, WObject* source, WEventData* data, int32_t* result,
                                         int32_t first_index) {
   WEventData plain;
   if (!data) data = &plain;
@@ -55,7 +55,7 @@ bool WEventGenerator::CallEventHandlers(int32_t event, WObject* source, WEventDa
   return handled;
 }
 
-bool WEventGenerator::Dispatch(int32_t event, WObject* source, WEventData* data, int32_t first_index) {
+bool WEventGenerator::Dispatch(WEventNumber event, WObject* source, WEventData* data, int32_t first_index) {
   WThreadRecord& thread = WThreadRecord::Current();
   ++thread.dispatch_depth;
   bool handled = false;
@@ -90,19 +90,19 @@ bool WEventGenerator::Dispatch(int32_t event, WObject* source, WEventData* data,
   return handled;
 }
 
-bool WEventGenerator::HasEventHandler(int32_t event) {
+bool WEventGenerator::HasEventHandler(WEventNumber event) {
   const WEventHandler* record = FindEventHandler(event);
   return record && record->target && !record->function.IsEmpty();
 }
 
-WEventHandler* WEventGenerator::FindEventHandler(int32_t event) {
+WEventHandler* WEventGenerator::FindEventHandler(WEventNumber event) {
   for (WEventHandler* record = first_; record && record->event <= event; record = record->next) {
     if (record->event == event) return record;
   }
   return nullptr;
 }
 
-bool WEventGenerator::SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+bool WEventGenerator::SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                                       uint32_t user_data, const int32_t* position) {
   if (!target || !function.CanCallOn(target)) return false;
   WEventHandler* record = WEventHandlerPool::Take();
@@ -135,7 +135,7 @@ bool WEventGenerator::SetEventHandler(int32_t event, WObject* target, const WEve
   return true;
 }
 
-bool WEventGenerator::RemoveEventHandler(int32_t event, bool all, int32_t* index) {
+bool WEventGenerator::RemoveEventHandler(WEventNumber event, bool all, int32_t* index) {
   std::lock_guard<std::recursive_mutex> hold(RemovalLock());
   bool removed = false;
   int32_t position = -1;
@@ -155,7 +155,7 @@ bool WEventGenerator::RemoveEventHandler(int32_t event, bool all, int32_t* index
   return removed;
 }
 
-bool WEventGenerator::RemoveEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+bool WEventGenerator::RemoveEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                                          int32_t* index) {
   std::lock_guard<std::recursive_mutex> hold(RemovalLock());
   bool removed = false;
@@ -174,7 +174,7 @@ bool WEventGenerator::RemoveEventHandler(int32_t event, WObject* target, const W
   return removed;
 }
 
-bool WEventGenerator::GetEventHandler(int32_t event, WObject** target, WEventHandlerFunction* function,
+bool WEventGenerator::GetEventHandler(WEventNumber event, WObject** target, WEventHandlerFunction* function,
                                       uint32_t* user_data, const WEventHandlerFunction* after) {
   bool passed = after == nullptr;
   for (const WEventHandler* record = first_; record && record->event <= event; record = record->next) {

@@ -24,41 +24,41 @@ class WEventGenerator : public WObject {
   // `first_index`, until one returns true. A null `data` means a plain
   // record with result 0; `result`, when given, is copied into the data's
   // result first and back afterwards.
-  virtual bool CallEventHandlers(int32_t event, WObject* source = nullptr, WEventData* data = nullptr,
+  virtual bool CallEventHandlers(WEventNumber event, WObject* source = nullptr, WEventData* data = nullptr,
                                  int32_t* result = nullptr, int32_t first_index = 0);
-  virtual bool HasEventHandler(int32_t event);
+  virtual bool HasEventHandler(WEventNumber event);
   // Removes the first handler of the event, or all of them. `index`
   // receives the removed handler's position, or -1 for `all` or when
   // nothing was removed.
-  virtual bool RemoveEventHandler(int32_t event, bool all, int32_t* index = nullptr);
+  virtual bool RemoveEventHandler(WEventNumber event, bool all, int32_t* index = nullptr);
   // Removes the first handler of the event with this target and function.
-  virtual bool RemoveEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+  virtual bool RemoveEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                                   int32_t* index = nullptr);
   // Registers a handler first among its event, or at `*position` among
   // them. Refuses a function that cannot be called on the target, and
   // fails when no record can be had.
-  virtual bool SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function,
+  virtual bool SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                                uint32_t user_data = 0, const int32_t* position = nullptr);
   // The first handler of the event, or the one after the handler with the
   // function `after`. All outputs are cleared when there is none.
-  virtual bool GetEventHandler(int32_t event, WObject** target, WEventHandlerFunction* function, uint32_t* user_data,
-                               const WEventHandlerFunction* after = nullptr);
+  virtual bool GetEventHandler(WEventNumber event, WObject** target, WEventHandlerFunction* function,
+                               uint32_t* user_data, const WEventHandlerFunction* after = nullptr);
   // The first record of the event, disabled or not.
-  virtual WEventHandler* FindEventHandler(int32_t event);
+  virtual WEventHandler* FindEventHandler(WEventNumber event);
 
   enum Change : int32_t { kRegistered = 0, kRemoved = 1, kReset = 2 };
   // Called after every registration and every removal call.
-  virtual void EventHandlersChanged(int32_t /*event*/, int32_t /*change*/) {}
+  virtual void EventHandlersChanged(WEventNumber /*event*/, int32_t /*change*/) {}
 
   uint32_t GetEventMask() const { return mask_; }
 
  private:
-  static uint32_t MaskBit(int32_t event) { return 1u << (static_cast<uint32_t>(event) % 32u); }
+  static uint32_t MaskBit(WEventNumber event) { return 1u << (static_cast<uint32_t>(event) % 32u); }
   void InsertBefore(WEventHandler* record, WEventHandler* before);
   void Unlink(WEventHandler* record);
   // Unlinks and frees the record, or disables it while it is being called.
   void Drop(WEventHandler* record);
-  bool Dispatch(int32_t event, WObject* source, WEventData* data, int32_t first_index);
+  bool Dispatch(WEventNumber event, WObject* source, WEventData* data, int32_t first_index);
 
   uint32_t mask_ = 0;
   WEventHandler* first_ = nullptr;
@@ -70,7 +70,7 @@ class WEventGenerator : public WObject {
 // function is empty. An entry without target uses the default target, or
 // the generator itself.
 struct WEventHandlerTableEntry {
-  int32_t event;
+  WEventNumber event;
   WEventHandlerFunction function;
   WObject* target;
   uint32_t user_data;

@@ -13,7 +13,7 @@ WEventGeneratorSpy::~WEventGeneratorSpy() {
   if (instance_.compare_exchange_strong(self, nullptr)) observe_ = false;
 }
 
-void WEventGeneratorSpy::EventHandlersChanged(int32_t event, int32_t change) {
+void WEventGeneratorSpy::EventHandlersChanged(WEventNumber event, int32_t change) {
   if (instance_.load() != this) return;
   if (change == kReset) {
     observe_ = false;

@@ -15,7 +15,7 @@ class WEventGeneratorSpy : public WEventGenerator {
   WEventGeneratorSpy();
   ~WEventGeneratorSpy() override;
 
-  void EventHandlersChanged(int32_t event, int32_t change) override;
+  void EventHandlersChanged(WEventNumber event, int32_t change) override;
 
   // The observer, when one is watching; null otherwise.
   static WEventGeneratorSpy* Watching();

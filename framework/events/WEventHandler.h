@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/events/WEventNumber.h"
+
 #include "framework/events/WEventHandlerFunction.h"
 
 // One registered handler: a record in one generator's list, or free in the
@@ -9,7 +11,7 @@
 struct WEventHandler {
   WEventHandler* previous = nullptr;
   WEventHandler* next = nullptr;
-  int32_t event = 0;
+  WEventNumber event = BeforeProcessingEvent;  // number 0
   WObject* target = nullptr;
   WEventHandlerFunction function;
   uint32_t user_data = 0;

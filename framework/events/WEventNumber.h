@@ -8,201 +8,71 @@
 #undef CreateEvent
 #endif
 
-// The framework's events, numbered 0 to 189; code passes the number.
+// The framework's events, numbered 0 to 189 in this order; code passes the
+// number. The one list makes both the enumeration and the names.
+// clang-format off
+#define W_EVENTS(X)                                                                                              \
+  X(BeforeProcessingEvent) X(AfterProcessingEvent) X(MouseMoveEvent) X(GetCursorEvent) X(GotFocusEvent)          \
+  X(LostFocusEvent) X(ValidateEvent) X(PositionChangingEvent) X(SizeChangingEvent) X(PositionChangedEvent)       \
+  X(EraseBackgroundEvent) X(PaintEvent) X(NonClientPaintEvent) X(ResizeEvent) X(NotifyEvent) X(CommandEvent)     \
+  X(SystemCommandEvent) X(ControlColorEvent) X(NeedToolTipTextEvent) X(MoveEvent) X(ScrollEvent) X(UpdateEvent)  \
+  X(ChangeEvent) X(PaletteChangedEvent) X(QueryNewPaletteEvent) X(ClientRectChangeEvent) X(ShowEvent)            \
+  X(HideEvent) X(NullEvent) X(UnknownEvent) X(ClickEvent) X(DoubleClickEvent) X(LeftButtonUpEvent)               \
+  X(LeftButtonDownEvent) X(LeftButtonDoubleEvent) X(MiddleButtonUpEvent) X(MiddleButtonDownEvent)                \
+  X(MiddleButtonDoubleEvent) X(RightButtonUpEvent) X(RightButtonDownEvent) X(RightButtonDoubleEvent)             \
+  X(SelectEvent) X(DropDownEvent) X(DropDownSelectEvent) X(SelectChangingEvent) X(ContextMenuEvent)              \
+  X(DragContinueEvent) X(DragDropEvent) X(DragEndEvent) X(DragEnterEvent) X(DragFeedbackEvent)                   \
+  X(DragLeaveEvent) X(DragOverEvent) X(DragStartEvent) X(DragScrollEvent) X(DragFillEvent) X(InitializeEvent)    \
+  X(StartEvent) X(RunEvent) X(EndEvent) X(QuerySiblingEvent) X(PageSelectEvent) X(PageUnselectEvent)             \
+  X(ApplyNowOrOKEvent) X(OKEvent) X(CancelEvent) X(HelpEvent) X(ContextHelpEvent) X(BackEvent) X(NextEvent)      \
+  X(FinishEvent) X(QueryCancelEvent) X(BeginLabelEditEvent) X(EndLabelEditEvent) X(ExpandEvent)                  \
+  X(CollapseEvent) X(MeasureItemEvent) X(DrawItemEvent) X(CompareItemEvent) X(DeleteItemEvent)                   \
+  X(InsertItemEvent) X(DropFileEvent) X(ColumnClickEvent) X(UserEvent) X(CloseEvent) X(RightClickEvent)          \
+  X(MessageHookEvent) X(CreateEvent) X(DestroyEvent) X(TimerEvent) X(HitTestEvent) X(KeyUpEvent)                 \
+  X(KeyDownEvent) X(SystemKeyDownEvent) X(CharacterPressEvent) X(MenuSelectEvent) X(InitPopupMenuEvent)          \
+  X(InitMenuEvent) X(PrivateMessageEvent) X(MinimizeEvent) X(MaximizeEvent) X(RestoreEvent) X(ActivateEvent)     \
+  X(DeactivateEvent) X(EnterIdleEvent) X(CancelModeEvent) X(PrintEvent) X(PrintClientEvent) X(FindReplaceEvent)  \
+  X(BeginOwnerDrawEvent) X(EndOwnerDrawEvent) X(DataAvailableEvent) X(DataRequestEvent) X(DataOpenEvent)         \
+  X(DataCloseEvent) X(DataLookupItemEvent) X(DataGuardRowEvent) X(EndSessionEvent) X(QueryEndSessionEvent)       \
+  X(ProcessAttachEvent) X(ProcessDetachEvent) X(ThreadAttachEvent) X(ThreadDetachEvent) X(NeedItemTextEvent)     \
+  X(CalculateSizeEvent) X(MediaNotifyErrorEvent) X(MediaNotifyMediaEvent) X(MediaNotifyModeEvent)                \
+  X(MediaNotifyPosEvent) X(MediaNotifySizeEvent) X(AnimationStartEvent) X(AnimationStopEvent)                    \
+  X(ToolbarDragBeginEvent) X(ToolbarDragEndEvent) X(DeltaPositionEvent) X(NewFileTypeEvent)                      \
+  X(SharingViolationEvent) X(InitializationDoneEvent) X(FolderChangeEvent) X(DockingChangeEvent)                 \
+  X(CommonDialogPromptEvent) X(DeviceChangeEvent) X(DisplayChangeEvent) X(PowerBroadcastEvent)                   \
+  X(SettingChangeEvent) X(UserChangedEvent) X(InputLangChangeEvent) X(InputLangChangeRequestEvent)               \
+  X(SysColorChangeEvent) X(SysDeadCharEvent) X(CanInplaceActivateEvent) X(PropertyRequestEditEvent)              \
+  X(PropertyChangedEvent) X(InplaceActivateEvent) X(InplaceDeactivateEvent) X(UIActivateEvent)                   \
+  X(UIDeactivateEvent) X(PosRectChangeEvent) X(SetStatusTextEvent) X(RequestBorderSpaceEvent)                    \
+  X(SetBorderSpaceEvent) X(GetBorderEvent) X(ViewChangeEvent) X(UpdateExtentsEvent)                              \
+  X(SimpleFramePreMessageFilterEvent) X(SimpleFramePostMessageFilterEvent) X(NewObjectEvent)                     \
+  X(QueryInterfaceEvent) X(AutomationErrorEvent) X(PersistenceInitNewEvent) X(PersistenceLoadEvent)              \
+  X(PersistenceSaveEvent) X(PersistenceSaveCompletedEvent) X(PersistenceHandsOffEvent)                           \
+  X(PersistenceMaximumSizeEvent) X(ShowWindowEvent) X(ViewableObjectDrawEvent) X(ConnectEvent)                   \
+  X(DisconnectEvent) X(FetchDataEvent) X(MoveCursorEvent) X(AdjustCursorEvent) X(ValidateDataEvent)              \
+  X(QueryBusyEvent) X(BeginFetchDataEvent) X(BeginMoveCursorEvent) X(QueryOpenEvent) X(QueryCloseEvent)          \
+  X(QueryPrepareEvent) X(DatabaseErrorEvent)
+// clang-format on
+
 enum WEventNumber : int32_t {
-  BeforeProcessingEvent = 0,
-  AfterProcessingEvent = 1,
-  MouseMoveEvent = 2,
-  GetCursorEvent = 3,
-  GotFocusEvent = 4,
-  LostFocusEvent = 5,
-  ValidateEvent = 6,
-  PositionChangingEvent = 7,
-  SizeChangingEvent = 8,
-  PositionChangedEvent = 9,
-  EraseBackgroundEvent = 10,
-  PaintEvent = 11,
-  NonClientPaintEvent = 12,
-  ResizeEvent = 13,
-  NotifyEvent = 14,
-  CommandEvent = 15,
-  SystemCommandEvent = 16,
-  ControlColorEvent = 17,
-  NeedToolTipTextEvent = 18,
-  MoveEvent = 19,
-  ScrollEvent = 20,
-  UpdateEvent = 21,
-  ChangeEvent = 22,
-  PaletteChangedEvent = 23,
-  QueryNewPaletteEvent = 24,
-  ClientRectChangeEvent = 25,
-  ShowEvent = 26,
-  HideEvent = 27,
-  NullEvent = 28,
-  UnknownEvent = 29,
-  ClickEvent = 30,
-  DoubleClickEvent = 31,
-  LeftButtonUpEvent = 32,
-  LeftButtonDownEvent = 33,
-  LeftButtonDoubleEvent = 34,
-  MiddleButtonUpEvent = 35,
-  MiddleButtonDownEvent = 36,
-  MiddleButtonDoubleEvent = 37,
-  RightButtonUpEvent = 38,
-  RightButtonDownEvent = 39,
-  RightButtonDoubleEvent = 40,
-  SelectEvent = 41,
-  DropDownEvent = 42,
-  DropDownSelectEvent = 43,
-  SelectChangingEvent = 44,
-  ContextMenuEvent = 45,
-  DragContinueEvent = 46,
-  DragDropEvent = 47,
-  DragEndEvent = 48,
-  DragEnterEvent = 49,
-  DragFeedbackEvent = 50,
-  DragLeaveEvent = 51,
-  DragOverEvent = 52,
-  DragStartEvent = 53,
-  DragScrollEvent = 54,
-  DragFillEvent = 55,
-  InitializeEvent = 56,
-  StartEvent = 57,
-  RunEvent = 58,
-  EndEvent = 59,
-  QuerySiblingEvent = 60,
-  PageSelectEvent = 61,
-  PageUnselectEvent = 62,
-  ApplyNowOrOKEvent = 63,
-  OKEvent = 64,
-  CancelEvent = 65,
-  HelpEvent = 66,
-  ContextHelpEvent = 67,
-  BackEvent = 68,
-  NextEvent = 69,
-  FinishEvent = 70,
-  QueryCancelEvent = 71,
-  BeginLabelEditEvent = 72,
-  EndLabelEditEvent = 73,
-  ExpandEvent = 74,
-  CollapseEvent = 75,
-  MeasureItemEvent = 76,
-  DrawItemEvent = 77,
-  CompareItemEvent = 78,
-  DeleteItemEvent = 79,
-  InsertItemEvent = 80,
-  DropFileEvent = 81,
-  ColumnClickEvent = 82,
-  UserEvent = 83,
-  CloseEvent = 84,
-  RightClickEvent = 85,
-  MessageHookEvent = 86,
-  CreateEvent = 87,
-  DestroyEvent = 88,
-  TimerEvent = 89,
-  HitTestEvent = 90,
-  KeyUpEvent = 91,
-  KeyDownEvent = 92,
-  SystemKeyDownEvent = 93,
-  CharacterPressEvent = 94,
-  MenuSelectEvent = 95,
-  InitPopupMenuEvent = 96,
-  InitMenuEvent = 97,
-  PrivateMessageEvent = 98,
-  MinimizeEvent = 99,
-  MaximizeEvent = 100,
-  RestoreEvent = 101,
-  ActivateEvent = 102,
-  DeactivateEvent = 103,
-  EnterIdleEvent = 104,
-  CancelModeEvent = 105,
-  PrintEvent = 106,
-  PrintClientEvent = 107,
-  FindReplaceEvent = 108,
-  BeginOwnerDrawEvent = 109,
-  EndOwnerDrawEvent = 110,
-  DataAvailableEvent = 111,
-  DataRequestEvent = 112,
-  DataOpenEvent = 113,
-  DataCloseEvent = 114,
-  DataLookupItemEvent = 115,
-  DataGuardRowEvent = 116,
-  EndSessionEvent = 117,
-  QueryEndSessionEvent = 118,
-  ProcessAttachEvent = 119,
-  ProcessDetachEvent = 120,
-  ThreadAttachEvent = 121,
-  ThreadDetachEvent = 122,
-  NeedItemTextEvent = 123,
-  CalculateSizeEvent = 124,
-  MediaNotifyErrorEvent = 125,
-  MediaNotifyMediaEvent = 126,
-  MediaNotifyModeEvent = 127,
-  MediaNotifyPosEvent = 128,
-  MediaNotifySizeEvent = 129,
-  AnimationStartEvent = 130,
-  AnimationStopEvent = 131,
-  ToolbarDragBeginEvent = 132,
-  ToolbarDragEndEvent = 133,
-  DeltaPositionEvent = 134,
-  NewFileTypeEvent = 135,
-  SharingViolationEvent = 136,
-  InitializationDoneEvent = 137,
-  FolderChangeEvent = 138,
-  DockingChangeEvent = 139,
-  CommonDialogPromptEvent = 140,
-  DeviceChangeEvent = 141,
-  DisplayChangeEvent = 142,
-  PowerBroadcastEvent = 143,
-  SettingChangeEvent = 144,
-  UserChangedEvent = 145,
-  InputLangChangeEvent = 146,
-  InputLangChangeRequestEvent = 147,
-  SysColorChangeEvent = 148,
-  SysDeadCharEvent = 149,
-  CanInplaceActivateEvent = 150,
-  PropertyRequestEditEvent = 151,
-  PropertyChangedEvent = 152,
-  InplaceActivateEvent = 153,
-  InplaceDeactivateEvent = 154,
-  UIActivateEvent = 155,
-  UIDeactivateEvent = 156,
-  PosRectChangeEvent = 157,
-  SetStatusTextEvent = 158,
-  RequestBorderSpaceEvent = 159,
-  SetBorderSpaceEvent = 160,
-  GetBorderEvent = 161,
-  ViewChangeEvent = 162,
-  UpdateExtentsEvent = 163,
-  SimpleFramePreMessageFilterEvent = 164,
-  SimpleFramePostMessageFilterEvent = 165,
-  NewObjectEvent = 166,
-  QueryInterfaceEvent = 167,
-  AutomationErrorEvent = 168,
-  PersistenceInitNewEvent = 169,
-  PersistenceLoadEvent = 170,
-  PersistenceSaveEvent = 171,
-  PersistenceSaveCompletedEvent = 172,
-  PersistenceHandsOffEvent = 173,
-  PersistenceMaximumSizeEvent = 174,
-  ShowWindowEvent = 175,
-  ViewableObjectDrawEvent = 176,
-  ConnectEvent = 177,
-  DisconnectEvent = 178,
-  FetchDataEvent = 179,
-  MoveCursorEvent = 180,
-  AdjustCursorEvent = 181,
-  ValidateDataEvent = 182,
-  QueryBusyEvent = 183,
-  BeginFetchDataEvent = 184,
-  BeginMoveCursorEvent = 185,
-  QueryOpenEvent = 186,
-  QueryCloseEvent = 187,
-  QueryPrepareEvent = 188,
-  DatabaseErrorEvent = 189,
+#define W_EVENT_ENUMERATOR(name) name,
+  W_EVENTS(W_EVENT_ENUMERATOR)
+#undef W_EVENT_ENUMERATOR
 };
 
-constexpr int32_t kEventCount = 190;
+namespace event_detail {
+// One more enumerator after the list counts it.
+enum Counter : int32_t {
+#define W_EVENT_COUNTER(name) name,
+  W_EVENTS(W_EVENT_COUNTER)
+#undef W_EVENT_COUNTER
+      kCount
+};
+}  // namespace event_detail
+
+constexpr int32_t kEventCount = event_detail::kCount;
+static_assert(kEventCount == 190, "the events are numbered 0 to 189");
+static_assert(DatabaseErrorEvent == 189 && NullEvent == 28 && TimerEvent == 89, "numbers as the framework gives them");
 
 // The event's name, or "" for a number outside the list.
-const char* EventName(int32_t event);
+const char* EventName(WEventNumber event);

@@ -79,11 +79,11 @@ class WWindow : public WEventGenerator, public WMessageTarget {
 
   // Marks the process-wide wish for every message before (event 0) or
   // after (event 1) processing.
-  bool SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function, uint32_t user_data = 0,
-                       const int32_t* position = nullptr) override;
+  bool SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
+                       uint32_t user_data = 0, const int32_t* position = nullptr) override;
   // Keeps the flags of the costly events (paint, hit test, non-client
   // paint, erase background, before and after processing) up to date.
-  void EventHandlersChanged(int32_t event, int32_t change) override;
+  void EventHandlersChanged(WEventNumber event, int32_t change) override;
   uint32_t GetCostlyEventFlags() const { return costly_; }
 
   bool PreTranslateMessage(WMessage& message, bool& handled) override;
@@ -110,7 +110,7 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   void SetParentWindow(WWindow* parent);
   void SetControlID(int32_t id) { control_id_ = id; }
   // A message's own event with WMessageEventData; true when handled.
-  bool RaiseMessageEvent(int32_t event, WMessage& message, intptr_t& result);
+  bool RaiseMessageEvent(WEventNumber event, WMessage& message, intptr_t& result);
   void Repaint();
 
  private:

@@ -23,7 +23,7 @@ std::atomic<bool> windows_after{false};
 
 // Costly events: raised, with their data prepared, only when handled.
 struct CostlyEvent {
-  int32_t event;
+  WEventNumber event;
   uint32_t flag;
 };
 constexpr CostlyEvent kCostlyEvents[] = {
@@ -31,7 +31,7 @@ constexpr CostlyEvent kCostlyEvents[] = {
     {EraseBackgroundEvent, 0x08}, {BeforeProcessingEvent, 0x20}, {AfterProcessingEvent, 0x40},
 };
 
-uint32_t CostlyFlag(int32_t event) {
+uint32_t CostlyFlag(WEventNumber event) {
   for (const CostlyEvent& costly : kCostlyEvents) {
     if (costly.event == event) return costly.flag;
   }
@@ -47,9 +47,11 @@ LRESULT CALLBACK FrameworkWindowProcedure(HWND handle, UINT message, WPARAM wpar
 // event it raises.
 struct WWindowMessageMap {
   using Handler = bool (WWindow::*)(WMessage&, intptr_t&);
+  // For handlers that raise their own events, or none.
+  static constexpr WEventNumber kOwnEvents = BeforeProcessingEvent;
   struct Entry {
     Handler handler = nullptr;
-    int32_t event = 0;
+    WEventNumber event = kOwnEvents;
   };
   static constexpr uint32_t kLowCount = 0xAA;
   static constexpr uint32_t kHighFirst = 0x100;
@@ -58,7 +60,7 @@ struct WWindowMessageMap {
   Entry low[kLowCount];
   Entry high[kHighCount];
 
-  void Set(uint32_t message, Handler handler, int32_t event) {
+  void Set(uint32_t message, Handler handler, WEventNumber event) {
     Entry& entry = message < kLowCount ? low[message] : high[message - kHighFirst];
     entry.handler = handler;
     entry.event = event;
@@ -118,9 +120,9 @@ struct WWindowMessageMap {
     map.Set(WM_DISPLAYCHANGE, generic, DisplayChangeEvent);
     map.Set(WM_NCHITTEST, &WWindow::OnCostly, HitTestEvent);
     map.Set(WM_NCPAINT, &WWindow::OnCostly, NonClientPaintEvent);
-    map.Set(WM_GETDLGCODE, &WWindow::OnGetDialogCode, 0);
+    map.Set(WM_GETDLGCODE, &WWindow::OnGetDialogCode, WWindowMessageMap::kOwnEvents);
     for (uint32_t message : {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCRBUTTONDOWN, WM_NCRBUTTONUP}) {
-      map.Set(message, &WWindow::OnNonClientButton, 0);
+      map.Set(message, &WWindow::OnNonClientButton, WWindowMessageMap::kOwnEvents);
     }
     map.Set(WM_KEYDOWN, generic, KeyDownEvent);
     map.Set(WM_KEYUP, generic, KeyUpEvent);
@@ -400,14 +402,14 @@ bool WWindow::SetRectangle(const WRect& rectangle, bool redraw) {
                     redraw ? TRUE : FALSE) != FALSE;
 }
 
-bool WWindow::SetEventHandler(int32_t event, WObject* target, const WEventHandlerFunction& function, uint32_t user_data,
-                              const int32_t* position) {
+bool WWindow::SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
+                              uint32_t user_data, const int32_t* position) {
   if (event == BeforeProcessingEvent) windows_before = true;
   if (event == AfterProcessingEvent) windows_after = true;
   return WEventGenerator::SetEventHandler(event, target, function, user_data, position);
 }
 
-void WWindow::EventHandlersChanged(int32_t event, int32_t change) {
+void WWindow::EventHandlersChanged(WEventNumber event, int32_t change) {
   WEventGenerator::EventHandlersChanged(event, change);
   if (change == kReset) {
     costly_ = 0;
@@ -480,7 +482,7 @@ intptr_t WWindow::DefaultProcessing(const WMessage& message) {
   return DefWindowProcA(window, message.message, message.wparam, message.lparam);
 }
 
-bool WWindow::RaiseMessageEvent(int32_t event, WMessage& message, intptr_t& result) {
+bool WWindow::RaiseMessageEvent(WEventNumber event, WMessage& message, intptr_t& result) {
   WMessageEventData data;
   data.message = message;
   int32_t event_result = static_cast<int32_t>(result);
@@ -577,7 +579,7 @@ bool WWindow::OnControlColor(WMessage& message, intptr_t& result) {
 bool WWindow::OnMouse(WMessage& message, intptr_t& result) {
   struct MouseEvent {
     uint32_t message;
-    int32_t event;
+    WEventNumber event;
   };
   static constexpr MouseEvent kMouseEvents[] = {
       {WM_MOUSEMOVE, MouseMoveEvent},

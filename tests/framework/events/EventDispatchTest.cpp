@@ -79,9 +79,10 @@ TEST_F(Dispatch, ResultIsCopiedInAndOut) {
 }
 
 TEST_F(Dispatch, EventsSharingAMaskBitStillOnlyReachTheirOwnHandlers) {
-  generator.SetEventHandler(8, &listener, &Listener::Handles);
+  generator.SetEventHandler(SizeChangingEvent, &listener, &Listener::Handles);  // 8
   EXPECT_NE(generator.GetEventMask() & (1u << 8), 0u);
-  EXPECT_FALSE(generator.CallEventHandlers(40)) << "40 shares the bit of 8";
+  static_assert(RightButtonDoubleEvent == 40 && SizeChangingEvent == 8, "numbers 40 and 8");
+  EXPECT_FALSE(generator.CallEventHandlers(RightButtonDoubleEvent)) << "40 shares the bit of 8";
   EXPECT_TRUE(log.empty());
 }
 

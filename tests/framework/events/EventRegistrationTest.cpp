@@ -71,8 +71,9 @@ TEST_F(Registration, PooledRecordsAreRecycledUpToFifty) {
   }
   EXPECT_EQ(WEventHandlerPool::Count(), WEventHandlerPool::kPoolLimit);
   for (int round = 0; round < 1000; ++round) {
-    generator.SetEventHandler(round % 190, &listener, &Listener::First);
-    generator.RemoveEventHandler(round % 190, true);
+    const auto event = static_cast<WEventNumber>(round % kEventCount);
+    generator.SetEventHandler(event, &listener, &Listener::First);
+    generator.RemoveEventHandler(event, true);
   }
   EXPECT_EQ(WEventHandlerPool::Count(), WEventHandlerPool::kPoolLimit);
   generator.SetEventHandler(ClickEvent, &listener, &Listener::First);
@@ -81,7 +82,7 @@ TEST_F(Registration, PooledRecordsAreRecycledUpToFifty) {
 
 class ChangeCounter : public WEventGenerator {
  public:
-  void EventHandlersChanged(int32_t event, int32_t change) override {
+  void EventHandlersChanged(WEventNumber event, int32_t change) override {
     changes.push_back(std::to_string(event) + ":" + std::to_string(change));
   }
   std::vector<std::string> changes;
