@@ -10,8 +10,13 @@
 // filter left the message for the caller to translate and dispatch.
 // `hook_filtering` off keeps the get-message hook from running the second
 // list on this retrieval.
-int32_t GetThreadMessage(WMessage* message, bool wait, bool remove, void* window = nullptr, uint32_t first = 0,
-                         uint32_t last = 0, bool hook_filtering = true, bool* dispatch = nullptr);
+enum class MessageWait { Peek, Wait };
+enum class MessageRemoval { Leave, Remove };
+enum class HookFiltering { Off, On };
+
+int32_t GetThreadMessage(WMessage* message, MessageWait wait, MessageRemoval removal, void* window = nullptr,
+                         uint32_t first = 0, uint32_t last = 0, HookFiltering hook_filtering = HookFiltering::On,
+                         bool* dispatch = nullptr);
 
 // Runs until WM_QUIT (true) or until retrieval fails (false); the last
 // message, all zero after a failure, is copied out.

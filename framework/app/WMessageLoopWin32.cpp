@@ -91,11 +91,13 @@ bool RemoveMessageFilter(int list, WObject* filter, const WEventHandlerFunction&
   return WThreadRecord::Current().filters[list].Remove(filter, function);
 }
 
-int32_t GetThreadMessage(WMessage* message, bool wait, bool remove, void* window, uint32_t first, uint32_t last,
-                         bool hook_filtering, bool* dispatch) {
+int32_t GetThreadMessage(WMessage* message, MessageWait waiting, MessageRemoval removal, void* window, uint32_t first,
+                         uint32_t last, HookFiltering hook_filtering, bool* dispatch) {
+  const bool wait = waiting == MessageWait::Wait;
+  const bool remove = removal == MessageRemoval::Remove;
   WThreadRecord& thread = PreparedThread();
   *message = WMessage();
-  thread.hook_filtering = hook_filtering;
+  thread.hook_filtering = hook_filtering == HookFiltering::On;
   if (dispatch) *dispatch = true;
   if (InSendMessage()) ReplyMessage(1);
 
@@ -126,7 +128,8 @@ bool RunMessageLoop(WMessage* last) {
   for (;;) {
     WMessage message;
     bool dispatch = false;
-    const int32_t result = GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch);
+    const int32_t result = GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove, nullptr, 0, 0,
+                                            HookFiltering::On, &dispatch);
     if (result == 1) {
       if (dispatch) {
         const MSG msg = ToSystemMessage(message);

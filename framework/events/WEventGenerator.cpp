@@ -135,7 +135,8 @@ bool WEventGenerator::SetEventHandler(WEventNumber event, WObject* target, const
   return true;
 }
 
-bool WEventGenerator::RemoveEventHandler(WEventNumber event, bool all, int32_t* index) {
+bool WEventGenerator::RemoveEventHandler(WEventNumber event, HandlerRemoval removal, int32_t* index) {
+  const bool all = removal == HandlerRemoval::All;
   std::lock_guard<std::recursive_mutex> hold(RemovalLock());
   bool removed = false;
   int32_t position = -1;

@@ -11,6 +11,9 @@
 // Handlers may register and remove handlers of the same generator while it
 // dispatches: a record that is being called is only marked disabled when it
 // is removed, so a dispatch never walks onto a freed record.
+// Which handlers of an event a removal takes: the first, or every one.
+enum class HandlerRemoval { First, All };
+
 class WEventGenerator : public WObject {
   W_DECLARE_CLASS(WEventGenerator, WObject)
 
@@ -30,7 +33,7 @@ class WEventGenerator : public WObject {
   // Removes the first handler of the event, or all of them. `index`
   // receives the removed handler's position, or -1 for `all` or when
   // nothing was removed.
-  virtual bool RemoveEventHandler(WEventNumber event, bool all, int32_t* index = nullptr);
+  virtual bool RemoveEventHandler(WEventNumber event, HandlerRemoval removal, int32_t* index = nullptr);
   // Removes the first handler of the event with this target and function.
   virtual bool RemoveEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                                   int32_t* index = nullptr);

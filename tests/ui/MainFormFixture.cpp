@@ -14,7 +14,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
     WMessage message;
     bool dispatch = false;
-    while (GetThreadMessage(&message, false, true, nullptr, 0, 0, true, &dispatch) == 1) {
+    while (GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
+                            &dispatch) == 1) {
       if (!dispatch) continue;
       const MSG msg = ToSystemMessage(message);
       TranslateMessage(&msg);
@@ -32,7 +33,9 @@ void PumpQueued() {
     if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) return;
     WMessage message;
     bool dispatch = false;
-    if (GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch) != 1) return;
+    if (GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
+                         &dispatch) != 1)
+      return;
     if (!dispatch) continue;
     const MSG msg = ToSystemMessage(message);
     TranslateMessage(&msg);

@@ -117,7 +117,7 @@ TEST(Application, ProcessingHandlersRaiseTheProcessWideFlags) {
   TestApplication application;
   application.SetEventHandler(BeforeProcessingEvent, &application, &TestApplication::OnEnd);
   EXPECT_TRUE(WApplication::HasBeforeProcessingHandler());
-  application.RemoveEventHandler(BeforeProcessingEvent, true);
+  application.RemoveEventHandler(BeforeProcessingEvent, HandlerRemoval::All);
   EXPECT_TRUE(WApplication::HasBeforeProcessingHandler()) << "never cleared";
 }
 

@@ -199,20 +199,22 @@ TEST(MessageLoop, RetrievalWithoutWaiting) {
   DrainQueue();
   WMessage message;
   bool dispatch = true;
-  EXPECT_EQ(GetThreadMessage(&message, false, true, nullptr, 0, 0, true, &dispatch), -1);
+  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
+                             &dispatch),
+            -1);
   EXPECT_FALSE(dispatch);
   EXPECT_EQ(message.message, 0u);
 
   PostThreadMessageA(GetCurrentThreadId(), WM_APP, 11, 0);
-  EXPECT_EQ(GetThreadMessage(&message, false, false), 1);
+  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Leave), 1);
   EXPECT_EQ(message.message, static_cast<uint32_t>(WM_APP));
-  EXPECT_EQ(GetThreadMessage(&message, true, false), 1) << "still there";
-  EXPECT_EQ(GetThreadMessage(&message, false, true), 1);
+  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Leave), 1) << "still there";
+  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove), 1);
   EXPECT_EQ(message.wparam, 11u);
-  EXPECT_EQ(GetThreadMessage(&message, false, true), -1);
+  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove), -1);
 
   PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 4, 0);
-  EXPECT_EQ(GetThreadMessage(&message, true, true), 0);
+  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove), 0);
   EXPECT_EQ(message.wparam, 4u);
 }
 

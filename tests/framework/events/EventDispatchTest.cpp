@@ -121,7 +121,7 @@ TEST_F(Dispatch, AHandlerRemovedDuringANestedDispatchStaysSafe) {
   listener.action = [&](WEventData*) {
     if (++depth == 1) {
       generator.CallEventHandlers(ClickEvent);  // nested: the same handler runs inside itself
-      generator.RemoveEventHandler(ClickEvent, true);
+      generator.RemoveEventHandler(ClickEvent, HandlerRemoval::All);
     }
   };
   generator.SetEventHandler(ClickEvent, &listener, &Listener::Act);
@@ -170,7 +170,7 @@ TEST_F(Dispatch, TheObserverHearsEveryDispatchWhileItListens) {
   EXPECT_EQ(observer.reports,
             (std::vector<std::string>{"ClickEvent before not handled", "ClickEvent after handled",
                                       "MoveEvent before not handled", "MoveEvent after not handled"}));
-  spy.RemoveEventHandler(NotifyEvent, true);
+  spy.RemoveEventHandler(NotifyEvent, HandlerRemoval::All);
   generator.CallEventHandlers(ClickEvent);
   EXPECT_EQ(observer.reports.size(), 4u);
 }

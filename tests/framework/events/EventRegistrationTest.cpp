@@ -17,11 +17,11 @@ TEST_F(Registration, RemovalReportsThePositionOfTheRemovedHandler) {
   EXPECT_EQ(index, 2);
   EXPECT_FALSE(generator.RemoveEventHandler(ClickEvent, &listener, &Listener::First, &index));
   EXPECT_EQ(index, -1);
-  EXPECT_TRUE(generator.RemoveEventHandler(ClickEvent, false, &index));
+  EXPECT_TRUE(generator.RemoveEventHandler(ClickEvent, HandlerRemoval::First, &index));
   EXPECT_EQ(index, 0) << "the first handler of the event";
-  EXPECT_TRUE(generator.RemoveEventHandler(ClickEvent, true, &index));
+  EXPECT_TRUE(generator.RemoveEventHandler(ClickEvent, HandlerRemoval::All, &index));
   EXPECT_EQ(index, -1);
-  EXPECT_FALSE(generator.RemoveEventHandler(ClickEvent, true, &index));
+  EXPECT_FALSE(generator.RemoveEventHandler(ClickEvent, HandlerRemoval::All, &index));
   EXPECT_FALSE(generator.HasEventHandler(ClickEvent));
 }
 
@@ -73,7 +73,7 @@ TEST_F(Registration, PooledRecordsAreRecycledUpToFifty) {
   for (int round = 0; round < 1000; ++round) {
     const auto event = static_cast<WEventNumber>(round % kEventCount);
     generator.SetEventHandler(event, &listener, &Listener::First);
-    generator.RemoveEventHandler(event, true);
+    generator.RemoveEventHandler(event, HandlerRemoval::All);
   }
   EXPECT_EQ(WEventHandlerPool::Count(), WEventHandlerPool::kPoolLimit);
   generator.SetEventHandler(ClickEvent, &listener, &Listener::First);
@@ -91,7 +91,7 @@ class ChangeCounter : public WEventGenerator {
 TEST_F(Registration, EveryRegistrationAndRemovalCallIsReported) {
   ChangeCounter counter;
   counter.SetEventHandler(ClickEvent, &listener, &Listener::First);
-  counter.RemoveEventHandler(CloseEvent, true);
+  counter.RemoveEventHandler(CloseEvent, HandlerRemoval::All);
   counter.RemoveEventHandler(ClickEvent, &listener, &Listener::First);
   EXPECT_EQ(counter.changes, (std::vector<std::string>{"30:0", "84:1", "30:1"}));
 }

@@ -25,7 +25,9 @@ void RunQueuedMessages() {
   for (int guard = 0; guard < 1000; ++guard) {
     WMessage message;
     bool dispatch = false;
-    if (GetThreadMessage(&message, true, true, nullptr, 0, 0, true, &dispatch) != 1) return;
+    if (GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
+                         &dispatch) != 1)
+      return;
     if (message.message == kMarker && message.window == nullptr) return;
     if (!dispatch) continue;
     const MSG msg = ToSystemMessage(message);
