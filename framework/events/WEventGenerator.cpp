@@ -3,7 +3,6 @@
 #include <mutex>
 
 #include "framework/events/WThreadRecord.h"
-#include "framework/events/WEventGeneratorSpy.h"
 
 namespace {
 
@@ -13,18 +12,49 @@ std::recursive_mutex& RemovalLock() {
   return *lock;
 }
 
-void Notify(WEventGeneratorSpy* spy, WEventGenerator* generator, WEventNumber event, WEventData* data, bool after,
-            bool handled) {
-  WSpyEventData report;
-  report.generator = generator;
-  report.observed_event = event;
-  report.observed_data = data;
-  report.after = after;
-  report.handled = handled;
-  spy->CallEventHandlers(NotifyEvent, generator, &report);
-}
+// The bookkeeping of one dispatch, undone however the dispatch ends: the
+// thread's dispatch depth for the whole walk, and for the handler being
+// called its record's call count and the generator's running handler.
+class DispatchScope {
+ public:
+  DispatchScope(WThreadRecord& thread, WEventHandlerFunction& running)
+      : thread_(thread), running_(running), outer_(running) {
+    ++thread_.dispatch_depth;
+  }
+  DispatchScope(const DispatchScope&) = delete;
+  DispatchScope& operator=(const DispatchScope&) = delete;
+  ~DispatchScope() {
+    Leave();
+    --thread_.dispatch_depth;
+    if (thread_.dispatch_depth < 2) thread_.deleted_during_dispatch = false;
+  }
+
+  // Marks the record's handler as running until Leave.
+  void Enter(WEventHandler& record) {
+    Leave();
+    record_ = &record;
+    ++record.calls;
+    running_ = record.function;
+  }
+  // The running handler goes back to the one of an enclosing dispatch, not
+  // to none, so a nested dispatch leaves the outer call marked.
+  void Leave() {
+    if (!record_) return;
+    --record_->calls;
+    record_ = nullptr;
+    running_ = outer_;
+  }
+
+ private:
+  WThreadRecord& thread_;
+  WEventHandlerFunction& running_;
+  const WEventHandlerFunction outer_;
+  WEventHandler* record_ = nullptr;
+};
 
 }  // namespace
+
+std::atomic<WEventGenerator*> WEventGenerator::observer_{nullptr};
 
 WEventGenerator::~WEventGenerator() {
   std::lock_guard<std::recursive_mutex> hold(RemovalLock());
@@ -42,22 +72,21 @@ bool WEventGenerator::CallEventHandlers(WEventNumber event, WObject* source, WEv
   if (result) data->result = *result;
   data->event = event;
 
-  WEventGeneratorSpy* spy = WEventGeneratorSpy::Watching();
-  if (spy == this) spy = nullptr;
-  if (spy) Notify(spy, this, event, data, false, false);
+  WEventGenerator* observer = observer_.load();
+  if (observer == this) observer = nullptr;
+  if (observer) observer->ObserveDispatch(this, event, data, false, false);
 
   bool handled = false;
   if (mask_ & MaskBit(event)) {
     handled = Dispatch(event, source, data, first_index);
     if (result) *result = data->result;
   }
-  if (spy) Notify(spy, this, event, data, true, handled);
+  if (observer) observer->ObserveDispatch(this, event, data, true, handled);
   return handled;
 }
 
 bool WEventGenerator::Dispatch(WEventNumber event, WObject* source, WEventData* data, int32_t first_index) {
-  WThreadRecord& thread = WThreadRecord::Current();
-  ++thread.dispatch_depth;
+  DispatchScope scope(WThreadRecord::Current(), running_);
   bool handled = false;
   int32_t index = 0;
   for (WEventHandler* record = first_; record; record = record->next) {
@@ -71,22 +100,15 @@ bool WEventGenerator::Dispatch(WEventNumber event, WObject* source, WEventData* 
     data->event = event;
     data->user_data = record->user_data;
     data->handler_index = index;
-    // Restored, not cleared, so that a nested dispatch leaves the outer
-    // call marked.
-    const WEventHandlerFunction outer = running_;
-    running_ = record->function;
-    ++record->calls;
+    scope.Enter(*record);
     const bool done = record->function.Call(record->target, source, data);
-    --record->calls;
-    running_ = outer;
+    scope.Leave();
     if (done) {
       handled = true;
       break;
     }
     ++index;
   }
-  --thread.dispatch_depth;
-  if (thread.dispatch_depth < 2) thread.deleted_during_dispatch = false;
   return handled;
 }
 

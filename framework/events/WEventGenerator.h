@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "framework/events/WEventHandler.h"
@@ -55,6 +56,14 @@ class WEventGenerator : public WObject {
 
   uint32_t GetEventMask() const { return mask_; }
 
+ protected:
+  // The generator told of every dispatch on any other generator of the
+  // process, or null; the event spy sets itself here while it watches.
+  static void SetObserver(WEventGenerator* observer) { observer_.store(observer); }
+  // Told before and after the handlers of another generator's dispatch run.
+  virtual void ObserveDispatch(WEventGenerator* /*generator*/, WEventNumber /*event*/, WEventData* /*data*/,
+                               bool /*after*/, bool /*handled*/) {}
+
  private:
   static uint32_t MaskBit(WEventNumber event) { return 1u << (static_cast<uint32_t>(event) % 32u); }
   void InsertBefore(WEventHandler* record, WEventHandler* before);
@@ -67,6 +76,7 @@ class WEventGenerator : public WObject {
   WEventHandler* first_ = nullptr;
   WEventHandler* last_ = nullptr;
   WEventHandlerFunction running_;
+  static std::atomic<WEventGenerator*> observer_;
 };
 
 // An entry of a static handler table; a table ends with an entry whose

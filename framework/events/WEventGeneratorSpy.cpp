@@ -10,17 +10,33 @@ WEventGeneratorSpy::WEventGeneratorSpy() {
 
 WEventGeneratorSpy::~WEventGeneratorSpy() {
   WEventGeneratorSpy* self = this;
-  if (instance_.compare_exchange_strong(self, nullptr)) observe_ = false;
+  if (instance_.compare_exchange_strong(self, nullptr)) Watch(false);
+}
+
+void WEventGeneratorSpy::Watch(bool on) {
+  observe_ = on;
+  SetObserver(on ? this : nullptr);
 }
 
 void WEventGeneratorSpy::EventHandlersChanged(WEventNumber event, int32_t change) {
   if (instance_.load() != this) return;
   if (change == kReset) {
-    observe_ = false;
+    Watch(false);
   } else if (event == NotifyEvent) {
     WObject* target = nullptr;
-    observe_ = GetEventHandler(NotifyEvent, &target, nullptr, nullptr);
+    Watch(GetEventHandler(NotifyEvent, &target, nullptr, nullptr));
   }
 }
 
 WEventGeneratorSpy* WEventGeneratorSpy::Watching() { return observe_.load() ? instance_.load() : nullptr; }
+
+void WEventGeneratorSpy::ObserveDispatch(WEventGenerator* generator, WEventNumber event, WEventData* data, bool after,
+                                         bool handled) {
+  WSpyEventData report;
+  report.generator = generator;
+  report.observed_event = event;
+  report.observed_data = data;
+  report.after = after;
+  report.handled = handled;
+  CallEventHandlers(NotifyEvent, generator, &report);
+}

@@ -20,7 +20,14 @@ class WEventGeneratorSpy : public WEventGenerator {
   // The observer, when one is watching; null otherwise.
   static WEventGeneratorSpy* Watching();
 
+ protected:
+  // Raises NotifyEvent with a WSpyEventData that describes the dispatch.
+  void ObserveDispatch(WEventGenerator* generator, WEventNumber event, WEventData* data, bool after,
+                       bool handled) override;
+
  private:
+  void Watch(bool on);
+
   static std::atomic<WEventGeneratorSpy*> instance_;
   static std::atomic<bool> observe_;
 };
