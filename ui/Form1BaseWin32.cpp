@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "framework/events/WAssertionReport.h"
 #include "framework/app/WApplication.h"
 #include "resources/MainFormResources.h"
 #include "ui/Form1Base.h"
@@ -101,7 +102,8 @@ Form1Base::Form1Base() {
   // The template's rich-edit items need their library before the window is
   // made.
   WRichTextBox::GetWindowClassName();
-  SetEventHandlers(this, FormLifeTable(), this);
+  const bool registered = SetEventHandlers(this, FormLifeTable(), this);
+  W_ASSERT(registered, "the form's own handlers are not all registered");
 }
 
 Form1Base::~Form1Base() {
@@ -214,7 +216,10 @@ void Form1Base::set_up_control(std::size_t index) {
 
 void Form1Base::register_control_tables() {
   for (const ControlTable& table : kControlTables) {
-    if (WEventGenerator* generator = table_generator(table.member)) SetEventHandlers(generator, table.entries(), this);
+    WEventGenerator* generator = table_generator(table.member);
+    if (!generator) continue;  // a member that could not be made
+    const bool registered = SetEventHandlers(generator, table.entries(), this);
+    W_ASSERT(registered, "a control's handlers are not all registered");
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "framework/events/WAssertionReport.h"
 #include "framework/events/WThreadRecord.h"
 
 namespace {
@@ -25,6 +26,7 @@ class DispatchScope {
   DispatchScope& operator=(const DispatchScope&) = delete;
   ~DispatchScope() {
     Leave();
+    W_ASSERT(thread_.dispatch_depth > 0, "a dispatch ended that never began");
     --thread_.dispatch_depth;
     if (thread_.dispatch_depth < 2) thread_.deleted_during_dispatch = false;
   }
@@ -40,6 +42,7 @@ class DispatchScope {
   // to none, so a nested dispatch leaves the outer call marked.
   void Leave() {
     if (!record_) return;
+    W_ASSERT(record_->calls > 0, "a handler call ended that never began");
     --record_->calls;
     record_ = nullptr;
     running_ = outer_;
@@ -218,6 +221,7 @@ bool WEventGenerator::GetEventHandler(WEventNumber event, WObject** target, WEve
 }
 
 void WEventGenerator::InsertBefore(WEventHandler* record, WEventHandler* before) {
+  W_ASSERT(!record->previous && !record->next && record != first_, "a handler record is linked twice");
   record->next = before;
   record->previous = before ? before->previous : last_;
   if (record->previous) {
@@ -233,6 +237,9 @@ void WEventGenerator::InsertBefore(WEventHandler* record, WEventHandler* before)
 }
 
 void WEventGenerator::Unlink(WEventHandler* record) {
+  // A record of another list would cut this one short.
+  W_ASSERT(record->previous ? record->previous->next == record : first_ == record,
+           "a handler record is not in this generator's list");
   if (record->previous) {
     record->previous->next = record->next;
   } else {
@@ -255,12 +262,19 @@ void WEventGenerator::Drop(WEventHandler* record) {
   WEventHandlerPool::Give(record);
 }
 
-bool SetEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target) {
-  for (const WEventHandlerTableEntry* entry = table; !entry->function.IsEmpty(); ++entry) {
+bool SetEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target,
+                      int32_t* failed_entry) {
+  if (failed_entry) *failed_entry = -1;
+  bool all = true;
+  int32_t index = 0;
+  for (const WEventHandlerTableEntry* entry = table; !entry->function.IsEmpty(); ++entry, ++index) {
     WObject* target = entry->target ? entry->target : default_target ? default_target : generator;
-    generator->SetEventHandler(entry->event, target, entry->function, entry->user_data);
+    if (generator->SetEventHandler(entry->event, target, entry->function, entry->user_data)) continue;
+    // The rest are still registered; the first failure is reported.
+    if (all && failed_entry) *failed_entry = index;
+    all = false;
   }
-  return true;
+  return all;
 }
 
 bool RemoveEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target) {

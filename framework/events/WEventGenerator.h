@@ -89,5 +89,9 @@ struct WEventHandlerTableEntry {
   uint32_t user_data;
 };
 
-bool SetEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target);
+// Registers every entry of the table; false when an entry could not be
+// registered, with `failed_entry` (optional) set to the first such entry's
+// index, or -1.
+bool SetEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target,
+                      int32_t* failed_entry = nullptr);
 bool RemoveEventHandlers(WEventGenerator* generator, const WEventHandlerTableEntry* table, WObject* default_target);

@@ -1,6 +1,7 @@
 #include <mutex>
 #include <new>
 
+#include "framework/events/WAssertionReport.h"
 #include "framework/events/WEventHandler.h"
 
 namespace {
@@ -39,6 +40,7 @@ WEventHandler* Take() {
 }
 
 void Give(WEventHandler* record) {
+  W_ASSERT(record->calls == 0, "a handler record is freed while its handler runs");
   Pool& pool = ThePool();
   {
     std::lock_guard<std::mutex> hold(pool.lock);

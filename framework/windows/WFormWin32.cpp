@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/events/WAssertionReport.h"
 #include "framework/app/WFrameworkError.h"
 #include "framework/app/WMessageLoop.h"
 #include "framework/app/WSystemMessage.h"
@@ -51,7 +52,10 @@ const WMessage& MessageOf(WEventData* data) { return static_cast<WMessageEventDa
 
 }  // namespace
 
-WForm::WForm() { SetEventHandlers(this, OwnHandlers(), this); }
+WForm::WForm() {
+  const bool registered = SetEventHandlers(this, OwnHandlers(), this);
+  W_ASSERT(registered, "the form's own handlers are not all registered");
+}
 
 WForm::~WForm() {
   if (GetHandle() && menu_) ::SetMenu(static_cast<HWND>(GetHandle()), nullptr);

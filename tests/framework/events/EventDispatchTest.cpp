@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/events/WAssertionReport.h"
 #include "framework/events/WThreadRecord.h"
 #include "framework/events/WEventGeneratorSpy.h"
 #include "tests/framework/events/EventTestObjects.h"
@@ -46,6 +47,37 @@ TEST_F(Dispatch, TablesRunTheirLastEntryFirst) {
   EXPECT_FALSE(generator.HasEventHandler(ClickEvent));
   EXPECT_FALSE(generator.HasEventHandler(CloseEvent));
 }
+
+TEST_F(Dispatch, ATableNamesItsFirstEntryThatCouldNotBeRegisteredAndRegistersTheRest) {
+  // The listener is no Unrelated, so that entry cannot be called on it.
+  static const WEventHandlerTableEntry table[] = {
+      {ClickEvent, &Listener::First, nullptr, 1},
+      {CloseEvent, &Unrelated::Handler, nullptr, 2},
+      {ShowEvent, &Unrelated::Handler, nullptr, 3},
+      {ClickEvent, &Listener::Second, nullptr, 4},
+      {NullEvent, {}, nullptr, 0},
+  };
+  int32_t failed = 99;
+  EXPECT_FALSE(SetEventHandlers(&generator, table, &listener, &failed));
+  EXPECT_EQ(failed, 1);
+  EXPECT_FALSE(generator.HasEventHandler(CloseEvent));
+  generator.CallEventHandlers(ClickEvent);
+  EXPECT_EQ(log, (std::vector<std::string>{"second#0", "first#1"})) << "the good entries are all there";
+
+  static const WEventHandlerTableEntry good[] = {{ClickEvent, &Listener::Third, nullptr, 5},
+                                                 {NullEvent, {}, nullptr, 0}};
+  EXPECT_TRUE(SetEventHandlers(&generator, good, &listener, &failed));
+  EXPECT_EQ(failed, -1);
+}
+
+#ifndef _WIN32
+// On Windows the report asks in a message box, which a test cannot answer.
+TEST(Assertion, ABrokenInvariantIsReportedWithWhereAndWhyAndEndsTheProcess) {
+  const auto broken = [] { W_ASSERT(1 + 1 == 3, "arithmetic holds"); };
+  EXPECT_DEATH(broken(), "1 \\+ 1 == 3\n    arithmetic holds");
+  W_ASSERT(1 + 1 == 2, "a kept invariant does nothing");
+}
+#endif
 
 TEST_F(Dispatch, FirstIndexSkipsEarlierHandlers) {
   generator.SetEventHandler(ClickEvent, &listener, &Listener::First);

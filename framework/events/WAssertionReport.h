@@ -21,15 +21,18 @@ std::string AssertionText(const WAssertionFailure& failure);
 // process at once with exit code 0xC000013A.
 void ReportAssertionFailure(const WAssertionFailure& failure);
 
-#define W_ASSERT(expression, message)          \
+// Checks an invariant whose breach would corrupt state; on failure reports
+// where and what. The parameters are named apart from the report's fields,
+// which the preprocessor would otherwise replace too.
+#define W_ASSERT(condition, explanation)       \
   do {                                         \
-    if (!(expression)) {                       \
+    if (!(condition)) {                        \
       WAssertionFailure failure_;              \
       failure_.function = __PRETTY_FUNCTION__; \
       failure_.file = __FILE__;                \
       failure_.line = __LINE__;                \
-      failure_.expression = #expression;       \
-      failure_.message = message;              \
+      failure_.expression = #condition;        \
+      failure_.message = explanation;          \
       ReportAssertionFailure(failure_);        \
     }                                          \
   } while (false)

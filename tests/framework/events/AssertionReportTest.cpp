@@ -1,4 +1,4 @@
-#include "framework/app/WAssertionReport.h"
+#include "framework/events/WAssertionReport.h"
 
 #include <gtest/gtest.h>
 

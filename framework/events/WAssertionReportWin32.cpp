@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "framework/app/WAssertionReport.h"
+#include "framework/events/WAssertionReport.h"
 
 namespace {
 
