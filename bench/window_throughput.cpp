@@ -7,7 +7,7 @@
 // start until its window takes input.
 //
 //   vantrel-window-bench [sessions [late list entries]]
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,7 +5,7 @@
 //   vantrel-driver close          closes the window
 // Exit code 0 on success, 1 when the window is missing or the run did not
 // end in time, 2 for a wrong call.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <cstdio>
 #include <cstdlib>

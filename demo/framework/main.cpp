@@ -1,7 +1,7 @@
 // A small program on the window framework: a template form with a few of
 // each control class, its menu and accelerators. `--close-after MS` quits
 // by itself, for screenshots.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <cstdlib>
 #include <cstring>

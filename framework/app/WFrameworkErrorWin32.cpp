@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include "framework/app/WFrameworkError.h"
 

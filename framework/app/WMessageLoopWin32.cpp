@@ -1,7 +1,7 @@
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include "framework/app/WMessageLoop.h"
-#include "framework/app/WSystemMessage.h"
+#include "framework/app/WSystemMessageWin32.h"
 #include "framework/app/WMessageTarget.h"
 #include "framework/events/WThreadRecord.h"
 

@@ -1,5 +1,5 @@
 // The program entry: hands control to the static application object.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include "framework/app/WApplication.h"
 

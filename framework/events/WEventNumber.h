@@ -2,12 +2,6 @@
 
 #include <cstdint>
 
-// The system headers name a function CreateEvent by macro; the event keeps
-// its name here, and system code calls CreateEventA by its own name.
-#ifdef CreateEvent
-#undef CreateEvent
-#endif
-
 // The framework's events, numbered 0 to 189 in this order; code passes the
 // number. The one list makes both the enumeration and the names.
 // clang-format off

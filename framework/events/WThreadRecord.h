@@ -16,6 +16,8 @@ struct WThreadRecord {
   // The object whose window is being created on this thread.
   WObject* creating = nullptr;
   std::vector<WObject*> deferred;
+  // Idle messages of dialog boxes since deferred deletions were last run.
+  uint32_t idle_messages = 0;
   // [0] runs on messages the framework's own loop takes; [1] on every
   // message any loop of the thread removes, through the get-message hook.
   WMessageFilterList filters[2];

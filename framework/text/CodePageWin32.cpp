@@ -1,5 +1,5 @@
 // The system's ANSI code page.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include "framework/text/CodePage.h"
 

@@ -6,10 +6,6 @@
 
 #include "framework/events/WObject.h"
 
-#ifdef LoadString
-#undef LoadString
-#endif
-
 class CodePage;
 class WStringReference;
 
@@ -74,7 +70,6 @@ class WString : public WObject {
   void MakePrivate() const;
 
   mutable WStringReference* reference_ = nullptr;
-  bool option_ = true;  // kept for string operations that read it
   mutable int32_t cached_positions_[2] = {0, -1};
 };
 

@@ -1,10 +1,10 @@
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <richedit.h>
 
 #include <algorithm>
 
 #include "framework/app/WFrameworkError.h"
-#include "framework/windows/WColorValue.h"
+#include "framework/windows/WColorValueWin32.h"
 #include "framework/windows/WControls.h"
 
 namespace {

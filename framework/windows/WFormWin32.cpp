@@ -1,10 +1,10 @@
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <commctrl.h>
 
 #include "framework/events/WAssertionReport.h"
 #include "framework/app/WFrameworkError.h"
 #include "framework/app/WMessageLoop.h"
-#include "framework/app/WSystemMessage.h"
+#include "framework/app/WSystemMessageWin32.h"
 #include "framework/events/WThreadRecord.h"
 #include "framework/text/CodePage.h"
 #include "framework/windows/WForm.h"

@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -7,7 +7,7 @@
 
 #include "framework/app/WApplication.h"
 #include "framework/app/WFrameworkError.h"
-#include "framework/windows/WColorValue.h"
+#include "framework/windows/WColorValueWin32.h"
 #include "framework/events/WThreadRecord.h"
 #include "framework/windows/WToolTip.h"
 #include "framework/windows/WWindow.h"
@@ -452,11 +452,13 @@ intptr_t WWindow::HandleMessage(WMessage& message) {
   }
   if (message.message == WM_DESTROY) Detach();
 
-  static uint32_t idle_count = 0;
   bool collect = message.message == WM_CREATE;
-  if (message.message == WM_ENTERIDLE && message.wparam == 0 && ++idle_count > 10) {
-    idle_count = 0;
-    collect = true;
+  if (message.message == WM_ENTERIDLE && message.wparam == 0) {
+    uint32_t& idle = WThreadRecord::Current().idle_messages;
+    if (++idle > 10) {
+      idle = 0;
+      collect = true;
+    }
   }
   if (collect) ProcessDeferredDeletes(false);
   return result;

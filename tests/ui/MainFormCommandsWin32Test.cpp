@@ -1,7 +1,7 @@
 // The main form's commands: menu items and their accelerator keys, help,
 // info and the sponsor caption; and the program itself, ended every way a
 // person can end it.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "files/InfoTexts.h"
-#include "tests/ui/MainFormFixture.h"
+#include "tests/ui/MainFormFixtureWin32.h"
 #include "ui/ApplicationClass.h"
 
 namespace {

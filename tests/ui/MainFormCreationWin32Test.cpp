@@ -1,6 +1,6 @@
 // The main form as the program makes it, in this process, driven through
 // the message queue: its template, controls, menu, commands and runs.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "files/InfoTexts.h"
-#include "tests/ui/MainFormFixture.h"
+#include "tests/ui/MainFormFixtureWin32.h"
 
 namespace {
 

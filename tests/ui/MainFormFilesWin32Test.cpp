@@ -1,6 +1,6 @@
 // The save and load commands of the main form, with the real save dialog
 // answered by the test, in a working folder of the test's own.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "files/InfoTexts.h"
-#include "tests/framework/dialogs/DialogAnswerer.h"
-#include "tests/ui/MainFormFixture.h"
+#include "tests/framework/dialogs/DialogAnswererWin32.h"
+#include "tests/ui/MainFormFixtureWin32.h"
 
 namespace {
 

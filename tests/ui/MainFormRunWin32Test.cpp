@@ -1,7 +1,7 @@
 // Runs played from the main form's window: fields typed, buttons clicked,
 // timers running, message boxes answered, and what the window shows
 // compared with the engine on the memory form.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "sim/MemoryForm.h"
-#include "tests/ui/MainFormFixture.h"
+#include "tests/ui/MainFormFixtureWin32.h"
 
 namespace {
 

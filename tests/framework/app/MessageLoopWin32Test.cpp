@@ -8,7 +8,7 @@
 #include "framework/app/WMessageLoop.h"
 #include "framework/app/WMessageTarget.h"
 #include "framework/events/WTimer.h"
-#include "tests/framework/app/PumpMessages.h"
+#include "tests/framework/app/PumpMessagesWin32.h"
 
 namespace {
 

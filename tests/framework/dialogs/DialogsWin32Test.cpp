@@ -1,6 +1,6 @@
 // The system's message box and save dialog, answered by the tests
 // themselves from inside the dialogs' own message loops.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -10,7 +10,7 @@
 
 #include "framework/dialogs/WFileDialog.h"
 #include "framework/dialogs/WMessageBox.h"
-#include "tests/framework/dialogs/DialogAnswerer.h"
+#include "tests/framework/dialogs/DialogAnswererWin32.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/framework/app/PumpMessages.h"
+#include "tests/framework/app/PumpMessagesWin32.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // What the string class does with the system's own code page and string
 // table.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include <gtest/gtest.h>
 

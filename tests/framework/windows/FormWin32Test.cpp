@@ -1,6 +1,6 @@
 // A form made from a dialog template, used the way the program uses its
 // main form, and driven through the message queue.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/app/WMessageLoop.h"
-#include "framework/app/WSystemMessage.h"
+#include "framework/app/WSystemMessageWin32.h"
 #include "framework/windows/WControls.h"
 #include "framework/windows/WForm.h"
 #include "tests/framework/windows/test_form.h"

@@ -1,10 +1,10 @@
-#include "tests/ui/MainFormFixture.h"
+#include "tests/ui/MainFormFixtureWin32.h"
 
 #include <utility>
 #include <vector>
 
 #include "framework/app/WMessageLoop.h"
-#include "framework/app/WSystemMessage.h"
+#include "framework/app/WSystemMessageWin32.h"
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
   const DWORD start = GetTickCount();

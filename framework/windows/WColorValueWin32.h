@@ -2,7 +2,7 @@
 
 // A colour as the system draws it, system colours read now. For platform
 // code only.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include "framework/windows/WColor.h"
 

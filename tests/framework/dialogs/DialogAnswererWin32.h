@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 #include <commdlg.h>
 #include <dlgs.h>
 

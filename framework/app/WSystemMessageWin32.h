@@ -2,7 +2,7 @@
 
 // Conversion between the framework's message record and the system's.
 // For platform code only.
-#include <windows.h>
+#include "framework/events/WindowsHeadersWin32.h"
 
 #include "framework/events/WEventData.h"
 
