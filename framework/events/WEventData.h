@@ -25,7 +25,9 @@ struct WEventData {
   WEventNumber event = BeforeProcessingEvent;  // number 0
   // In and out: a dispatch copies the caller's result in before the first
   // handler and back after the last.
-  int32_t result = 0;
+  // The system's width, so that a window message's result (a handle, say)
+  // passes through whole on 64-bit builds too.
+  intptr_t result = 0;
   // The user data of the handler being called.
   uint32_t user_data = 0;
   // Position of the handler being called among the enabled handlers of

@@ -68,7 +68,7 @@ WEventGenerator::~WEventGenerator() {
   }
 }
 
-bool WEventGenerator::CallEventHandlers(WEventNumber event, WObject* source, WEventData* data, int32_t* result,
+bool WEventGenerator::CallEventHandlers(WEventNumber event, WObject* source, WEventData* data, intptr_t* result,
                                         int32_t first_index) {
   WEventData plain;
   if (!data) data = &plain;

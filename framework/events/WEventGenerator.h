@@ -29,7 +29,7 @@ class WEventGenerator : public WObject {
   // record with result 0; `result`, when given, is copied into the data's
   // result first and back afterwards.
   virtual bool CallEventHandlers(WEventNumber event, WObject* source = nullptr, WEventData* data = nullptr,
-                                 int32_t* result = nullptr, int32_t first_index = 0);
+                                 intptr_t* result = nullptr, int32_t first_index = 0);
   virtual bool HasEventHandler(WEventNumber event);
   // Removes the first handler of the event, or all of them. `index`
   // receives the removed handler's position, or -1 for `all` or when

@@ -487,7 +487,7 @@ intptr_t WWindow::DefaultProcessing(const WMessage& message) {
 bool WWindow::RaiseMessageEvent(WEventNumber event, WMessage& message, intptr_t& result) {
   WMessageEventData data;
   data.message = message;
-  int32_t event_result = static_cast<int32_t>(result);
+  intptr_t event_result = result;
   const bool handled = CallEventHandlers(event, this, &data, &event_result);
   if (handled) result = event_result;
   return handled;
@@ -603,7 +603,7 @@ bool WWindow::OnMouse(WMessage& message, intptr_t& result) {
     // The Alt key has no flag of the system's; it takes the high bit of the
     // low word.
     data.key_flags = static_cast<uint32_t>(message.wparam & 0xFFFF) | (GetKeyState(VK_MENU) < 0 ? 0x8000u : 0u);
-    int32_t event_result = 0;
+    intptr_t event_result = 0;
     const bool handled = CallEventHandlers(mouse.event, this, &data, &event_result);
     if (handled) result = event_result;
     return handled;

@@ -97,15 +97,26 @@ TEST_F(Dispatch, UserDataSourceAndEventReachTheHandler) {
   EXPECT_EQ(seen.event, TimerEvent);
 }
 
+TEST_F(Dispatch, AResultKeepsTheSystemsWidth) {
+  // A window message's result may be a handle: on a 64-bit build its high
+  // half must survive the dispatch.
+  const intptr_t handle = static_cast<intptr_t>(~uintptr_t{0} / 3);
+  listener.action = [handle](WEventData* data) { data->result = handle; };
+  generator.SetEventHandler(ControlColorEvent, &listener, &Listener::Act);
+  intptr_t result = 0;
+  generator.CallEventHandlers(ControlColorEvent, nullptr, nullptr, &result);
+  EXPECT_EQ(result, handle);
+}
+
 TEST_F(Dispatch, ResultIsCopiedInAndOut) {
   listener.action = [](WEventData* data) { data->result = data->result * 10 + 1; };
   generator.SetEventHandler(PaintEvent, &listener, &Listener::Act);
   generator.SetEventHandler(PaintEvent, &listener, &Listener::Act, 0, nullptr);
-  int32_t result = 5;
+  intptr_t result = 5;
   generator.CallEventHandlers(PaintEvent, nullptr, nullptr, &result);
   EXPECT_EQ(result, 511);
 
-  int32_t untouched = 9;
+  intptr_t untouched = 9;
   EXPECT_FALSE(generator.CallEventHandlers(MoveEvent, nullptr, nullptr, &untouched));
   EXPECT_EQ(untouched, 9) << "no handler: the variable stays";
 }
