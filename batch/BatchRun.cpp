@@ -9,8 +9,17 @@
 
 namespace {
 
+// What a batch run counts as it goes.
+struct Tally {
+  int32_t games = 0;
+  int64_t wagered = 0;
+  int64_t on_colour[2] = {};  // black, red
+  int64_t squared_bets = 0;
+  int messages = 0;
+};
+
 // The memory form of a batch run: it books every game's bet as the balance
-// moves by it, and keeps the messages.
+// moves by it, and counts the messages.
 class BatchForm final : public MemoryForm {
  public:
   using MemoryForm::MemoryForm;
@@ -23,12 +32,12 @@ class BatchForm final : public MemoryForm {
     if (game.game == 1) balance_ = TruncateToInt32(simulation_->settings().capital);
     const int64_t bet = std::llabs(static_cast<int64_t>(game.balance) - balance_);
     balance_ = game.balance;
-    ++games_;
-    wagered_ += bet;
-    // A bet is at most a few million, so squares sum exactly for far more
-    // games than any run plays.
-    squared_bets_ += bet * bet;
-    on_colour_[simulation_->settings().bet_on_red ? 1 : 0] += bet;
+    ++tally.games;
+    tally.wagered += bet;
+    // A played bet is at most the table limit, 20001, so the squares of
+    // the largest run's five thousand million games still sum exactly.
+    tally.squared_bets += bet * bet;
+    tally.on_colour[simulation_->settings().bet_on_red ? 1 : 0] += bet;
     // Nobody sees the list of numbers of a batch run, so it is never
     // rendered; every other display stays as the window would show it.
     if (game.numbers) {
@@ -41,15 +50,11 @@ class BatchForm final : public MemoryForm {
   }
 
   void ShowInformation(const char* caption, const char* text) override {
-    ++messages_this_session_;
+    ++tally.messages;
     MemoryForm::ShowInformation(caption, text);
   }
 
-  int32_t games_ = 0;
-  int64_t wagered_ = 0;
-  int64_t on_colour_[2] = {};  // black, red
-  int64_t squared_bets_ = 0;
-  int messages_this_session_ = 0;
+  Tally tally;
 
  private:
   const Simulation* simulation_ = nullptr;
@@ -97,19 +102,17 @@ RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t r
     // The session's own tick clears the counters when it is a run's first.
     const bool first = static_cast<double>(state.sessions_remaining) == simulation.settings().session_count;
     const Counts before = first ? Counts{} : CountsOf(state);
-    form.messages_this_session_ = 0;
-    const int64_t wagered_before = form.wagered_;
-    const int32_t games_before = form.games_;
+    const Tally before_session = form.tally;
     simulation.on_session_timer();
 
     SessionRecord record;
     record.run = run;
     record.session = ++played;
     record.final_balance = state.balance;
-    record.games = form.games_ - games_before;
-    record.wagered = form.wagered_ - wagered_before;
+    record.games = form.tally.games - before_session.games;
+    record.wagered = form.tally.wagered - before_session.wagered;
     record.result = record.games > 0 ? int64_t{state.balance} - static_cast<int64_t>(simulation.settings().capital) : 0;
-    record.ending = EndingOf(before, CountsOf(state), form.messages_this_session_ > 0);
+    record.ending = EndingOf(before, CountsOf(state), form.tally.messages > before_session.messages);
     outcome.sessions.push_back(record);
   }
 
@@ -124,9 +127,9 @@ RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t r
   outcome.messages = form.Messages();
   outcome.report = ResultsReport::Format(form, simulation.settings());
   outcome.double_zero = simulation.settings().double_zero;
-  outcome.wagered_on_red = form.on_colour_[1];
-  outcome.wagered_on_black = form.on_colour_[0];
-  outcome.squared_bets = static_cast<double>(form.squared_bets_);
+  outcome.wagered_on_red = form.tally.on_colour[1];
+  outcome.wagered_on_black = form.tally.on_colour[0];
+  outcome.squared_bets = static_cast<double>(form.tally.squared_bets);
   outcome.capital = simulation.settings().capital;
   outcome.max_balance = simulation.settings().max_balance;
   outcome.min_balance = simulation.settings().min_balance;
