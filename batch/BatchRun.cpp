@@ -4,6 +4,7 @@
 
 #include "files/ResultsReport.h"
 #include "sim/DecimalText.h"
+#include "sim/HeadlessRun.h"
 #include "sim/MemoryForm.h"
 #include "sim/Simulation.h"
 
@@ -96,15 +97,16 @@ RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t r
   outcome.seed = seed;
   int32_t played = 0;
   const SimRunState& state = simulation.state();
-  while (state.start_requested) {
-    simulation.on_poll_timer();
-    if (!form.TakeSessionTimerTick()) continue;  // a failed session count drops the request
+  Counts before;
+  Tally before_session;
+  SessionHooks hooks;
+  hooks.before = [&] {
     // The session's own tick clears the counters when it is a run's first.
     const bool first = static_cast<double>(state.sessions_remaining) == simulation.settings().session_count;
-    const Counts before = first ? Counts{} : CountsOf(state);
-    const Tally before_session = form.tally;
-    simulation.on_session_timer();
-
+    before = first ? Counts{} : CountsOf(state);
+    before_session = form.tally;
+  };
+  hooks.after = [&] {
     SessionRecord record;
     record.run = run;
     record.session = ++played;
@@ -114,7 +116,8 @@ RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t r
     record.result = record.games > 0 ? int64_t{state.balance} - static_cast<int64_t>(simulation.settings().capital) : 0;
     record.ending = EndingOf(before, CountsOf(state), form.tally.messages > before_session.messages);
     outcome.sessions.push_back(record);
-  }
+  };
+  RunHeadless(simulation, form, kLargestRunPollTicks, hooks);
 
   outcome.results_list = Text(form, Control::rtb_ergebnisse);
   const Control counters[] = {Control::label_maximal_erreicht, Control::label_minimal_erreicht,

@@ -6,13 +6,12 @@ namespace {
 
 double Count(bool double_zero, bool red) {
   constexpr int kRawValues = 32768;
-  constexpr int kModulus = 51;
-  const int numbers = double_zero ? 38 : 37;
+  const int numbers = WheelNumbers(double_zero);
   const NumberColour colour = red ? NumberColour::Red : NumberColour::Black;
   long won = 0;
   long drawn = 0;
   for (int raw = 0; raw < kRawValues; ++raw) {
-    const int number = raw % kModulus;
+    const int number = raw % kRawModulus;
     if (number >= numbers) continue;  // drawn again
     ++drawn;
     if (ColourOf(number) == colour) ++won;

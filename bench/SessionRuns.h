@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "sim/Formatted.h"
+#include "sim/HeadlessRun.h"
 #include "sim/MemoryForm.h"
 #include "sim/Simulation.h"
 
@@ -58,14 +59,10 @@ inline Result EngineSessions(const Case& run, uint32_t seed) {
   PrepareForm(form, run);
   simulation.request_start();
   long long games = 0;
+  SessionHooks hooks;
+  hooks.after = [&] { games += simulation.state().numbers.Count(); };
   const auto start = Clock::now();
-  // The headless run's own loop, counting each session's games.
-  while (simulation.state().start_requested) {
-    simulation.on_poll_timer();
-    if (!form.TakeSessionTimerTick()) break;
-    simulation.on_session_timer();
-    games += simulation.state().numbers.Count();
-  }
+  RunHeadless(simulation, form, kLargestRunPollTicks, hooks);
   return {Since(start), games};
 }
 
@@ -133,15 +130,17 @@ inline void MeasureRecording() {
   constexpr int kWindow = 1000;
   double first = 0;
   double last = 0;
-  for (int played = 1; simulation.state().start_requested; ++played) {
-    simulation.on_poll_timer();
-    if (!form.TakeSessionTimerTick()) break;
-    const auto start = Clock::now();
-    simulation.on_session_timer();
+  int played = 0;
+  Clock::time_point start;
+  SessionHooks hooks;
+  hooks.before = [&] { start = Clock::now(); };
+  hooks.after = [&] {
     const double seconds = Since(start);
+    ++played;
     if (played <= kWindow) first += seconds;
     if (played > kLargestRunSessions - kWindow) last += seconds;
-  }
+  };
+  RunHeadless(simulation, form, kLargestRunPollTicks, hooks);
   const std::size_t list = std::strlen(form.GetText(Control::rtb_ergebnisse).GetText());
   std::printf("recording one-game sessions 1-%d: %.2f ms; %d-%d: %.2f ms; late / early %.2f (list %zu bytes)\n",
               kWindow, first * 1e3, kLargestRunSessions - kWindow + 1, kLargestRunSessions, last * 1e3, last / first,

@@ -21,14 +21,12 @@ constexpr double kLongestLiveList = 999;
 }  // namespace
 
 inline int32_t Simulation::spin(Stake& stake) {
-  // Raw values 0 to 25 modulo 51 come up once more in 32768 than 26 to 50;
-  // the wheel keeps that slight bias.
-  const int32_t numbers = settings_.double_zero ? 38 : 37;
+  const int32_t numbers = WheelNumbers(settings_.double_zero);
   // The program's own generator steps a copy of its state held with the
   // stake: a game is cheap enough for a round trip through memory to show.
   const bool own = &numbers_ == &own_generator_;
   for (;;) {
-    const int32_t n = (own ? NumberGenerator::Step(stake.generator) : numbers_.Next()) % 51;
+    const int32_t n = (own ? NumberGenerator::Step(stake.generator) : numbers_.Next()) % kRawModulus;
     if (n < numbers) return n;
   }
 }

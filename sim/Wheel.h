@@ -7,6 +7,13 @@ constexpr int32_t kDoubleZero = 37;
 
 enum class NumberColour { Red, Black, Zero, DoubleZero };
 
+// A raw value of the generator gives the number raw modulo 51; a result
+// beyond the wheel's numbers is drawn again. Raw values 0 to 25 modulo 51
+// come up once more in 32768 than 26 to 50, so the wheel keeps that slight
+// bias.
+constexpr int32_t kRawModulus = 51;
+constexpr int32_t WheelNumbers(bool double_zero) { return double_zero ? 38 : 37; }
+
 namespace wheel_detail {
 
 constexpr NumberColour R = NumberColour::Red;

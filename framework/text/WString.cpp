@@ -215,6 +215,17 @@ int32_t WString::VSprintf(const char* format, va_list arguments) {
     Changed(1);
     return 0;
   }
+  // Most texts are short: they are formatted on the stack, so threads that
+  // format at once do not queue for the shared buffer, which takes the rest.
+  char line[256];
+  va_list first;
+  va_copy(first, arguments);
+  const int fitted = std::vsnprintf(line, sizeof line, format, first);
+  va_end(first);
+  if (fitted >= 0 && static_cast<std::size_t>(fitted) < sizeof line - 1) {
+    Assign(line, -1, CodePage::System());
+    return static_cast<int32_t>(GetLength());
+  }
   std::size_t size = 2 * std::strlen(format) + 2;
   FormatScratch& scratch = FormatScratch::Instance();
   std::lock_guard<std::mutex> hold(scratch.lock);
