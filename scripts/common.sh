@@ -5,7 +5,24 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${VANTREL_BUILD:-$ROOT/build}
 JOBS=${VANTREL_JOBS:-$(nproc 2>/dev/null || echo 2)}
 
-# True when this machine executes 32-bit programs, and so 32-bit Wine.
+# True when the kernel executes 32-bit x86 programs. The probe is a 93-byte
+# static 32-bit program that exits with 42, written here so that no compiler
+# is needed to ask.
+machine_runs_32bit() {
+  local probe status=0
+  probe=$(mktemp "${TMPDIR:-/tmp}/vantrel-probe32.XXXXXX")
+  printf '%b' '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00' \
+    '\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00' \
+    '\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08' \
+    '\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00' \
+    '\x31\xc0\x40\x31\xdb\xb3\x2a\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || status=$?
+  rm -f "$probe"
+  [ "$status" -eq 42 ]
+}
+
+# True when 32-bit Wine is installed and runs here.
 can_run_32bit() {
   [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
 }
@@ -16,23 +33,40 @@ windows_test_arch() {
   if can_run_32bit; then echo i686; else echo x86_64; fi
 }
 
-configure_and_build() {  # name, extra cmake arguments...
+configure() {  # name, extra cmake arguments...
   local name=$1
   shift
+  mkdir -p "$BUILD"
   cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$BUILD/$name.configure.log" 2>&1 ||
     { cat "$BUILD/$name.configure.log"; return 1; }
-  cmake --build "$BUILD/$name" -j "$JOBS"
+}
+
+configure_and_build() {  # name, extra cmake arguments...
+  configure "$@"
+  cmake --build "$BUILD/$1" -j "$JOBS"
 }
 
 build_host() { configure_and_build host; }
 
 build_host_sanitized() { configure_and_build host-sanitize -DVANTREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug; }
 
+windows_arguments() {  # arch
+  echo "-DCMAKE_TOOLCHAIN_FILE=$ROOT/cmake/toolchain-mingw-$1.cmake"
+  echo "-DCMAKE_CROSSCOMPILING_EMULATOR=$ROOT/scripts/wine-run;--prefix;$BUILD/windows-$1/wineprefix"
+}
+
 build_windows() {  # arch: i686 or x86_64
-  local arch=$1
-  configure_and_build "windows-$arch" \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-$arch.cmake" \
-    "-DCMAKE_CROSSCOMPILING_EMULATOR=$ROOT/scripts/wine-run;--prefix;$BUILD/windows-$arch/wineprefix"
+  local arguments
+  mapfile -t arguments < <(windows_arguments "$1")
+  configure_and_build "windows-$1" -DVANTREL_TESTS=ON "${arguments[@]}"
+}
+
+# Only the program and what drives it, without the tests and their library.
+build_windows_program() {  # arch
+  local arguments
+  mapfile -t arguments < <(windows_arguments "$1")
+  configure "windows-$1" -DVANTREL_TESTS=OFF "${arguments[@]}"
+  cmake --build "$BUILD/windows-$1" -j "$JOBS" --target vantrel vantrel-driver
 }
 
 # The fuzz targets, built with clang and libFuzzer.
