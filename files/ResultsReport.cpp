@@ -6,13 +6,11 @@ namespace {
 
 std::string TextOf(const FormOperations& form, Control control) { return form.GetText(control).GetText(); }
 
-// One row of progression fields on one line, single spaces between.
+// One row of progression fields on one line: ten single spaces between the
+// eleven values, also where a value is empty, so each keeps its place.
 std::string Row(const FormOperations& form, const Control (&row)[11]) {
-  std::string line;
-  for (const Control field : row) {
-    if (!line.empty()) line += ' ';
-    line += TextOf(form, field);
-  }
+  std::string line = TextOf(form, row[0]);
+  for (std::size_t k = 1; k < 11; ++k) line += ' ' + TextOf(form, row[k]);
   return line;
 }
 

@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -20,50 +19,37 @@ class FileAccessTest : public ::testing::Test {
     folder = pattern;
   }
   void TearDown() override { fs::remove_all(folder); }
-  std::size_t Entries() const {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
-    return count;
+  std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {})); }
+  std::string Read(const fs::path& path) const {
+    std::string bytes = "left over";
+    EXPECT_EQ(FileAccess::Read(path.string(), bytes), "");
+    return bytes;
   }
 
   fs::path folder;
 };
 
-TEST_F(FileAccessTest, AWriteReplacesTheFileWholeAndLeavesNothingElseBehind) {
-  const std::string path = (folder / "report.txt").string();
-  ASSERT_EQ(FileAccess::WriteReplacing(path, std::string("first\r\nreport\r\n")), "");
-  ASSERT_EQ(FileAccess::WriteReplacing(path, std::string("second\r\n")), "");
-  std::string bytes;
-  ASSERT_EQ(FileAccess::Read(path, bytes), "");
-  EXPECT_EQ(bytes, "second\r\n") << "cut, not appended to";
+TEST_F(FileAccessTest, AWriteReplacesTheFileWholeWithTheBytesGivenAndLeavesNothingElse) {
+  const fs::path path = folder / "report.txt";
+  for (const std::string& bytes : {std::string("first\r\nreport\r\n"), std::string("a\0b\r\n", 5)}) {
+    ASSERT_EQ(FileAccess::WriteReplacing(path.string(), bytes), "");
+    EXPECT_EQ(Read(path), bytes);
+  }
   EXPECT_EQ(Entries(), 1u) << "no temporary file stays";
-
-  const std::string binary("a\0b\r\n", 5);
-  ASSERT_EQ(FileAccess::WriteReplacing(path, binary), "");
-  ASSERT_EQ(FileAccess::Read(path, bytes), "");
-  EXPECT_EQ(bytes, binary) << "bytes as given";
 }
 
-TEST_F(FileAccessTest, AFailedWriteSaysWhyAndLeavesThePreviousFile) {
-  const std::string nowhere = (folder / "no such folder" / "report.txt").string();
-  EXPECT_NE(FileAccess::WriteReplacing(nowhere, "x"), "");
+TEST_F(FileAccessTest, AFailedWriteOrReadSaysWhyAndLeavesWhatWasThere) {
+  const fs::path nowhere = folder / "no such folder" / "report.txt";
+  EXPECT_NE(FileAccess::WriteReplacing(nowhere.string(), "x"), "");
   EXPECT_FALSE(fs::exists(nowhere));
 
-  // A folder where the file should be: the last step fails.
-  const fs::path blocked = folder / "blocked";
+  const fs::path blocked = folder / "blocked";  // a folder where the file should be
   fs::create_directory(blocked);
-  fs::path inside = blocked / "kept.txt";
-  std::FILE* file = std::fopen(inside.string().c_str(), "wb");
-  std::fputs("kept", file);
-  std::fclose(file);
+  std::ofstream(blocked / "kept.txt") << "kept";
   EXPECT_NE(FileAccess::WriteReplacing(blocked.string(), "new"), "");
-  std::string bytes;
-  ASSERT_EQ(FileAccess::Read(inside.string(), bytes), "");
-  EXPECT_EQ(bytes, "kept");
+  EXPECT_EQ(Read(blocked / "kept.txt"), "kept");
   EXPECT_EQ(Entries(), 1u) << "the temporary file is gone again";
-}
 
-TEST_F(FileAccessTest, AMissingFileCannotBeRead) {
   std::string bytes = "left over";
   EXPECT_NE(FileAccess::Read((folder / "roul_dat.dat").string(), bytes), "");
   EXPECT_EQ(bytes, "");

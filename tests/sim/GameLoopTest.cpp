@@ -1,132 +1,146 @@
+// Sessions played on scripted numbers, against results worked out by hand
+// from the rules of a game.
 #include "tests/sim/SimFixture.h"
 
 namespace {
 
 using GameLoop = SimFixture;
+using C = Control;
+
+// One session and how it must end.
+struct SessionCase {
+  const char* name;
+  std::vector<std::pair<Control, const char*>> texts;
+  std::vector<std::pair<Control, bool>> checks;
+  std::vector<int32_t> spins;
+  int drawn;
+  int32_t balance;
+  int32_t bet;
+  const char* message;
+  int message_colour;  // 0: no message
+  double max, min, limit;
+};
+
+// clang-format off
+const SessionCase kSessions[] = {
+    {"WinsStepThroughTheRowALossReturnsToTheFirstBet", {{C::rtb_anzahl_durchlauf, "5"}}, {},
+     {kBlack, kBlack2, kBlack, kBlack2, kRed}, 5, 500 + 1 + 2 + 5 + 11 - 23, 1, "", 0, 0, 0, 1},
+    {"ZeroLosesBettingBlack", {{C::rtb_anzahl_durchlauf, "1"}}, {}, {kZero}, 1, 499, 1, "", 0, 0, 0, 1},
+    {"ZeroLosesBettingRed", {{C::rtb_anzahl_durchlauf, "1"}}, {{C::checkbox_rot_oder_schwarz, true}},
+     {kZero}, 1, 499, 1, "", 0, 0, 0, 1},
+    {"DoubleZeroLoses", {{C::rtb_anzahl_durchlauf, "1"}}, {{C::checkbox_zero_oder_zerozero, true}},
+     {37}, 1, 499, 1, "", 0, 0, 0, 1},
+    {"LossesBeyondElevenKeepTheEleventhBet",
+     {{C::rtb_anzahl_durchlauf, "13"}, {C::rtb_startkapital, "1000"}, {C::rtb_soll_kapital, "2000"}},
+     {{C::checkbox_bei_verlust_erster_einsatz, false}}, std::vector<int32_t>(13, kRed),
+     13, 1000 - (1 + 2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 + 10 + 11 + 12 + 12), 12, "", 0, 0, 0, 1},
+    {"EntriesThatAreNoNumbersBetOne", {{C::rtb_g1, "abc"}, {C::rtb_g2, "-40"}, {C::rtb_anzahl_durchlauf, "2"}}, {},
+     {kBlack, kBlack}, 2, 502, 1, "", 0, 0, 0, 1},
+    {"ABetOfTheTableLimitPlusOneIsPlayedAndOneMoreEndsTheSession",
+     {{C::rtb_tischlimit, "10"}, {C::rtb_g1, "11"}, {C::rtb_g2, "12"}, {C::rtb_startkapital, "100"},
+      {C::rtb_soll_kapital, "1000"}},
+     {{C::checkbox_bei_tischlimit_neueinsatz, false}}, {kBlack, kBlack}, 2, 112, 12,
+     "bet > table limit or amount", WColor::Red, 0, 0, 1},
+    {"WithTheResetBoxABetAtTheTableLimitBecomesTheFirstBet",
+     {{C::rtb_tischlimit, "10"}, {C::rtb_g1, "11"}, {C::rtb_anzahl_durchlauf, "1"}}, {},
+     {kBlack}, 1, 501, 1, "", 0, 0, 0, 1},
+    {"TheWagerLimitStopsBeforeTheGameThatWouldPassIt", {{C::rtb_min_einsatz, "10"}}, {},
+     std::vector<int32_t>(10, kRed), 10, 490, 1, "wager limit reached!", WColor::Green, 1, 0, 0},
+    {"AFractionalGameCountPlaysWholeGamesAndCountsNothing", {{C::rtb_anzahl_durchlauf, "2.5"}}, {},
+     {kRed, kRed}, 2, 498, 1, "", 0, 0, 0, 0},
+    {"ABalanceAtTheMinimumEndsTheSession",
+     {{C::rtb_startkapital, "101"}, {C::rtb_min_kapital, "100"}, {C::rtb_v1, "10"}},
+     {{C::checkbox_bei_verlust_erster_einsatz, false}}, {kRed}, 1, 100, 10, "min balance reached !", WColor::Red,
+     0, 1, 0},
+    {"ABalanceBelowTheNextBetCountsOnce", {{C::rtb_startkapital, "1"}}, {}, {kRed}, 1, 0, 1,
+     "balance < next bet !", WColor::Red, 0, 1, 0},
+    {"TheMaximumBalanceEndsTheSession", {{C::rtb_soll_kapital, "501"}}, {}, {kBlack}, 1, 501, 2,
+     "max balance reached !", WColor::Green, 1, 0, 0},
+    {"TheMaximumBelowALargeNextBetCountsBoth",
+     {{C::rtb_startkapital, "10"}, {C::rtb_soll_kapital, "11"}, {C::rtb_g1, "500"}},
+     {{C::checkbox_bei_tischlimit_neueinsatz, false}}, {kBlack}, 1, 11, 500, "balance < next bet !", WColor::Red,
+     1, 1, 0},
+};
+// clang-format on
+
+class Sessions : public SimFixture, public ::testing::WithParamInterface<SessionCase> {};
+
+TEST_P(Sessions, EndAsWorkedOutByHand) {
+  const SessionCase& c = GetParam();
+  for (const auto& [control, text] : c.texts) Set(control, text);
+  for (const auto& [box, checked] : c.checks) form.SetChecked(box, checked);
+  scripted.values.assign(c.spins.begin(), c.spins.end());
+  simulation.play_session();
+  const SimRunState& state = simulation.state();
+  EXPECT_EQ(scripted.drawn, c.drawn);
+  EXPECT_EQ(state.balance, c.balance);
+  EXPECT_EQ(state.bet, c.bet);
+  EXPECT_EQ(Text(C::label_infolabel), c.message);
+  if (c.message_colour) {
+    EXPECT_EQ(form.At(C::label_infolabel).fore.GetIndex(), c.message_colour);
+  }
+  EXPECT_EQ(state.max_count, c.max);
+  EXPECT_EQ(state.min_count, c.min);
+  EXPECT_EQ(state.limit_count, c.limit);
+}
+
+INSTANTIATE_TEST_SUITE_P(GameLoop, Sessions, ::testing::ValuesIn(kSessions),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameLoop, OneGameWritesEveryDisplayInOrder) {
-  Set(Control::rtb_anzahl_durchlauf, "1");
+  Set(C::rtb_anzahl_durchlauf, "1");
   Spins({kBlack});
   Record();
   simulation.play_session();
-  const std::vector<std::string> expected = {
-      "font label_alle_zahlen \"12.Courier New\"",
-      "text label_infolabel \"\"",
-      "text label_alle_zahlen \"\"",
-      "back label_aktueller_durchgang 7",
-      "fore label_aktueller_durchgang 13",
-      "text label_alle_zahlen \"   2s\"",
-      "text label_aktueller_durchgang \"   2\"",
-      "text label_akt_durchlauf \"   1\"",
-      "text label_akt_kapital \" 501\"",
-      "text label_akt_einsatz \"   2\"",
-      "sleep 0",
-  };
-  EXPECT_EQ(form.Writes(), expected);
-  EXPECT_EQ(simulation.state().limit_count, 1) << "the last game of a full session counts at the table or game limit";
+  EXPECT_EQ(form.Writes(),
+            (std::vector<std::string>{"font label_alle_zahlen \"12.Courier New\"", "text label_infolabel \"\"",
+                                      "text label_alle_zahlen \"\"", "back label_aktueller_durchgang 7",
+                                      "fore label_aktueller_durchgang 13", "text label_alle_zahlen \"   2s\"",
+                                      "text label_aktueller_durchgang \"   2\"", "text label_akt_durchlauf \"   1\"",
+                                      "text label_akt_kapital \" 501\"", "text label_akt_einsatz \"   2\"", "sleep 0"}));
 }
 
-TEST_F(GameLoop, ColoursOfTheNumberDisplay) {
-  Set(Control::rtb_anzahl_durchlauf, "3");
+TEST_F(GameLoop, TheNumberDisplayTakesTheColoursOfItsNumber) {
+  Set(C::rtb_anzahl_durchlauf, "3");
   Spins({kRed, kZero, kBlack});
   Record();
   simulation.play_session();
-  EXPECT_EQ(WritesStartingWith("back "),
-            (std::vector<std::string>{"back label_aktueller_durchgang 1", "back label_aktueller_durchgang 2",
-                                      "back label_aktueller_durchgang 7"}));
-  EXPECT_EQ(WritesStartingWith("fore "),
-            (std::vector<std::string>{"fore label_aktueller_durchgang 2", "fore label_aktueller_durchgang 7",
-                                      "fore label_aktueller_durchgang 13"}));
+  EXPECT_EQ(WritesStartingWith("back "), (std::vector<std::string>{"back label_aktueller_durchgang 1",
+                                                                   "back label_aktueller_durchgang 2",
+                                                                   "back label_aktueller_durchgang 7"}));
+  EXPECT_EQ(WritesStartingWith("fore "), (std::vector<std::string>{"fore label_aktueller_durchgang 2",
+                                                                   "fore label_aktueller_durchgang 7",
+                                                                   "fore label_aktueller_durchgang 13"}));
 }
 
-TEST_F(GameLoop, WinsStepThroughTheProgressionAndALossReturnsToTheFirstBet) {
-  Set(Control::rtb_anzahl_durchlauf, "5");
-  Spins({kBlack, kBlack2, kBlack, kBlack2, kRed});
-  Record();
-  simulation.play_session();
-  EXPECT_EQ(WritesStartingWith("text label_akt_einsatz"),
-            (std::vector<std::string>{"text label_akt_einsatz \"   2\"", "text label_akt_einsatz \"   5\"",
-                                      "text label_akt_einsatz \"  11\"", "text label_akt_einsatz \"  23\"",
-                                      "text label_akt_einsatz \"   1\""}));
-  // 500 + 1 + 2 + 5 + 11 - 23
-  EXPECT_EQ(simulation.state().balance, 496);
-}
-
-TEST_F(GameLoop, ZeroLosesForBothColours) {
-  Set(Control::rtb_anzahl_durchlauf, "1");
-  for (bool red : {false, true}) {
-    form.SetChecked(Control::checkbox_rot_oder_schwarz, red);
-    Spins({kZero});
-    simulation.play_session();
-    EXPECT_EQ(simulation.state().balance, 499) << (red ? "betting red" : "betting black");
-  }
-}
-
-TEST_F(GameLoop, DoubleZeroIsShownAsDoubleZero) {
-  Set(Control::rtb_anzahl_durchlauf, "1");
-  form.SetChecked(Control::checkbox_zero_oder_zerozero, true);
-  Spins({37});
-  simulation.play_session();
-  EXPECT_EQ(Text(Control::label_aktueller_durchgang), " 00");
-  EXPECT_EQ(simulation.state().numbers.Text(), "  00zerozero");
-  EXPECT_EQ(simulation.state().balance, 499);
-}
-
-TEST_F(GameLoop, TheWheelSkipsRawValuesBeyondItsNumbers) {
+TEST_F(GameLoop, TheWheelSkipsRawValuesBeyondItsNumbersAndShowsDoubleZero) {
   Spins({50, 37, 88, 5});  // 88 % 51 = 37
   EXPECT_EQ(simulation.draw_number(), 5);
 
-  Set(Control::rtb_anzahl_durchlauf, "1");
-  form.SetChecked(Control::checkbox_zero_oder_zerozero, true);
+  Set(C::rtb_anzahl_durchlauf, "1");
+  form.SetChecked(C::checkbox_zero_oder_zerozero, true);
   Spins({50, 38, 88});
   simulation.play_session();
   EXPECT_EQ(simulation.state().last_number, 37);
-}
-
-TEST_F(GameLoop, LossesBeyondElevenKeepTheEleventhBet) {
-  form.SetChecked(Control::checkbox_bei_verlust_erster_einsatz, false);
-  Set(Control::rtb_anzahl_durchlauf, "13");
-  Set(Control::rtb_startkapital, "1000");
-  Set(Control::rtb_soll_kapital, "2000");
-  Spins({kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed});
-  Record();
-  simulation.play_session();
-  const auto bets = WritesStartingWith("text label_akt_einsatz");
-  ASSERT_EQ(bets.size(), 13u);
-  EXPECT_EQ(bets[9], "text label_akt_einsatz \"  11\"");
-  EXPECT_EQ(bets[10], "text label_akt_einsatz \"  12\"");
-  EXPECT_EQ(bets[11], "text label_akt_einsatz \"  12\"");
-  EXPECT_EQ(bets[12], "text label_akt_einsatz \"  12\"");
+  EXPECT_EQ(Text(C::label_aktueller_durchgang), " 00");
+  EXPECT_EQ(simulation.state().numbers.Text(), "  00zerozero");
 }
 
 TEST_F(GameLoop, StreaksCarryOverIntoTheNextSession) {
-  form.SetChecked(Control::checkbox_bei_verlust_erster_einsatz, false);
-  Set(Control::rtb_anzahl_durchlauf, "3");
+  form.SetChecked(C::checkbox_bei_verlust_erster_einsatz, false);
+  Set(C::rtb_anzahl_durchlauf, "3");
   Spins({kRed, kRed, kRed});
   simulation.play_session();
-  ASSERT_EQ(simulation.state().loss_streak, 3);
-
-  Set(Control::rtb_anzahl_durchlauf, "1");
+  Set(C::rtb_anzahl_durchlauf, "1");
   Spins({kRed});
   simulation.play_session();
   EXPECT_EQ(simulation.state().loss_streak, 4);
   EXPECT_EQ(simulation.state().bet, 5) << "entry 4 of the loss row";
 }
 
-TEST_F(GameLoop, ProgressionEntriesThatAreNoNumbersBetOne) {
-  Set(Control::rtb_g1, "abc");
-  Set(Control::rtb_g2, "-40");
-  Set(Control::rtb_anzahl_durchlauf, "2");
-  Spins({kBlack, kBlack});
-  Record();
-  simulation.play_session();
-  EXPECT_EQ(WritesStartingWith("text label_akt_einsatz"),
-            (std::vector<std::string>{"text label_akt_einsatz \"   1\"", "text label_akt_einsatz \"   1\""}));
-}
-
 TEST_F(GameLoop, HugeProgressionEntriesSaturate) {
-  form.SetChecked(Control::checkbox_bei_tischlimit_neueinsatz, false);
-  Set(Control::rtb_anzahl_durchlauf, "1");
+  form.SetChecked(C::checkbox_bei_tischlimit_neueinsatz, false);
+  Set(C::rtb_anzahl_durchlauf, "1");
   for (const char* entry : {"1e30", "4294967297", "-1e30"}) {
     for (Control field : kBetAfterWins) Set(field, entry);
     Spins({kBlack});
@@ -135,123 +149,38 @@ TEST_F(GameLoop, HugeProgressionEntriesSaturate) {
   }
 }
 
-class TableLimit : public SimFixture {
- protected:
-  TableLimit() {
-    Set(Control::rtb_tischlimit, "10");
-    Set(Control::rtb_g1, "11");
-    Set(Control::rtb_g2, "12");
-    Set(Control::rtb_startkapital, "100");
-    Set(Control::rtb_soll_kapital, "1000");
-  }
-};
-
-TEST_F(TableLimit, ABetOfTheLimitPlusOneIsPlayedAndOneMoreEndsTheSession) {
-  form.SetChecked(Control::checkbox_bei_tischlimit_neueinsatz, false);
-  Spins({kBlack, kBlack});
-  simulation.play_session();
-  EXPECT_EQ(scripted.drawn, 2) << "the bet of 11 is still played";
-  EXPECT_EQ(simulation.state().bet, 12);
-  EXPECT_EQ(Text(Control::label_infolabel), "bet > table limit or amount");
-  EXPECT_EQ(form.At(Control::label_infolabel).fore, WColor(WColor::Red));
-  EXPECT_EQ(simulation.state().limit_count, 1);
-}
-
-TEST_F(TableLimit, WithTheResetBoxABetAtTheLimitBecomesTheFirstBet) {
-  Set(Control::rtb_anzahl_durchlauf, "1");
-  Spins({kBlack});
-  simulation.play_session();
-  EXPECT_EQ(simulation.state().bet, 1);
-}
-
-TEST_F(GameLoop, WagerLimitStopsBeforeTheGameThatWouldPassIt) {
-  Set(Control::rtb_min_einsatz, "10");
-  Spins({kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed});
-  simulation.play_session();
-  EXPECT_EQ(scripted.drawn, 10);
-  EXPECT_EQ(Text(Control::label_infolabel), "wager limit reached!");
-  EXPECT_EQ(form.At(Control::label_infolabel).fore, WColor(WColor::Green));
-  EXPECT_EQ(simulation.state().max_count, 1);
-}
-
-TEST_F(GameLoop, FractionalGamesPlayTheWholeGamesOnlyAndCountNothing) {
-  Set(Control::rtb_anzahl_durchlauf, "2.5");
-  Spins({kRed, kRed});
-  simulation.play_session();
-  EXPECT_EQ(scripted.drawn, 2);
-  EXPECT_EQ(simulation.state().limit_count + simulation.state().max_count + simulation.state().min_count, 0);
-  EXPECT_EQ(Text(Control::label_infolabel), "");
-}
-
-TEST_F(GameLoop, BalanceAtTheMinimumEndsTheSession) {
-  Set(Control::rtb_startkapital, "101");
-  Set(Control::rtb_min_kapital, "100");
-  Set(Control::rtb_v1, "10");
-  form.SetChecked(Control::checkbox_bei_verlust_erster_einsatz, false);
-  Spins({kRed});
-  simulation.play_session();
-  EXPECT_EQ(simulation.state().balance, 100);
-  EXPECT_EQ(Text(Control::label_infolabel), "min balance reached !");
-  EXPECT_EQ(simulation.state().min_count, 1);
-}
-
-TEST_F(GameLoop, BalanceBelowTheNextBetSaysSoAndCountsOnce) {
-  Set(Control::rtb_startkapital, "1");
-  Spins({kRed});
-  simulation.play_session();
-  EXPECT_EQ(simulation.state().balance, 0);
-  EXPECT_EQ(Text(Control::label_infolabel), "balance < next bet !");
-  EXPECT_EQ(simulation.state().min_count, 1);
-}
-
-TEST_F(GameLoop, MaximumReachedBelowALargeNextBetCountsBoth) {
-  Set(Control::rtb_startkapital, "10");
-  Set(Control::rtb_soll_kapital, "11");
-  Set(Control::rtb_g1, "500");
-  form.SetChecked(Control::checkbox_bei_tischlimit_neueinsatz, false);
-  Spins({kBlack});
-  Record();
-  simulation.play_session();
-  EXPECT_EQ(simulation.state().max_count, 1);
-  EXPECT_EQ(simulation.state().min_count, 1);
-  EXPECT_EQ(WritesStartingWith("text label_infolabel").back(), "text label_infolabel \"balance < next bet !\"");
-  EXPECT_EQ(WritesStartingWith("fore label_infolabel"),
-            (std::vector<std::string>{"fore label_infolabel 2", "fore label_infolabel 1", "fore label_infolabel 1"}));
-}
-
 TEST_F(GameLoop, SwitchAfterWinFlipsTheColourBox) {
-  form.SetChecked(Control::checkbox_tauschen_bei_gewinn, true);
-  form.SetChecked(Control::checkbox_rot_oder_schwarz, true);
-  Set(Control::rtb_anzahl_durchlauf, "2");
+  form.SetChecked(C::checkbox_tauschen_bei_gewinn, true);
+  form.SetChecked(C::checkbox_rot_oder_schwarz, true);
+  Set(C::rtb_anzahl_durchlauf, "2");
   Spins({kRed, kBlack2});
   simulation.play_session();
   EXPECT_EQ(simulation.state().win_streak, 2) << "the second game was bet on black";
-  EXPECT_TRUE(form.GetChecked(Control::checkbox_rot_oder_schwarz)) << "and its win switched back to red";
+  EXPECT_TRUE(form.GetChecked(C::checkbox_rot_oder_schwarz)) << "and its win switched back to red";
 
-  form.SetChecked(Control::checkbox_tauschen_bei_gewinn, false);
+  form.SetChecked(C::checkbox_tauschen_bei_gewinn, false);
   Spins({kRed, kRed2});
   simulation.play_session();
-  EXPECT_TRUE(form.GetChecked(Control::checkbox_rot_oder_schwarz));
+  EXPECT_TRUE(form.GetChecked(C::checkbox_rot_oder_schwarz));
 }
 
-TEST_F(GameLoop, LongSessionsSwitchTheLiveListOff) {
-  Set(Control::rtb_anzahl_durchlauf, "1000");
-  Set(Control::rtb_soll_kapital, "501");
+TEST_F(GameLoop, LongSessionsSwitchTheLiveListOffAfterShowingTheFirstGame) {
+  Set(C::rtb_anzahl_durchlauf, "1000");
+  Set(C::rtb_soll_kapital, "501");
   Spins({kRed, kBlack, kBlack2});
   Record();
   simulation.play_session();
-  EXPECT_FALSE(form.GetChecked(Control::checkbox_zahlen_des_letzten_durchganges));
-  EXPECT_EQ(form.At(Control::label_alle_zahlen).font, "8.Courier New");
+  EXPECT_FALSE(form.GetChecked(C::checkbox_zahlen_des_letzten_durchganges));
+  EXPECT_EQ(form.At(C::label_alle_zahlen).font, "8.Courier New");
   EXPECT_EQ(simulation.state().numbers.Text(), "   1r   2s   4s") << "the list is still built";
-  // The first game read the box as checked and still shows its list.
   EXPECT_EQ(WritesStartingWith("text label_alle_zahlen"),
             (std::vector<std::string>{"text label_alle_zahlen \"\"", "text label_alle_zahlen \"   1r\"",
                                       "text label_alle_zahlen \"\"", "text label_alle_zahlen \"\""}));
 }
 
-TEST_F(GameLoop, DelayPausesBetweenGames) {
-  Set(Control::rtb_verzoegerung, "12.9");
-  Set(Control::rtb_anzahl_durchlauf, "2");
+TEST_F(GameLoop, TheDelayPausesAfterEveryGameInWholeMilliseconds) {
+  Set(C::rtb_verzoegerung, "12.9");
+  Set(C::rtb_anzahl_durchlauf, "2");
   Spins({kRed, kRed});
   Record();
   simulation.play_session();

@@ -1,3 +1,7 @@
+// Runs driven by the poll and session timer handlers: seeding, counting
+// down, stopping, pausing, and the statistics of the sessions played.
+#include <sstream>
+
 #include "tests/sim/SimFixture.h"
 
 namespace {
@@ -16,28 +20,38 @@ class Run : public SimFixture {
     simulation.on_session_timer();
     return true;
   }
+  // Plays one-game sessions on these numbers until the run rests; each
+  // session's poll tick draws a status value first.
+  int PlayRun(const char* sessions, const std::vector<int32_t>& spins) {
+    Set(Control::rtb_anzahl_gesamtdurchgaenge, sessions);
+    simulation.request_start();
+    for (int32_t spin : spins) Spins({0, spin});
+    Spins({0});
+    int played = 0;
+    while (Tick()) ++played;
+    return played;
+  }
+  std::string Counters() const {
+    return Text(Control::label_maximal_erreicht) + "|" + Text(Control::label_minimal_erreicht) + "|" +
+           Text(Control::label_tischlimit_oder_maxspiele) + "|" + Text(Control::label_proz_max) + "|" +
+           Text(Control::label_proz_min) + "|" + Text(Control::label_proz_linmit);
+  }
 };
 
 TEST_F(Run, AStartRequestSeedsStartsTheTimerAndShowsTheGenerator) {
   simulation.request_start();
-  scripted.values = {30000 + 17};
+  scripted.values = {30000 + 17, 0};
   Record();
   simulation.on_poll_timer();
   EXPECT_EQ(form.Writes(), (std::vector<std::string>{"timer 100 1", "text rtb_random \"   17\""}));
   EXPECT_EQ(scripted.seeds, (std::vector<uint32_t>{1000, 1005}));
-  EXPECT_TRUE(simulation.state().run_active);
   EXPECT_EQ(simulation.state().sessions_remaining, 3);
+  form.TakeSessionTimerTick();
+  simulation.on_poll_timer();
+  EXPECT_EQ(Text(Control::rtb_random), "     ") << "a status of 0 prints no digit";
 }
 
-TEST_F(Run, AGeneratorValueOfZeroShowsAsBlanks) {
-  scripted.values = {0, 30000};
-  simulation.on_poll_timer();
-  EXPECT_EQ(Text(Control::rtb_random), "     ");
-  simulation.on_poll_timer();
-  EXPECT_EQ(Text(Control::rtb_random), "     ");
-}
-
-TEST_F(Run, IdleTicksMoveTheGeneratorOn) {
+TEST_F(Run, IdleTicksMoveTheProgramsGeneratorOn) {
   MemoryForm real_form(77);
   Simulation real(real_form);
   real.reset_settings();
@@ -55,22 +69,26 @@ TEST_F(Run, AFailedSessionCountDropsTheRequestAndTheTick) {
   Record();
   simulation.on_poll_timer();
   EXPECT_EQ(form.Writes(), (std::vector<std::string>{"message \"Fehler\" \"number of sessions: (1 - 500000)\""}));
-  EXPECT_FALSE(simulation.state().start_requested);
-  EXPECT_FALSE(simulation.state().run_active);
+  EXPECT_FALSE(simulation.state().start_requested || simulation.state().run_active);
   EXPECT_EQ(scripted.drawn, 0);
 }
 
-TEST_F(Run, SessionsCountDownAndTheRunEnds) {
-  simulation.request_start();
-  Spins({0, kRed, 0, kRed, 0, kRed, 0});
-  EXPECT_TRUE(Tick());
-  EXPECT_EQ(Text(Control::label_akt_gesamtdurchgang), "     3");
-  EXPECT_TRUE(Tick());
-  EXPECT_TRUE(Tick());
+TEST_F(Run, SessionsCountDownTheListLinesUpByFivesAndTheRunEnds) {
+  EXPECT_EQ(PlayRun("10", std::vector<int32_t>(10, kRed)), 10);
   EXPECT_FALSE(simulation.state().run_active);
   EXPECT_EQ(simulation.state().sessions_remaining, 0);
-  EXPECT_FALSE(Tick()) << "no fourth session";
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 499 ||     2. 499 ||     1. 499 ||");
+  EXPECT_EQ(Text(Control::rtb_ergebnisse),
+            "    10. 499 ||\n     9. 499 ||     8. 499 ||     7. 499 ||     6. 499 ||     5. 499 ||\n"
+            "     4. 499 ||     3. 499 ||     2. 499 ||     1. 499 ||");
+  EXPECT_EQ(Counters(), "     0|     0|    10|0.00%|0.00%|100.00%");
+}
+
+TEST_F(Run, CountersAndSharesOfMixedEnds) {
+  Set(Control::rtb_startkapital, "1");
+  Set(Control::rtb_soll_kapital, "2");
+  PlayRun("3", {kBlack, kRed, kBlack});  // a win reaches the maximum, a loss leaves nothing
+  EXPECT_EQ(Counters(), "     2|     1|     0|66.67%|33.33%|0.00%");
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3.   2 ||     2.   0 ||     1.   2 ||");
 }
 
 TEST_F(Run, StopDuringARunPlaysOneMoreSession) {
@@ -80,71 +98,79 @@ TEST_F(Run, StopDuringARunPlaysOneMoreSession) {
   EXPECT_TRUE(Tick());
   simulation.request_stop();
   EXPECT_TRUE(Tick());
-  EXPECT_FALSE(simulation.state().run_active);
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "    10. 499 ||\n     1. 499 ||");
   EXPECT_FALSE(Tick());
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "    10. 499 ||\n     1. 499 ||");
 }
 
-TEST_F(Run, ASecondStartWhileRunningNeitherReseedsNorRecounts) {
+TEST_F(Run, ASecondStartNeitherReseedsNorRecountsAndAPendingTimerPlaysOnce) {
   simulation.request_start();
-  Spins({0, kRed, 0});
-  EXPECT_TRUE(Tick());
+  Spins({0, 0, kRed, 0, kRed, 0});
+  simulation.on_poll_timer();
   simulation.request_start();
-  Spins({kRed, 0});
+  simulation.on_poll_timer();  // starts the pending timer again
+  ASSERT_TRUE(form.TakeSessionTimerTick());
+  simulation.on_session_timer();
+  EXPECT_FALSE(form.TakeSessionTimerTick());
+  simulation.request_start();
   EXPECT_TRUE(Tick());
   EXPECT_EQ(scripted.seeds.size(), 2u) << "the reset's seed and the run's";
   EXPECT_EQ(simulation.state().sessions_remaining, 1);
 }
 
-TEST_F(Run, StartingAPendingTimerAgainStillPlaysOneSession) {
-  simulation.request_start();
-  Spins({0, 0, kRed, 0});
-  simulation.on_poll_timer();
-  simulation.request_start();
-  simulation.on_poll_timer();
-  ASSERT_TRUE(form.TakeSessionTimerTick());
-  simulation.on_session_timer();
-  EXPECT_FALSE(form.TakeSessionTimerTick());
-  EXPECT_EQ(simulation.state().sessions_remaining, 2);
-}
-
-TEST_F(Run, AnInvalidSettingShowsItsMessageOncePerSession) {
+TEST_F(Run, AnInvalidSettingShowsItsMessageOncePerSessionAndCountsNothing) {
   Set(Control::rtb_startkapital, "0");
-  simulation.request_start();
-  scripted.values = {0, 0, 0, 0};
-  while (Tick()) {
-  }
+  Spins({0, 0, 0});  // the status values of the sessions' ticks
+  EXPECT_EQ(PlayRun("3", {}), 3);
   EXPECT_EQ(form.Messages(), std::vector<std::string>(3, "balance: (1 - 1000000)"));
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 500 ||     2. 500 ||     1. 500 ||")
-      << "the balance left by the reset";
-  EXPECT_EQ(Text(Control::label_proz_max), " %");
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 500 ||     2. 500 ||     1. 500 ||") << "the reset's balance";
+  EXPECT_EQ(Counters(), "     0|     0|     0| %| %| %");
 }
 
 TEST_F(Run, TurnoverRestartsWithEverySession) {
   Set(Control::rtb_min_einsatz, "1");
-  simulation.request_start();
-  Spins({0, kRed, 0, kRed, 0, kRed, 0});
-  while (Tick()) {
-  }
+  PlayRun("3", {kRed, kRed, kRed});
   EXPECT_EQ(simulation.state().max_count, 0) << "the wager limit holds per session";
   EXPECT_EQ(simulation.state().limit_count, 3);
 }
 
-TEST_F(Run, FractionalSessionsPlayWholeOnesAndKeepTheStatistics) {
+TEST_F(Run, ANewRunClearsTheCountersAndTheResetKeepsTheList) {
+  PlayRun("2", {kRed, kRed});
+  simulation.reset_settings();
+  EXPECT_EQ(Counters(), "||| %| %| %");
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     2. 499 ||     1. 499 ||");
+  Set(Control::rtb_anzahl_durchlauf, "1");
+  PlayRun("1", {kRed});
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     1. 499 ||");
+  EXPECT_EQ(Counters(), "     0|     0|     1|0.00%|0.00%|100.00%");
+}
+
+TEST_F(Run, AResetBetweenSessionsRestartsTheCountsButNotTheList) {
+  Set(Control::rtb_anzahl_gesamtdurchgaenge, "2");
   simulation.request_start();
-  Spins({0, kRed, 0, kRed, 0, kRed, 0});
+  Spins({0, kRed});
+  ASSERT_TRUE(Tick());
+  simulation.reset_settings();
+  Set(Control::rtb_anzahl_durchlauf, "1");
+  Set(Control::rtb_anzahl_gesamtdurchgaenge, "2");
+  Spins({0, kRed, 0});
   while (Tick()) {
   }
-  ASSERT_EQ(simulation.state().limit_count, 3);
+  EXPECT_EQ(Counters(), "     0|     0|     1|0.00%|0.00%|100.00%");
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     2. 499 ||     1. 499 ||");
+}
 
-  Set(Control::rtb_anzahl_gesamtdurchgaenge, "2.5");
-  simulation.request_start();
-  Spins({0, kRed, 0, kRed, 0});
-  int sessions = 0;
-  while (Tick()) ++sessions;
-  EXPECT_EQ(sessions, 2);
+TEST_F(Run, FractionalSessionsPlayWholeOnesAndKeepTheStatistics) {
+  PlayRun("3", {kRed, kRed, kRed});
+  EXPECT_EQ(PlayRun("2.5", {kRed, kRed}), 2);
   EXPECT_EQ(simulation.state().limit_count, 5) << "never cleared: 2 is not 2.5";
   EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 499 ||     2. 499 ||     1. 499 ||     2. 499 ||     1. 499 ||");
+}
+
+TEST_F(Run, WideBalancesAreNotCut) {
+  Set(Control::rtb_startkapital, "123456");
+  Set(Control::rtb_soll_kapital, "999999");
+  PlayRun("1", {kBlack});
+  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     1.123457 ||");
 }
 
 }  // namespace

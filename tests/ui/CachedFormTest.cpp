@@ -15,58 +15,34 @@
 
 namespace {
 
-// A memory form that counts the reads the cache makes of it and notes what
-// the window held when each message box and each pause came.
+// A memory form that counts the cache's reads of it and notes the game the
+// window showed when each message box and each pause came.
 class CountingForm : public MemoryForm {
  public:
   using MemoryForm::MemoryForm;
   WString GetText(Control control) const override {
-    ++text_reads;
+    ++reads;
     return MemoryForm::GetText(control);
   }
   bool GetChecked(Control box) const override {
-    ++check_reads;
+    ++reads;
     return MemoryForm::GetChecked(box);
   }
   void ShowInformation(const char* caption, const char* text) override {
-    game_at_message.push_back(MemoryForm::GetText(Control::label_akt_durchlauf).GetText());
+    shown_game.push_back(MemoryForm::GetText(Control::label_akt_durchlauf).GetText());
     MemoryForm::ShowInformation(caption, text);
   }
   void Sleep(uint32_t milliseconds) override {
-    game_at_pause.push_back(MemoryForm::GetText(Control::label_akt_durchlauf).GetText());
+    shown_game.push_back(MemoryForm::GetText(Control::label_akt_durchlauf).GetText());
     MemoryForm::Sleep(milliseconds);
   }
 
-  mutable int text_reads = 0;
-  mutable int check_reads = 0;
-  std::vector<std::string> game_at_message;
-  std::vector<std::string> game_at_pause;
+  mutable int reads = 0;
+  std::vector<std::string> shown_game;
 };
-
-struct Clock {
-  uint32_t now = 0;
-  uint32_t step = 0;
-  uint32_t Read() { return now += step; }
-};
-
-// Plays a run as the window does: every timer tick is one step of the
-// engine, with the cache forgetting before and flushing after it.
-void RunThroughCache(Simulation& simulation, CachedForm& cache, MemoryForm& controls) {
-  for (int tick = 0; tick < 100000; ++tick) {
-    cache.Forget();
-    simulation.on_poll_timer();
-    cache.Flush();
-    if (controls.TakeSessionTimerTick()) {
-      cache.Forget();
-      simulation.on_session_timer();
-      cache.Flush();
-      continue;
-    }
-    if (!simulation.state().start_requested && !simulation.state().run_active) return;
-  }
-}
 
 struct Settings {
+  const char* name;
   const char* sessions;
   const char* games;
   const char* capital;
@@ -74,87 +50,96 @@ struct Settings {
   bool red, switch_after_win, double_zero, first_bet_after_win;
 };
 
-void Apply(FormOperations& form, const Settings& settings) {
-  form.SetText(Control::rtb_anzahl_gesamtdurchgaenge, WString(settings.sessions));
-  form.SetText(Control::rtb_anzahl_durchlauf, WString(settings.games));
-  form.SetText(Control::rtb_startkapital, WString(settings.capital));
-  form.SetText(Control::rtb_soll_kapital, WString(settings.max_balance));
-  form.SetChecked(Control::checkbox_rot_oder_schwarz, settings.red);
-  form.SetChecked(Control::checkbox_tauschen_bei_gewinn, settings.switch_after_win);
-  form.SetChecked(Control::checkbox_zero_oder_zerozero, settings.double_zero);
-  form.SetChecked(Control::checkbox_bei_gewinn_erster_einsatz, settings.first_bet_after_win);
+void Apply(FormOperations& form, const Settings& s) {
+  form.SetText(Control::rtb_anzahl_gesamtdurchgaenge, WString(s.sessions));
+  form.SetText(Control::rtb_anzahl_durchlauf, WString(s.games));
+  form.SetText(Control::rtb_startkapital, WString(s.capital));
+  form.SetText(Control::rtb_soll_kapital, WString(s.max_balance));
+  form.SetChecked(Control::checkbox_rot_oder_schwarz, s.red);
+  form.SetChecked(Control::checkbox_tauschen_bei_gewinn, s.switch_after_win);
+  form.SetChecked(Control::checkbox_zero_oder_zerozero, s.double_zero);
+  form.SetChecked(Control::checkbox_bei_gewinn_erster_einsatz, s.first_bet_after_win);
 }
 
-void ExpectSameControls(const MemoryForm& cached, const MemoryForm& direct) {
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    const auto control = static_cast<Control>(i);
-    SCOPED_TRACE(ControlName(control));
-    EXPECT_STREQ(cached.At(control).text.GetText(), direct.At(control).text.GetText());
-    EXPECT_EQ(cached.At(control).checked, direct.At(control).checked);
-    EXPECT_EQ(cached.At(control).fore, direct.At(control).fore);
-    EXPECT_EQ(cached.At(control).back, direct.At(control).back);
-    EXPECT_EQ(cached.At(control).font, direct.At(control).font);
-  }
-  EXPECT_EQ(cached.Messages(), direct.Messages());
+// The run as the engine plays it straight on a memory form.
+void RunDirectly(MemoryForm& form, const Settings& settings) {
+  Simulation engine(form);
+  engine.reset_settings();
+  Apply(form, settings);
+  engine.request_start();
+  RunHeadless(engine, form, 100000);
 }
+
+// The run as the window plays it: every timer tick is one step of the
+// engine, with the cache forgetting before and flushing after it.
+void RunThroughCache(CachedForm& cache, MemoryForm& controls, const Settings& settings) {
+  Simulation engine(cache);
+  cache.Forget();
+  engine.reset_settings();
+  cache.Flush();
+  Apply(controls, settings);  // typed into the window
+  engine.request_start();
+  for (int tick = 0; tick < 100000; ++tick) {
+    cache.Forget();
+    engine.on_poll_timer();
+    cache.Flush();
+    if (controls.TakeSessionTimerTick()) {
+      cache.Forget();
+      engine.on_session_timer();
+      cache.Flush();
+    } else if (!engine.state().start_requested && !engine.state().run_active) {
+      return;
+    }
+  }
+}
+
+const Settings kRuns[] = {
+    {"Defaults", "6", "300", "500", "550", false, false, false, false},
+    {"LiveListSwitchedOff", "5", "1200", "300", "400", true, true, true, false},
+    {"FirstBetAfterWin", "4", "80", "200", "1000000", true, false, false, true},
+    {"MaxBalanceCheckFails", "3", "50", "500", "450", false, false, false, false},
+    {"SessionCheckFails", "3", "0", "500", "550", false, false, false, false},
+};
 
 class CachedRuns : public ::testing::TestWithParam<Settings> {};
 
 TEST_P(CachedRuns, LeaveTheControlsAsTheEngineDoesDirectly) {
   MemoryForm direct(1234);
-  Simulation direct_engine(direct);
-  direct_engine.reset_settings();
-  Apply(direct, GetParam());
-  direct_engine.request_start();
-  RunHeadless(direct_engine, direct, 100000);
-  const std::string sessions = GetParam().sessions;
-  const std::string results = direct.GetText(Control::rtb_ergebnisse).GetText();
-  if (sessions != "0") {
-    EXPECT_NE(results.find("     1."), std::string::npos) << "the run played down to its last session";
-  }
-
+  RunDirectly(direct, GetParam());
   CountingForm controls(1234);
-  Clock clock{0, 3};
-  CachedForm cache(controls, [&clock] { return clock.Read(); });
-  Simulation engine(cache);
-  cache.Forget();
-  engine.reset_settings();
-  cache.Flush();
-  Apply(controls, GetParam());  // typed into the window
-  engine.request_start();
-  RunThroughCache(engine, cache, controls);
+  uint32_t now = 0;
+  CachedForm cache(controls, [&now] { return now += 3; });
+  RunThroughCache(cache, controls, GetParam());
 
-  ExpectSameControls(controls, direct);
+  EXPECT_NE(std::string(direct.GetText(Control::rtb_ergebnisse).GetText()).find("     1."), std::string::npos)
+      << "the run played down to its last session";
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto control = static_cast<Control>(i);
+    const MemoryForm::ControlState& a = controls.At(control);
+    const MemoryForm::ControlState& b = direct.At(control);
+    EXPECT_TRUE(std::string(a.text.GetText()) == b.text.GetText() && a.checked == b.checked && a.fore == b.fore &&
+                a.back == b.back && a.font == b.font)
+        << ControlName(control) << ": \"" << a.text.GetText() << "\" against \"" << b.text.GetText() << '"';
+  }
+  EXPECT_EQ(controls.Messages(), direct.Messages());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, CachedRuns,
-    ::testing::Values(Settings{"6", "300", "500", "550", false, false, false, false},
-                      Settings{"5", "1200", "300", "400", true, true, true, false},  // live list switched off
-                      Settings{"4", "80", "200", "1000000", true, false, false, true},
-                      Settings{"3", "50", "500", "450", false, false, false, false},   // max balance check fails
-                      Settings{"3", "0", "500", "550", false, false, false, false}));  // session check fails
+INSTANTIATE_TEST_SUITE_P(Settings, CachedRuns, ::testing::ValuesIn(kRuns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CachedForm, ReadsEachControlOnceAStepAndAgainAfterForgetting) {
+TEST(CachedForm, ReadsEachControlOnceAStepAndKeepsItsWritesUntilShown) {
   CountingForm controls;
   CachedForm cache(controls, [] { return 0u; });
   controls.SetText(Control::rtb_g1, WString("  17"));
-  EXPECT_STREQ(cache.GetText(Control::rtb_g1).GetText(), "  17");
+  cache.GetText(Control::rtb_g1);
   EXPECT_STREQ(cache.GetText(Control::rtb_g1).GetText(), "  17");
   cache.GetChecked(Control::checkbox_rot_oder_schwarz);
   cache.GetChecked(Control::checkbox_rot_oder_schwarz);
-  EXPECT_EQ(controls.text_reads, 1);
-  EXPECT_EQ(controls.check_reads, 1);
-
+  EXPECT_EQ(controls.reads, 2);
   controls.SetText(Control::rtb_g1, WString("  18"));  // typed between two steps
   cache.Forget();
   EXPECT_STREQ(cache.GetText(Control::rtb_g1).GetText(), "  18");
-  EXPECT_EQ(controls.text_reads, 2);
-}
 
-TEST(CachedForm, WritesReachTheControlsWhenFlushedAndSurviveForgetting) {
-  MemoryForm controls;
-  CachedForm cache(controls, [] { return 0u; });
   cache.SetText(Control::label_akt_kapital, WString(" 512"));
   cache.SetChecked(Control::checkbox_rot_oder_schwarz, true);
   cache.SetFont(Control::label_alle_zahlen, "8.Courier New");
@@ -168,78 +153,53 @@ TEST(CachedForm, WritesReachTheControlsWhenFlushedAndSurviveForgetting) {
   EXPECT_TRUE(controls.GetChecked(Control::checkbox_rot_oder_schwarz));
   EXPECT_EQ(controls.At(Control::label_alle_zahlen).font, "8.Courier New");
   EXPECT_EQ(controls.At(Control::label_infolabel).fore.GetIndex(), WColor::Red);
-  EXPECT_STREQ(controls.GetText(Control::label_akt_einsatz).GetText(), "") << "untouched controls stay";
 }
 
-TEST(CachedForm, AMessageBoxComesOverAWindowThatIsUpToDate) {
+TEST(CachedForm, MessageBoxesAndPausesShowTheGameBehindThemPausesAtMostOnceAnInterval) {
   CountingForm controls;
-  CachedForm cache(controls, [] { return 0u; });
+  uint32_t now = 0;
+  CachedForm cache(controls, [&now] { return now; });
   cache.SetText(Control::label_akt_durchlauf, WString("   7"));
   cache.ShowInformation("Fehler", "max amount: (1 - 1000000)");
-  EXPECT_EQ(controls.game_at_message, std::vector<std::string>{"   7"});
-  EXPECT_EQ(controls.Messages(), std::vector<std::string>{"max amount: (1 - 1000000)"});
-}
-
-TEST(CachedForm, PausesShowEveryGameAndNoPauseAtMostOnceAnInterval) {
-  CountingForm controls;
-  Clock clock;
-  CachedForm cache(controls, [&clock] { return clock.now; });
   cache.SetText(Control::label_akt_durchlauf, WString("   1"));
   cache.Sleep(5);
   cache.SetText(Control::label_akt_durchlauf, WString("   2"));
   cache.Sleep(5);
-  EXPECT_EQ(controls.game_at_pause, (std::vector<std::string>{"   1", "   2"})) << "a pause shows its game";
-
   for (int game = 3; game <= 100; ++game) {
-    clock.now += 1;  // a millisecond a game
+    now += 1;  // a millisecond a game
     cache.SetText(Control::label_akt_durchlauf, WString(std::to_string(game).c_str()));
     cache.Sleep(0);
   }
-  // 98 ms of games without pauses: shown at 40 and 80 ms.
-  EXPECT_EQ(controls.game_at_pause, (std::vector<std::string>{"   1", "   2", "42", "82"}));
+  // A pause shows its game; 98 ms of games without pauses show at 40 and 80.
+  EXPECT_EQ(controls.shown_game, (std::vector<std::string>{"   7", "   1", "   2", "42", "82"}));
+  EXPECT_EQ(controls.Messages(), std::vector<std::string>{"max amount: (1 - 1000000)"});
 }
 
-}  // namespace
-
-TEST(CachedForm, TheResultsListReachesTheControlAsAppendsThatAddUpToTheWholeList) {
+TEST(CachedForm, TheResultsListArrivesAsAppendsThatAddUpToTheWholeList) {
+  const Settings twelve{"Twelve", "12", "40", "500", "550", false, false, false, false};
   MemoryForm direct(99);
-  Simulation direct_engine(direct);
-  direct_engine.reset_settings();
-  Apply(direct, Settings{"12", "40", "500", "550", false, false, false, false});
-  direct_engine.request_start();
-  RunHeadless(direct_engine, direct, 1000);
-
+  RunDirectly(direct, twelve);
   MemoryForm controls(99);
-  CachedForm cache(controls, [] { return 0u; });
-  Simulation engine(cache);
-  engine.reset_settings();
-  cache.Flush();
-  Apply(controls, Settings{"12", "40", "500", "550", false, false, false, false});
   controls.SetText(Control::rtb_ergebnisse, WString("left from the last run"));
   controls.SetRecording(true);
-  engine.request_start();
-  RunThroughCache(engine, cache, controls);
-
+  CachedForm cache(controls, [] { return 0u; });
+  RunThroughCache(cache, controls, twelve);
   int sets = 0;
   int appends = 0;
   for (const std::string& line : controls.Writes()) {
-    if (line.rfind("text rtb_ergebnisse", 0) == 0) ++sets;
-    if (line.rfind("append rtb_ergebnisse", 0) == 0) ++appends;
+    sets += line.rfind("text rtb_ergebnisse", 0) == 0;
+    appends += line.rfind("append rtb_ergebnisse", 0) == 0;
   }
   EXPECT_EQ(sets, 1) << "the run's first entry replaces the old list";
   EXPECT_EQ(appends, 11);
   EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), direct.GetText(Control::rtb_ergebnisse).GetText());
-}
 
-TEST(CachedForm, AnAppendBeforeTheFirstReadIsPartOfWhatIsRead) {
-  MemoryForm controls;
-  controls.SetText(Control::rtb_ergebnisse, WString("    3. 500 ||"));
-  CachedForm cache(controls, [] { return 0u; });
-  cache.AppendText(Control::rtb_ergebnisse, WString("    2. 501 ||"));
-  EXPECT_STREQ(cache.GetText(Control::rtb_ergebnisse).GetText(), "    3. 500 ||    2. 501 ||");
-  cache.AppendText(Control::rtb_ergebnisse, WString("    1. 502 ||"));
+  cache.SetText(Control::rtb_ergebnisse, WString("    3. 500 ||"));
   cache.Flush();
-  EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), "    3. 500 ||    2. 501 ||    1. 502 ||");
+  cache.Forget();
+  cache.AppendText(Control::rtb_ergebnisse, WString("    2. 501 ||"));
+  EXPECT_STREQ(cache.GetText(Control::rtb_ergebnisse).GetText(), "    3. 500 ||    2. 501 ||")
+      << "an append before the first read is part of what is read";
   cache.SetText(Control::rtb_ergebnisse, WString("new"));
   cache.Flush();
   EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), "new") << "a whole text drops older appends";
@@ -253,8 +213,6 @@ TEST(CachedForm, AShownGameIsFormattedOnlyWhenTheWindowShowsIt) {
   game.game = 12;
   game.number = 37;
   game.colour = NumberColour::DoubleZero;
-  game.balance = 480;
-  game.bet = 3;
   cache.ShowGame(game);
   game.game = 13;
   cache.ShowGame(game);
@@ -267,3 +225,5 @@ TEST(CachedForm, AShownGameIsFormattedOnlyWhenTheWindowShowsIt) {
   for (const std::string& line : controls.Writes()) game_writes += line.rfind("text label_akt_durchlauf", 0) == 0;
   EXPECT_EQ(game_writes, 1) << "the later game replaced the earlier one unseen";
 }
+
+}  // namespace
