@@ -3,46 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "framework/app/WMessageLoop.h"
-#include "framework/app/WSystemMessageWin32.h"
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeout_ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
-    WMessage message;
-    bool dispatch = false;
-    while (GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
-                            &dispatch) == 1) {
-      if (!dispatch) continue;
-      const MSG msg = ToSystemMessage(message);
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  return true;
-}
-
-void PumpQueued() {
-  // Until the queue is empty; a marker message would not do, since a modal
-  // loop (a message box) takes the thread's messages too.
-  for (int guard = 0; guard < 10000; ++guard) {
-    MSG next;
-    if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) return;
-    WMessage message;
-    bool dispatch = false;
-    if (GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
-                         &dispatch) != 1)
-      return;
-    if (!dispatch) continue;
-    const MSG msg = ToSystemMessage(message);
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 void PressControlKey(HWND target, char key) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);

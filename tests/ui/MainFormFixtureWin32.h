@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/framework/app/PumpMessagesWin32.h"
 #include "ui/Form1.h"
 
 // A clock whose calendar stands still, so that a run's seed is known; its
@@ -21,13 +22,6 @@ class FixedClock : public FormClock {
   uint32_t step = 0;  // when not 0: each reading advances by this much
   mutable uint32_t now = 0;
 };
-
-// Dispatches this thread's messages through the framework's own retrieval
-// (so that its filters and accelerators run) until `done` holds or the time
-// is up; returns whether it held.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = 20000);
-// Dispatches what is queued now.
-void PumpQueued();
 
 // Presses Ctrl and the key in the window that has the focus.
 void PressControlKey(HWND target, char key);

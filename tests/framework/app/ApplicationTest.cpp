@@ -1,3 +1,5 @@
+// The application's start, run and end, and deletions deferred until no
+// dispatch can still use the object.
 #include "framework/app/WApplication.h"
 
 #include <gtest/gtest.h>
@@ -5,12 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/events/WEventGenerator.h"
 #include "framework/events/WThreadRecord.h"
 
 namespace {
 
-// An application whose start, run and end handlers log and do what the test
-// sets up.
+// An application whose start, run and end handlers log and do what the
+// test sets up.
 class TestApplication : public WApplication {
  public:
   TestApplication() {
@@ -19,81 +22,64 @@ class TestApplication : public WApplication {
     SetEventHandler(RunEvent, this, &TestApplication::OnRun);
     SetEventHandler(EndEvent, this, &TestApplication::OnEnd);
   }
-
   bool OnDefaultStart(WObject*, WEventData* data) {
-    log.push_back("default start");
-    auto* app = static_cast<WApplicationEventData*>(data);
-    app->exit_code = 0;
-    app->quit = false;
+    log += "default start, ";
+    static_cast<WApplicationEventData*>(data)->quit = false;
     return false;
   }
   bool OnStart(WObject*, WEventData* data) {
-    log.push_back("start");
-    if (!start_succeeds) {
-      auto* app = static_cast<WApplicationEventData*>(data);
-      app->exit_code = -1;
-      app->quit = true;
-    }
+    log += "start, ";
+    static_cast<WApplicationEventData*>(data)->exit_code = start_succeeds ? 0 : -1;
+    static_cast<WApplicationEventData*>(data)->quit = !start_succeeds;
     return true;
   }
   bool OnRun(WObject*, WEventData* data) {
-    log.push_back("run");
-    static_cast<WApplicationEventData*>(data)->exit_code = run_exit_code;
+    log += "run, ";
+    static_cast<WApplicationEventData*>(data)->exit_code = 7;
     return true;
   }
   bool OnEnd(WObject*, WEventData*) {
-    log.push_back("end");
+    log += "end";
     return true;
   }
-
   bool start_succeeds = true;
-  int32_t run_exit_code = 0;
-  std::vector<std::string> log;
+  std::string log;
 };
 
-class Doomed : public WObject {
+class Tracked : public WObject {
  public:
-  explicit Doomed(bool* deleted) : deleted_(deleted) {}
-  ~Doomed() override { *deleted_ = true; }
+  explicit Tracked(int* deletions) : deletions_(deletions) {}
+  ~Tracked() override { ++*deletions_; }
 
  private:
-  bool* deleted_;
+  int* deletions_;
 };
 
-int hook_calls = 0;
-int32_t hook_argument = 0;
-void ShutdownHook(int32_t code) {
-  ++hook_calls;
-  hook_argument = code;
-}
+int hook_argument = 0;
 
-TEST(Application, ExecuteRaisesStartRunAndEnd) {
+TEST(Application, ExecuteRaisesStartRunAndEndAndAFailedStartSkipsTheRun) {
   TestApplication application;
-  application.run_exit_code = 7;
   EXPECT_EQ(application.Execute(nullptr, nullptr, "args", 1), 7);
-  EXPECT_EQ(application.log, (std::vector<std::string>{"default start", "start", "run", "end"}));
+  EXPECT_EQ(application.log, "default start, start, run, end");
   EXPECT_EQ(application.GetThreadId(), CurrentThreadId());
   EXPECT_STREQ(application.GetCommandLine(), "args");
+  TestApplication failing;
+  failing.start_succeeds = false;
+  EXPECT_EQ(failing.Execute(nullptr, nullptr, nullptr, 0), -1);
+  EXPECT_EQ(failing.log, "default start, start, end");
 }
 
-TEST(Application, AFailedStartSkipsTheRunButNotTheEnd) {
+TEST(Application, TheEndDeletesDeferredObjectsOnceAndCallsTheShutdownHook) {
   TestApplication application;
-  application.start_succeeds = false;
-  EXPECT_EQ(application.Execute(nullptr, nullptr, nullptr, 0), -1);
-  EXPECT_EQ(application.log, (std::vector<std::string>{"default start", "start", "end"}));
-}
-
-TEST(Application, TheEndDeletesDeferredObjectsAndCallsTheShutdownHook) {
-  TestApplication application;
-  bool deleted = false;
-  DeferDelete(new Doomed(&deleted));
+  int deletions = 0;
+  auto* doomed = new Tracked(&deletions);
+  EXPECT_TRUE(DeferDelete(doomed));
+  EXPECT_FALSE(DeferDelete(doomed)) << "deferred once";
   DeferDelete(&application);
-  WApplication::SetShutdownHook(&ShutdownHook);
-  hook_calls = 0;
+  WApplication::SetShutdownHook([](int32_t code) { hook_argument = code; });
   application.Execute(nullptr, nullptr, nullptr, 0);
   WApplication::SetShutdownHook(nullptr);
-  EXPECT_TRUE(deleted);
-  EXPECT_EQ(hook_calls, 1);
+  EXPECT_EQ(deletions, 1);
   EXPECT_EQ(hook_argument, -1);
   EXPECT_EQ(WThreadRecord::Current().deferred, std::vector<WObject*>{&application}) << "the application stays";
   WThreadRecord::Current().deferred.clear();
@@ -110,15 +96,49 @@ TEST(Application, TheFirstApplicationIsCurrentAndAnExeApplicationAlways) {
       EXPECT_EQ(WApplication::Current(), &program);
     }
     EXPECT_EQ(WApplication::Current(), nullptr) << "cleared with the object it named";
+    first.SetEventHandler(BeforeProcessingEvent, &first, &TestApplication::OnEnd);
+    first.RemoveEventHandler(BeforeProcessingEvent, HandlerRemoval::All);
+    EXPECT_TRUE(WApplication::HasBeforeProcessingHandler()) << "raised once, never cleared";
   }
 }
 
-TEST(Application, ProcessingHandlersRaiseTheProcessWideFlags) {
-  TestApplication application;
-  application.SetEventHandler(BeforeProcessingEvent, &application, &TestApplication::OnEnd);
-  EXPECT_TRUE(WApplication::HasBeforeProcessingHandler());
-  application.RemoveEventHandler(BeforeProcessingEvent, HandlerRemoval::All);
-  EXPECT_TRUE(WApplication::HasBeforeProcessingHandler()) << "never cleared";
+// Defers a deletion from a handler that runs inside another dispatch.
+class Deferrer : public WObject {
+  W_DECLARE_CLASS(Deferrer, WObject)
+
+ public:
+  bool Outer(WObject*, WEventData*) {
+    generator.CallEventHandlers(CloseEvent);
+    survived_inner_pass = deletions == 0;
+    return true;
+  }
+  bool Inner(WObject*, WEventData*) {
+    DeferDelete(new Tracked(&deletions));
+    ProcessDeferredDeletes(false);
+    return true;
+  }
+  WEventGenerator generator;
+  int deletions = 0;
+  bool survived_inner_pass = false;
+};
+
+TEST(DeferredDelete, NestedDispatchKeepsObjectsUntilALaterPassAndAKeptObjectWaits) {
+  Deferrer deferrer;
+  deferrer.generator.SetEventHandler(ClickEvent, &deferrer, &Deferrer::Outer);
+  deferrer.generator.SetEventHandler(CloseEvent, &deferrer, &Deferrer::Inner);
+  deferrer.generator.CallEventHandlers(ClickEvent);
+  EXPECT_TRUE(deferrer.survived_inner_pass) << "the outer handler may still use it";
+  ProcessDeferredDeletes(false);
+  EXPECT_EQ(deferrer.deletions, 1);
+
+  int deletions = 0;
+  auto* kept = new Tracked(&deletions);
+  DeferDelete(kept);
+  DeferDelete(new Tracked(&deletions));
+  ProcessDeferredDeletes(true, kept);
+  EXPECT_EQ(deletions, 1);
+  ProcessDeferredDeletes(true);
+  EXPECT_EQ(deletions, 2);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The thread's message loop: quitting, its filters and hook, windows that
+// translate their own messages, and retrieval.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +13,8 @@
 #include "tests/framework/app/PumpMessagesWin32.h"
 
 namespace {
+
+using Log = std::vector<std::string>;
 
 // Empties this thread's queue, so that no test leaves a quit message to
 // the next.
@@ -32,12 +36,9 @@ class LoopApplication : public WApplication {
   ~LoopApplication() override { DrainQueue(); }
 
   bool OnStart(WObject*, WEventData* data) {
-    if (!start_succeeds) {
-      static_cast<WApplicationEventData*>(data)->exit_code = -1;
-      static_cast<WApplicationEventData*>(data)->quit = true;
-    } else if (quit_codes.size() > 0) {
-      quit_timer.Start(10, 1);
-    }
+    static_cast<WApplicationEventData*>(data)->quit = !start_succeeds;
+    static_cast<WApplicationEventData*>(data)->exit_code = start_succeeds ? 0 : -1;
+    if (start_succeeds && !quit_codes.empty()) quit_timer.Start(10, 1);
     return true;
   }
   bool OnRun(WObject*, WEventData* data) {
@@ -51,6 +52,7 @@ class LoopApplication : public WApplication {
     for (int32_t code : quit_codes) Quit(code);
     return false;
   }
+  int32_t Run() { return Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW); }
 
   WTimer quit_timer;
   std::vector<int32_t> quit_codes;
@@ -58,31 +60,29 @@ class LoopApplication : public WApplication {
   bool loop_entered = false;
 };
 
-TEST(MessageLoop, QuitFromAHandlerGivesItsExitCodeAndALaterQuitChangesNothing) {
-  LoopApplication application;
-  application.quit_codes = {7, 9};
-  EXPECT_EQ(application.Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW), 7);
-}
+TEST(MessageLoop, TheFirstQuitGivesTheExitCodeFromAHandlerOrAnotherThread) {
+  {
+    LoopApplication from_handler;  // its second quit is drained with it
+    from_handler.quit_codes = {7, 9};
+    EXPECT_EQ(from_handler.Run(), 7);
+  }
 
-TEST(MessageLoop, QuitFromAnotherThreadEndsTheLoop) {
-  LoopApplication application;
-  std::thread quitter([&application] {
-    while (!application.loop_entered) Sleep(5);
+  LoopApplication from_thread;
+  std::thread quitter([&from_thread] {
+    while (!from_thread.loop_entered) Sleep(5);
     Sleep(20);
-    application.Quit(3);
+    from_thread.Quit(3);
   });
-  EXPECT_EQ(application.Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW), 3);
+  EXPECT_EQ(from_thread.Run(), 3);
   quitter.join();
+
+  LoopApplication failing;
+  failing.start_succeeds = false;
+  EXPECT_EQ(failing.Run(), -1);
+  EXPECT_FALSE(failing.loop_entered);
 }
 
-TEST(MessageLoop, AFailedStartNeverEntersTheLoop) {
-  LoopApplication application;
-  application.start_succeeds = false;
-  EXPECT_EQ(application.Execute(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW), -1);
-  EXPECT_FALSE(application.loop_entered);
-}
-
-// A window that counts the application messages dispatched to it.
+// A window that notes the application messages and keys dispatched to it.
 class CountingWindow {
  public:
   CountingWindow() {
@@ -100,7 +100,7 @@ class CountingWindow {
   }
 
   HWND handle = nullptr;
-  std::vector<std::string> dispatched;
+  Log dispatched;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -128,25 +128,37 @@ class Filters : public WObject {
     if (filtered->message.message == WM_APP) seen.push_back("hook " + std::to_string(filtered->message.wparam));
     return false;
   }
-
-  std::vector<std::string> seen;
+  Log seen;
 };
 
-TEST(MessageLoop, FiltersRunInKeyOrderAndAConsumedMessageIsNotDispatched) {
+class KeyEater : public WMessageTarget {
+ public:
+  bool PreTranslateMessage(WMessage& message, bool& handled) override {
+    handled = message.message == WM_KEYDOWN && message.wparam == 'E';
+    return true;
+  }
+};
+
+TEST(MessageLoop, FiltersInKeyOrderAndWindowsThatPreTranslateKeepMessagesFromDispatch) {
   CountingWindow window;
   Filters filters;
+  KeyEater eater;
   AddMessageFilter(0, {&filters, &Filters::Loop, 64, 64});
   AddMessageFilter(0, {&filters, &Filters::Loop, 10, 10});
+  RegisterMessageTarget(window.handle, &eater);
   PostMessageA(window.handle, WM_APP, 1, 0);
   PostMessageA(window.handle, WM_APP, 2, 0);
+  PostMessageA(window.handle, WM_KEYDOWN, 'E', 0);
+  PostMessageA(window.handle, WM_KEYDOWN, 'K', 0);
   PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 5, 0);
   WMessage last;
   EXPECT_TRUE(RunMessageLoop(&last));
   EXPECT_EQ(last.wparam, 5u);
   RemoveMessageFilter(0, &filters, &Filters::Loop);
   RemoveMessageFilter(0, &filters, &Filters::Loop);
-  EXPECT_EQ(filters.seen, (std::vector<std::string>{"loop10 1", "loop10 2", "loop64 2"}));
-  EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 2"});
+  UnregisterMessageTarget(window.handle);
+  EXPECT_EQ(filters.seen, (Log{"loop10 1", "loop10 2", "loop64 2"}));
+  EXPECT_EQ(window.dispatched, (Log{"app 2", "key 75"}));
 }
 
 // Inside the message box's own loop: posts a message to the window, then
@@ -171,31 +183,11 @@ TEST(MessageLoop, TheHookFiltersMessagesThatAModalBoxRemoves) {
   SetTimer(nullptr, 0, 20, &AnswerTheBox);
   MessageBoxA(nullptr, "closes itself", "Vantrel modal loop", MB_OK | MB_TASKMODAL);
   RemoveMessageFilter(1, &filters, &Filters::Hook);
-  EXPECT_EQ(filters.seen, std::vector<std::string>{"hook 8"});
-  EXPECT_EQ(window.dispatched, std::vector<std::string>{"app 8"});
+  EXPECT_EQ(filters.seen, Log{"hook 8"});
+  EXPECT_EQ(window.dispatched, Log{"app 8"});
 }
 
-class KeyEater : public WMessageTarget {
- public:
-  bool PreTranslateMessage(WMessage& message, bool& handled) override {
-    handled = message.message == WM_KEYDOWN && message.wparam == 'E';
-    return true;
-  }
-};
-
-TEST(MessageLoop, AWindowThatPreTranslatesAMessageKeepsItFromDispatch) {
-  CountingWindow window;
-  KeyEater eater;
-  RegisterMessageTarget(window.handle, &eater);
-  PostMessageA(window.handle, WM_KEYDOWN, 'E', 0);
-  PostMessageA(window.handle, WM_KEYDOWN, 'K', 0);
-  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 0, 0);
-  EXPECT_TRUE(RunMessageLoop());
-  UnregisterMessageTarget(window.handle);
-  EXPECT_EQ(window.dispatched, std::vector<std::string>{"key 75"});
-}
-
-TEST(MessageLoop, RetrievalWithoutWaiting) {
+TEST(MessageLoop, RetrievalWithoutWaitingLeavingOrRemoving) {
   DrainQueue();
   WMessage message;
   bool dispatch = true;
@@ -203,16 +195,12 @@ TEST(MessageLoop, RetrievalWithoutWaiting) {
                              &dispatch),
             -1);
   EXPECT_FALSE(dispatch);
-  EXPECT_EQ(message.message, 0u);
-
   PostThreadMessageA(GetCurrentThreadId(), WM_APP, 11, 0);
   EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Leave), 1);
-  EXPECT_EQ(message.message, static_cast<uint32_t>(WM_APP));
   EXPECT_EQ(GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Leave), 1) << "still there";
   EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove), 1);
   EXPECT_EQ(message.wparam, 11u);
   EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove), -1);
-
   PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 4, 0);
   EXPECT_EQ(GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove), 0);
   EXPECT_EQ(message.wparam, 4u);

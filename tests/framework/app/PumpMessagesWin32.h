@@ -4,19 +4,11 @@
 
 #include <functional>
 
-// Dispatches this thread's messages until `done` holds or the time is up;
-// returns whether it held.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = 5000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeout_ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  return true;
-}
+// Both dispatch this thread's messages through the framework's own
+// retrieval, so that its filters and accelerators run.
+
+// Until `done` holds or the time is up; returns whether it held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = 20000);
+// Until the queue is empty; a marker message would not do, since a modal
+// loop (a message box) takes the thread's messages too.
+void PumpQueued();

@@ -1,45 +1,39 @@
+// The parts of the file dialog, file paths and the message box that need no
+// system: flags, filters, proposed names, paths split and rebuilt, and texts.
 #include "framework/dialogs/WFileDialog.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "framework/dialogs/WFilePath.h"
+#include "framework/dialogs/WMessageBox.h"
+
 namespace {
 
-TEST(FileDialog, FlagsAlwaysKeepTheHook) {
+TEST(FileDialog, FlagsKeepTheHookAndFiltersEndEachPartAndTheList) {
   WFileDialog dialog;
-  EXPECT_EQ(dialog.GetFlags() & 0x2C, 0x2Cu);
   EXPECT_TRUE(dialog.SetFlags(0x8000C));
   EXPECT_EQ(dialog.GetFlags(), 0x8002Cu);
   dialog.SetFlags(0);
   EXPECT_EQ(dialog.GetFlags(), 0x20u);
-}
-
-TEST(FileDialog, FilterStringEndsEachPartAndTheList) {
-  WFileDialog dialog;
   EXPECT_EQ(dialog.BuildFilterString(), std::string("All Files\0*.*\0\0", 15));
   dialog.AddFilter("Text", "*.txt");
   EXPECT_EQ(dialog.BuildFilterString(), std::string("All Files\0*.*\0Text\0*.txt\0\0", 26));
 }
 
-TEST(FileDialog, AProposedDirectoryBecomesTheInitialDirectory) {
+TEST(FileDialog, AProposedDirectoryBecomesTheInitialDirectoryAndEntriesGrowOnDemand) {
   WFileDialog dialog;
   dialog.SetInitialDirectory("C:\\");
   dialog.SetFileName(".\\*.txt", 0);
   EXPECT_EQ(dialog.TakeProposedName(), "*.txt");
   EXPECT_STREQ(dialog.GetInitialDirectory(), ".\\");
-  EXPECT_STREQ(dialog.GetFileName(0).GetText(), "*.txt");
-
   dialog.SetFileName("plain.txt", 0);
   EXPECT_EQ(dialog.TakeProposedName(), "plain.txt");
   EXPECT_STREQ(dialog.GetInitialDirectory(), ".\\") << "kept when the name has no directory";
-}
-
-TEST(FileDialog, FileNameEntriesGrowOnDemand) {
-  WFileDialog dialog;
-  EXPECT_TRUE(dialog.GetFileName(0).IsEmpty());
   EXPECT_TRUE(dialog.GetFileName(5).IsEmpty()) << "an entry never set";
   dialog.SetFileName("third.txt", 2);
   EXPECT_STREQ(dialog.GetFileName(2).GetText(), "third.txt");
-  EXPECT_TRUE(dialog.GetFileName(1).IsEmpty());
 }
 
 class PromptWatcher : public WObject {
@@ -48,8 +42,7 @@ class PromptWatcher : public WObject {
  public:
   bool OnPrompt(WObject* source, WEventData* data) {
     auto* prompt = static_cast<WFileDialogPromptData*>(data);
-    auto* dialog = static_cast<WFileDialog*>(source);
-    owner_refused = owner_refused || !dialog->SetOwner(nullptr);
+    owner_refused = owner_refused || !static_cast<WFileDialog*>(source)->SetOwner(nullptr);
     if (!prompt->after) return false;
     prompt->outcome = confirm;
     return true;
@@ -58,19 +51,77 @@ class PromptWatcher : public WObject {
   bool owner_refused = false;
 };
 
+#ifndef _WIN32
 TEST(FileDialog, ThePromptEventSurroundsAShowingAndMayDecideTheOutcome) {
   WFileDialog dialog;
   PromptWatcher watcher;
   dialog.SetEventHandler(CommonDialogPromptEvent, &watcher, &PromptWatcher::OnPrompt);
   dialog.SetFileName(".\\*.txt");
-#ifndef _WIN32
   EXPECT_FALSE(dialog.ShowSaveDialog());
   watcher.confirm = true;
   EXPECT_TRUE(dialog.ShowSaveDialog());
   EXPECT_TRUE(watcher.owner_refused) << "no new owner while showing";
   EXPECT_STREQ(dialog.GetFileName(0).GetText(), "*.txt") << "only name and extension are left";
-#endif
   EXPECT_TRUE(dialog.SetOwner(nullptr));
+}
+#endif
+
+struct Split {
+  const char *path, *drive, *directory, *name, *extension;
+};
+
+TEST(FilePath, SplitsIntoDriveDirectoryNameAndExtension) {
+  const Split cases[] = {
+      {".\\*.txt", "", ".\\", "*", ".txt"},
+      {"C:", "C:", "", "", ""},
+      {"C:\\reports\\", "C:", "\\reports\\", "", ""},
+      {"D:\\a.b\\run.2026.txt", "D:", "\\a.b\\", "run.2026", ".txt"},
+      {"notes", "", "", "notes", ""},
+      {"archive.", "", "", "archive.", ""},
+      {"dir/sub/file.tar.gz", "", "dir/sub/", "file.tar", ".gz"},
+      {"\\\\server\\share\\report.txt", "", "\\\\server\\share\\", "report", ".txt"},
+      {"name..", "", "", "name..", ""},
+      {"\\:x", "", "\\", ":x", ""},
+  };
+  for (const Split& c : cases) {
+    const WFilePath path(c.path);
+    const auto text = [](const WString& part) { return std::string(part.GetText()) + "|"; };
+    EXPECT_EQ(text(path.GetDrive()) + text(path.GetDirectory()) + text(path.GetName()) + text(path.GetExtension()),
+              std::string(c.drive) + "|" + c.directory + "|" + c.name + "|" + c.extension + "|");
+    EXPECT_STREQ(path.GetText(), c.path);
+  }
+}
+
+TEST(FilePath, ReplacingPartsRebuildsTheTextOfACopyOnly) {
+  const WFilePath original("C:\\work\\report.txt");
+  WFilePath path = original;
+  EXPECT_EQ(path.GetDriveAndDirectory(), "C:\\work\\");
+  path.SetDrive("");
+  EXPECT_STREQ(path.GetText(), "\\work\\report.txt");
+  path.SetDirectory("");
+  EXPECT_FALSE(path.HasDriveOrDirectory());
+  path.SetDirectory("out\\");
+  EXPECT_STREQ(path.GetText(), "out\\report.txt");
+  EXPECT_STREQ(original.GetText(), "C:\\work\\report.txt");
+}
+
+std::string Format(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  std::string text = WMessageBox::FormatText(format, arguments);
+  va_end(arguments);
+  return text;
+}
+
+TEST(MessageBoxText, FormatsUntilTheTextFitsAndMapsResultsOutsideTheButtonsToTen) {
+  const std::string value(5000, 'v');
+  EXPECT_EQ(Format("<%s>", value.c_str()), "<" + value + ">");
+  EXPECT_EQ(Format("%d%%", 50), "50%");
+  EXPECT_EQ(Format(""), "");
+  const std::pair<int32_t, int32_t> results[] = {{1, 1}, {9, 9}, {0, 10}, {11, 10}, {-1, 10}};
+  for (const auto& [result, mapped] : results) {
+    EXPECT_EQ(WMessageBox::MapResult(result), mapped) << result;
+  }
 }
 
 }  // namespace

@@ -24,34 +24,43 @@ class TickCounter : public WObject {
   bool restart_from_handler = false;
 };
 
-TEST(Timer, ACountOfOneFiresExactlyOnceAndIsStoppedWhenItFires) {
+// Starts a timer with the count given, pumps until `ticks` came, then a
+// while longer; returns the ticks counted.
+int TicksOf(WTimer& timer, TickCounter& counter, int32_t count, int ticks) {
+  timer.SetEventHandler(TimerEvent, &counter, &TickCounter::OnTick);
+  EXPECT_TRUE(timer.Start(10, count));
+  EXPECT_TRUE(PumpUntil([&] { return counter.ticks >= ticks; }));
+  if (count == 0) {
+    EXPECT_TRUE(timer.Stop());
+  }
+  const int counted = counter.ticks;
+  PumpUntil([] { return false; }, 150);
+  EXPECT_EQ(counter.ticks, counted) << "no tick after the last or after stopping";
+  return counter.ticks;
+}
+
+TEST(Timer, ACountOfOneFiresOnceAndIsStoppedWhenItFires) {
   WTimer timer;
   TickCounter counter;
-  timer.SetEventHandler(TimerEvent, &counter, &TickCounter::OnTick);
-  ASSERT_TRUE(timer.Start(10, 1));
-  EXPECT_TRUE(PumpUntil([&] { return counter.ticks >= 1; }));
-  PumpUntil([] { return false; }, 150);
-  EXPECT_EQ(counter.ticks, 1);
+  EXPECT_EQ(TicksOf(timer, counter, 1, 1), 1);
   EXPECT_FALSE(counter.running_during_tick);
   EXPECT_FALSE(timer.IsRunning());
   EXPECT_NE(counter.last_time, 0u);
 }
 
-TEST(Timer, ACountOfZeroFiresUntilStopped) {
+TEST(Timer, ACountOfZeroFiresUntilStoppedAndARestartFromTheHandlerRunsAgain) {
   WTimer timer;
   TickCounter counter;
-  timer.SetEventHandler(TimerEvent, &counter, &TickCounter::OnTick);
-  ASSERT_TRUE(timer.Start(10, 0));
-  EXPECT_TRUE(PumpUntil([&] { return counter.ticks >= 4; }));
+  EXPECT_GE(TicksOf(timer, counter, 0, 4), 4);
   EXPECT_TRUE(counter.running_during_tick);
-  EXPECT_TRUE(timer.Stop());
-  const int stopped_at = counter.ticks;
-  PumpUntil([] { return false; }, 100);
-  EXPECT_EQ(counter.ticks, stopped_at) << "a stopped timer never fires";
+  WTimer again;
+  TickCounter restarting;
+  restarting.restart_from_handler = true;
+  EXPECT_EQ(TicksOf(again, restarting, 1, 2), 2);
   EXPECT_EQ(RunningTimerCount(), 0u);
 }
 
-TEST(Timer, AStoppedOrDeletedTimerNeverFires) {
+TEST(Timer, ADeletedTimerNeverFiresAndARestartReplacesTheCount) {
   TickCounter counter;
   {
     WTimer timer;
@@ -61,22 +70,6 @@ TEST(Timer, AStoppedOrDeletedTimerNeverFires) {
   }
   PumpUntil([] { return false; }, 100);
   EXPECT_EQ(counter.ticks, 0);
-  EXPECT_EQ(RunningTimerCount(), 0u);
-}
-
-TEST(Timer, ATimerStartedFromItsOwnHandlerRunsAgain) {
-  WTimer timer;
-  TickCounter counter;
-  counter.restart_from_handler = true;
-  timer.SetEventHandler(TimerEvent, &counter, &TickCounter::OnTick);
-  ASSERT_TRUE(timer.Start(10, 1));
-  EXPECT_TRUE(PumpUntil([&] { return counter.ticks >= 2; }));
-  PumpUntil([] { return false; }, 100);
-  EXPECT_EQ(counter.ticks, 2);
-  EXPECT_FALSE(timer.IsRunning());
-}
-
-TEST(Timer, StartingARunningTimerRestartsIt) {
   WTimer timer;
   ASSERT_TRUE(timer.Start(1000, 0));
   ASSERT_TRUE(timer.Start(1000, 3));

@@ -15,16 +15,15 @@ TEST(CodePage, SingleByteTextRoundTripsThroughUtf16) {
 }
 
 TEST(CodePage, LeadBytesOnlyOnDoubleBytePages) {
-  const CodePage single;
-  EXPECT_FALSE(single.IsLeadByte('\x82'));
-  EXPECT_EQ(single.BytesOfCharacters("\x82\xA0xy", 2), 2u);
-
+  EXPECT_EQ(CodePage().BytesOfCharacters("\x82\xA0xy", 2), 2u);
   const CodePage page = CodePage::DoubleByte({{0x81, 0x9F}});
-  EXPECT_TRUE(page.IsLeadByte('\x81'));
-  EXPECT_TRUE(page.IsLeadByte('\x9F'));
-  EXPECT_FALSE(page.IsLeadByte('\xA0'));
+  EXPECT_TRUE(page.IsLeadByte('\x81') && page.IsLeadByte('\x9F') && !page.IsLeadByte('\xA0'));
   EXPECT_EQ(page.BytesOfCharacters("\x82\xA0xy", 2), 3u);
   EXPECT_EQ(page.BytesOfCharacters("x\x82", 5), 2u) << "a lead byte before the terminator stands alone";
+  EXPECT_EQ(page.CountCharacters("\x82\xA0"
+                                 "bcd",
+                                 5),
+            4u);
 }
 
 }  // namespace
