@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,62 +20,30 @@ namespace {
 // the form's own and leave the events to them.
 class Recorder : public WObject {
  public:
-  bool Poll(WObject*, WEventData*) {
-    trace += 'P';
-    return false;
-  }
-  bool Session(WObject*, WEventData*) {
-    trace += 'S';
-    if (on_session) on_session();
-    return false;
-  }
-  bool Start(WObject*, WEventData*) {
-    trace += 'R';
-    if (on_start) on_start();
-    return false;
-  }
+  bool Poll(WObject*, WEventData*) { return Note('P', nullptr); }
+  bool Session(WObject*, WEventData*) { return Note('S', on_session); }
+  bool Start(WObject*, WEventData*) { return Note('R', on_start); }
   // Every painting of a label asks its form for the label's colours, also
   // where the system paints a label at once instead of through WM_PAINT.
   bool Colours(WObject*, WEventData* data) {
     const WMessage& message = static_cast<WMessageEventData*>(data)->message;
-    if (watched && reinterpret_cast<void*>(message.lparam) == watched->GetHandle()) {
+    if (reinterpret_cast<void*>(message.lparam) == watched->GetHandle())
       painted.emplace_back(watched->GetText().GetText());
-    }
     return false;
   }
 
   std::string trace;
-  std::function<void()> on_session;
-  std::function<void()> on_start;
+  std::function<void()> on_session, on_start;
   WWindow* watched = nullptr;
   std::vector<std::string> painted;
-};
 
-bool IsInput(Control control) {
-  const std::string name = ControlName(control);
-  if (name == "rtb_random" || name == "rtb_ergebnisse") return false;
-  return name.rfind("rtb_", 0) == 0 || name.rfind("checkbox_", 0) == 0;
-}
-
-// The rich-edit box gives its line breaks back as it keeps them.
-std::string WithLineFeeds(std::string text) {
-  std::string result;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      result += '\n';
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      result += text[i];
-    }
+ private:
+  bool Note(char tick, const std::function<void()>& then) {
+    trace += tick;
+    if (then) then();
+    return false;
   }
-  return result;
-}
-
-int Entries(const std::string& results) {
-  int count = 0;
-  for (std::size_t at = results.find("||"); at != std::string::npos; at = results.find("||", at + 2)) ++count;
-  return count;
-}
+};
 
 class MainFormRun : public MainFormTest {
  protected:
@@ -87,85 +54,91 @@ class MainFormRun : public MainFormTest {
     form.session_timer()->SetEventHandler(TimerEvent, &recorder, &Recorder::Session);
     Window("cb_start")->SetEventHandler(ClickEvent, &recorder, &Recorder::Start);
   }
-
-  std::string Results() const { return WithLineFeeds(Text("rtb_ergebnisse")); }
-  // The session timer has fired this often.
+  void TypeAll(const std::vector<std::pair<const char*, const char*>>& fields) {
+    for (const auto& [name, text] : fields) Type(name, text);
+  }
+  // The results list with its line breaks as the engine writes them.
+  std::string Results() const {
+    std::string text = Text("rtb_ergebnisse");
+    for (std::size_t at; (at = text.find('\r')) != std::string::npos;) text.replace(at, 1, "\n");
+    return text;
+  }
+  int Entries() const {
+    const std::string results = Results();
+    return static_cast<int>(std::count(results.begin(), results.end(), '|') / 2);
+  }
   int Sessions() const { return static_cast<int>(std::count(recorder.trace.begin(), recorder.trace.end(), 'S')); }
-
-  void WatchPainting(const char* label) {
-    recorder.watched = Window(label);
+  // The game numbers the window painted while its one session played.
+  std::vector<std::string> PaintedDuringTheSession() {
+    recorder.watched = Window("label_akt_durchlauf");
     form.SetEventHandler(ControlColorEvent, &recorder, &Recorder::Colours);
+    std::size_t before = 0;
+    const auto previous = recorder.on_session;
+    recorder.on_session = [&] {
+      before = recorder.painted.size();
+      if (previous) previous();
+    };
+    Click("cb_start");
+    EXPECT_TRUE(WaitForRunEnd());
+    std::vector<std::string> during(recorder.painted.begin() + static_cast<std::ptrdiff_t>(before),
+                                    recorder.painted.end());
+    during.erase(std::unique(during.begin(), during.end()), during.end());
+    return during;
   }
 
   Recorder recorder;
 };
 
 TEST_F(MainFormRun, AWholeRunShowsWhatTheEngineGivesOnTheMemoryForm) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "8");
-  Type("rtb_anzahl_durchlauf", "150");
-  Type("rtb_startkapital", "300");
-  Type("rtb_soll_kapital", "330");
-  Type("rtb_min_kapital", "240");
-  Type("rtb_g2", "4");
-  Click("checkbox_rot_oder_schwarz");
-  Click("checkbox_tauschen_bei_gewinn");
-  Click("checkbox_zero_oder_zerozero");
+  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "8"},
+           {"rtb_anzahl_durchlauf", "150"},
+           {"rtb_startkapital", "300"},
+           {"rtb_soll_kapital", "330"},
+           {"rtb_min_kapital", "240"},
+           {"rtb_g2", "4"}});
+  for (const char* box : {"checkbox_rot_oder_schwarz", "checkbox_tauschen_bei_gewinn", "checkbox_zero_oder_zerozero"}) {
+    Click(box);
+  }
   PumpQueued();
-
-  // What the engine reads when the run starts.
-  std::vector<std::pair<Control, std::string>> texts;
-  std::vector<std::pair<Control, bool>> checks;
+  // What the engine reads when the run starts: every input of the window.
+  MemoryForm memory(clock.calendar);
   recorder.on_start = [&] {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-      const auto control = static_cast<Control>(i);
-      if (!IsInput(control)) continue;
-      if (ControlName(control)[0] == 'c') {
-        checks.emplace_back(control, Checked(ControlName(control)));
-      } else {
-        texts.emplace_back(control, Text(ControlName(control)));
-      }
+      const std::string name = ControlName(static_cast<Control>(i));
+      if (name.rfind("checkbox_", 0) == 0) memory.SetChecked(static_cast<Control>(i), Checked(name.c_str()));
+      if (name.rfind("rtb_", 0) == 0) memory.SetText(static_cast<Control>(i), WString(Text(name.c_str()).c_str()));
     }
   };
   Click("cb_start");
   ASSERT_TRUE(WaitForRunEnd());
   EXPECT_EQ(Sessions(), 8);
 
-  MemoryForm memory(clock.calendar);
   Simulation engine(memory);
-  engine.reset_settings();
   for (char tick : recorder.trace) {
-    if (tick == 'R') {
-      for (const auto& [control, text] : texts) memory.SetText(control, WString(text.c_str()));
-      for (const auto& [control, checked] : checks) memory.SetChecked(control, checked);
-      engine.request_start();
-    } else if (tick == 'P') {
-      engine.on_poll_timer();
-    } else {
+    if (tick == 'R') engine.request_start();
+    if (tick == 'P') engine.on_poll_timer();
+    if (tick == 'S') {
       ASSERT_TRUE(memory.TakeSessionTimerTick());
       engine.on_session_timer();
     }
   }
   EXPECT_TRUE(memory.Messages().empty());
+  EXPECT_EQ(Entries(), 8);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto control = static_cast<Control>(i);
+    const std::string name = ControlName(control);
+    if (name.rfind("label_", 0) == 0 || name == "rtb_random") {
+      EXPECT_EQ(Text(name.c_str()), memory.GetText(control).GetText()) << name;
+    }
+  }
   EXPECT_EQ(Results(), memory.GetText(Control::rtb_ergebnisse).GetText());
-  EXPECT_EQ(Entries(Results()), 8);
-  for (Control display : {Control::label_maximal_erreicht, Control::label_minimal_erreicht,
-                          Control::label_tischlimit_oder_maxspiele, Control::label_proz_max, Control::label_proz_min,
-                          Control::label_proz_linmit, Control::label_akt_kapital, Control::label_akt_einsatz,
-                          Control::label_akt_durchlauf, Control::label_akt_gesamtdurchgang, Control::label_infolabel,
-                          Control::label_aktueller_durchgang, Control::label_alle_zahlen, Control::rtb_random}) {
-    EXPECT_EQ(Text(ControlName(display)), memory.GetText(display).GetText()) << ControlName(display);
-  }
-  for (Control box : {Control::checkbox_rot_oder_schwarz, Control::checkbox_zahlen_des_letzten_durchganges}) {
-    EXPECT_EQ(Checked(ControlName(box)), memory.GetChecked(box)) << ControlName(box);
-  }
-  EXPECT_EQ(Window("label_infolabel")->GetForeColor()->GetIndex(), memory.At(Control::label_infolabel).fore.GetIndex());
-  EXPECT_EQ(Window("label_aktueller_durchgang")->GetBackColor()->GetIndex(),
-            memory.At(Control::label_aktueller_durchgang).back.GetIndex());
+  EXPECT_EQ(Checked("checkbox_rot_oder_schwarz"), memory.GetChecked(Control::checkbox_rot_oder_schwarz));
+  EXPECT_EQ(*Window("label_infolabel")->GetForeColor(), memory.At(Control::label_infolabel).fore);
+  EXPECT_EQ(*Window("label_aktueller_durchgang")->GetBackColor(), memory.At(Control::label_aktueller_durchgang).back);
 }
 
 TEST_F(MainFormRun, StartTwiceBeforeATickStartsOneRun) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "3");
-  Type("rtb_anzahl_durchlauf", "20");
+  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "3"}, {"rtb_anzahl_durchlauf", "20"}});
   form.poll_timer()->Stop();
   Click("cb_start");
   Click("cb_start");
@@ -173,94 +146,59 @@ TEST_F(MainFormRun, StartTwiceBeforeATickStartsOneRun) {
   form.poll_timer()->Start(100, 0);
   ASSERT_TRUE(WaitForRunEnd());
   EXPECT_EQ(Sessions(), 3);
-  const std::string results = Results();
-  EXPECT_EQ(Entries(results), 3);
-  EXPECT_EQ(results.find("     3."), 0u) << results;
-  EXPECT_NE(results.find("     1."), std::string::npos) << results;
+  EXPECT_EQ(Entries(), 3);
+  EXPECT_EQ(Results().find("     3."), 0u) << Results();
 }
 
-TEST_F(MainFormRun, AStopDuringASessionLetsOneMoreSessionRun) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "10");
-  Type("rtb_anzahl_durchlauf", "200");
-  // Clicked while the first session plays: the click waits in the queue.
+TEST_F(MainFormRun, AStopDuringASessionLetsOneMoreSessionRunAndAResetKeepsTheCount) {
+  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "10"}, {"rtb_anzahl_durchlauf", "200"}});
   recorder.on_session = [this] {
-    if (Sessions() == 1) Click("stop");
+    if (Sessions() == 1) Command(1004);  // waits in the queue while the session plays
+    if (Sessions() == 2) Click("stop");
   };
   Click("cb_start");
   ASSERT_TRUE(WaitForRunEnd());
-  EXPECT_EQ(Sessions(), 2);
-  const std::string results = Results();
-  EXPECT_EQ(Entries(results), 2);
-  EXPECT_EQ(results.find("    10."), 0u) << results;
-  EXPECT_NE(results.find("     1."), std::string::npos) << results;
+  EXPECT_EQ(Sessions(), 3);
+  EXPECT_EQ(Entries(), 3);
+  EXPECT_EQ(Results().find("    10."), 0u) << Results();
+  EXPECT_NE(Results().find("     1."), std::string::npos) << Results();
+  EXPECT_EQ(Text("rtb_anzahl_gesamtdurchgaenge"), "    10") << "the reset's defaults";
 }
 
-TEST_F(MainFormRun, AFailedCheckShowsTheFehlerBoxAndEndsTheSession) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "2");
-  Type("rtb_soll_kapital", "400");  // below the capital: fails after the first game
+TEST_F(MainFormRun, AFailedCheckShowsTheFehlerBoxOverAnUpToDateWindowAndEndsTheSession) {
+  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "2"}, {"rtb_soll_kapital", "400"}});  // fails after the first game
   std::vector<std::string> game_shown;
   MessageBoxAnswerer answerer("Fehler", [&] { game_shown.push_back(Text("label_akt_durchlauf")); });
   Click("cb_start");
   ASSERT_TRUE(WaitForRunEnd());
-  EXPECT_EQ(answerer.Texts(), (std::vector<std::string>{"max amount: (1 - 1000000)", "max amount: (1 - 1000000)"}));
-  EXPECT_EQ(game_shown, (std::vector<std::string>{"   1", "   1"})) << "the window is up to date behind the box";
-  EXPECT_EQ(Entries(Results()), 2);
+  EXPECT_EQ(answerer.Texts(), std::vector<std::string>(2, "max amount: (1 - 1000000)"));
+  EXPECT_EQ(game_shown, std::vector<std::string>(2, "   1"));
+  EXPECT_EQ(Entries(), 2);
   EXPECT_EQ(Text("label_maximal_erreicht"), "     0") << "a failed check ends the session without a count";
 }
 
-TEST_F(MainFormRun, AResetDuringARunKeepsTheRemainingCount) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "4");
-  Type("rtb_anzahl_durchlauf", "100");
-  recorder.on_session = [this] {
-    if (Sessions() == 2) Command(1004);
-  };
-  Click("cb_start");
-  ASSERT_TRUE(WaitForRunEnd());
-  EXPECT_EQ(Sessions(), 4) << "the run went on with its own count";
-  EXPECT_EQ(Entries(Results()), 4);
-  EXPECT_EQ(Text("rtb_anzahl_gesamtdurchgaenge"), "    10") << "the reset's defaults";
-}
-
-TEST_F(MainFormRun, TheDisplaysRepaintWhileASessionPlays) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "1");
-  Type("rtb_anzahl_durchlauf", "40");
-  Type("rtb_verzoegerung", "2");
-  Type("rtb_soll_kapital", "1000000");
-  WatchPainting("label_akt_durchlauf");
-  std::size_t painted_before_session = 0;
-  recorder.on_session = [&] { painted_before_session = recorder.painted.size(); };
-  Click("cb_start");
-  ASSERT_TRUE(WaitForRunEnd());
-  std::vector<std::string> during(recorder.painted.begin() + static_cast<std::ptrdiff_t>(painted_before_session),
-                                  recorder.painted.end());
-  during.erase(std::unique(during.begin(), during.end()), during.end());
-  // With a pause, every game is shown: 1, 2, 3 ... in turn.
+TEST_F(MainFormRun, WithAPauseEveryGameIsShown) {
+  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "1"},
+           {"rtb_anzahl_durchlauf", "40"},
+           {"rtb_verzoegerung", "2"},
+           {"rtb_soll_kapital", "1000000"}});
+  const std::vector<std::string> during = PaintedDuringTheSession();
   ASSERT_GE(during.size(), 30u);
-  EXPECT_EQ(during[0], "   1");
-  EXPECT_EQ(during[1], "   2");
+  EXPECT_EQ(std::vector<std::string>(during.begin(), during.begin() + 3),
+            (std::vector<std::string>{"   1", "   2", "   3"}));
   EXPECT_EQ(during[29], "  30");
 }
 
-TEST_F(MainFormRun, WithoutAPauseTheDisplaysRepaintSeveralTimesASecond) {
-  Type("rtb_anzahl_gesamtdurchgaenge", "1");
-  Type("rtb_anzahl_durchlauf", "3000");
-  Type("rtb_soll_kapital", "1000000");
-  Type("rtb_min_kapital", "0");
-  Type("rtb_startkapital", "100000");
-  WatchPainting("label_akt_durchlauf");
-  std::size_t before = 0;
-  recorder.on_session = [&] {
-    before = recorder.painted.size();
-    clock.step = 5;  // every reading of the clock: 5 ms later
-  };
-  Click("cb_start");
-  ASSERT_TRUE(WaitForRunEnd());
+TEST_F(MainFormRun, WithoutAPauseTheDisplaysRepaintSeveralTimesASecondInOrder) {
+  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "1"},
+           {"rtb_anzahl_durchlauf", "3000"},
+           {"rtb_soll_kapital", "1000000"},
+           {"rtb_startkapital", "100000"}});
+  recorder.on_session = [this] { clock.step = 5; };  // every reading of the clock: 5 ms later
+  const std::vector<std::string> during = PaintedDuringTheSession();
   clock.step = 0;
-  std::vector<std::string> during(recorder.painted.begin() + static_cast<std::ptrdiff_t>(before),
-                                  recorder.painted.end());
-  during.erase(std::unique(during.begin(), during.end()), during.end());
   // 40 ms between showings: every eighth game or so, never every game.
-  ASSERT_GE(during.size(), 100u);
+  EXPECT_GE(during.size(), 100u);
   EXPECT_LT(during.size(), 1000u);
   EXPECT_TRUE(std::is_sorted(during.begin(), during.end())) << "games shown in order";
 }
