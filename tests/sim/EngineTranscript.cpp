@@ -1,8 +1,11 @@
 #include "tests/sim/EngineTranscript.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 namespace engine_transcript {
 namespace {
@@ -167,12 +170,31 @@ std::string Transcript(const Scenario& scenario) {
 
 namespace {
 
-using Texts = std::vector<std::pair<Control, std::string>>;
-using Checks = std::vector<std::pair<Control, bool>>;
+Control Named(const std::string& name) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (name == ControlName(static_cast<Control>(i))) return static_cast<Control>(i);
+  }
+  ADD_FAILURE() << "no control " << name;
+  return Control::rtb_startkapital;
+}
 
-Scenario Make(std::string name, int64_t time, Texts texts, Checks checks = {},
+// Inputs written as "field=text" for a field and "+box" or "-box" for a
+// check box, separated by blanks; "_" in a text stands for a blank.
+Scenario Make(std::string name, int64_t time, const std::string& inputs,
               std::function<void(int, Simulation&, MemoryForm&)> between = nullptr) {
-  return Scenario{std::move(name), time, std::move(texts), std::move(checks), std::move(between)};
+  Scenario scenario{std::move(name), time, {}, {}, std::move(between)};
+  std::istringstream words(inputs);
+  for (std::string word; words >> word;) {
+    const std::size_t equals = word.find('=');
+    if (word[0] == '+' || word[0] == '-') {
+      scenario.checks.emplace_back(Named(word.substr(1)), word[0] == '+');
+    } else {
+      std::string text = word.substr(equals + 1);
+      std::replace(text.begin(), text.end(), '_', ' ');
+      scenario.texts.emplace_back(Named(word.substr(0, equals)), text);
+    }
+  }
+  return scenario;
 }
 
 void Type(MemoryForm& form, Control control, const char* text) { form.SetText(control, WString(text)); }
@@ -180,76 +202,41 @@ void Type(MemoryForm& form, Control control, const char* text) { form.SetText(co
 }  // namespace
 
 std::vector<Scenario> Scenarios() {
-  using C = Control;
   std::vector<Scenario> all;
-  for (int64_t time : {1000, 1733479200, 77777}) all.push_back(Make("defaults " + std::to_string(time), time, {}));
-
+  for (int64_t time : {1000, 1733479200, 77777}) all.push_back(Make("defaults " + std::to_string(time), time, ""));
   all.push_back(Make("double zero, red, switch and first bet after a win", 2001,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "25"}, {C::rtb_anzahl_durchlauf, "300"}},
-                     {{C::checkbox_zero_oder_zerozero, true},
-                      {C::checkbox_rot_oder_schwarz, true},
-                      {C::checkbox_tauschen_bei_gewinn, true},
-                      {C::checkbox_bei_gewinn_erster_einsatz, true},
-                      {C::checkbox_bei_verlust_erster_einsatz, false}}));
+                     "rtb_anzahl_gesamtdurchgaenge=25 rtb_anzahl_durchlauf=300 +checkbox_zero_oder_zerozero "
+                     "+checkbox_rot_oder_schwarz +checkbox_tauschen_bei_gewinn +checkbox_bei_gewinn_erster_einsatz "
+                     "-checkbox_bei_verlust_erster_einsatz"));
   all.push_back(Make("long sessions switch the live list off", 3002,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "6"},
-                      {C::rtb_anzahl_durchlauf, "1500"},
-                      {C::rtb_startkapital, "5000"},
-                      {C::rtb_soll_kapital, "100000"},
-                      {C::rtb_min_kapital, "10"}}));
+                     "rtb_anzahl_gesamtdurchgaenge=6 rtb_anzahl_durchlauf=1500 rtb_startkapital=5000 "
+                     "rtb_soll_kapital=100000 rtb_min_kapital=10"));
   all.push_back(Make("999 games with the live list", 4003,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "8"},
-                      {C::rtb_anzahl_durchlauf, "999"},
-                      {C::rtb_startkapital, "2000"},
-                      {C::rtb_soll_kapital, "5000"}},
-                     {{C::checkbox_zero_oder_zerozero, true}}));
-  all.push_back(
-      Make("table limit ends sessions", 5004,
-           {{C::rtb_anzahl_gesamtdurchgaenge, "20"},
-            {C::rtb_anzahl_durchlauf, "200"},
-            {C::rtb_tischlimit, "10"},
-            {C::rtb_soll_kapital, "900"}},
-           {{C::checkbox_bei_tischlimit_neueinsatz, false}, {C::checkbox_zahlen_des_letzten_durchganges, false}}));
+                     "rtb_anzahl_gesamtdurchgaenge=8 rtb_anzahl_durchlauf=999 rtb_startkapital=2000 "
+                     "rtb_soll_kapital=5000 +checkbox_zero_oder_zerozero"));
+  all.push_back(Make("table limit ends sessions", 5004,
+                     "rtb_anzahl_gesamtdurchgaenge=20 rtb_anzahl_durchlauf=200 rtb_tischlimit=10 rtb_soll_kapital=900 "
+                     "-checkbox_bei_tischlimit_neueinsatz -checkbox_zahlen_des_letzten_durchganges"));
   all.push_back(Make("wager limit", 6005,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "15"},
-                      {C::rtb_min_einsatz, "300"},
-                      {C::rtb_startkapital, "1000"},
-                      {C::rtb_soll_kapital, "2000"}}));
+                     "rtb_anzahl_gesamtdurchgaenge=15 rtb_min_einsatz=300 rtb_startkapital=1000 rtb_soll_kapital=2000"));
   all.push_back(Make("min balance, both limits in one game", 7006,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "12"},
-                      {C::rtb_startkapital, "100"},
-                      {C::rtb_soll_kapital, "101"},
-                      {C::rtb_min_kapital, "60"},
-                      {C::rtb_g1, "500"},
-                      {C::rtb_g2, "500"}}));
-  all.push_back(
-      Make("pauses and a fractional game count", 8007,
-           {{C::rtb_anzahl_gesamtdurchgaenge, "7"}, {C::rtb_anzahl_durchlauf, "2.5"}, {C::rtb_verzoegerung, "3"}}));
-  all.push_back(Make("failed checks in the middle of a run", 9008, {{C::rtb_anzahl_gesamtdurchgaenge, "14"}}, {},
+                     "rtb_anzahl_gesamtdurchgaenge=12 rtb_startkapital=100 rtb_soll_kapital=101 rtb_min_kapital=60 "
+                     "rtb_g1=500 rtb_g2=500"));
+  all.push_back(Make("pauses and a fractional game count", 8007,
+                     "rtb_anzahl_gesamtdurchgaenge=7 rtb_anzahl_durchlauf=2.5 rtb_verzoegerung=3"));
+  all.push_back(Make("failed checks in the middle of a run", 9008, "rtb_anzahl_gesamtdurchgaenge=14",
                      [](int played, Simulation&, MemoryForm& form) {
-                       switch (played) {
-                         case 3: Type(form, Control::rtb_startkapital, "0"); break;
-                         case 5: Type(form, Control::rtb_startkapital, "500"); break;
-                         case 6: Type(form, Control::rtb_min_kapital, "600"); break;
-                         case 7: Type(form, Control::rtb_min_kapital, "0"); break;
-                         case 9: Type(form, Control::rtb_anzahl_gesamtdurchgaenge, "x"); break;
-                         default: break;
-                       }
+                       if (played == 3) Type(form, Control::rtb_startkapital, "0");
+                       if (played == 5) Type(form, Control::rtb_startkapital, "500");
+                       if (played == 6) Type(form, Control::rtb_min_kapital, "600");
+                       if (played == 7) Type(form, Control::rtb_min_kapital, "0");
+                       if (played == 9) Type(form, Control::rtb_anzahl_gesamtdurchgaenge, "x");
                      }));
   all.push_back(Make("progression entries that are not plain bets", 10009,
-                     {{C::rtb_anzahl_gesamtdurchgaenge, "20"},
-                      {C::rtb_anzahl_durchlauf, "400"},
-                      {C::rtb_startkapital, "3000"},
-                      {C::rtb_soll_kapital, "6000"},
-                      {C::rtb_tischlimit, "19999"},
-                      {C::rtb_v1, "x"},
-                      {C::rtb_v2, "0.5"},
-                      {C::rtb_v3, "1e3"},
-                      {C::rtb_v4, "-4"},
-                      {C::rtb_v5, " 7.9"},
-                      {C::rtb_g3, ""}},
-                     {{C::checkbox_bei_verlust_erster_einsatz, false}, {C::checkbox_rot_oder_schwarz, true}}));
-  all.push_back(Make("a reset and a stop during the run", 11010, {{C::rtb_anzahl_gesamtdurchgaenge, "30"}}, {},
+                     "rtb_anzahl_gesamtdurchgaenge=20 rtb_anzahl_durchlauf=400 rtb_startkapital=3000 "
+                     "rtb_soll_kapital=6000 rtb_tischlimit=19999 rtb_v1=x rtb_v2=0.5 rtb_v3=1e3 rtb_v4=-4 rtb_v5=_7.9 "
+                     "rtb_g3= -checkbox_bei_verlust_erster_einsatz +checkbox_rot_oder_schwarz"));
+  all.push_back(Make("a reset and a stop during the run", 11010, "rtb_anzahl_gesamtdurchgaenge=30",
                      [](int played, Simulation& simulation, MemoryForm&) {
                        if (played == 3) simulation.reset_settings();
                        if (played == 6) simulation.request_stop();

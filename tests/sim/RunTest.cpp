@@ -51,18 +51,6 @@ TEST_F(Run, AStartRequestSeedsStartsTheTimerAndShowsTheGenerator) {
   EXPECT_EQ(Text(Control::rtb_random), "     ") << "a status of 0 prints no digit";
 }
 
-TEST_F(Run, IdleTicksMoveTheProgramsGeneratorOn) {
-  MemoryForm real_form(77);
-  Simulation real(real_form);
-  real.reset_settings();
-  NumberGenerator expected;
-  expected.Seed(77);
-  for (int i = 0; i < 100; ++i) {
-    real.on_poll_timer();
-    EXPECT_EQ(ParseDecimal(real_form.GetText(Control::rtb_random).GetText()), expected.Next() % 30000) << i;
-  }
-}
-
 TEST_F(Run, AFailedSessionCountDropsTheRequestAndTheTick) {
   Set(Control::rtb_anzahl_gesamtdurchgaenge, "0");
   simulation.request_start();
@@ -126,13 +114,6 @@ TEST_F(Run, AnInvalidSettingShowsItsMessageOncePerSessionAndCountsNothing) {
   EXPECT_EQ(Counters(), "     0|     0|     0| %| %| %");
 }
 
-TEST_F(Run, TurnoverRestartsWithEverySession) {
-  Set(Control::rtb_min_einsatz, "1");
-  PlayRun("3", {kRed, kRed, kRed});
-  EXPECT_EQ(simulation.state().max_count, 0) << "the wager limit holds per session";
-  EXPECT_EQ(simulation.state().limit_count, 3);
-}
-
 TEST_F(Run, ANewRunClearsTheCountersAndTheResetKeepsTheList) {
   PlayRun("2", {kRed, kRed});
   simulation.reset_settings();
@@ -144,33 +125,11 @@ TEST_F(Run, ANewRunClearsTheCountersAndTheResetKeepsTheList) {
   EXPECT_EQ(Counters(), "     0|     0|     1|0.00%|0.00%|100.00%");
 }
 
-TEST_F(Run, AResetBetweenSessionsRestartsTheCountsButNotTheList) {
-  Set(Control::rtb_anzahl_gesamtdurchgaenge, "2");
-  simulation.request_start();
-  Spins({0, kRed});
-  ASSERT_TRUE(Tick());
-  simulation.reset_settings();
-  Set(Control::rtb_anzahl_durchlauf, "1");
-  Set(Control::rtb_anzahl_gesamtdurchgaenge, "2");
-  Spins({0, kRed, 0});
-  while (Tick()) {
-  }
-  EXPECT_EQ(Counters(), "     0|     0|     1|0.00%|0.00%|100.00%");
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     2. 499 ||     1. 499 ||");
-}
-
 TEST_F(Run, FractionalSessionsPlayWholeOnesAndKeepTheStatistics) {
   PlayRun("3", {kRed, kRed, kRed});
   EXPECT_EQ(PlayRun("2.5", {kRed, kRed}), 2);
   EXPECT_EQ(simulation.state().limit_count, 5) << "never cleared: 2 is not 2.5";
   EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 499 ||     2. 499 ||     1. 499 ||     2. 499 ||     1. 499 ||");
-}
-
-TEST_F(Run, WideBalancesAreNotCut) {
-  Set(Control::rtb_startkapital, "123456");
-  Set(Control::rtb_soll_kapital, "999999");
-  PlayRun("1", {kBlack});
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     1.123457 ||");
 }
 
 }  // namespace
