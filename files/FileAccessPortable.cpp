@@ -31,8 +31,13 @@ bool WriteAll(int descriptor, const std::string& bytes) {
 
 std::string WriteReplacing(const std::string& path, const std::string& bytes) {
   // Renaming a new file into place would pass over the protection of a file
-  // without write permission; it stays as it is.
-  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return Reason(EACCES);
+  // without write permission; it stays as it is, also for the superuser,
+  // whom access() would let through.
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 &&
+      ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)) {
+    return Reason(EACCES);
+  }
   std::vector<char> temporary(path.begin(), path.end());
   const char suffix[] = ".XXXXXX";
   temporary.insert(temporary.end(), suffix, suffix + sizeof suffix);

@@ -127,6 +127,7 @@ TEST(BatchRun, EachSessionIsTaggedWithHowItEnded) {
   for (const SessionRecord& s : PlayRun(&failing, 5, 1).sessions) {
     EXPECT_EQ(s.ending, SessionEnding::FailedCheck);
     EXPECT_EQ(s.games, 0);
+    EXPECT_EQ(s.result, 0) << "the balance the reset left is no result of a session";
   }
   const SettingsFile::Values fractional = ValuesOf(kCases[4]);
   int without = 0;

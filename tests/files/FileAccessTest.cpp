@@ -50,6 +50,12 @@ TEST_F(FileAccessTest, AFailedWriteOrReadSaysWhyAndLeavesWhatWasThere) {
   EXPECT_EQ(Read(blocked / "kept.txt"), "kept");
   EXPECT_EQ(Entries(), 1u) << "the temporary file is gone again";
 
+  const fs::path kept = folder / "kept.txt";
+  std::ofstream(kept) << "an earlier report";
+  fs::permissions(kept, fs::perms::owner_read);
+  EXPECT_NE(FileAccess::WriteReplacing(kept.string(), "new"), "");
+  EXPECT_EQ(Read(kept), "an earlier report") << "a read-only file is never replaced, whoever asks";
+
   std::string bytes = "left over";
   EXPECT_NE(FileAccess::Read((folder / "roul_dat.dat").string(), bytes), "");
   EXPECT_EQ(bytes, "");

@@ -23,6 +23,8 @@ const CheckCase kChecks[] = {
     {"CapitalAboveItsTop", {{C::rtb_startkapital, "1000000.01"}}, Group::SessionStart, "balance: (1 - 1000000)"},
     {"GamesAboveTenThousand", {{C::rtb_anzahl_durchlauf, "10001"}}, Group::SessionStart,
      "games per session (1 - 10000)"},
+    {"GamesAtTenThousand", {{C::rtb_anzahl_durchlauf, "10000"}}, Group::SessionStart, ""},
+    {"FirstBetBelowOne", {{C::rtb_erster_einsatz, "0.5"}}, Group::SessionStart, "first bet: (1 - 1000)"},
     {"DelayAboveFiveSeconds", {{C::rtb_verzoegerung, "5001"}}, Group::SessionStart, "delay: (0 - 5000)"},
     {"FirstBetAboveAThousand", {{C::rtb_erster_einsatz, "1000.5"}}, Group::SessionStart, "first bet: (1 - 1000)"},
     {"FirstBetEqualToTheCapital", {{C::rtb_startkapital, "5"}, {C::rtb_erster_einsatz, "5"}}, Group::SessionStart,

@@ -56,6 +56,7 @@ TEST_F(Dispatch, RemovalComparesTargetAndFunctionAndReportsThePosition) {
   }
   EXPECT_FALSE(generator.RemoveEventHandler(ClickEvent, &other, &Listener::First));
   EXPECT_FALSE(generator.RemoveEventHandler(CloseEvent, &listener, &Listener::First));
+  EXPECT_TRUE(generator.HasEventHandler(ClickEvent));
   int32_t index = 7;
   EXPECT_TRUE(generator.RemoveEventHandler(ClickEvent, &listener, &Listener::First, &index));
   EXPECT_EQ(index, 2);
