@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -92,19 +93,21 @@ std::string Mark(const Axes& axes, double value, const std::string& label, const
 
 }  // namespace
 
-std::string BalanceHistogram(const std::vector<double>& balances, const HistogramMarks& marks) {
+std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, const HistogramMarks& marks) {
   double low = std::min(marks.min_balance, marks.capital);
   double high = std::max(marks.max_balance, marks.capital);
-  for (double b : balances) {
-    low = std::min(low, b);
-    high = std::max(high, b);
+  int64_t sessions = 0;
+  if (!balances.empty()) {
+    low = std::min<double>(low, balances.begin()->first);
+    high = std::max<double>(high, balances.rbegin()->first);
   }
   if (high <= low) high = low + 1;
   std::vector<int64_t> bins(kBins, 0);
   const double width = (high - low) / kBins;
-  for (double b : balances) {
-    const auto bin = std::min(kBins - 1, static_cast<int>((b - low) / width));
-    ++bins[static_cast<std::size_t>(bin)];
+  for (const auto& [balance, count] : balances) {
+    const auto bin = std::min(kBins - 1, static_cast<int>((balance - low) / width));
+    bins[static_cast<std::size_t>(bin)] += count;
+    sessions += count;
   }
   const int64_t tallest = std::max<int64_t>(1, *std::max_element(bins.begin(), bins.end()));
   const Axes axes{low, high, static_cast<double>(tallest) * 1.1};
@@ -113,7 +116,7 @@ std::string BalanceHistogram(const std::vector<double>& balances, const Histogra
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Attribute(kWidth) + "\" height=\"" +
          Attribute(kHeight) + "\" font-family=\"sans-serif\" font-size=\"13\">\n";
   svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-  svg += Text(kWidth / 2, 26, "Final balances of " + std::to_string(balances.size()) + " sessions", "middle",
+  svg += Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", "middle",
               " font-size=\"16\"");
   for (int i = 0; i < kBins; ++i) {
     if (bins[static_cast<std::size_t>(i)] == 0) continue;

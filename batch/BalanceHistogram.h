@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
-#include <vector>
 
 // An SVG picture of the final balances: a histogram with labelled axes, and
 // the capital, the max balance and the min balance marked, so that a reader
@@ -12,4 +13,5 @@ struct HistogramMarks {
   double min_balance = 0;
 };
 
-std::string BalanceHistogram(const std::vector<double>& balances, const HistogramMarks& marks);
+// `balances` counts the sessions by final balance.
+std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, const HistogramMarks& marks);

@@ -1,89 +1,128 @@
 #include "batch/BatchOptions.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <CLI/CLI.hpp>
 
-const char* const kBatchUsage =
-    "usage: vantrel-batch [--settings FILE] [--seed N] [--report FILE]\n"
-    "                     [--runs K [--jobs J]] [--csv FILE] [--plot FILE.svg]\n"
-    "Plays runs of a settings file (or the reset defaults) as the window plays\n"
-    "them with no pause, and prints the results list, the counts, the\n"
-    "percentages and a summary of how the sessions ended.\n";
+#include <algorithm>
+
+#include "batch/RunSettings.h"
+
+const char* const kShowable[5] = {"p_max", "p_min", "p_limit", "mean_final", "result_per_unit"};
 
 namespace {
 
-bool WholeNumber(const std::string& text, int64_t low, int64_t high, int64_t& value) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
-  errno = 0;
-  const long long parsed = std::strtoll(text.c_str(), nullptr, 10);
-  if (errno == ERANGE || parsed < low || parsed > high) return false;
-  value = parsed;
-  return true;
+// A check that a text has the form of a sweep, NAME=FROM:TO[:STEP].
+std::string SweepForm(const std::string& text) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string::npos || !IsNumericSetting(text.substr(0, equals))) {
+    return "takes NAME=FROM:TO[:STEP] over one of the numeric settings";
+  }
+  return std::string();
 }
 
-struct NumberOption {
-  const char* name;
-  int64_t low;
-  int64_t high;
-  int64_t BatchOptions::*field;
-};
-
-constexpr NumberOption kNumbers[] = {
-    {"--seed", 0, kMaxSeed, &BatchOptions::seed},
-    {"--runs", 1, kMaxRuns, &BatchOptions::runs},
-    {"--jobs", 1, kMaxJobs, &BatchOptions::jobs},
-};
-
-struct PathOption {
-  const char* name;
-  std::string BatchOptions::*field;
-};
-
-constexpr PathOption kPaths[] = {
-    {"--settings", &BatchOptions::settings},
-    {"--report", &BatchOptions::report},
-    {"--csv", &BatchOptions::csv},
-    {"--plot", &BatchOptions::plot},
-};
+// Combinations the parser's own rules cannot say.
+std::string Conflicts(const BatchOptions& o) {
+  const bool sampled = !o.exact || o.runs_given;
+  if (o.sweeps.size() > 2) return "--sweep: at most two sweeps";
+  if (!o.report.empty() && (o.runs > 1 || !o.sweeps.empty() || !sampled)) {
+    return "--report writes the report of one sampled run; leave out --runs, --sweep and --exact, or --report";
+  }
+  if ((!o.csv.empty() || !o.plot.empty()) && (!sampled || !o.sweeps.empty())) {
+    return "--csv and --plot write the sessions of sampled runs; give --runs, and no --sweep";
+  }
+  if ((!o.table.empty() || !o.heatmap.empty()) && o.sweeps.empty()) return "--table and --heatmap need --sweep";
+  if (!o.heatmap.empty() && o.sweeps.size() != 2) return "--heatmap draws two sweeps; give --sweep twice";
+  if (o.shard_index < 1 || o.shard_index > o.shard_count) return "--shard takes I/N with 1 <= I <= N";
+  if (o.shard_count > 1 && !o.json) return "--shard writes a mergeable summary; give --json as well";
+  if (o.shard_count > 1 && !o.sweeps.empty() && !o.heatmap.empty()) {
+    return "--shard plays a part of the cells; draw the heat map when merging";
+  }
+  return std::string();
+}
 
 }  // namespace
 
-bool ParseBatchOptions(const std::vector<std::string>& arguments, BatchOptions& options, std::string& error) {
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& name = arguments[i];
-    if (name == "--help" || name == "-h") {
-      options.help = true;
-      continue;
-    }
-    const bool has_value = i + 1 < arguments.size();
-    bool known = false;
-    for (const NumberOption& option : kNumbers) {
-      if (name != option.name) continue;
-      known = true;
-      if (!has_value || !WholeNumber(arguments[++i], option.low, option.high, options.*option.field)) {
-        error =
-            name + " takes a whole number from " + std::to_string(option.low) + " to " + std::to_string(option.high);
-        return false;
-      }
-      if (option.field == &BatchOptions::seed) options.has_seed = true;
-    }
-    for (const PathOption& option : kPaths) {
-      if (name != option.name) continue;
-      known = true;
-      if (!has_value || arguments[i + 1].empty()) {
-        error = name + " takes a file name";
-        return false;
-      }
-      options.*option.field = arguments[++i];
-    }
-    if (!known) {
-      error = "unknown option: " + name;
-      return false;
-    }
+ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& arguments) {
+  ParsedCommandLine parsed;
+  BatchOptions& o = parsed.options;
+  CLI::App app("Plays runs of a settings file (or the reset defaults) as the window plays them with no pause, "
+               "or computes their odds exactly, and says how the sessions ended.",
+               "vantrel-batch");
+  app.get_formatter()->column_width(34);
+  app.add_option("--settings", o.settings, "a settings file, read as the window's load command reads it")
+      ->type_name("FILE");
+  app.add_option("--set", o.sets, "overrides one setting; repeatable (see --print-settings for the names)")
+      ->type_name("NAME=VALUE")
+      ->take_all()
+      ->allow_extra_args(false);
+  app.add_option("--system", o.system, std::string("fills both rows and the first-bet options: ") + kSystemNames)
+      ->type_name("NAME");
+  app.add_flag("--print-settings", o.print_settings, "prints the settings by name and ends");
+  app.add_option("--seed", o.seed, "repeats a run: the reset seeds with N, the run's start with N + 5")
+      ->check(CLI::Range(int64_t{0}, kMaxSeed));
+  app.add_option("--runs", o.runs, "plays K runs with the seeds N to N + K - 1")
+      ->check(CLI::Range(int64_t{1}, kMaxRuns))
+      ->type_name("K");
+  app.add_option("--jobs", o.jobs, "threads (default: one per core)")
+      ->check(CLI::Range(int64_t{1}, kMaxJobs))
+      ->type_name("J");
+  app.add_option("--report", o.report, "writes the report of one run as the window's save command")
+      ->type_name("FILE");
+  app.add_option("--csv", o.csv, "writes one row per session of every run")->type_name("FILE");
+  app.add_option("--plot", o.plot, "draws a histogram of the final balances")->type_name("FILE.svg");
+  app.add_flag("--exact", o.exact, "computes the odds exactly (with --runs as well: beside the measured ones)");
+  app.add_flag("--json", o.json, "prints the summary as one JSON object");
+  app.add_option("--sweep", o.sweeps, "every value of a numeric setting; once or twice")
+      ->type_name("NAME=FROM:TO[:STEP]")
+      ->check([](const std::string& text) { return SweepForm(text); });
+  app.add_option("--table", o.table, "writes one row per cell of the sweep")->type_name("FILE.csv");
+  app.add_option("--heatmap", o.heatmap, "draws a two-sweep grid coloured by --show")->type_name("FILE.svg");
+  std::vector<std::string> showable(std::begin(kShowable), std::end(kShowable));
+  app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
+  std::string shard;
+  app.add_option("--shard", shard, "plays the I-th of N parts of the runs or cells")->type_name("I/N");
+  CLI::App* merge = app.add_subcommand("merge", "merges the JSON summaries of shards into the summary of the whole");
+  merge->add_option("files", o.merge_files, "the shard summaries")->required()->type_name("FILE");
+  merge->add_flag("--allow-gaps", o.allow_gaps, "merges shards that leave seeds or cells out, and says which");
+  merge->add_flag("--json", o.json, "prints the merged summary as one JSON object");
+  merge->add_option("--table", o.table, "writes one row per cell of a merged sweep")->type_name("FILE.csv");
+  merge->add_option("--heatmap", o.heatmap, "draws a merged two-sweep grid")->type_name("FILE.svg");
+  merge->add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
+  merge->add_option("--plot", o.plot, "draws a histogram of the final balances")->type_name("FILE.svg");
+
+  try {
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    parsed.done = true;
+    parsed.text = app.help();
+    return parsed;
+  } catch (const CLI::ParseError& error) {
+    parsed.done = true;
+    parsed.exit_code = 2;
+    parsed.text = error.what();
+    return parsed;
   }
-  if (!options.report.empty() && options.runs > 1) {
-    error = "--report writes the report of one run; leave out --runs or --report";
-    return false;
+  o.merge = merge->parsed();
+  o.has_seed = app.count("--seed") > 0;
+  o.runs_given = app.count("--runs") > 0;
+  if (!shard.empty()) {
+    long long index = 0, count = 0;
+    char slash = 0, extra = 0;
+    if (std::sscanf(shard.c_str(), "%lld%c%lld%c", &index, &slash, &count, &extra) != 3 || slash != '/' ||
+        count < 1) {
+      parsed.done = true;
+      parsed.exit_code = 2;
+      parsed.text = "--shard takes I/N, such as 2/8";
+      return parsed;
+    }
+    o.shard_index = index;
+    o.shard_count = count;
   }
-  return true;
+  const std::string conflict = o.merge ? std::string() : Conflicts(o);
+  if (!conflict.empty()) {
+    parsed.done = true;
+    parsed.exit_code = 2;
+    parsed.text = conflict;
+  }
+  return parsed;
 }

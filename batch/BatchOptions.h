@@ -7,21 +7,47 @@
 // The command line of vantrel-batch.
 struct BatchOptions {
   std::string settings;  // empty: the reset defaults
+  std::vector<std::string> sets;
+  std::string system;
+  bool print_settings = false;
   bool has_seed = false;
   int64_t seed = 0;
   std::string report;
   std::string csv;
   std::string plot;
+  bool runs_given = false;
   int64_t runs = 1;
   int64_t jobs = 0;  // 0: one per core
-  bool help = false;
+  bool exact = false;
+  bool json = false;
+  std::vector<std::string> sweeps;
+  std::string table;
+  std::string heatmap;
+  std::string show = "p_max";
+  // The I-th of N parts of the runs or the sweep's cells, from 1.
+  int64_t shard_index = 1;
+  int64_t shard_count = 1;
+  // vantrel-batch merge FILE...
+  bool merge = false;
+  std::vector<std::string> merge_files;
+  bool allow_gaps = false;
 };
 
-constexpr int64_t kMaxRuns = 1000000;
+constexpr int64_t kMaxRuns = 1000000000;
 constexpr int64_t kMaxJobs = 256;
 constexpr int64_t kMaxSeed = 4294967295;
 
-extern const char* const kBatchUsage;
+// The figures a heat map can show.
+extern const char* const kShowable[5];
 
-// False with `error` set when the arguments are not a valid command line.
-bool ParseBatchOptions(const std::vector<std::string>& arguments, BatchOptions& options, std::string& error);
+// What the command line asks for: the options, or text to print and the
+// exit code to end with (help: 0 on standard output; a wrong call: 2, with
+// one line for standard error).
+struct ParsedCommandLine {
+  BatchOptions options;
+  bool done = false;
+  int exit_code = 0;
+  std::string text;
+};
+
+ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& arguments);

@@ -2,14 +2,17 @@
 
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "batch/BatchRun.h"
 
 // Plays runs with the seeds first_seed, first_seed + 1, ... on `jobs`
-// threads and returns them in seed order, so the result is the same for
-// any number of threads. `progress` is called, from one thread at a time,
-// with the number of runs done so far. With more than one run, the texts
-// only a single run prints (its list and report) are not kept.
-std::vector<RunOutcome> PlayRuns(const SettingsFile::Values* settings, int64_t first_seed, int64_t runs, int64_t jobs,
-                                 const std::function<void(int64_t)>& progress);
+// threads and hands each to `take` in seed order, one at a time, so what
+// is made of them is the same for any number of threads. A run waits for
+// the earlier ones in a window of twice the jobs, so memory stays flat.
+// `progress` is called after each run taken, with the number taken so far.
+// With more than one run, the texts only a single run prints (its list and
+// report) are not kept.
+// The runs are numbered from `first_run` in their sessions' records.
+void PlayRuns(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs,
+              const std::function<void(RunOutcome&)>& take, const std::function<void(int64_t)>& progress = nullptr,
+              int64_t first_run = 1);

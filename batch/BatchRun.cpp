@@ -85,12 +85,14 @@ std::string Text(const MemoryForm& form, Control control) { return form.GetText(
 
 }  // namespace
 
-RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t run) {
+RunOutcome PlayRun(const RunSettings& settings, int64_t seed, int32_t run) {
   BatchForm form(seed);
   Simulation simulation(form);
   form.Watch(simulation);
   simulation.reset_settings();
-  if (settings) SettingsFile::Apply(form, *settings);
+  SettingsFile::Apply(form, settings.values);
+  form.SetText(Control::rtb_verzoegerung, WString(settings.delay.c_str()));
+  form.SetChecked(Control::checkbox_zahlen_des_letzten_durchganges, settings.show_numbers_live);
   simulation.request_start();
 
   RunOutcome outcome;
@@ -132,7 +134,7 @@ RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t r
   outcome.double_zero = simulation.settings().double_zero;
   outcome.wagered_on_red = form.tally.on_colour[1];
   outcome.wagered_on_black = form.tally.on_colour[0];
-  outcome.squared_bets = static_cast<double>(form.tally.squared_bets);
+  outcome.squared_bets = form.tally.squared_bets;
   outcome.capital = simulation.settings().capital;
   outcome.max_balance = simulation.settings().max_balance;
   outcome.min_balance = simulation.settings().min_balance;

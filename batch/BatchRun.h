@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "batch/SessionRecord.h"
-#include "files/SettingsFile.h"
+#include "batch/RunSettings.h"
 
 // One run of the settings played as the window plays it with no pause
 // between games: the start-up reset seeds the generator with the seed, the
@@ -29,7 +29,7 @@ struct RunOutcome {
   bool double_zero = false;
   int64_t wagered_on_red = 0;
   int64_t wagered_on_black = 0;
-  double squared_bets = 0;
+  int64_t squared_bets = 0;
 
   // The balances the settings name, for the picture.
   double capital = 0;
@@ -37,6 +37,5 @@ struct RunOutcome {
   double min_balance = 0;
 };
 
-// `settings` null plays the reset defaults. `run` numbers the sessions'
-// records.
-RunOutcome PlayRun(const SettingsFile::Values* settings, int64_t seed, int32_t run);
+// `run` numbers the sessions' records.
+RunOutcome PlayRun(const RunSettings& settings, int64_t seed, int32_t run);

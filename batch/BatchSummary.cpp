@@ -7,71 +7,62 @@
 
 #include "batch/WheelOdds.h"
 
-double Quantile(const std::vector<double>& sorted, double p) {
-  if (sorted.empty()) return 0;
-  const double rank = p * static_cast<double>(sorted.size() - 1);
-  const auto below = static_cast<std::size_t>(std::floor(rank));
-  const std::size_t above = std::min(below + 1, sorted.size() - 1);
-  return sorted[below] + (rank - static_cast<double>(below)) * (sorted[above] - sorted[below]);
-}
-
 namespace {
 
-void Count(BatchSummary& summary, SessionEnding ending) {
-  switch (ending) {
-    case SessionEnding::MaxBalanceOrWagerLimit: ++summary.ended_high; break;
-    case SessionEnding::MinBalance: ++summary.ended_low; break;
-    case SessionEnding::BothBalanceLimits:
-      ++summary.ended_high;
-      ++summary.ended_low;
-      break;
-    case SessionEnding::TableLimitOrLastGame: ++summary.ended_limit; break;
-    case SessionEnding::FailedCheck: ++summary.ended_check; break;
-    case SessionEnding::NoCounter: ++summary.ended_none; break;
+// The value at a rank (0 for the smallest) of the counted values.
+double AtRank(const std::map<int32_t, int64_t>& counts, int64_t rank) {
+  for (const auto& [value, count] : counts) {
+    if (rank < count) return value;
+    rank -= count;
   }
-}
-
-void SummariseBalances(BatchSummary& summary, std::vector<double>& balances) {
-  std::sort(balances.begin(), balances.end());
-  summary.balances = static_cast<int64_t>(balances.size());
-  if (balances.empty()) return;
-  double total = 0;
-  for (double balance : balances) total += balance;
-  summary.mean = total / static_cast<double>(balances.size());
-  summary.median = Quantile(balances, 0.5);
-  summary.percentile_5 = Quantile(balances, 0.05);
-  summary.percentile_95 = Quantile(balances, 0.95);
-  summary.minimum = balances.front();
-  summary.maximum = balances.back();
+  return counts.empty() ? 0 : counts.rbegin()->first;
 }
 
 }  // namespace
 
-BatchSummary Summarise(const std::vector<RunOutcome>& runs) {
+double Quantile(const std::map<int32_t, int64_t>& counts, double p) {
+  int64_t total = 0;
+  for (const auto& entry : counts) total += entry.second;
+  if (total == 0) return 0;
+  const double rank = p * static_cast<double>(total - 1);
+  const auto below = static_cast<int64_t>(std::floor(rank));
+  const int64_t above = std::min(below + 1, total - 1);
+  const double low = AtRank(counts, below);
+  return low + (rank - static_cast<double>(below)) * (AtRank(counts, above) - low);
+}
+
+BatchSummary Summarise(const RunTally& tally) {
   BatchSummary summary;
-  std::vector<double> balances;
-  double squared_bets = 0;
-  double expected = 0;
-  for (const RunOutcome& run : runs) {
-    for (const SessionRecord& session : run.sessions) {
-      ++summary.sessions;
-      Count(summary, session.ending);
-      if (session.games > 0) balances.push_back(session.final_balance);
-      summary.wagered += session.wagered;
-      summary.result += session.result;
-    }
-    squared_bets += run.squared_bets;
-    expected += static_cast<double>(run.wagered_on_red) * ExpectedPerUnit(run.double_zero, true) +
-                static_cast<double>(run.wagered_on_black) * ExpectedPerUnit(run.double_zero, false);
-    summary.double_zero = run.double_zero;
+  summary.sessions = tally.sessions;
+  summary.ended_high = tally.ended_high;
+  summary.ended_low = tally.ended_low;
+  summary.ended_limit = tally.ended_limit;
+  summary.ended_check = tally.ended_check;
+  summary.ended_none = tally.ended_none;
+  int64_t total = 0;
+  for (const auto& [balance, count] : tally.final_balances) {
+    summary.balances += count;
+    total += static_cast<int64_t>(balance) * count;
   }
-  SummariseBalances(summary, balances);
+  if (summary.balances > 0) {
+    summary.mean = static_cast<double>(total) / static_cast<double>(summary.balances);
+    summary.median = Quantile(tally.final_balances, 0.5);
+    summary.percentile_5 = Quantile(tally.final_balances, 0.05);
+    summary.percentile_95 = Quantile(tally.final_balances, 0.95);
+    summary.minimum = tally.final_balances.begin()->first;
+    summary.maximum = tally.final_balances.rbegin()->first;
+  }
+  summary.wagered = tally.wagered;
+  summary.result = tally.result;
+  summary.double_zero = tally.double_zero;
   if (summary.wagered > 0) {
     const auto wagered = static_cast<double>(summary.wagered);
     summary.per_unit = static_cast<double>(summary.result) / wagered;
-    summary.expected_per_unit = expected / wagered;
+    summary.expected_per_unit = (static_cast<double>(tally.wagered_on_red) * ExpectedPerUnit(tally.double_zero, true) +
+                                 static_cast<double>(tally.wagered_on_black) * ExpectedPerUnit(tally.double_zero, false)) /
+                                wagered;
     const double variance = std::max(0.0, 1 - summary.per_unit * summary.per_unit);
-    const double error = std::sqrt(squared_bets * variance) / wagered;
+    const double error = std::sqrt(static_cast<double>(tally.squared_bets) * variance) / wagered;
     summary.interval_low = summary.per_unit - 1.96 * error;
     summary.interval_high = summary.per_unit + 1.96 * error;
   }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/BatchRun.h"
+#include "batch/RunTally.h"
 
 // What a batch of runs says about a betting system: how its sessions ended,
 // the spread of their final balances, and what it won or lost per unit
@@ -41,11 +41,11 @@ struct BatchSummary {
   bool double_zero = false;
 };
 
-// The p-th quantile (0 to 1) of sorted values, interpolating linearly
-// between the two nearest ranks.
-double Quantile(const std::vector<double>& sorted, double p);
+// The p-th quantile (0 to 1) of the counted values, interpolating linearly
+// between the two nearest ranks of the values in ascending order.
+double Quantile(const std::map<int32_t, int64_t>& counts, double p);
 
-BatchSummary Summarise(const std::vector<RunOutcome>& runs);
+BatchSummary Summarise(const RunTally& tally);
 
 // The summary as lines of text, each "name: value".
 std::string FormatSummary(const BatchSummary& summary, int64_t first_seed, int64_t runs);

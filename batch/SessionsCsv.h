@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "batch/BatchRun.h"
 
@@ -9,6 +8,7 @@
 // line break, with its quotes doubled.
 std::string CsvField(const std::string& text);
 
-// A header row, then one row per session of every run, in run order; every
-// row ends with CR LF.
-std::string SessionsCsv(const std::vector<RunOutcome>& runs);
+// The header row of the sessions' CSV, and the rows of one run's sessions;
+// every row ends with CR LF.
+std::string SessionsCsvHeader();
+std::string SessionsCsvRows(const RunOutcome& run);

@@ -13,21 +13,16 @@ namespace {
 
 using namespace bench;
 
-long long GamesOf(const std::vector<RunOutcome>& runs) {
-  long long games = 0;
-  for (const RunOutcome& run : runs) {
-    for (const SessionRecord& session : run.sessions) games += session.games;
-  }
-  return games;
-}
-
 // The fastest of three, in games per second.
-double BatchRate(const SettingsFile::Values* values, int64_t runs, int64_t jobs) {
+double BatchRate(const RunSettings& settings, int64_t runs, int64_t jobs) {
   double best = 0;
   for (int round = 0; round < 3; ++round) {
+    long long games = 0;
     const auto start = Clock::now();
-    const std::vector<RunOutcome> outcomes = PlayRuns(values, 12345, runs, jobs, nullptr);
-    best = std::max(best, static_cast<double>(GamesOf(outcomes)) / Since(start));
+    PlayRuns(settings, 12345, runs, jobs, [&games](RunOutcome& run) {
+      for (const SessionRecord& session : run.sessions) games += session.games;
+    });
+    best = std::max(best, static_cast<double>(games) / Since(start));
   }
   return best;
 }
@@ -44,17 +39,18 @@ int main() {
   Simulation simulation(form);
   simulation.reset_settings();
   PrepareForm(form, longest);
-  const SettingsFile::Values values = SettingsFile::Collect(form);
-  const double one = BatchRate(&values, 8, 1);
-  const double all = BatchRate(&values, 8, cores);
+  RunSettings settings = ResetDefaults();
+  settings.values = SettingsFile::Collect(form);
+  const double one = BatchRate(settings, 8, 1);
+  const double all = BatchRate(settings, 8, cores);
   std::printf("cores: %lld\n", static_cast<long long>(cores));
   std::printf(
       "long sessions: bare loop %.0f games/s; batch on 1 thread %.0f (per core / bare %.3f); on %lld "
       "threads %.0f (scaling %.2f)\n",
       bare.Rate(), one, one / bare.Rate(), static_cast<long long>(cores), all, all / one);
   for (int64_t runs : {100, 10000}) {
-    const double single = BatchRate(nullptr, runs, 1);
-    const double every = BatchRate(nullptr, runs, cores);
+    const double single = BatchRate(ResetDefaults(), runs, 1);
+    const double every = BatchRate(ResetDefaults(), runs, cores);
     std::printf("default settings, --runs %lld: %.0f games/s with --jobs 1, %.0f with --jobs %lld (scaling %.2f)\n",
                 static_cast<long long>(runs), single, every, static_cast<long long>(cores), every / single);
   }

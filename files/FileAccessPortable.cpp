@@ -29,15 +29,25 @@ bool WriteAll(int descriptor, const std::string& bytes) {
 
 }  // namespace
 
+std::string Replaceable(const std::string& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) != 0) return {};
+  if (S_ISDIR(existing.st_mode)) return Reason(EISDIR);
+  if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0) {
+    return Reason(EACCES);
+  }
+  return {};
+}
+
+std::string MoveReplacing(const std::string& from, const std::string& path) {
+  return ::rename(from.c_str(), path.c_str()) == 0 ? std::string() : Reason(errno);
+}
+
 std::string WriteReplacing(const std::string& path, const std::string& bytes) {
   // Renaming a new file into place would pass over the protection of a file
   // without write permission; it stays as it is, also for the superuser,
   // whom access() would let through.
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 &&
-      ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-    return Reason(EACCES);
-  }
+  if (std::string reason = Replaceable(path); !reason.empty()) return reason;
   std::vector<char> temporary(path.begin(), path.end());
   const char suffix[] = ".XXXXXX";
   temporary.insert(temporary.end(), suffix, suffix + sizeof suffix);

@@ -58,6 +58,19 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
+std::string Replaceable(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return Reason(ERROR_ACCESS_DENIED);
+  }
+  return {};
+}
+
+std::string MoveReplacing(const std::string& from, const std::string& path) {
+  if (MoveFileExA(from.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+  return Reason(GetLastError());
+}
+
 std::string WriteReplacing(const std::string& path, const std::string& bytes) {
   // Putting a new file in place would pass over the protection of a
   // read-only one on some systems; it stays as it is everywhere.

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/ExactOdds.h"
+#include "batch/RunTally.h"
+#include "batch/SummaryJson.h"
+#include "batch/Sweep.h"
+
+// What a batch found, or a part of it (a shard): the counts of its sampled
+// runs and its exact odds, for one batch or for each cell of a sweep. It is
+// what the outputs are made from, and what the JSON of a shard carries, so
+// that shards merge into exactly the batch one machine would have played.
+struct CellResult {
+  std::vector<double> values;  // the swept values; none outside a sweep
+  std::optional<RunTally> tally;
+  std::optional<ExactRun> exact;
+};
+
+struct BatchResult {
+  RunSettings settings;
+  std::vector<SweepAxis> axes;
+  // The batch asked for: K runs from the first seed per cell, or none.
+  int64_t first_seed = 0;
+  int64_t runs = 0;
+  bool sampled = false;
+  bool exact = false;
+  // This part of the batch: seeds from first_seed + part_begin, or cells
+  // from part_begin, up to part_end (exclusive); the whole batch when
+  // part_count is 1.
+  int64_t part_index = 1;
+  int64_t part_count = 1;
+  int64_t part_begin = 0;
+  int64_t part_end = 0;
+  std::vector<CellResult> cells;
+};
+
+extern const char* const kProgramVersion;
+
+// The JSON of the batch (with its counts, so that parts of it merge), and
+// back; FromJson gives an empty string or why the JSON is no such summary.
+Json ResultJson(const BatchResult& result);
+std::string ResultFromJson(const Json& json, BatchResult& result);
+
+// Merges parts of one batch into the whole. Empty on success, else one
+// line naming the file and the reason; `gaps` lists what is missing when
+// gaps are allowed.
+struct NamedPart {
+  std::string file;
+  BatchResult part;
+};
+std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps);
+
+// The text a batch prints: the summary of its runs, its exact odds, both
+// side by side, or a sweep's table.
+std::string ResultText(const BatchResult& result);
+
+// A figure of a cell, for tables and heat maps: from the exact odds where
+// they were computed, else from the sampled runs.
+double CellFigure(const CellResult& cell, const std::string& figure);
+
+// The sweep's table as CSV: the swept values, then the figures of each
+// cell; every row ends with CR LF.
+std::string SweepTable(const BatchResult& result);
+// The heat map of a two-sweep batch.
+std::string SweepHeatmap(const BatchResult& result, const std::string& figure);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "files/SettingsFile.h"
+
+// The settings of a batch run, as the window's fields and check boxes hold
+// them: the thirty texts and six options of a settings file, and the delay
+// field and the live list's box, which the file does not keep. Each can be read and set by the
+// name of the engine's setting ("capital", "bet_after_wins", "double_zero").
+struct RunSettings {
+  SettingsFile::Values values;
+  std::string delay = "     0";
+  bool show_numbers_live = true;
+};
+
+// The fields and boxes as the reset writes them.
+RunSettings ResetDefaults();
+
+// The names of the settings, in the order they are printed.
+std::vector<std::string> SettingNames();
+// Whether the setting takes a number that may be swept.
+bool IsNumericSetting(const std::string& name);
+
+// "name=value" for one setting; empty on success, else one line naming the
+// setting and what it takes. Progression rows take eleven comma-separated
+// entries, or "N:VALUE" for entry N alone; options take 0 or 1.
+std::string SetNamed(RunSettings& settings, const std::string& assignment);
+
+// A well-known progression in both rows and the first-bet options, scaled
+// by the first bet: "flat", "martingale", "fibonacci", "paroli" or "vantrel"
+// (the reset defaults). Empty on success, else what is wrong.
+std::string ApplySystem(RunSettings& settings, const std::string& system);
+extern const char* const kSystemNames;
+
+// The value of a setting as the engine reads it: a number ("500",
+// "2.5"), a row of eleven entries ("2,5,11,...") or an option ("0", "1").
+std::string NamedValue(const RunSettings& settings, const std::string& name);
+
+// Every setting as "name=value", one a line.
+std::string PrintSettings(const RunSettings& settings);

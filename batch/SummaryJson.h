@@ -1,0 +1,29 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+#include "batch/BatchSummary.h"
+#include "batch/ExactOdds.h"
+#include "batch/RunSettings.h"
+
+// The batch program's summaries as JSON, with the keys the README lists,
+// and the counts behind them, from which parts of a batch merge exactly.
+using Json = nlohmann::ordered_json;
+
+// The named settings: numbers, rows as arrays, options as true or false.
+Json SettingsJson(const RunSettings& settings);
+
+// The sampled summary's keys (runs, sessions, seeds, ended, final_balance,
+// wagered, result, result_per_unit, expected_per_unit).
+void AddSampled(Json& out, const RunTally& tally, int64_t first_seed, int64_t last_seed);
+// The "exact" object: shares of the run's sessions, the final balance,
+// the wagered amount and the result per unit.
+Json ExactJson(const ExactRun& run);
+
+// The counts behind a sampled summary and an exact run, whole, and back.
+Json TallyJson(const RunTally& tally);
+RunTally TallyFromJson(const Json& json);
+Json ExactRunJson(const ExactRun& run);
+ExactRun ExactRunFromJson(const Json& json);
