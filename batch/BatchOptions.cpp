@@ -44,9 +44,10 @@ std::string Conflicts(const BatchOptions& o) {
 ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& arguments) {
   ParsedCommandLine parsed;
   BatchOptions& o = parsed.options;
-  CLI::App app("Plays runs of a settings file (or the reset defaults) as the window plays them with no pause, "
-               "or computes their odds exactly, and says how the sessions ended.",
-               "vantrel-batch");
+  CLI::App app(
+      "Plays runs of a settings file (or the reset defaults) as the window plays them with no pause, "
+      "or computes their odds exactly, and says how the sessions ended.",
+      "vantrel-batch");
   app.get_formatter()->column_width(34);
   app.add_option("--settings", o.settings, "a settings file, read as the window's load command reads it")
       ->type_name("FILE");
@@ -65,8 +66,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--jobs", o.jobs, "threads (default: one per core)")
       ->check(CLI::Range(int64_t{1}, kMaxJobs))
       ->type_name("J");
-  app.add_option("--report", o.report, "writes the report of one run as the window's save command")
-      ->type_name("FILE");
+  app.add_option("--report", o.report, "writes the report of one run as the window's save command")->type_name("FILE");
   app.add_option("--csv", o.csv, "writes one row per session of every run")->type_name("FILE");
   app.add_option("--plot", o.plot, "draws a histogram of the final balances")->type_name("FILE.svg");
   app.add_flag("--exact", o.exact, "computes the odds exactly (with --runs as well: beside the measured ones)");
@@ -108,8 +108,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   if (!shard.empty()) {
     long long index = 0, count = 0;
     char slash = 0, extra = 0;
-    if (std::sscanf(shard.c_str(), "%lld%c%lld%c", &index, &slash, &count, &extra) != 3 || slash != '/' ||
-        count < 1) {
+    if (std::sscanf(shard.c_str(), "%lld%c%lld%c", &index, &slash, &count, &extra) != 3 || slash != '/' || count < 1) {
       parsed.done = true;
       parsed.exit_code = 2;
       parsed.text = "--shard takes I/N, such as 2/8";

@@ -25,18 +25,36 @@ std::string Printed(const char* format, ...) {
 }
 
 // The figures of a cell, in the order of the sweep's table.
-constexpr const char* kFigures[] = {"p_max",        "p_min",     "p_limit",   "p_check",
-                                    "p_none",       "mean_final", "median_final", "p5_final",
-                                    "p95_final",    "p_at_least_capital", "wagered_per_session", "result_per_unit"};
+constexpr const char* kFigures[] = {"p_max",
+                                    "p_min",
+                                    "p_limit",
+                                    "p_check",
+                                    "p_none",
+                                    "mean_final",
+                                    "median_final",
+                                    "p5_final",
+                                    "p95_final",
+                                    "p_at_least_capital",
+                                    "wagered_per_session",
+                                    "result_per_unit"};
 constexpr std::size_t kFigureCount = sizeof kFigures / sizeof kFigures[0];
 using Figures = std::array<double, kFigureCount>;
 
 Figures ExactFigureValues(const ExactRun& run) {
   const ExactFigures f = FiguresOf(run);
   const double n = run.sessions > 0 ? static_cast<double>(run.sessions) : 1;
-  return {run.ended_high / n,  run.ended_low / n, run.ended_limit / n, run.ended_check / n,
-          run.ended_none / n,  f.mean,            f.median,            f.percentile_5,
-          f.percentile_95,     f.at_least_capital, f.wagered_per_session, f.result_per_unit};
+  return {run.ended_high / n,
+          run.ended_low / n,
+          run.ended_limit / n,
+          run.ended_check / n,
+          run.ended_none / n,
+          f.mean,
+          f.median,
+          f.percentile_5,
+          f.percentile_95,
+          f.at_least_capital,
+          f.wagered_per_session,
+          f.result_per_unit};
 }
 
 Figures SampledFigureValues(const RunTally& tally, int32_t capital) {
@@ -47,12 +65,18 @@ Figures SampledFigureValues(const RunTally& tally, int32_t capital) {
     if (balance >= capital) at_least += count;
   }
   const double played = s.balances > 0 ? static_cast<double>(s.balances) : 1;
-  return {static_cast<double>(s.ended_high) / n,  static_cast<double>(s.ended_low) / n,
-          static_cast<double>(s.ended_limit) / n, static_cast<double>(s.ended_check) / n,
-          static_cast<double>(s.ended_none) / n,  s.mean,
-          s.median,                               s.percentile_5,
-          s.percentile_95,                        static_cast<double>(at_least) / played,
-          static_cast<double>(s.wagered) / n,     s.per_unit};
+  return {static_cast<double>(s.ended_high) / n,
+          static_cast<double>(s.ended_low) / n,
+          static_cast<double>(s.ended_limit) / n,
+          static_cast<double>(s.ended_check) / n,
+          static_cast<double>(s.ended_none) / n,
+          s.mean,
+          s.median,
+          s.percentile_5,
+          s.percentile_95,
+          static_cast<double>(at_least) / played,
+          static_cast<double>(s.wagered) / n,
+          s.per_unit};
 }
 
 int32_t CapitalOf(const RunSettings& settings) {
@@ -134,9 +158,10 @@ std::string ExactText(const ExactRun& run, const std::string& wheel) {
   row("ended at table limit or last game", run.ended_limit);
   row("ended by a failed check", run.ended_check);
   row("ended without a count", run.ended_none);
-  out += Printed("final balance: mean %.2f, median %.0f, 5th percentile %.0f, 95th percentile %.0f, "
-                 "at or above the capital %.6f\n",
-                 f.mean, f.median, f.percentile_5, f.percentile_95, f.at_least_capital);
+  out += Printed(
+      "final balance: mean %.2f, median %.0f, 5th percentile %.0f, 95th percentile %.0f, "
+      "at or above the capital %.6f\n",
+      f.mean, f.median, f.percentile_5, f.percentile_95, f.at_least_capital);
   out += Printed("wagered: %.2f a session, %.2f the run\n", f.wagered_per_session, run.wagered);
   out += Printed("result per unit wagered: %+.6f\n", f.result_per_unit);
   return out;
@@ -145,8 +170,9 @@ std::string ExactText(const ExactRun& run, const std::string& wheel) {
 std::string SweepText(const BatchResult& result) {
   std::string out = "sweep of ";
   for (std::size_t a = 0; a < result.axes.size(); ++a) out += (a ? " and " : "") + result.axes[a].name;
-  out += Printed(", %lld cells, %s\n", static_cast<long long>(result.cells.size()),
-                 result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
+  out +=
+      Printed(", %lld cells, %s\n", static_cast<long long>(result.cells.size()),
+              result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
   for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
   for (const char* figure : {"p_max", "p_min", "p_limit", "mean_final", "result_per_unit"}) {
     out += Printed("%16s", figure);
@@ -200,8 +226,8 @@ Json ResultJson(const BatchResult& result) {
     out["cells"] = cells;
   }
   out["version"] = kProgramVersion;
-  Json batch = {{"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs},
-                {"first_seed", result.first_seed}};
+  Json batch = {
+      {"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs}, {"first_seed", result.first_seed}};
   out["batch"] = batch;
   if (result.part_count > 1) {
     out["part"] = {{"index", result.part_index},
@@ -326,8 +352,7 @@ std::string ResultText(const BatchResult& result) {
   const CellResult& cell = result.cells.front();
   std::string out;
   if (cell.tally) {
-    out += FormatSummary(Summarise(*cell.tally), result.first_seed + result.part_begin,
-                         result.sampled ? result.part_end - result.part_begin : 1);
+    out += FormatSummary(Summarise(*cell.tally), result.first_seed + result.part_begin, cell.tally->runs);
   }
   if (cell.exact && cell.tally) return out + SampledBesideExact(*cell.tally, *cell.exact);
   if (cell.exact) out += ExactText(*cell.exact, WheelName(result.settings));

@@ -58,9 +58,10 @@ BatchSummary Summarise(const RunTally& tally) {
   if (summary.wagered > 0) {
     const auto wagered = static_cast<double>(summary.wagered);
     summary.per_unit = static_cast<double>(summary.result) / wagered;
-    summary.expected_per_unit = (static_cast<double>(tally.wagered_on_red) * ExpectedPerUnit(tally.double_zero, true) +
-                                 static_cast<double>(tally.wagered_on_black) * ExpectedPerUnit(tally.double_zero, false)) /
-                                wagered;
+    summary.expected_per_unit =
+        (static_cast<double>(tally.wagered_on_red) * ExpectedPerUnit(tally.double_zero, true) +
+         static_cast<double>(tally.wagered_on_black) * ExpectedPerUnit(tally.double_zero, false)) /
+        wagered;
     const double variance = std::max(0.0, 1 - summary.per_unit * summary.per_unit);
     const double error = std::sqrt(static_cast<double>(tally.squared_bets) * variance) / wagered;
     summary.interval_low = summary.per_unit - 1.96 * error;

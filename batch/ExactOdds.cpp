@@ -118,7 +118,8 @@ class Transitions {
     std::sort(bets_.begin(), bets_.end());
     bets_.erase(std::unique(bets_.begin(), bets_.end()), bets_.end());
     number_.assign(bets_.size() * kCarried, kUnreached);
-    for (int carried = 0; carried < kCarried; ++carried) Reach(FullIndex(rules.first_bet, carried / 2 - 12, carried % 2));
+    for (int carried = 0; carried < kCarried; ++carried)
+      Reach(FullIndex(rules.first_bet, carried / 2 - 12, carried % 2));
     for (std::size_t at = 0; at < rests_.size(); ++at) {
       for (const bool won : {false, true}) rests_[at].next[won] = Reach(Settle(rests_[at], won));
     }
@@ -259,8 +260,8 @@ class SessionChain {
     finals_size_ = static_cast<std::size_t>(high_ + largest_played_ + 1);
     space_ = static_cast<uint64_t>(high_ - low_ + 1) * moves_.size();
     // No session can wager more than its games at the largest bet it can play.
-    limit_unreachable_ = static_cast<double>(rules.last_game) * static_cast<double>(largest_played_) <=
-                         rules.wager_limit;
+    limit_unreachable_ =
+        static_cast<double>(rules.last_game) * static_cast<double>(largest_played_) <= rules.wager_limit;
     if (track_wagered_) buckets_ = static_cast<uint64_t>(std::floor(rules.wager_limit)) + 2;
   }
 
@@ -442,8 +443,8 @@ ExactRun ComputeExactRun(const RunSettings& settings, int64_t state_limit) {
     outcome = ChainSessions(rules, true, state_limit, run);
   }
   if (outcome == Played::TooManyStates) {
-    run.refused = "the exact odds of these settings need more than " + std::to_string(state_limit) +
-                  " states before one game";
+    run.refused =
+        "the exact odds of these settings need more than " + std::to_string(state_limit) + " states before one game";
     run.needed_states = run.peak_states;
   }
   return run;

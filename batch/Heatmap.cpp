@@ -131,8 +131,7 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   constexpr int kSteps = 50;
   const double step_height = (kHeight - kTop - kBottom) / kSteps;
   for (int k = 0; k < kSteps; ++k) {
-    svg += Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5,
-                Hex(ColourAt(1 - (k + 0.5) / kSteps)));
+    svg += Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5, Hex(ColourAt(1 - (k + 0.5) / kSteps)));
   }
   svg += Text(scale_x + 26, kTop + 4, Shown(figure, high), "start");
   svg += Text(scale_x + 26, kHeight - kBottom + 4, Shown(figure, low), "start");

@@ -233,11 +233,12 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
     case Kind::Option: break;
   }
   return (setting->place == kLiveList ? settings.show_numbers_live : settings.values.options[setting->place]) ? "1"
-                                                                                                                : "0";
+                                                                                                              : "0";
 }
 
 std::string PrintSettings(const RunSettings& settings) {
   std::string lines;
-  for (const Setting& setting : kSettings) lines += std::string(setting.name) + "=" + NamedValue(settings, setting.name) + "\n";
+  for (const Setting& setting : kSettings)
+    lines += std::string(setting.name) + "=" + NamedValue(settings, setting.name) + "\n";
   return lines;
 }

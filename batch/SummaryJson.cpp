@@ -50,8 +50,8 @@ void AddSampled(Json& out, const RunTally& tally, int64_t first_seed, int64_t la
   out["sessions"] = s.sessions;
   out["seeds"] = {{"first", first_seed}, {"last", last_seed}};
   out["ended"] = Ended(s.ended_high, s.ended_low, s.ended_limit, s.ended_check, s.ended_none);
-  out["final_balance"] = {{"mean", s.mean},       {"median", s.median},   {"p5", s.percentile_5},
-                          {"p95", s.percentile_95}, {"min", s.minimum}, {"max", s.maximum}};
+  out["final_balance"] = {{"mean", s.mean},         {"median", s.median}, {"p5", s.percentile_5},
+                          {"p95", s.percentile_95}, {"min", s.minimum},   {"max", s.maximum}};
   out["wagered"] = s.wagered;
   out["result"] = s.result;
   out["result_per_unit"] = {{"value", s.per_unit}, {"ci95", {s.interval_low, s.interval_high}}};
@@ -99,7 +99,8 @@ RunTally TallyFromJson(const Json& json) {
   t.ended_limit = ended.at("table_limit_or_last_game").get<int64_t>();
   t.ended_check = ended.at("failed_check").get<int64_t>();
   t.ended_none = ended.at("no_count").get<int64_t>();
-  for (const Json& pair : json.at("final_balances")) t.final_balances[pair.at(0).get<int32_t>()] += pair.at(1).get<int64_t>();
+  for (const Json& pair : json.at("final_balances"))
+    t.final_balances[pair.at(0).get<int32_t>()] += pair.at(1).get<int64_t>();
   t.wagered = json.at("wagered").get<int64_t>();
   t.result = json.at("result").get<int64_t>();
   t.wagered_on_red = json.at("wagered_on_red").get<int64_t>();
@@ -112,13 +113,11 @@ RunTally TallyFromJson(const Json& json) {
 Json ExactRunJson(const ExactRun& r) {
   Json balances = Json::array();
   for (const auto& [balance, count] : r.final_balances) balances.push_back({balance, count});
-  return Json{{"sessions", r.sessions},
-              {"ended", Ended(r.ended_high, r.ended_low, r.ended_limit, r.ended_check, r.ended_none)},
-              {"played", r.played},
-              {"final_balances", balances},
-              {"wagered", r.wagered},
-              {"result", r.result},
-              {"capital", r.capital}};
+  return Json{
+      {"sessions", r.sessions}, {"ended", Ended(r.ended_high, r.ended_low, r.ended_limit, r.ended_check, r.ended_none)},
+      {"played", r.played},     {"final_balances", balances},
+      {"wagered", r.wagered},   {"result", r.result},
+      {"capital", r.capital}};
 }
 
 ExactRun ExactRunFromJson(const Json& json) {

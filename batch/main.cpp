@@ -303,7 +303,8 @@ int main(int argc, char** argv) {
 
   RunSettings settings;
   const std::string problem = BuildSettings(options, settings);
-  if (!problem.empty()) return Fail(problem, options.settings.empty() || problem.rfind("--", 0) == 0 ? kUsageError : kFailure);
+  if (!problem.empty())
+    return Fail(problem, options.settings.empty() || problem.rfind("--", 0) == 0 ? kUsageError : kFailure);
   if (options.print_settings) {
     std::cout << PrintSettings(settings);
     return 0;

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""vantrel-batch as a user meets it: its outputs read by standard readers,
-the same output for any number of threads, and every bad input refused with
-a clear message, a non-zero exit and no output file left behind."""
+"""vantrel-batch as a user meets it: its outputs read by standard readers
+(CSV, XML, JSON), the same output for any number of threads or shards, the
+named settings and every bad value refused with one clear line, exit code 2
+and no output file left behind."""
 import csv
+import json
 import os
 import subprocess
 import sys
@@ -11,113 +13,218 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 
 BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
+SVG = "{http://www.w3.org/2000/svg}"
 
 
 def run(*arguments, cwd=None):
     return subprocess.run([BATCH, *arguments], capture_output=True, text=True, cwd=cwd, timeout=300)
 
 
-class Outputs(unittest.TestCase):
+class Folder(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
-        self.path = lambda name: os.path.join(self.folder.name, name)
 
     def tearDown(self):
         self.folder.cleanup()
 
-    def test_one_run_prints_list_counts_percentages_then_summary(self):
-        done = run("--seed", "1000")
+    def path(self, name):
+        return os.path.join(self.folder.name, name)
+
+    def ok(self, *arguments, cwd=None):
+        done = run(*arguments, cwd=cwd)
         self.assertEqual(done.returncode, 0, done.stderr)
-        lines = done.stdout.split("\n")
+        return done.stdout
+
+    def read(self, name, mode="r"):
+        with open(self.path(name), mode, newline="" if mode == "r" else None) as f:
+            return f.read()
+
+
+class Outputs(Folder):
+    def test_one_run_prints_list_counts_percentages_then_summary(self):
+        lines = self.ok("--seed", "1000").split("\n")
         self.assertEqual(lines[0], "    10. 564 ||")
         self.assertEqual(lines[3].split(), ["6", "3", "1"])
         self.assertEqual(lines[4].split(), ["60.00%", "30.00%", "10.00%"])
         self.assertEqual(lines[5], "seed: 1000")
-        self.assertIn("sessions played: 10", done.stdout)
 
-    def test_csv_reads_with_a_standard_reader_one_row_per_session(self):
-        done = run("--seed", "3", "--runs", "7", "--csv", self.path("s.csv"))
-        self.assertEqual(done.returncode, 0, done.stderr)
-        with open(self.path("s.csv"), newline="") as f:
-            rows = list(csv.DictReader(f))
+    def test_csv_and_plot_read_with_standard_readers_the_same_for_any_jobs(self):
+        one = self.ok("--seed", "3", "--runs", "7", "--jobs", "1", "--csv", self.path("1.csv"), "--plot", self.path("p.svg"))
+        two = self.ok("--seed", "3", "--runs", "7", "--jobs", "2", "--csv", self.path("2.csv"))
+        self.assertEqual(one, two)
+        self.assertEqual(self.read("1.csv", "rb"), self.read("2.csv", "rb"))
+        rows = list(csv.DictReader(self.read("1.csv").splitlines()))
         self.assertEqual(len(rows), 70)
         self.assertEqual({r["run"] for r in rows}, {str(n) for n in range(1, 8)})
-        played = [int(r["games"]) for r in rows]
-        self.assertTrue(all(0 <= g <= 500 for g in played))
-        self.assertIn("max balance or wager limit", {r["ended"] for r in rows})
-        total = sum(int(r["wagered"]) for r in rows)
-        self.assertIn(f"total wagered: {total}\n", done.stdout)
-
-    def test_plot_is_well_formed_svg(self):
-        done = run("--seed", "3", "--runs", "20", "--plot", self.path("p.svg"))
-        self.assertEqual(done.returncode, 0, done.stderr)
-        root = ElementTree.parse(self.path("p.svg")).getroot()
-        self.assertEqual(root.tag, "{http://www.w3.org/2000/svg}svg")
-        texts = " ".join(t.text or "" for t in root.iter("{http://www.w3.org/2000/svg}text"))
+        self.assertIn(f"total wagered: {sum(int(r['wagered']) for r in rows)}\n", one)
+        texts = " ".join(t.text or "" for t in ElementTree.parse(self.path("p.svg")).getroot().iter(SVG + "text"))
         for label in ("final balance", "sessions", "capital 500", "max balance 550", "min balance 0"):
             self.assertIn(label, texts)
 
-    def test_output_is_the_same_for_one_and_two_jobs(self):
-        one = run("--seed", "11", "--runs", "30", "--jobs", "1", "--csv", self.path("1.csv"))
-        two = run("--seed", "11", "--runs", "30", "--jobs", "2", "--csv", self.path("2.csv"))
-        self.assertEqual(one.stdout, two.stdout)
-        with open(self.path("1.csv"), "rb") as a, open(self.path("2.csv"), "rb") as b:
-            self.assertEqual(a.read(), b.read())
-
     def test_settings_file_and_report(self):
-        # capital, sessions, first bet, wager limit, table limit, max and
-        # min balance around the games per session, both progression rows,
-        # then the six options.
         settings = ["  1000", "    12", "   1", "100000", "  1000", "  1100", "   300", "     0"]
         settings += ["   2"] * 22 + ["0", "1", "0", "1", "1", "0"]
         with open(self.path("roul_dat.dat"), "w", newline="") as f:
             f.write("".join(line + "\r\n" for line in settings))
-        done = run("--settings", "roul_dat.dat", "--seed", "5", "--report", "r.txt", cwd=self.folder.name)
-        self.assertEqual(done.returncode, 0, done.stderr)
-        self.assertIn("sessions played: 12", done.stdout)
-        self.assertEqual(done.stderr, "")
-        with open(self.path("r.txt"), "rb") as f:
-            report = f.read()
-        self.assertIn(b"\r\n", report)
+        out = self.ok("--settings", "roul_dat.dat", "--seed", "5", "--report", "r.txt", cwd=self.folder.name)
+        self.assertIn("sessions played: 12", out)
+        report = self.read("r.txt", "rb")
+        self.assertIn(b"game with ZeroZero\r\n", report)
         self.assertNotIn(b"\n", report.replace(b"\r\n", b""))
 
+    def test_json_holds_every_key_and_the_exact_figures(self):
+        out = json.loads(self.ok("--seed", "9", "--runs", "30", "--exact", "--json"))
+        for key in ("runs", "sessions", "seeds", "ended", "final_balance", "wagered", "result", "result_per_unit",
+                    "expected_per_unit", "settings", "exact"):
+            self.assertIn(key, out)
+        self.assertEqual(out["seeds"], {"first": 9, "last": 38})
+        self.assertEqual(set(out["ended"]), {"max_balance_or_wager_limit", "min_balance", "table_limit_or_last_game",
+                                             "failed_check", "no_count"})
+        self.assertEqual(set(out["final_balance"]), {"mean", "median", "p5", "p95", "min", "max"})
+        self.assertEqual(len(out["result_per_unit"]["ci95"]), 2)
+        exact = out["exact"]
+        self.assertEqual(set(exact["ended"]), set(out["ended"]))
+        self.assertEqual(set(exact["final_balance"]), {"mean", "median", "p5", "p95", "p_at_least_capital"})
+        self.assertAlmostEqual(exact["ended"]["max_balance_or_wager_limit"], 0.647848, places=6)
+        self.assertAlmostEqual(exact["wagered_per_session"], 927.70, places=2)
+        self.assertEqual(out["settings"]["bet_after_wins"][:3], [2, 5, 11])
+        alone = json.loads(self.ok("--exact", "--json"))
+        self.assertNotIn("runs", alone, "no sampled keys with --exact alone")
+        self.assertEqual(alone["exact"], exact)
 
-class BadInput(unittest.TestCase):
-    def refused(self, code, *arguments, says):
-        done = run(*arguments)
-        self.assertEqual(done.returncode, code, done.stdout)
-        self.assertIn(says, done.stderr)
-        self.assertEqual(done.stdout, "")
-        return done
+    def test_a_sweep_writes_a_table_and_a_heat_map(self):
+        out = self.ok("--exact", "--sweep", "first_bet=1:3", "--sweep", "table_limit=200:1000:400",
+                      "--table", self.path("t.csv"), "--heatmap", self.path("h.svg"), "--show", "p_min")
+        rows = list(csv.DictReader(self.read("t.csv").splitlines()))
+        self.assertEqual([(r["first_bet"], r["table_limit"]) for r in rows][:4],
+                         [("1", "200"), ("1", "600"), ("1", "1000"), ("2", "200")])
+        self.assertAlmostEqual(float(rows[2]["p_max"]), 0.647848, places=6)
+        self.assertIn("sweep of first_bet and table_limit, 9 cells", out)
+        root = ElementTree.parse(self.path("h.svg")).getroot()
+        texts = [t.text for t in root.iter(SVG + "text")]
+        self.assertIn("first_bet", texts)
+        self.assertIn("table_limit", texts)
+        self.assertIn(f"{float(rows[2]['p_min']):.3f}", texts)
+        self.assertEqual(len([r for r in root.iter(SVG + "rect") if r.get("width") not in ("20.0", "900.0")]), 9)
 
-    def test_command_lines_that_are_wrong(self):
-        self.refused(2, "--frobnicate", says="unknown option: --frobnicate")
-        self.refused(2, "--runs", "0", says="--runs takes a whole number from 1 to 1000000")
-        self.refused(2, "--runs", "1000001", says="--runs takes")
-        self.refused(2, "--jobs", "0", says="--jobs takes a whole number from 1 to 256")
-        self.refused(2, "--jobs", "257", says="--jobs takes")
-        self.refused(2, "--seed", "-4", says="--seed takes")
-        self.refused(2, "--seed", says="--seed takes")
-        self.refused(2, "--csv", says="--csv takes a file name")
-        self.refused(2, "--runs", "2", "--report", "r.txt", says="--report writes the report of one run")
 
-    def test_settings_files_that_cannot_be_used(self):
-        with tempfile.TemporaryDirectory() as folder:
-            missing = os.path.join(folder, "none.dat")
-            self.refused(1, "--settings", missing, says=missing + " could not be read")
-            short = os.path.join(folder, "short.dat")
-            with open(short, "w") as f:
-                f.write("500\r\n" * 35)
-            self.refused(1, "--settings", short, says="has 35 lines, a settings file has 36.")
+class Settings(Folder):
+    def test_set_system_and_print_settings(self):
+        printed = self.ok("--system", "martingale", "--set", "first_bet=2", "--set", "bet_after_wins=3:7",
+                          "--set", "double_zero=1", "--print-settings")
+        values = dict(line.split("=", 1) for line in printed.splitlines())
+        self.assertEqual(values["bet_after_losses"], "4,8,16,32,64,128,256,512,1024,2048,4096")
+        self.assertEqual(values["bet_after_wins"], "2,2,7,2,2,2,2,2,2,2,2")
+        self.assertEqual((values["first_bet_after_win"], values["first_bet_after_loss"]), ("1", "0"))
+        self.assertEqual(values["double_zero"], "1")
+        systems = {name: dict(line.split("=", 1) for line in self.ok("--system", name, "--print-settings").splitlines())
+                   for name in ("flat", "fibonacci", "paroli", "vantrel")}
+        self.assertEqual(systems["flat"]["bet_after_wins"], ",".join(["1"] * 11))
+        self.assertEqual(systems["fibonacci"]["bet_after_losses"], "1,2,3,5,8,13,21,34,55,89,144")
+        self.assertEqual(systems["paroli"]["bet_after_wins"], "2,4,1,2,4,1,2,4,1,2,4")
+        self.assertEqual(systems["vantrel"], dict(line.split("=", 1) for line in self.ok("--print-settings").splitlines()))
 
-    def test_an_unwritable_output_fails_and_leaves_no_file(self):
-        with tempfile.TemporaryDirectory() as folder:
-            target = os.path.join(folder, "no", "such", "folder", "s.csv")
-            done = run("--seed", "1", "--csv", target)
-            self.assertEqual(done.returncode, 1)
-            self.assertIn(target + " could not be written", done.stderr)
-            self.assertFalse(os.path.exists(target))
+    def test_every_bad_value_is_refused_in_one_line_naming_it(self):
+        bad = [("--set", "capital=0", "capital takes a number from 1 to 1000000"),
+               ("--set", "games_per_session=10001", "games_per_session takes"),
+               ("--set", "delay_ms=-1", "delay_ms takes"), ("--set", "first_bet=1001", "first_bet takes"),
+               ("--set", "wager_limit=0", "wager_limit takes"), ("--set", "table_limit=20000", "0 to 19999"),
+               ("--set", "max_balance=x", "max_balance takes"), ("--set", "min_balance=-1", "min_balance takes"),
+               ("--set", "session_count=500001", "session_count takes"),
+               ("--set", "bet_after_wins=1,2", "eleven comma-separated"), ("--set", "bet_after_losses=12:5", "N:VALUE"),
+               ("--set", "bet_after_losses=1:0", "bet_after_losses takes"), ("--set", "bet_on_red=2", "takes 0 or 1"),
+               ("--set", "show_numbers_live=yes", "takes 0 or 1"), ("--set", "nope=1", "there is no setting nope"),
+               ("--set", "capital", "capital takes"), ("--system", "labouchere", "no such system"),
+               ("--runs", "0", "--runs"), ("--jobs", "257", "--jobs"), ("--seed", "-4", "--seed"),
+               ("--sweep", "capital=9:1", "FROM <= TO"), ("--sweep", "bet_on_red=0:1", "numeric"),
+               ("--show", "p_none", "--show"), ("--frobnicate", "1", "--frobnicate")]
+        for option, value, says in bad:
+            with self.subTest(option=option, value=value):
+                done = run(option, value, cwd=self.folder.name)
+                self.assertEqual(done.returncode, 2, done.stdout)
+                self.assertIn(says, done.stderr)
+                self.assertEqual(len(done.stderr.strip().splitlines()), 1, done.stderr)
+                self.assertEqual(done.stdout, "")
+        self.assertEqual(os.listdir(self.folder.name), [])
+
+    def test_files_and_outputs_that_cannot_be_used(self):
+        missing = self.path("none.dat")
+        done = run("--settings", missing)
+        self.assertEqual(done.returncode, 1)
+        self.assertIn(missing + " could not be read", done.stderr)
+        target = self.path(os.path.join("no", "such", "s.csv"))
+        done = run("--seed", "1", "--csv", target)
+        self.assertEqual(done.returncode, 1)
+        self.assertIn(target + " could not be written", done.stderr)
+        self.assertFalse(os.path.exists(target))
+
+
+
+class Shards(Folder):
+    """Any split of a batch into shards merges into exactly the batch."""
+
+    def outputs(self, arguments, prefix):
+        """The text, JSON and pictures of a batch, or of its merged shards."""
+        files = {"table": "--table", "heatmap": "--heatmap"} if "--sweep" in arguments else {"plot": "--plot"}
+        written = []
+        for name, option in files.items():
+            written += [option, self.path(f"{prefix}-{name}")]
+        return written, [self.path(f"{prefix}-{name}") for name in files]
+
+    def check_splits(self, arguments):
+        written, pictures = self.outputs(arguments, "whole")
+        whole = (self.ok(*arguments, *written), self.ok(*arguments, "--json"))
+        whole_files = [self.read(os.path.basename(p), "rb") for p in pictures]
+        for count in (1, 2, 3, 7):
+            parts = []
+            for index in range(1, count + 1):
+                parts.append(self.path(f"part-{count}-{index}.json"))
+                with open(parts[-1], "w") as f:
+                    f.write(self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
+            written, merged_pictures = self.outputs(arguments, f"merged-{count}")
+            merged = (self.ok("merge", *reversed(parts), *written), self.ok("merge", *parts, "--json"))
+            with self.subTest(shards=count):
+                self.assertEqual(merged, whole)
+                self.assertEqual([self.read(os.path.basename(p), "rb") for p in merged_pictures], whole_files)
+
+    def test_runs_merge_into_the_whole(self):
+        self.check_splits(["--seed", "5", "--runs", "21", "--exact"])
+
+    def test_a_sweep_merges_into_the_whole(self):
+        self.check_splits(["--seed", "8", "--runs", "3", "--sweep", "capital=300:500:100", "--sweep",
+                           "first_bet=1:3"])
+
+    def test_bad_shard_sets_are_refused_and_write_nothing(self):
+        parts = []
+        for index in (1, 2, 3):
+            parts.append(self.path(f"p{index}.json"))
+            with open(parts[-1], "w") as f:
+                f.write(self.ok("--seed", "5", "--runs", "9", "--shard", f"{index}/3", "--json"))
+        with open(self.path("other.json"), "w") as f:
+            f.write(self.ok("--seed", "5", "--runs", "9", "--shard", "2/3", "--json", "--set", "capital=400"))
+        with open(self.path("cut.json"), "w") as f:
+            f.write(self.read("p2.json")[:200])
+        with open(self.path("old.json"), "w") as f:
+            f.write(self.read("p2.json").replace("vantrel-batch 1.1", "vantrel-batch 1.0"))
+        cases = [([parts[0], parts[2]], "leave out seeds 8 to 10"),
+                 ([parts[0], parts[0], parts[1], parts[2]], "overlap"),
+                 ([parts[0], self.path("cut.json"), parts[2]], "cut.json: it is no JSON"),
+                 ([parts[0], self.path("other.json"), parts[2]], "other.json: it belongs to another batch"),
+                 ([parts[0], self.path("old.json"), parts[2]], "old.json: it comes from another version"),
+                 ([parts[0], self.path("gone.json")], "gone.json: it could not be read")]
+        before = sorted(os.listdir(self.folder.name))
+        for files, says in cases:
+            with self.subTest(says=says):
+                done = run("merge", *files, "--plot", self.path("never.svg"))
+                self.assertEqual(done.returncode, 1)
+                self.assertIn(says, done.stderr)
+                self.assertEqual(done.stdout, "")
+        self.assertEqual(sorted(os.listdir(self.folder.name)), before)
+        allowed = run("merge", parts[0], parts[2], "--allow-gaps")
+        self.assertEqual(allowed.returncode, 0)
+        self.assertIn("missing seeds 8 to 10", allowed.stderr)
+        self.assertIn("runs: 6,", allowed.stdout)
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    unittest.main(verbosity=1)

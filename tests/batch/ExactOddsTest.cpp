@@ -1,0 +1,126 @@
+// The exact odds against cases worked out by hand, against a closed form,
+// and against the figures of the defaults worked out apart from this code.
+#include "batch/ExactOdds.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+// The wheel's chances from its number mapping: 0 to 25 come from 643 raw
+// values, 26 to 36 (and 00) from 642. Black has 12 numbers below 26 and 6
+// above, red 13 and 5.
+constexpr double kBlack = (12 * 643 + 6 * 642) / 23780.0;
+constexpr double kRed = (13 * 643 + 5 * 642) / 23780.0;
+constexpr double kBlackDoubleZero = (12 * 643 + 6 * 642) / 24422.0;
+constexpr double kRedDoubleZero = (13 * 643 + 5 * 642) / 24422.0;
+
+// A run of one session of flat bets of 1 with roomy limits, changed by `sets`.
+ExactRun Exact(const std::vector<std::string>& sets) {
+  RunSettings settings = ResetDefaults();
+  for (const char* set : {"session_count=1", "capital=100", "max_balance=1000", "bet_after_wins=1,1,1,1,1,1,1,1,1,1,1",
+                          "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1"}) {
+    EXPECT_EQ(SetNamed(settings, set), "");
+  }
+  for (const std::string& set : sets) EXPECT_EQ(SetNamed(settings, set), "") << set;
+  return ComputeExactRun(settings);
+}
+
+std::map<int32_t, double> Finals(const ExactRun& run) {
+  return std::map<int32_t, double>(run.final_balances.begin(), run.final_balances.end());
+}
+
+TEST(ExactOdds, TheDefaultsGiveTheFiguresWorkedOutApart) {
+  const ExactRun run = ComputeExactRun(ResetDefaults());
+  const ExactFigures f = FiguresOf(run);
+  ASSERT_EQ(run.sessions, 10);
+  EXPECT_NEAR(run.ended_high / 10, 0.647848, 5e-7);
+  EXPECT_NEAR(run.ended_low / 10, 0.146273, 5e-7);
+  EXPECT_NEAR(run.ended_limit / 10, 0.205952, 5e-7);
+  EXPECT_NEAR(f.mean, 474.876, 5e-4);
+  EXPECT_NEAR(f.wagered_per_session, 927.70, 5e-3);
+  EXPECT_NEAR(f.result_per_unit, -0.027082, 5e-7);
+}
+
+TEST(ExactOdds, OneGameIsTheWheelsChance) {
+  const ExactRun run = Exact({"games_per_session=1"});
+  EXPECT_DOUBLE_EQ(run.ended_limit, 1) << "a full session ends at its last game";
+  EXPECT_NEAR(Finals(run)[101], kBlack, 1e-15);
+  EXPECT_NEAR(Finals(run)[99], 1 - kBlack, 1e-15);
+  EXPECT_NEAR(FiguresOf(run).result_per_unit, 2 * kBlack - 1, 1e-15);
+}
+
+TEST(ExactOdds, DoublingAfterLossesIsRuinedByThreeLossesInARow) {
+  // Capital 7, target 8: bets 1, 2, 4 until a win; three losses leave 0.
+  const ExactRun run = Exact({"capital=7", "max_balance=8", "bet_after_losses=2,4,8,16,32,64,128,256,512,1024,2048",
+                              "first_bet_after_loss=0", "first_bet_after_win=1", "table_limit=19999"});
+  const double ruin = std::pow(1 - kBlack, 3);
+  EXPECT_NEAR(run.ended_low, ruin, 1e-15);
+  EXPECT_NEAR(run.ended_high, 1 - ruin, 1e-15);
+  EXPECT_NEAR(Finals(run)[0], ruin, 1e-15);
+  EXPECT_NEAR(run.wagered, kBlack * 1 + (1 - kBlack) * kBlack * 3 + (1 - kBlack) * (1 - kBlack) * 7, 1e-12);
+}
+
+TEST(ExactOdds, TheTableLimitStopsOrResetsAShortRow) {
+  // A win raises the bet to 5, above the limit of 3 (stored 4).
+  const double p = kBlack, q = 1 - kBlack;
+  const ExactRun stop = Exact(
+      {"games_per_session=3", "table_limit=3", "bet_after_wins=5,5,5,5,5,5,5,5,5,5,5", "first_bet_at_table_limit=0"});
+  EXPECT_DOUBLE_EQ(stop.ended_limit, 1);
+  const auto finals = Finals(stop);
+  EXPECT_NEAR(finals.at(101), p, 1e-15);
+  EXPECT_NEAR(finals.at(100), q * p, 1e-15);
+  EXPECT_NEAR(finals.at(99), q * q * p, 1e-15);
+  EXPECT_NEAR(finals.at(97), q * q * q, 1e-15);
+  EXPECT_NEAR(stop.wagered, 1 + q + q * q, 1e-15);
+  const ExactRun reset = Exact({"games_per_session=3", "table_limit=3", "bet_after_wins=5,5,5,5,5,5,5,5,5,5,5"});
+  EXPECT_NEAR(reset.wagered, 3, 1e-15) << "every next bet of 5 became the first bet";
+}
+
+TEST(ExactOdds, AWagerLimitThatBindsEndsEverySessionAfterItsSecondGame) {
+  const ExactRun run = Exact({"wager_limit=2", "games_per_session=10"});
+  const double p = kBlack, q = 1 - kBlack;
+  EXPECT_NEAR(run.ended_high, 1, 1e-15);
+  EXPECT_NEAR(Finals(run)[102], p * p, 1e-15);
+  EXPECT_NEAR(Finals(run)[100], 2 * p * q, 1e-15);
+  EXPECT_NEAR(run.wagered, 2, 1e-15);
+}
+
+TEST(ExactOdds, TheColourSwitchesAfterAWinOnBothWheels) {
+  for (const bool double_zero : {false, true}) {
+    const double red = double_zero ? kRedDoubleZero : kRed;
+    const double black = double_zero ? kBlackDoubleZero : kBlack;
+    const ExactRun run = Exact({"games_per_session=2", "bet_on_red=1", "switch_after_win=1",
+                                std::string("double_zero=") + (double_zero ? "1" : "0")});
+    // A win on red moves the second bet to black.
+    const double second = red * (2 * black - 1) + (1 - red) * (2 * red - 1);
+    EXPECT_NEAR(run.result, (2 * red - 1) + second, 1e-14) << (double_zero ? "double zero" : "single zero");
+  }
+}
+
+TEST(ExactOdds, OneGameCanEndASessionAtBothLimits) {
+  // A win reaches the max of 11 below the next bet of 500.
+  const ExactRun run = Exact({"games_per_session=1", "capital=10", "max_balance=11",
+                              "bet_after_wins=500,1,1,1,1,1,1,1,1,1,1", "first_bet_at_table_limit=0"});
+  EXPECT_NEAR(run.ended_high, kBlack, 1e-15);
+  EXPECT_NEAR(run.ended_low, kBlack, 1e-15);
+  EXPECT_NEAR(run.ended_limit, 1 - kBlack, 1e-15);
+}
+
+TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
+  EXPECT_DOUBLE_EQ(Exact({"games_per_session=1.5"}).ended_none, 1);
+  EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).ended_check, 1) << "the balance limits fail after the first game";
+  EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).played, 1);
+  RunSettings failing = ResetDefaults();
+  failing.values.texts[0] = "0";
+  const ExactRun none = ComputeExactRun(failing);
+  EXPECT_DOUBLE_EQ(none.ended_check, 10);
+  EXPECT_DOUBLE_EQ(none.played, 0);
+  const ExactRun refused = ComputeExactRun(ResetDefaults(), 100);
+  EXPECT_NE(refused.refused, "");
+  EXPECT_GT(refused.needed_states, 100);
+}
+
+}  // namespace
