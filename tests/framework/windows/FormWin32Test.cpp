@@ -195,22 +195,6 @@ TEST_F(Form, IconsAndCursorsThatAreNotThereAreRefused) {
   EXPECT_FALSE(form.label.SetCursor(WCursor(99, GetModuleHandleA(nullptr))));
 }
 
-TEST_F(Form, ChildOrderFollowsTheListAfterTheSurplusChildren) {
-  const auto ids = [this] {
-    std::vector<int> order;
-    for (HWND child = GetWindow(H(form), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      order.push_back(GetDlgCtrlID(child));
-    }
-    return order;
-  };
-  ASSERT_EQ(ids(), (std::vector<int>{102, 103, 104, 105, 106, 107, 108, 109}));
-  void* const reversed[] = {form.field2.GetHandle(), form.check.GetHandle(), form.button.GetHandle(),
-                            form.field.GetHandle()};
-  ASSERT_TRUE(form.SetChildOrder(4, reversed));
-  EXPECT_EQ(ids(), (std::vector<int>{103, 104, 107, 108, 109, 106, 105, 102}))
-      << "the four children not listed keep the top";
-}
-
 TEST_F(Form, AFieldExtendedPieceByPieceLooksAsIfItsWholeTextHadBeenSet) {
   // A list longer than a rich-edit field takes by default.
   std::vector<std::string> pieces;
@@ -231,30 +215,6 @@ TEST_F(Form, AFieldExtendedPieceByPieceLooksAsIfItsWholeTextHadBeenSet) {
   SendMessageA(H(form.field), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start + end, 0u) << "the caret back at the start";
   EXPECT_EQ(SendMessageA(H(form.field), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-}
-
-class CreationWatcher : public WWindow {
- public:
-  CreationWatcher() { SetEventHandler(CreateEvent, this, &CreationWatcher::OnCreate); }
-  bool OnCreate(WObject*, WEventData* data) {
-    saw_create = GetHandle() != nullptr && static_cast<WMessageEventData*>(data)->message.message == WM_CREATE;
-    return false;
-  }
-  bool saw_create = false;
-};
-
-TEST(FrameworkWindow, AWindowOfTheFrameworkClassSeesItsOwnCreation) {
-  CreationWatcher window;
-  window.Show(true);
-  ASSERT_TRUE(window.Create(nullptr, "framework window", WS_OVERLAPPEDWINDOW, {10, 10, 200, 100}));
-  EXPECT_TRUE(window.saw_create);
-  char class_name[32] = {};
-  GetClassNameA(H(window), class_name, sizeof class_name);
-  EXPECT_STREQ(class_name, "WWindow");
-  EXPECT_TRUE(IsWindowVisible(H(window))) << "the visible style was recorded";
-  EXPECT_FALSE(window.Create(nullptr, "again", 0, {0, 0, 1, 1}));
-  EXPECT_TRUE(window.Destroy());
-  EXPECT_EQ(window.GetHandle(), nullptr) << "told that its window is gone";
 }
 
 // A form whose control objects exist before its window: they name their
