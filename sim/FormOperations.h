@@ -5,7 +5,18 @@
 #include "framework/text/WString.h"
 #include "framework/windows/WColor.h"
 #include "sim/Control.h"
+#include "sim/Formatted.h"
 #include "sim/GameView.h"
+
+// A number shown in a display, with the printf format of one number that
+// shows it: "%6d" and "%5.0d" take it as a whole number, the others
+// ("%6.0lf", "%4.2lf%%") as it is.
+struct DisplayNumber {
+  const char* format = nullptr;
+  double value = 0;
+  bool whole = false;
+  WString Text() const { return whole ? Formatted(format, static_cast<int32_t>(value)) : Formatted(format, value); }
+};
 
 // Everything the simulation needs from its window, its user and the system.
 // The main form implements it on real controls; headless runs and tests use
@@ -16,6 +27,9 @@ class FormOperations {
 
   virtual WString GetText(Control control) const = 0;
   virtual void SetText(Control control, const WString& text) = 0;
+  // The text of a number. A form may keep the number and format it only
+  // when the display is looked at or shown.
+  virtual void SetNumber(Control control, const DisplayNumber& number) { SetText(control, number.Text()); }
   // Adds `text` at the end of the control's text. A form that can extend a
   // control in place keeps the cost to the length added.
   virtual void AppendText(Control control, const WString& text) { SetText(control, GetText(control) + text); }
@@ -36,4 +50,11 @@ class FormOperations {
   virtual void Sleep(uint32_t milliseconds) = 0;
   // The calendar time in whole seconds.
   virtual int64_t CalendarTime() const = 0;
+  // A number that stays the same only while no field or check box the
+  // engine reads has changed; the engine reads them again when it moves.
+  // A form that cannot tell gives a new number every time.
+  virtual uint64_t InputGeneration() const { return ++unknown_generation_; }
+
+ private:
+  mutable uint64_t unknown_generation_ = 0;
 };

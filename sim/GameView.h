@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "sim/Control.h"
 #include "sim/SessionNumbers.h"
 #include "sim/Wheel.h"
 
@@ -41,6 +42,11 @@ class PendingGame {
  public:
   void Hold(const GameView& game);
   bool IsHeld() const { return held_; }
+  // Whether the held game has to be written before this control is looked
+  // at or changed: a control it writes, and any control while it holds the
+  // engine's list of numbers, which the engine may clear or drop next.
+  bool Writes(Control control) const;
+  bool ChangesCheckBox() const { return held_ && (game_.colour_box_changed || game_.live_list_switched_off); }
   // Writes the held game into `form`, once.
   void Release(FormOperations& form);
 

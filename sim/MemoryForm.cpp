@@ -4,20 +4,68 @@ namespace {
 
 std::string Quoted(const char* text) { return std::string("\"") + text + "\""; }
 
+// The fields and check boxes the engine reads: every rich text box but the
+// generator status and the results list, and every check box.
+std::array<bool, kControlCount> Inputs() {
+  std::array<bool, kControlCount> inputs{};
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const std::string name = ControlName(static_cast<Control>(i));
+    inputs[i] = (name.rfind("rtb_", 0) == 0 && name != "rtb_random" && name != "rtb_ergebnisse") ||
+                name.rfind("checkbox_", 0) == 0;
+  }
+  return inputs;
+}
+
+// The texts a game writes; a later text there only has to come after it.
+bool IsGameText(Control control) {
+  switch (control) {
+    case Control::label_aktueller_durchgang:
+    case Control::label_alle_zahlen:
+    case Control::label_akt_durchlauf:
+    case Control::label_akt_kapital:
+    case Control::label_akt_einsatz: return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 void MemoryForm::Settle() const {
-  if (pending_.IsHeld()) pending_.Release(const_cast<MemoryForm&>(*this));
+  if (!pending_.IsHeld()) return;
+  auto& self = const_cast<MemoryForm&>(*this);
+  pending_.Release(self);
+  for (auto& [control, text] : over_game_) self.SetText(control, text);
+  over_game_.clear();
+}
+
+void MemoryForm::Show(Control control) const {
+  DisplayNumber& number = numbers_[static_cast<std::size_t>(control)];
+  if (!number.format) return;
+  controls_[static_cast<std::size_t>(control)].text = number.Text();
+  number.format = nullptr;
 }
 
 const MemoryForm::ControlState& MemoryForm::At(Control control) const {
-  Settle();
+  // Only a control the held game writes has to wait for it.
+  if (pending_.Writes(control)) Settle();
+  Show(control);
   return controls_[static_cast<std::size_t>(control)];
 }
 
 MemoryForm::ControlState& MemoryForm::Mutable(Control control) {
-  Settle();
+  if (pending_.Writes(control)) Settle();
+  Show(control);
   return controls_[static_cast<std::size_t>(control)];
+}
+
+void MemoryForm::Changed(Control control) {
+  static const std::array<bool, kControlCount> kInputs = Inputs();
+  if (kInputs[static_cast<std::size_t>(control)]) ++input_generation_;
+}
+
+uint64_t MemoryForm::InputGeneration() const {
+  if (pending_.ChangesCheckBox()) Settle();
+  return input_generation_;
 }
 
 void MemoryForm::SetRecording(bool on) {
@@ -30,12 +78,29 @@ void MemoryForm::Record(std::string line) {
 }
 
 void MemoryForm::SetText(Control control, const WString& text) {
+  if (!recording_ && pending_.IsHeld() && IsGameText(control)) {
+    // The game's text would be written over anyway: keep both for later.
+    numbers_[static_cast<std::size_t>(control)].format = nullptr;
+    for (auto& [held, later] : over_game_) {
+      if (held == control) return void(later = text);
+    }
+    over_game_.emplace_back(control, text);
+    return;
+  }
   Mutable(control).text = text;
+  Changed(control);
   if (recording_) Record(std::string("text ") + ControlName(control) + " " + Quoted(text.GetText()));
+}
+
+void MemoryForm::SetNumber(Control control, const DisplayNumber& number) {
+  if (recording_) return SetText(control, number.Text());
+  if (pending_.Writes(control)) Settle();
+  numbers_[static_cast<std::size_t>(control)] = number;
 }
 
 void MemoryForm::AppendText(Control control, const WString& text) {
   Mutable(control).text += text;
+  Changed(control);
   if (recording_) Record(std::string("append ") + ControlName(control) + " " + Quoted(text.GetText()));
 }
 
@@ -58,12 +123,14 @@ void MemoryForm::SetBackColor(Control control, const WColor& colour) {
 }
 
 void MemoryForm::SetFont(Control control, const char* description) {
-  Mutable(control).font = description;
+  // No game sets a font, so a held one need not be written first.
+  controls_[static_cast<std::size_t>(control)].font = description;
   if (recording_) Record(std::string("font ") + ControlName(control) + " " + Quoted(description));
 }
 
 void MemoryForm::SetChecked(Control check_box, bool checked) {
   Mutable(check_box).checked = checked;
+  Changed(check_box);
   if (recording_) Record(std::string("check ") + ControlName(check_box) + (checked ? " on" : " off"));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ class MemoryForm : public FormOperations {
 
   WString GetText(Control control) const override { return At(control).text; }
   void SetText(Control control, const WString& text) override;
+  void SetNumber(Control control, const DisplayNumber& number) override;
   void AppendText(Control control, const WString& text) override;
   void ShowGame(const GameView& game) override;
   void SetForeColor(Control control, const WColor& colour) override;
@@ -36,6 +38,7 @@ class MemoryForm : public FormOperations {
   void StartSessionTimer(uint32_t interval_ms, int32_t ticks) override;
   void Sleep(uint32_t milliseconds) override;
   int64_t CalendarTime() const override { return calendar_time_; }
+  uint64_t InputGeneration() const override;
 
   void SetCalendarTime(int64_t seconds) { calendar_time_ = seconds; }
   void SetRecording(bool on);
@@ -50,13 +53,21 @@ class MemoryForm : public FormOperations {
 
  private:
   ControlState& Mutable(Control control);
+  // Formats a number kept for the control into its text.
+  void Show(Control control) const;
+  void Changed(Control control);
   // Writes a held game into the controls.
   void Settle() const;
   void Record(std::string line);
 
-  std::array<ControlState, kControlCount> controls_{};
+  // Formatting a number nobody looks at is no change anyone can see either.
+  mutable std::array<ControlState, kControlCount> controls_{};
+  mutable std::array<DisplayNumber, kControlCount> numbers_{};
+  uint64_t input_generation_ = 0;
   // Holding a game is no change anyone can see, so const reads write it.
   mutable PendingGame pending_;
+  // Texts written over controls the held game writes, put after it.
+  mutable std::vector<std::pair<Control, WString>> over_game_;
   int64_t calendar_time_;
   bool recording_ = false;
   bool session_timer_pending_ = false;

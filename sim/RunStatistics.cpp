@@ -40,13 +40,11 @@ void Simulation::record_session() {
     form_.AppendText(Control::rtb_ergebnisse, entry);
   }
 
-  for (const Counter& counter : kCounters) {
-    form_.SetText(counter.display, Formatted("%6.0lf", state_.*counter.count));
-  }
+  for (const Counter& counter : kCounters) form_.SetNumber(counter.display, {"%6.0lf", state_.*counter.count, false});
   if (state_.max_count > 0 || state_.min_count > 0 || state_.limit_count != 0) {
     const double total = (state_.min_count + state_.max_count) + state_.limit_count;
     for (const Counter& counter : kCounters) {
-      form_.SetText(counter.percentage, Formatted("%4.2lf%%", state_.*counter.count / total * 100));
+      form_.SetNumber(counter.percentage, {"%4.2lf%%", state_.*counter.count / total * 100, false});
     }
   }
 }

@@ -41,7 +41,7 @@ int32_t Simulation::draw_number() {
 void Simulation::on_poll_timer() {
   if (state_.start_requested) {
     state_.start_requested = false;
-    if (!CheckSessionCount(form_, settings_)) return;
+    if (!CheckedSessionCount()) return;
     state_.turnover = 0;
     if (!state_.run_active) {
       state_.seed = static_cast<int32_t>(static_cast<uint32_t>(form_.CalendarTime() + 5));
@@ -52,12 +52,12 @@ void Simulation::on_poll_timer() {
     form_.StartSessionTimer(kTimerInterval, 1);
   }
   // Drawn on every tick, so the generator moves on between sessions too.
-  form_.SetText(Control::rtb_random, Formatted("%5.0d", numbers_.Next() % 30000));
+  form_.SetNumber(Control::rtb_random, {"%5.0d", static_cast<double>(numbers_.Next() % 30000), true});
 }
 
 void Simulation::on_session_timer() {
   if (static_cast<double>(state_.sessions_remaining) == settings_.session_count) clear_statistics();
-  form_.SetText(Control::label_akt_gesamtdurchgang, Formatted("%6d", state_.sessions_remaining));
+  form_.SetNumber(Control::label_akt_gesamtdurchgang, {"%6d", static_cast<double>(state_.sessions_remaining), true});
   play_session();
   record_session();
   state_.sessions_remaining -= 1;
@@ -70,12 +70,31 @@ void Simulation::on_session_timer() {
 }
 
 void Simulation::play_session() {
-  if (!CheckSessionStart(form_, settings_)) return;
-  settings_.double_zero = form_.GetChecked(Control::checkbox_zero_oder_zerozero);
+  // Inputs unchanged since the last session started read the same again.
+  const uint64_t generation = form_.InputGeneration();
+  const bool known = start_read_.generation == generation && start_read_.valid;
+  if (known) {
+    const SimSettings& read = start_read_.settings;
+    for (double SimSettings::*field : {&SimSettings::capital, &SimSettings::games_per_session, &SimSettings::delay_ms,
+                                       &SimSettings::first_bet, &SimSettings::wager_limit, &SimSettings::table_limit}) {
+      settings_.*field = read.*field;
+    }
+    settings_.double_zero = read.double_zero;
+  } else if (!CheckSessionStart(form_, settings_)) {
+    start_read_.valid = false;
+    return;
+  } else {
+    settings_.double_zero = form_.GetChecked(Control::checkbox_zero_oder_zerozero);
+  }
   form_.SetFont(Control::label_alle_zahlen, settings_.games_per_session <= 200 ? "12.Courier New" : "8.Courier New");
   form_.SetText(Control::label_infolabel, kEmpty);
   state_.numbers.Clear();
-  read_session_inputs();
+  if (known) {
+    inputs_ = start_read_.inputs;
+  } else {
+    read_session_inputs();
+    start_read_ = {generation, true, settings_, inputs_};
+  }
   state_.bet = inputs_.first_bet;
   state_.balance = TruncateToInt32(settings_.capital);
   form_.SetText(Control::label_alle_zahlen, kEmpty);
@@ -170,7 +189,7 @@ Simulation::GameEnd Simulation::play_game(int32_t game, Stake& stake) {
   // first game's check can fail.
   if (game == 1) {
     store_stake(stake);
-    if (!CheckBalanceLimits(form_, settings_)) return GameEnd::Ended;
+    if (!CheckedBalanceLimits()) return GameEnd::Ended;
   }
   if (stake.balance >= stake.bet && settings_.min_balance < stake.balance && stake.balance < settings_.max_balance) {
     form_.Sleep(inputs_.delay_ms);
@@ -179,6 +198,34 @@ Simulation::GameEnd Simulation::play_game(int32_t game, Stake& stake) {
   }
   store_stake(stake);
   return end_by_balance();
+}
+
+bool Simulation::CheckedSessionCount() {
+  const uint64_t generation = form_.InputGeneration();
+  if (count_read_.valid && count_read_.generation == generation) {
+    settings_.session_count = count_read_.settings.session_count;
+    return true;
+  }
+  count_read_.valid = CheckSessionCount(form_, settings_);
+  count_read_.generation = generation;
+  count_read_.settings = settings_;
+  return count_read_.valid;
+}
+
+bool Simulation::CheckedBalanceLimits() {
+  const uint64_t generation = form_.InputGeneration();
+  // The limits are checked against the capital, which only a new session
+  // start reads.
+  if (limits_read_.valid && limits_read_.generation == generation &&
+      limits_read_.settings.capital == settings_.capital) {
+    settings_.max_balance = limits_read_.settings.max_balance;
+    settings_.min_balance = limits_read_.settings.min_balance;
+    return true;
+  }
+  limits_read_.valid = CheckBalanceLimits(form_, settings_);
+  limits_read_.generation = generation;
+  limits_read_.settings = settings_;
+  return limits_read_.valid;
 }
 
 void Simulation::list_number(GameView& view) {

@@ -81,6 +81,17 @@ class Simulation {
     uint32_t generator;
   };
 
+  // What the last read of a group of inputs gave, and the form's input
+  // generation then: while it stays, reading them again gives the same.
+  struct InputsRead {
+    uint64_t generation = 0;
+    bool valid = false;
+    SimSettings settings;
+    SessionInputs inputs;
+  };
+  bool CheckedSessionCount();
+  bool CheckedBalanceLimits();
+
   Stake load_stake() const;
   void store_stake(const Stake& stake);
   void settle_win(Stake& stake);
@@ -97,6 +108,9 @@ class Simulation {
   SimSettings settings_;
   SimRunState state_;
   SessionInputs inputs_;
+  InputsRead count_read_;
+  InputsRead start_read_;
+  InputsRead limits_read_;
   // The colour switch of the game being settled, for its view.
   bool colour_box_changed_ = false;
   NumberGenerator own_generator_;
