@@ -79,17 +79,6 @@ TEST_F(Run, CountersAndSharesOfMixedEnds) {
   EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3.   2 ||     2.   0 ||     1.   2 ||");
 }
 
-TEST_F(Run, StopDuringARunPlaysOneMoreSession) {
-  Set(Control::rtb_anzahl_gesamtdurchgaenge, "10");
-  simulation.request_start();
-  Spins({0, kRed, 0, kRed, 0});
-  EXPECT_TRUE(Tick());
-  simulation.request_stop();
-  EXPECT_TRUE(Tick());
-  EXPECT_FALSE(Tick());
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "    10. 499 ||\n     1. 499 ||");
-}
-
 TEST_F(Run, ASecondStartNeitherReseedsNorRecountsAndAPendingTimerPlaysOnce) {
   simulation.request_start();
   Spins({0, 0, kRed, 0, kRed, 0});
@@ -103,26 +92,6 @@ TEST_F(Run, ASecondStartNeitherReseedsNorRecountsAndAPendingTimerPlaysOnce) {
   EXPECT_TRUE(Tick());
   EXPECT_EQ(scripted.seeds.size(), 2u) << "the reset's seed and the run's";
   EXPECT_EQ(simulation.state().sessions_remaining, 1);
-}
-
-TEST_F(Run, AnInvalidSettingShowsItsMessageOncePerSessionAndCountsNothing) {
-  Set(Control::rtb_startkapital, "0");
-  Spins({0, 0, 0});  // the status values of the sessions' ticks
-  EXPECT_EQ(PlayRun("3", {}), 3);
-  EXPECT_EQ(form.Messages(), std::vector<std::string>(3, "balance: (1 - 1000000)"));
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3. 500 ||     2. 500 ||     1. 500 ||") << "the reset's balance";
-  EXPECT_EQ(Counters(), "     0|     0|     0| %| %| %");
-}
-
-TEST_F(Run, ANewRunClearsTheCountersAndTheResetKeepsTheList) {
-  PlayRun("2", {kRed, kRed});
-  simulation.reset_settings();
-  EXPECT_EQ(Counters(), "||| %| %| %");
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     2. 499 ||     1. 499 ||");
-  Set(Control::rtb_anzahl_durchlauf, "1");
-  PlayRun("1", {kRed});
-  EXPECT_EQ(Text(Control::rtb_ergebnisse), "     1. 499 ||");
-  EXPECT_EQ(Counters(), "     0|     0|     1|0.00%|0.00%|100.00%");
 }
 
 TEST_F(Run, FractionalSessionsPlayWholeOnesAndKeepTheStatistics) {

@@ -205,25 +205,4 @@ TEST(CachedForm, TheResultsListArrivesAsAppendsThatAddUpToTheWholeList) {
   EXPECT_STREQ(controls.GetText(Control::rtb_ergebnisse).GetText(), "new") << "a whole text drops older appends";
 }
 
-TEST(CachedForm, AShownGameIsFormattedOnlyWhenTheWindowShowsIt) {
-  MemoryForm controls;
-  controls.SetRecording(true);
-  CachedForm cache(controls, [] { return 0u; });
-  GameView game;
-  game.game = 12;
-  game.number = 37;
-  game.colour = NumberColour::DoubleZero;
-  cache.ShowGame(game);
-  game.game = 13;
-  cache.ShowGame(game);
-  EXPECT_TRUE(controls.Writes().empty()) << "nothing reaches the controls before they are shown";
-  cache.Flush();
-  EXPECT_STREQ(controls.GetText(Control::label_akt_durchlauf).GetText(), "  13");
-  EXPECT_STREQ(controls.GetText(Control::label_aktueller_durchgang).GetText(), " 00");
-  EXPECT_EQ(controls.At(Control::label_aktueller_durchgang).back.GetIndex(), WColor::Green);
-  int game_writes = 0;
-  for (const std::string& line : controls.Writes()) game_writes += line.rfind("text label_akt_durchlauf", 0) == 0;
-  EXPECT_EQ(game_writes, 1) << "the later game replaced the earlier one unseen";
-}
-
 }  // namespace

@@ -137,19 +137,6 @@ TEST_F(MainFormRun, AWholeRunShowsWhatTheEngineGivesOnTheMemoryForm) {
   EXPECT_EQ(*Window("label_aktueller_durchgang")->GetBackColor(), memory.At(Control::label_aktueller_durchgang).back);
 }
 
-TEST_F(MainFormRun, StartTwiceBeforeATickStartsOneRun) {
-  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "3"}, {"rtb_anzahl_durchlauf", "20"}});
-  form.poll_timer()->Stop();
-  Click("cb_start");
-  Click("cb_start");
-  PumpQueued();
-  form.poll_timer()->Start(100, 0);
-  ASSERT_TRUE(WaitForRunEnd());
-  EXPECT_EQ(Sessions(), 3);
-  EXPECT_EQ(Entries(), 3);
-  EXPECT_EQ(Results().find("     3."), 0u) << Results();
-}
-
 TEST_F(MainFormRun, AStopDuringASessionLetsOneMoreSessionRunAndAResetKeepsTheCount) {
   TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "10"}, {"rtb_anzahl_durchlauf", "200"}});
   recorder.on_session = [this] {

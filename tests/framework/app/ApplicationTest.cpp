@@ -67,6 +67,12 @@ TEST(Application, ExecuteRaisesStartRunAndEndAndAFailedStartSkipsTheRun) {
   failing.start_succeeds = false;
   EXPECT_EQ(failing.Execute(nullptr, nullptr, nullptr, 0), -1);
   EXPECT_EQ(failing.log, "default start, start, end");
+  EXPECT_EQ(WApplication::Current(), &application) << "the first application is the current one";
+  {
+    WExeApplication program;
+    EXPECT_EQ(WApplication::Current(), &program) << "an exe application always is";
+  }
+  EXPECT_EQ(WApplication::Current(), nullptr) << "cleared with the object it named";
 }
 
 TEST(Application, TheEndDeletesDeferredObjectsOnceAndCallsTheShutdownHook) {
@@ -83,23 +89,6 @@ TEST(Application, TheEndDeletesDeferredObjectsOnceAndCallsTheShutdownHook) {
   EXPECT_EQ(hook_argument, -1);
   EXPECT_EQ(WThreadRecord::Current().deferred, std::vector<WObject*>{&application}) << "the application stays";
   WThreadRecord::Current().deferred.clear();
-}
-
-TEST(Application, TheFirstApplicationIsCurrentAndAnExeApplicationAlways) {
-  ASSERT_EQ(WApplication::Current(), nullptr);
-  {
-    TestApplication first;
-    TestApplication second;
-    EXPECT_EQ(WApplication::Current(), &first);
-    {
-      WExeApplication program;
-      EXPECT_EQ(WApplication::Current(), &program);
-    }
-    EXPECT_EQ(WApplication::Current(), nullptr) << "cleared with the object it named";
-    first.SetEventHandler(BeforeProcessingEvent, &first, &TestApplication::OnEnd);
-    first.RemoveEventHandler(BeforeProcessingEvent, HandlerRemoval::All);
-    EXPECT_TRUE(WApplication::HasBeforeProcessingHandler()) << "raised once, never cleared";
-  }
 }
 
 // Defers a deletion from a handler that runs inside another dispatch.

@@ -187,23 +187,4 @@ TEST(MessageLoop, TheHookFiltersMessagesThatAModalBoxRemoves) {
   EXPECT_EQ(window.dispatched, Log{"app 8"});
 }
 
-TEST(MessageLoop, RetrievalWithoutWaitingLeavingOrRemoving) {
-  DrainQueue();
-  WMessage message;
-  bool dispatch = true;
-  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove, nullptr, 0, 0, HookFiltering::On,
-                             &dispatch),
-            -1);
-  EXPECT_FALSE(dispatch);
-  PostThreadMessageA(GetCurrentThreadId(), WM_APP, 11, 0);
-  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Leave), 1);
-  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Leave), 1) << "still there";
-  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove), 1);
-  EXPECT_EQ(message.wparam, 11u);
-  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Peek, MessageRemoval::Remove), -1);
-  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 4, 0);
-  EXPECT_EQ(GetThreadMessage(&message, MessageWait::Wait, MessageRemoval::Remove), 0);
-  EXPECT_EQ(message.wparam, 4u);
-}
-
 }  // namespace

@@ -163,24 +163,6 @@ TEST_F(Dispatch, AHandlerRemovedDuringANestedDispatchStaysSafeAndDepthsAreCounte
   EXPECT_FALSE(generator.CallEventHandlers(ClickEvent));
 }
 
-TEST_F(Dispatch, PooledRecordsAreRecycledUpToFifty) {
-  {
-    std::vector<std::unique_ptr<WEventGenerator>> generators(80);
-    for (auto& each : generators) {
-      each = std::make_unique<WEventGenerator>();
-      each->SetEventHandler(ClickEvent, &listener, &Listener::First);
-    }
-  }
-  EXPECT_EQ(WEventHandlerPool::Count(), WEventHandlerPool::kPoolLimit);
-  for (int round = 0; round < 1000; ++round) {
-    const auto event = static_cast<WEventNumber>(round % kEventCount);
-    generator.SetEventHandler(event, &listener, &Listener::First);
-    generator.RemoveEventHandler(event, HandlerRemoval::All);
-  }
-  generator.SetEventHandler(ClickEvent, &listener, &Listener::First);
-  EXPECT_EQ(WEventHandlerPool::Count(), WEventHandlerPool::kPoolLimit - 1) << "taken from the pool";
-}
-
 class Observer : public WEventGenerator {
   W_DECLARE_CLASS(Observer, WEventGenerator)
 

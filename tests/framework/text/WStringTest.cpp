@@ -37,16 +37,6 @@ TEST(WString, CopiesShareUntilOneChanges) {
   EXPECT_EQ(third, "shared text and more");
 }
 
-TEST(WString, SixtyFourUnitsInlineBeyondThatOnTheHeap) {
-  const std::string sixty_four(64, 'y');
-  EXPECT_EQ(WString(std::string(63, 'x').c_str()).GetCapacity(), 64u);
-  WString heap(sixty_four.c_str());
-  EXPECT_GT(heap.GetCapacity(), 64u);
-  EXPECT_EQ(heap.GetText(), sixty_four);
-  heap = "short";
-  EXPECT_EQ(heap, "short");
-}
-
 TEST(WString, ALengthCountsCharactersAndADoubleByteCharacterCountsOnce) {
   EXPECT_EQ(WString("abcdef", 3), "abc");
   EXPECT_EQ(WString("ab", 10), "ab") << "a length beyond the text stops at its end";

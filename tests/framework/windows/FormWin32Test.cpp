@@ -217,42 +217,5 @@ TEST_F(Form, AFieldExtendedPieceByPieceLooksAsIfItsWholeTextHadBeenSet) {
   EXPECT_EQ(SendMessageA(H(form.field), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
-// A form whose control objects exist before its window: they name their
-// template items and are bound when the window is made.
-class PreparedForm : public WModelessDialog {
- public:
-  PreparedForm() {
-    field.SetTemplateItem(this, IDC_FIELD);
-    check.SetTemplateItem(this, IDC_CHECK);
-    SetEventHandler(CreateEvent, this, &PreparedForm::OnCreate);
-  }
-  ~PreparedForm() override { Destroy(); }
-  bool OnCreate(WObject*, WEventData*) {
-    bound_at_create = field.GetHandle() != nullptr && check.GetHandle() != nullptr;
-    return false;
-  }
-  bool Note(WObject* source, WEventData* data) {
-    log.push_back(std::string(EventName(data->event)) + (source == &check ? " check" : ""));
-    return false;
-  }
-
-  WRichTextBox field;
-  WCheckBox check;
-  bool bound_at_create = false;
-  Log log;
-};
-
-TEST(FormOwnProcessing, ControlsMadeBeforeTheWindowAreBoundAtCreateAndOfferedAnOkNoHandlerTook) {
-  WRichTextBox::GetWindowClassName();
-  PreparedForm form;
-  ASSERT_TRUE(form.CreateFromResource(nullptr, "ID_TEST_FORM"));
-  EXPECT_TRUE(form.bound_at_create);
-  EXPECT_EQ(form.check.GetHandle(), GetDlgItem(H(form), IDC_CHECK));
-  EXPECT_EQ(form.GetChildren().size(), 2u);
-  form.check.SetEventHandler(OKEvent, &form, &PreparedForm::Note);
-  form.SetEventHandler(OKEvent, &form, &PreparedForm::Note);
-  SendMessageA(H(form), WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(form.log, (Log{"OKEvent", "OKEvent check"})) << "the form first, then its controls";
-}
 
 }  // namespace
