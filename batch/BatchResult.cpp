@@ -393,5 +393,9 @@ std::string SweepHeatmap(const BatchResult& result, const std::string& figure) {
     const auto j = std::find(up.values.begin(), up.values.end(), cell.values[1]) - up.values.begin();
     grid[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = CellFigure(cell, figure);
   }
-  return Heatmap(across, up, grid, figure);
+  const std::string sessions = NamedValue(result.settings, "session_count");
+  const std::string subtitle =
+      (result.exact ? "exact odds" : Printed("%lld sampled runs a cell", static_cast<long long>(result.runs))) +
+      ", runs of " + sessions + " sessions; the other settings as given";
+  return Heatmap(across, up, grid, figure, subtitle);
 }

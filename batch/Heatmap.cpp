@@ -75,7 +75,7 @@ std::string FigureTitle(const std::string& figure) {
 }
 
 std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
-                    const std::string& figure) {
+                    const std::string& figure, const std::string& subtitle) {
   double low = INFINITY, high = -INFINITY;
   for (const auto& row : grid) {
     for (double value : row) {
@@ -94,7 +94,8 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + At(kWidth) + "\" height=\"" + At(kHeight) +
          "\" font-family=\"sans-serif\" font-size=\"12\">\n";
   svg += Rect(0, 0, kWidth, kHeight, "white");
-  svg += Text(kWidth / 2, 30, FigureTitle(figure), "middle", " font-size=\"16\"");
+  svg += Text(kWidth / 2, 26, FigureTitle(figure), "middle", " font-size=\"16\"");
+  svg += Text(kWidth / 2, 46, subtitle, "middle", " fill=\"#555555\"");
   for (std::size_t i = 0; i < across.values.size(); ++i) {
     for (std::size_t j = 0; j < up.values.size(); ++j) {
       const double value = grid[i][j];
@@ -118,7 +119,7 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
     svg += Text(kLeft + (static_cast<double>(i) + 0.5) * cell_width, kHeight - kBottom + 18,
                 SweptValue(across.values[i]), "middle");
   }
-  const std::size_t up_step = every(up.values.size(), (kHeight - kTop - kBottom) / 1.5);
+  const std::size_t up_step = every(up.values.size(), (kHeight - kTop - kBottom) * 2);
   for (std::size_t j = 0; j < up.values.size(); j += up_step) {
     svg += Text(kLeft - 8, kHeight - kBottom - (static_cast<double>(j) + 0.5) * cell_height + 4,
                 SweptValue(up.values[j]), "end");

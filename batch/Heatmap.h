@@ -13,7 +13,7 @@ struct HeatmapAxis {
 };
 
 std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
-                    const std::string& figure);
+                    const std::string& figure, const std::string& subtitle);
 
 // What a figure of the summary means, for titles: "p_max" is the chance of
 // ending at the max balance or the wager limit.
