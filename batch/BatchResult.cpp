@@ -114,7 +114,7 @@ std::string SettingsFromJson(const Json& json, RunSettings& settings) {
     } else {
       text = SweptValue(value.get<double>());
     }
-    const std::string problem = SetNamed(settings, name + "=" + text);
+    const std::string problem = SetNamed(settings, name + "=" += text);
     if (!problem.empty()) return "its settings are not this program's: " + problem;
   }
   return std::string();
@@ -249,7 +249,7 @@ std::string ResultFromJson(const Json& json, BatchResult& result) {
     result.exact = batch.at("exact").get<bool>();
     result.runs = batch.at("runs").get<int64_t>();
     result.first_seed = batch.at("first_seed").get<int64_t>();
-    const std::string problem = SettingsFromJson(json.at("settings"), result.settings);
+    std::string problem = SettingsFromJson(json.at("settings"), result.settings);
     if (!problem.empty()) return problem;
     std::vector<const Json*> cells;
     if (json.contains("sweep")) {
@@ -291,6 +291,7 @@ std::string ResultFromJson(const Json& json, BatchResult& result) {
 
 std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps) {
   std::vector<const NamedPart*> order;
+  order.reserve(parts.size());
   for (const NamedPart& part : parts) order.push_back(&part);
   std::sort(order.begin(), order.end(),
             [](const NamedPart* a, const NamedPart* b) { return a->part.part_begin < b->part.part_begin; });
@@ -315,8 +316,9 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
     }
     if (part.part_begin < covered) return named->file + ": its " + unit + " overlap another file's";
     if (part.part_begin > covered) {
-      gaps += Printed("%s %lld to %lld; ", unit, static_cast<long long>(offset + covered),
-                      static_cast<long long>(offset + part.part_begin - 1));
+      const int64_t from = offset + covered;
+      const int64_t to = offset + part.part_begin - 1;
+      gaps += Printed("%s %lld to %lld; ", unit, static_cast<long long>(from), static_cast<long long>(to));
     }
     covered = part.part_end;
     if (first.axes.empty()) {
@@ -330,8 +332,9 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
     }
   }
   if (covered < DomainSize(first)) {
-    gaps += Printed("%s %lld to %lld; ", unit, static_cast<long long>(offset + covered),
-                    static_cast<long long>(offset + DomainSize(first) - 1));
+    const int64_t from = offset + covered;
+    const int64_t to = offset + DomainSize(first) - 1;
+    gaps += Printed("%s %lld to %lld; ", unit, static_cast<long long>(from), static_cast<long long>(to));
   }
   if (!gaps.empty()) {
     gaps = "missing " + gaps.substr(0, gaps.size() - 2);

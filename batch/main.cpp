@@ -54,16 +54,16 @@ std::string LoadSettings(const std::string& path, RunSettings& settings) {
 std::string BuildSettings(const BatchOptions& options, RunSettings& settings) {
   settings = ResetDefaults();
   if (!options.settings.empty()) {
-    const std::string problem = LoadSettings(options.settings, settings);
+    std::string problem = LoadSettings(options.settings, settings);
     if (!problem.empty()) return problem;
   }
   for (int pass = 0; pass < (options.system.empty() ? 1 : 2); ++pass) {
     for (const std::string& assignment : options.sets) {
-      const std::string problem = SetNamed(settings, assignment);
+      std::string problem = SetNamed(settings, assignment);
       if (!problem.empty()) return problem;
     }
     if (pass == 0 && !options.system.empty()) {
-      const std::string problem = ApplySystem(settings, options.system);
+      std::string problem = ApplySystem(settings, options.system);
       if (!problem.empty()) return problem;
     }
   }
@@ -161,7 +161,10 @@ Played PlayBatch(const BatchOptions& options, const RunSettings& settings, const
   }
 
   const std::vector<SweepCell> all = SweepCells(settings, axes);
-  const auto [begin, end] = Block(static_cast<int64_t>(all.size()), options.shard_index, options.shard_count);
+  const std::pair<int64_t, int64_t> block =
+      Block(static_cast<int64_t>(all.size()), options.shard_index, options.shard_count);
+  const int64_t begin = block.first;
+  const int64_t end = block.second;
   result.part_begin = begin;
   result.part_end = end;
   result.cells.resize(static_cast<std::size_t>(end - begin));
@@ -262,12 +265,12 @@ int Merge(const BatchOptions& options) {
   for (const std::string& file : options.merge_files) {
     std::string bytes;
     const std::string reason = FileAccess::Read(file, bytes);
-    if (!reason.empty()) return Fail(file + ": it could not be read: " + reason);
+    if (!reason.empty()) return Fail(file + ": it could not be read: " += reason);
     NamedPart named{file, {}};
     const Json json = Json::parse(bytes, nullptr, false);
     if (json.is_discarded()) return Fail(file + ": it is no JSON (cut short?)");
     const std::string problem = ResultFromJson(json, named.part);
-    if (!problem.empty()) return Fail(file + ": " + problem);
+    if (!problem.empty()) return Fail(file + ": " += problem);
     parts.push_back(std::move(named));
   }
   BatchResult whole;
@@ -289,7 +292,7 @@ int Merge(const BatchOptions& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
   const ParsedCommandLine parsed = ParseBatchCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (parsed.done) {
     if (parsed.exit_code == 0) {
@@ -328,4 +331,12 @@ int main(int argc, char** argv) {
   const Played played = PlayBatch(options, settings, axes, seed, jobs, csv.get());
   if (!played.problem.empty()) return Fail(played.problem);
   return PrintAndWrite(options, played.result, played.single, csv.get());
+}
+
+int main(int argc, char** argv) {
+  try {
+    return Main(argc, argv);
+  } catch (const std::exception& error) {
+    return Fail(error.what());
+  }
 }

@@ -147,17 +147,13 @@ class Settings(Folder):
                 self.assertEqual(done.stdout, "")
         self.assertEqual(os.listdir(self.folder.name), [])
 
-    def test_files_and_outputs_that_cannot_be_used(self):
-        missing = self.path("none.dat")
-        done = run("--settings", missing)
-        self.assertEqual(done.returncode, 1)
-        self.assertIn(missing + " could not be read", done.stderr)
-        target = self.path(os.path.join("no", "such", "s.csv"))
-        done = run("--seed", "1", "--csv", target)
-        self.assertEqual(done.returncode, 1)
-        self.assertIn(target + " could not be written", done.stderr)
-        self.assertFalse(os.path.exists(target))
-
+    def test_files_that_cannot_be_read_or_written(self):
+        for arguments, says in ((["--settings", self.path("none.dat")], "none.dat could not be read"),
+                                (["--seed", "1", "--csv", self.path("no/such/s.csv")], "s.csv could not be written")):
+            done = run(*arguments)
+            self.assertEqual((done.returncode, done.stdout), (1, ""))
+            self.assertIn(says, done.stderr)
+        self.assertEqual(os.listdir(self.folder.name), [])
 
 
 class Shards(Folder):

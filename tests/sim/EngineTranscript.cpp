@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <cstdarg>
 #include <cstdio>
 #include <sstream>
 
@@ -10,46 +11,38 @@
 namespace engine_transcript {
 namespace {
 
+std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Printed(const char* format, ...) {
+  char text[48];
+  va_list arguments;
+  va_start(arguments, format);
+  std::vsnprintf(text, sizeof text, format, arguments);
+  va_end(arguments);
+  return text;
+}
+
+// FNV-1a over what was added, each text ended by a zero byte.
 class Digest {
  public:
   void Add(const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (std::size_t i = 0; i < size; ++i) value_ = (value_ ^ bytes[i]) * 0x100000001B3ull;
+    for (std::size_t i = 0; i < size; ++i) value_ = (value_ ^ static_cast<const unsigned char*>(data)[i]) * kPrime;
   }
-  void Add(const std::string& text) {
-    Add(text.data(), text.size());
-    Add("\0", 1);
-  }
+  void Add(const std::string& text) { Add(text.c_str(), text.size() + 1); }
   void Add(int64_t number) { Add(&number, sizeof number); }
-  std::string Hex() const {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, value_);
-    return text;
-  }
+  std::string Hex() const { return Printed("%016" PRIx64, value_); }
 
  private:
+  static constexpr uint64_t kPrime = 0x100000001B3ull;
   uint64_t value_ = 0xCBF29CE484222325ull;
 };
 
 std::string Escaped(const std::string& text) {
   std::string out;
-  for (char c : text) {
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\\') {
-      out += "\\\\";
-    } else {
-      out += c;
-    }
-  }
+  for (char c : text) out += c == '\n' ? "\\n" : c == '\\' ? "\\\\" : std::string(1, c);
   return out;
 }
 
-std::string Double(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
+std::string Double(double value) { return Printed("%.17g", value); }
 
 // Every control as a person would see it: text, check mark, colours, font.
 std::string WindowDigest(const MemoryForm& form) {
@@ -114,14 +107,12 @@ void WriteEnd(std::ostringstream& out, const Simulation& simulation, const Memor
   const SimSettings& s = simulation.settings();
   out << "settings";
   for (double value : {s.capital, s.games_per_session, s.delay_ms, s.first_bet, s.wager_limit, s.table_limit,
-                       s.max_balance, s.min_balance, s.session_count}) {
+                       s.max_balance, s.min_balance, s.session_count})
     out << " " << Double(value);
-  }
   out << "\nflags";
   for (bool flag : {s.double_zero, s.bet_on_red, s.first_bet_after_win, s.first_bet_after_loss, s.switch_after_win,
-                    s.first_bet_at_table_limit, s.show_numbers_live}) {
+                    s.first_bet_at_table_limit, s.show_numbers_live})
     out << " " << flag;
-  }
   const SimRunState& r = simulation.state();
   out << "\nstate bet=" << r.bet << " balance=" << r.balance << " turnover=" << Double(r.turnover)
       << " streaks=" << r.win_streak << "/" << r.loss_streak << " last=" << r.last_number
@@ -217,8 +208,9 @@ std::vector<Scenario> Scenarios() {
   all.push_back(Make("table limit ends sessions", 5004,
                      "rtb_anzahl_gesamtdurchgaenge=20 rtb_anzahl_durchlauf=200 rtb_tischlimit=10 rtb_soll_kapital=900 "
                      "-checkbox_bei_tischlimit_neueinsatz -checkbox_zahlen_des_letzten_durchganges"));
-  all.push_back(Make("wager limit", 6005,
-                     "rtb_anzahl_gesamtdurchgaenge=15 rtb_min_einsatz=300 rtb_startkapital=1000 rtb_soll_kapital=2000"));
+  all.push_back(
+      Make("wager limit", 6005,
+           "rtb_anzahl_gesamtdurchgaenge=15 rtb_min_einsatz=300 rtb_startkapital=1000 rtb_soll_kapital=2000"));
   all.push_back(Make("min balance, both limits in one game", 7006,
                      "rtb_anzahl_gesamtdurchgaenge=12 rtb_startkapital=100 rtb_soll_kapital=101 rtb_min_kapital=60 "
                      "rtb_g1=500 rtb_g2=500"));

@@ -51,16 +51,6 @@ TEST_F(Run, AStartRequestSeedsStartsTheTimerAndShowsTheGenerator) {
   EXPECT_EQ(Text(Control::rtb_random), "     ") << "a status of 0 prints no digit";
 }
 
-TEST_F(Run, AFailedSessionCountDropsTheRequestAndTheTick) {
-  Set(Control::rtb_anzahl_gesamtdurchgaenge, "0");
-  simulation.request_start();
-  Record();
-  simulation.on_poll_timer();
-  EXPECT_EQ(form.Writes(), (std::vector<std::string>{"message \"Fehler\" \"number of sessions: (1 - 500000)\""}));
-  EXPECT_FALSE(simulation.state().start_requested || simulation.state().run_active);
-  EXPECT_EQ(scripted.drawn, 0);
-}
-
 TEST_F(Run, SessionsCountDownTheListLinesUpByFivesAndTheRunEnds) {
   EXPECT_EQ(PlayRun("10", std::vector<int32_t>(10, kRed)), 10);
   EXPECT_FALSE(simulation.state().run_active);

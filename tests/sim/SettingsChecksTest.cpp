@@ -37,7 +37,6 @@ const CheckCase kChecks[] = {
     {"TableLimit19999IsStoredAs20000", {{C::rtb_tischlimit, "19999"}}, Group::SessionStart, ""},
     {"TableLimit20000", {{C::rtb_tischlimit, "20000"}}, Group::SessionStart, "table limit: (1 - 20000)"},
     {"TableLimitMinusOne", {{C::rtb_tischlimit, "-1"}}, Group::SessionStart, "table limit: (1 - 20000)"},
-    {"TableLimitNoNumber", {{C::rtb_tischlimit, "abc"}}, Group::SessionStart, ""},
     {"MaxBalanceEqualToTheCapital", {{C::rtb_soll_kapital, "500"}}, Group::BalanceLimits, ""},
     {"MaxBalanceBelowTheCapital", {{C::rtb_soll_kapital, "499"}}, Group::BalanceLimits, "max amount: (1 - 1000000)"},
     {"MaxBalanceAboveItsTop", {{C::rtb_soll_kapital, "1000001"}}, Group::BalanceLimits, "max amount: (1 - 1000000)"},
@@ -106,12 +105,18 @@ TEST_F(SettingsChecks, TheFirstFailureStopsTheReading) {
 }
 
 TEST_F(SettingsChecks, ResetWritesTheDefaultsRightAlignedAndLeavesTheStoredFlags) {
-  const std::pair<Control, const char*> expected[] = {
-      {C::rtb_startkapital, "     500"}, {C::rtb_anzahl_durchlauf, "     500"}, {C::rtb_verzoegerung, "     0"},
-      {C::rtb_erster_einsatz, "   1"},   {C::rtb_soll_kapital, "     550"},     {C::rtb_min_kapital, "       0"},
-      {C::rtb_tischlimit, "  1000"},     {C::rtb_anzahl_gesamtdurchgaenge, "    10"},
-      {C::rtb_min_einsatz, "100000"},    {C::rtb_g11, "3063"},                  {C::rtb_v1, "   2"},
-      {C::label_proz_max, " %"}};
+  const std::pair<Control, const char*> expected[] = {{C::rtb_startkapital, "     500"},
+                                                      {C::rtb_anzahl_durchlauf, "     500"},
+                                                      {C::rtb_verzoegerung, "     0"},
+                                                      {C::rtb_erster_einsatz, "   1"},
+                                                      {C::rtb_soll_kapital, "     550"},
+                                                      {C::rtb_min_kapital, "       0"},
+                                                      {C::rtb_tischlimit, "  1000"},
+                                                      {C::rtb_anzahl_gesamtdurchgaenge, "    10"},
+                                                      {C::rtb_min_einsatz, "100000"},
+                                                      {C::rtb_g11, "3063"},
+                                                      {C::rtb_v1, "   2"},
+                                                      {C::label_proz_max, " %"}};
   for (const auto& [control, text] : expected) EXPECT_EQ(Text(control), text) << ControlName(control);
   const std::pair<Control, bool> boxes[] = {{C::checkbox_bei_verlust_erster_einsatz, true},
                                             {C::checkbox_bei_tischlimit_neueinsatz, true},

@@ -15,19 +15,11 @@
 
 namespace {
 
-// A memory form that counts the cache's reads of it and notes the game the
-// window showed when each message box and each pause came.
+// A memory form that notes the game the window showed when each message
+// box and each pause came.
 class CountingForm : public MemoryForm {
  public:
   using MemoryForm::MemoryForm;
-  WString GetText(Control control) const override {
-    ++reads;
-    return MemoryForm::GetText(control);
-  }
-  bool GetChecked(Control box) const override {
-    ++reads;
-    return MemoryForm::GetChecked(box);
-  }
   void ShowInformation(const char* caption, const char* text) override {
     shown_game.push_back(MemoryForm::GetText(Control::label_akt_durchlauf).GetText());
     MemoryForm::ShowInformation(caption, text);
@@ -36,8 +28,6 @@ class CountingForm : public MemoryForm {
     shown_game.push_back(MemoryForm::GetText(Control::label_akt_durchlauf).GetText());
     MemoryForm::Sleep(milliseconds);
   }
-
-  mutable int reads = 0;
   std::vector<std::string> shown_game;
 };
 
@@ -126,34 +116,6 @@ TEST_P(CachedRuns, LeaveTheControlsAsTheEngineDoesDirectly) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, CachedRuns, ::testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CachedForm, ReadsEachControlOnceAStepAndKeepsItsWritesUntilShown) {
-  CountingForm controls;
-  CachedForm cache(controls, [] { return 0u; });
-  controls.SetText(Control::rtb_g1, WString("  17"));
-  cache.GetText(Control::rtb_g1);
-  EXPECT_STREQ(cache.GetText(Control::rtb_g1).GetText(), "  17");
-  cache.GetChecked(Control::checkbox_rot_oder_schwarz);
-  cache.GetChecked(Control::checkbox_rot_oder_schwarz);
-  EXPECT_EQ(controls.reads, 2);
-  controls.SetText(Control::rtb_g1, WString("  18"));  // typed between two steps
-  cache.Forget();
-  EXPECT_STREQ(cache.GetText(Control::rtb_g1).GetText(), "  18");
-
-  cache.SetText(Control::label_akt_kapital, WString(" 512"));
-  cache.SetChecked(Control::checkbox_rot_oder_schwarz, true);
-  cache.SetFont(Control::label_alle_zahlen, "8.Courier New");
-  cache.SetForeColor(Control::label_infolabel, WColor(WColor::Red));
-  cache.Forget();
-  EXPECT_STREQ(controls.GetText(Control::label_akt_kapital).GetText(), "") << "not shown yet";
-  EXPECT_STREQ(cache.GetText(Control::label_akt_kapital).GetText(), " 512") << "a write is not forgotten";
-  EXPECT_TRUE(cache.GetChecked(Control::checkbox_rot_oder_schwarz));
-  cache.Flush();
-  EXPECT_STREQ(controls.GetText(Control::label_akt_kapital).GetText(), " 512");
-  EXPECT_TRUE(controls.GetChecked(Control::checkbox_rot_oder_schwarz));
-  EXPECT_EQ(controls.At(Control::label_alle_zahlen).font, "8.Courier New");
-  EXPECT_EQ(controls.At(Control::label_infolabel).fore.GetIndex(), WColor::Red);
-}
 
 TEST(CachedForm, MessageBoxesAndPausesShowTheGameBehindThemPausesAtMostOnceAnInterval) {
   CountingForm controls;

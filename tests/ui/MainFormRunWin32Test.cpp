@@ -164,18 +164,6 @@ TEST_F(MainFormRun, AFailedCheckShowsTheFehlerBoxOverAnUpToDateWindowAndEndsTheS
   EXPECT_EQ(Text("label_maximal_erreicht"), "     0") << "a failed check ends the session without a count";
 }
 
-TEST_F(MainFormRun, WithAPauseEveryGameIsShown) {
-  TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "1"},
-           {"rtb_anzahl_durchlauf", "40"},
-           {"rtb_verzoegerung", "2"},
-           {"rtb_soll_kapital", "1000000"}});
-  const std::vector<std::string> during = PaintedDuringTheSession();
-  ASSERT_GE(during.size(), 30u);
-  EXPECT_EQ(std::vector<std::string>(during.begin(), during.begin() + 3),
-            (std::vector<std::string>{"   1", "   2", "   3"}));
-  EXPECT_EQ(during[29], "  30");
-}
-
 TEST_F(MainFormRun, WithoutAPauseTheDisplaysRepaintSeveralTimesASecondInOrder) {
   TypeAll({{"rtb_anzahl_gesamtdurchgaenge", "1"},
            {"rtb_anzahl_durchlauf", "3000"},

@@ -35,10 +35,8 @@ class LoopApplication : public WApplication {
   }
   ~LoopApplication() override { DrainQueue(); }
 
-  bool OnStart(WObject*, WEventData* data) {
-    static_cast<WApplicationEventData*>(data)->quit = !start_succeeds;
-    static_cast<WApplicationEventData*>(data)->exit_code = start_succeeds ? 0 : -1;
-    if (start_succeeds && !quit_codes.empty()) quit_timer.Start(10, 1);
+  bool OnStart(WObject*, WEventData*) {
+    if (!quit_codes.empty()) quit_timer.Start(10, 1);
     return true;
   }
   bool OnRun(WObject*, WEventData* data) {
@@ -56,7 +54,6 @@ class LoopApplication : public WApplication {
 
   WTimer quit_timer;
   std::vector<int32_t> quit_codes;
-  bool start_succeeds = true;
   bool loop_entered = false;
 };
 
@@ -75,11 +72,6 @@ TEST(MessageLoop, TheFirstQuitGivesTheExitCodeFromAHandlerOrAnotherThread) {
   });
   EXPECT_EQ(from_thread.Run(), 3);
   quitter.join();
-
-  LoopApplication failing;
-  failing.start_succeeds = false;
-  EXPECT_EQ(failing.Run(), -1);
-  EXPECT_FALSE(failing.loop_entered);
 }
 
 // A window that notes the application messages and keys dispatched to it.

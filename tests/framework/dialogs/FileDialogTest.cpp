@@ -1,5 +1,5 @@
-// The parts of the file dialog, file paths and the message box that need no
-// system: flags, filters, proposed names, paths split and rebuilt, and texts.
+// The parts of the file dialog and file paths that need no system: flags,
+// filters, proposed names, and paths split into their parts.
 #include "framework/dialogs/WFileDialog.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +7,10 @@
 #include <string>
 
 #include "framework/dialogs/WFilePath.h"
-#include "framework/dialogs/WMessageBox.h"
 
 namespace {
 
-TEST(FileDialog, FlagsKeepTheHookAndFiltersEndEachPartAndTheList) {
+TEST(FileDialog, FlagsFiltersAndAProposedDirectoryThatBecomesTheInitialOne) {
   WFileDialog dialog;
   EXPECT_TRUE(dialog.SetFlags(0x8000C));
   EXPECT_EQ(dialog.GetFlags(), 0x8002Cu);
@@ -20,10 +19,6 @@ TEST(FileDialog, FlagsKeepTheHookAndFiltersEndEachPartAndTheList) {
   EXPECT_EQ(dialog.BuildFilterString(), std::string("All Files\0*.*\0\0", 15));
   dialog.AddFilter("Text", "*.txt");
   EXPECT_EQ(dialog.BuildFilterString(), std::string("All Files\0*.*\0Text\0*.txt\0\0", 26));
-}
-
-TEST(FileDialog, AProposedDirectoryBecomesTheInitialDirectoryAndEntriesGrowOnDemand) {
-  WFileDialog dialog;
   dialog.SetInitialDirectory("C:\\");
   dialog.SetFileName(".\\*.txt", 0);
   EXPECT_EQ(dialog.TakeProposedName(), "*.txt");
@@ -89,38 +84,6 @@ TEST(FilePath, SplitsIntoDriveDirectoryNameAndExtension) {
     EXPECT_EQ(text(path.GetDrive()) + text(path.GetDirectory()) + text(path.GetName()) + text(path.GetExtension()),
               std::string(c.drive) + "|" + c.directory + "|" + c.name + "|" + c.extension + "|");
     EXPECT_STREQ(path.GetText(), c.path);
-  }
-}
-
-TEST(FilePath, ReplacingPartsRebuildsTheTextOfACopyOnly) {
-  const WFilePath original("C:\\work\\report.txt");
-  WFilePath path = original;
-  EXPECT_EQ(path.GetDriveAndDirectory(), "C:\\work\\");
-  path.SetDrive("");
-  EXPECT_STREQ(path.GetText(), "\\work\\report.txt");
-  path.SetDirectory("");
-  EXPECT_FALSE(path.HasDriveOrDirectory());
-  path.SetDirectory("out\\");
-  EXPECT_STREQ(path.GetText(), "out\\report.txt");
-  EXPECT_STREQ(original.GetText(), "C:\\work\\report.txt");
-}
-
-std::string Format(const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  std::string text = WMessageBox::FormatText(format, arguments);
-  va_end(arguments);
-  return text;
-}
-
-TEST(MessageBoxText, FormatsUntilTheTextFitsAndMapsResultsOutsideTheButtonsToTen) {
-  const std::string value(5000, 'v');
-  EXPECT_EQ(Format("<%s>", value.c_str()), "<" + value + ">");
-  EXPECT_EQ(Format("%d%%", 50), "50%");
-  EXPECT_EQ(Format(""), "");
-  const std::pair<int32_t, int32_t> results[] = {{1, 1}, {9, 9}, {0, 10}, {11, 10}, {-1, 10}};
-  for (const auto& [result, mapped] : results) {
-    EXPECT_EQ(WMessageBox::MapResult(result), mapped) << result;
   }
 }
 

@@ -31,8 +31,10 @@ TEST_F(Dispatch, NewestRunsFirstPositionsPlaceAHandledEventStopsAndFirstIndexSki
 TEST_F(Dispatch, TablesRegisterTheirLastEntryFirstAndNameTheFirstEntryThatFailed) {
   // The listener is no Unrelated, so those entries cannot be called on it.
   static const WEventHandlerTableEntry table[] = {
-      {ClickEvent, &Listener::First, nullptr, 1},     {CloseEvent, &Unrelated::Handler, nullptr, 2},
-      {ShowEvent, &Unrelated::Handler, nullptr, 3},   {ClickEvent, &Listener::Second, nullptr, 4},
+      {ClickEvent, &Listener::First, nullptr, 1},
+      {CloseEvent, &Unrelated::Handler, nullptr, 2},
+      {ShowEvent, &Unrelated::Handler, nullptr, 3},
+      {ClickEvent, &Listener::Second, nullptr, 4},
       {NullEvent, {}, nullptr, 0},
   };
   int32_t failed = 99;
@@ -67,23 +69,6 @@ TEST_F(Dispatch, RemovalComparesTargetAndFunctionAndReportsThePosition) {
   EXPECT_TRUE(generator.RemoveEventHandler(ClickEvent, HandlerRemoval::All, &index));
   EXPECT_FALSE(generator.RemoveEventHandler(ClickEvent, HandlerRemoval::All, &index));
   EXPECT_FALSE(generator.HasEventHandler(ClickEvent));
-}
-
-TEST_F(Dispatch, GetEventHandlerWalksTheHandlersOfAnEvent) {
-  generator.SetEventHandler(ClickEvent, &listener, &Listener::First, 1);
-  generator.SetEventHandler(ClickEvent, &listener, &Listener::Second, 2);
-  WObject* target = nullptr;
-  WEventHandlerFunction function;
-  uint32_t user_data = 0;
-  ASSERT_TRUE(generator.GetEventHandler(ClickEvent, &target, &function, &user_data));
-  EXPECT_EQ(function, WEventHandlerFunction(&Listener::Second));
-  EXPECT_EQ(user_data, 2u);
-  const WEventHandlerFunction second(&Listener::Second), first(&Listener::First);
-  ASSERT_TRUE(generator.GetEventHandler(ClickEvent, &target, &function, &user_data, &second));
-  EXPECT_EQ(function, first);
-  EXPECT_FALSE(generator.GetEventHandler(ClickEvent, &target, &function, &user_data, &first));
-  EXPECT_EQ(target, nullptr);
-  EXPECT_TRUE(function.IsEmpty());
 }
 
 TEST_F(Dispatch, AFunctionOfAnotherClassOrNoTargetIsRefused) {

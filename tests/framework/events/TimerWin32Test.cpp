@@ -48,18 +48,6 @@ TEST(Timer, ACountOfOneFiresOnceAndIsStoppedWhenItFires) {
   EXPECT_NE(counter.last_time, 0u);
 }
 
-TEST(Timer, ACountOfZeroFiresUntilStoppedAndARestartFromTheHandlerRunsAgain) {
-  WTimer timer;
-  TickCounter counter;
-  EXPECT_GE(TicksOf(timer, counter, 0, 4), 4);
-  EXPECT_TRUE(counter.running_during_tick);
-  WTimer again;
-  TickCounter restarting;
-  restarting.restart_from_handler = true;
-  EXPECT_EQ(TicksOf(again, restarting, 1, 2), 2);
-  EXPECT_EQ(RunningTimerCount(), 0u);
-}
-
 TEST(Timer, ADeletedTimerNeverFiresAndARestartReplacesTheCount) {
   TickCounter counter;
   {

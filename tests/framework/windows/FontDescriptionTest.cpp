@@ -61,8 +61,7 @@ TEST(WColor, PaletteSystemAndOddIndexes) {
   EXPECT_EQ(WColor(-3).GetIndex(), 0);
   EXPECT_EQ(WColor(22).GetSystemColorNumber(), 20) << "the button highlight";
   EXPECT_EQ(WColor(16).GetSystemColorNumber(), -1);
-  EXPECT_EQ(WColor(35).GetValue([](int32_t number) { return 0x010000u * static_cast<uint32_t>(number); }),
-            0x090000u);
+  EXPECT_EQ(WColor(35).GetValue([](int32_t number) { return 0x010000u * static_cast<uint32_t>(number); }), 0x090000u);
 }
 
 }  // namespace

@@ -144,16 +144,6 @@ TEST_F(Form, MenuEventsAndSystemMenuCommandsReachTheirItems) {
   EXPECT_TRUE(IsWindow(H(form))) << "the handler took the system menu's command";
 }
 
-TEST_F(Form, ACloseHandlerMayKeepTheFormOpenAndWithoutOneItGoesAway) {
-  form.SetEventHandler(CloseEvent, &form, &TestForm::KeepOpen);
-  SendMessageA(H(form), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(IsWindow(H(form)));
-  EXPECT_EQ(form.log, Log{"CloseEvent"});
-  form.RemoveEventHandler(CloseEvent, &form, &TestForm::KeepOpen);
-  SendMessageA(H(form), WM_CLOSE, 0, 0);
-  EXPECT_EQ(form.GetHandle(), nullptr);
-}
-
 TEST_F(Form, ABeforeProcessingHandlerCanSkipTheWindowsOwnProcessing) {
   class Skipper : public WObject {
    public:
@@ -188,13 +178,6 @@ TEST_F(Form, HelpShowsATipThatGoesWithItsText) {
   EXPECT_FALSE(IsWindow(tip)) << "the owned tooltip went with the text";
 }
 
-TEST_F(Form, IconsAndCursorsThatAreNotThereAreRefused) {
-  ASSERT_TRUE(form.SetIcon(true, 101));
-  EXPECT_EQ(GetClassLongPtrA(H(form), GCLP_HICON), SendMessageA(H(form), WM_GETICON, ICON_BIG, 0));
-  EXPECT_FALSE(form.SetIcon(false, 555));
-  EXPECT_FALSE(form.label.SetCursor(WCursor(99, GetModuleHandleA(nullptr))));
-}
-
 TEST_F(Form, AFieldExtendedPieceByPieceLooksAsIfItsWholeTextHadBeenSet) {
   // A list longer than a rich-edit field takes by default.
   std::vector<std::string> pieces;
@@ -216,6 +199,5 @@ TEST_F(Form, AFieldExtendedPieceByPieceLooksAsIfItsWholeTextHadBeenSet) {
   EXPECT_EQ(start + end, 0u) << "the caret back at the start";
   EXPECT_EQ(SendMessageA(H(form.field), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
-
 
 }  // namespace
