@@ -8,21 +8,12 @@
 
 #include "batch/BatchSummary.h"
 #include "batch/Heatmap.h"
+#include "batch/Printed.h"
 #include "batch/SessionsCsv.h"
 
 const char* const kProgramVersion = "vantrel-batch 1.1";
 
 namespace {
-
-std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printed(const char* format, ...) {
-  char text[512];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(text, sizeof text, format, arguments);
-  va_end(arguments);
-  return text;
-}
 
 // The figures of a cell, in the order of the sweep's table.
 constexpr const char* kFigures[] = {"p_max",

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "batch/Printed.h"
 #include "batch/WheelOdds.h"
 
 namespace {
@@ -75,12 +76,10 @@ namespace {
 void Line(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 void Line(std::string& out, const char* format, ...) {
-  char line[256];
   va_list arguments;
   va_start(arguments, format);
-  std::vsnprintf(line, sizeof line, format, arguments);
+  out += VPrinted(format, arguments);
   va_end(arguments);
-  out += line;
   out += '\n';
 }
 

@@ -56,19 +56,22 @@ void PendingGame::Hold(const GameView& game) {
   held_ = true;
 }
 
-bool PendingGame::Writes(Control control) const {
-  if (!held_) return false;
-  if (game_.numbers) return true;
+bool IsGameText(Control control) {
   switch (control) {
     case Control::label_aktueller_durchgang:
     case Control::label_alle_zahlen:
     case Control::label_akt_durchlauf:
     case Control::label_akt_kapital:
     case Control::label_akt_einsatz: return true;
-    case Control::checkbox_rot_oder_schwarz: return game_.colour_box_changed;
-    case Control::checkbox_zahlen_des_letzten_durchganges: return game_.live_list_switched_off;
     default: return false;
   }
+}
+
+bool PendingGame::Writes(Control control) const {
+  if (!held_) return false;
+  if (game_.numbers || IsGameText(control)) return true;
+  if (control == Control::checkbox_rot_oder_schwarz) return game_.colour_box_changed;
+  return control == Control::checkbox_zahlen_des_letzten_durchganges && game_.live_list_switched_off;
 }
 
 void PendingGame::Release(FormOperations& form) {

@@ -28,6 +28,10 @@ struct GameView {
   bool live_list_switched_off = false;
 };
 
+// Whether a game writes the text of this control: the number, the list
+// and the game, balance and bet displays.
+bool IsGameText(Control control);
+
 // The text of the number display: "%4d", or " 00" for 00.
 WString NumberDisplayText(int32_t number);
 

@@ -16,18 +16,6 @@ std::array<bool, kControlCount> Inputs() {
   return inputs;
 }
 
-// The texts a game writes; a later text there only has to come after it.
-bool IsGameText(Control control) {
-  switch (control) {
-    case Control::label_aktueller_durchgang:
-    case Control::label_alle_zahlen:
-    case Control::label_akt_durchlauf:
-    case Control::label_akt_kapital:
-    case Control::label_akt_einsatz: return true;
-    default: return false;
-  }
-}
-
 }  // namespace
 
 void MemoryForm::Settle() const {

@@ -200,32 +200,27 @@ Simulation::GameEnd Simulation::play_game(int32_t game, Stake& stake) {
   return end_by_balance();
 }
 
-bool Simulation::CheckedSessionCount() {
+bool Simulation::CheckedAgain(InputsRead& read, bool same, bool (*check)(FormOperations&, SimSettings&),
+                              std::initializer_list<double SimSettings::*> fields) {
   const uint64_t generation = form_.InputGeneration();
-  if (count_read_.valid && count_read_.generation == generation) {
-    settings_.session_count = count_read_.settings.session_count;
+  if (read.valid && read.generation == generation && same) {
+    for (double SimSettings::*field : fields) settings_.*field = read.settings.*field;
     return true;
   }
-  count_read_.valid = CheckSessionCount(form_, settings_);
-  count_read_.generation = generation;
-  count_read_.settings = settings_;
-  return count_read_.valid;
+  read.valid = check(form_, settings_);
+  read.generation = generation;
+  read.settings = settings_;
+  return read.valid;
+}
+
+bool Simulation::CheckedSessionCount() {
+  return CheckedAgain(count_read_, true, &CheckSessionCount, {&SimSettings::session_count});
 }
 
 bool Simulation::CheckedBalanceLimits() {
-  const uint64_t generation = form_.InputGeneration();
-  // The limits are checked against the capital, which only a new session
-  // start reads.
-  if (limits_read_.valid && limits_read_.generation == generation &&
-      limits_read_.settings.capital == settings_.capital) {
-    settings_.max_balance = limits_read_.settings.max_balance;
-    settings_.min_balance = limits_read_.settings.min_balance;
-    return true;
-  }
-  limits_read_.valid = CheckBalanceLimits(form_, settings_);
-  limits_read_.generation = generation;
-  limits_read_.settings = settings_;
-  return limits_read_.valid;
+  // The limits are checked against the capital, which a session start reads.
+  return CheckedAgain(limits_read_, limits_read_.settings.capital == settings_.capital, &CheckBalanceLimits,
+                      {&SimSettings::max_balance, &SimSettings::min_balance});
 }
 
 void Simulation::list_number(GameView& view) {

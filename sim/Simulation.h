@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "sim/FormOperations.h"
 #include "sim/NumberGenerator.h"
@@ -89,6 +90,10 @@ class Simulation {
     SimSettings settings;
     SessionInputs inputs;
   };
+  // Runs a check group, or, while the inputs and `same` stay, gives back
+  // the fields it read before.
+  bool CheckedAgain(InputsRead& read, bool same, bool (*check)(FormOperations&, SimSettings&),
+                    std::initializer_list<double SimSettings::*> fields);
   bool CheckedSessionCount();
   bool CheckedBalanceLimits();
 
