@@ -49,7 +49,7 @@ TEST(BatchSummary, SmallRunWorkedOutByHand) {
   RunOutcome run;
   run.sessions = {
       Session(560, 10, 40, SessionEnding::MaxBalanceOrWagerLimit), Session(0, 30, 600, SessionEnding::MinBalance),
-      Session(600, 4, 100, SessionEnding::BothBalanceLimits), Session(600, 0, 0, SessionEnding::FailedCheck),
+      Session(600, 1, 100, SessionEnding::BothBalanceLimits), Session(600, 0, 0, SessionEnding::FailedCheck),
       Session(480, 50, 60, SessionEnding::TableLimitOrLastGame)};
   run.wagered_on_black = 800;
   run.squared_bets = 20000;

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -50,6 +51,15 @@ TEST(ExactOdds, OneGameIsTheWheelsChance) {
   EXPECT_NEAR(Finals(run)[101], kBlack, 1e-15);
   EXPECT_NEAR(Finals(run)[99], 1 - kBlack, 1e-15);
   EXPECT_NEAR(FiguresOf(run).result_per_unit, 2 * kBlack - 1, 1e-15);
+  const ExactFigures f = FiguresOf(run);  // 99 is the likelier end
+  EXPECT_EQ(std::vector<double>({f.percentile_5, f.median, f.percentile_95}), std::vector<double>({99, 99, 101}));
+}
+
+TEST(ExactOdds, TheEleventhEntryOfARowIsPlayedAfterElevenInARow) {
+  // Flat bets but for the eleventh entries; twelve games.
+  const ExactRun run = Exact({"games_per_session=12", "bet_after_wins=1,1,1,1,1,1,1,1,1,1,7",
+                              "bet_after_losses=1,1,1,1,1,1,1,1,1,1,5", "first_bet_after_loss=0"});
+  EXPECT_NEAR(run.wagered, 12 + 6 * std::pow(kBlack, 11) + 4 * std::pow(1 - kBlack, 11), 1e-12);
 }
 
 TEST(ExactOdds, DoublingAfterLossesIsRuinedByThreeLossesInARow) {
@@ -75,6 +85,7 @@ TEST(ExactOdds, TheTableLimitStopsOrResetsAShortRow) {
   EXPECT_NEAR(finals.at(99), q * q * p, 1e-15);
   EXPECT_NEAR(finals.at(97), q * q * q, 1e-15);
   EXPECT_NEAR(stop.wagered, 1 + q + q * q, 1e-15);
+  EXPECT_NEAR(FiguresOf(stop).at_least_capital, p + q * p, 1e-15) << "ending at the capital counts";
   const ExactRun reset = Exact({"games_per_session=3", "table_limit=3", "bet_after_wins=5,5,5,5,5,5,5,5,5,5,5"});
   EXPECT_NEAR(reset.wagered, 3, 1e-15) << "every next bet of 5 became the first bet";
 }
@@ -113,6 +124,9 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   EXPECT_DOUBLE_EQ(Exact({"games_per_session=1.5"}).ended_none, 1);
   EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).ended_check, 1) << "the balance limits fail after the first game";
   EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).played, 1);
+  const ExactRun unplayed = Exact({"first_bet=2", "wager_limit=1"});  // the first bet passes the limit
+  EXPECT_DOUBLE_EQ(unplayed.ended_high, 1);
+  EXPECT_DOUBLE_EQ(unplayed.played, 0);
   RunSettings failing = ResetDefaults();
   failing.values.texts[0] = "0";
   const ExactRun none = ComputeExactRun(failing);

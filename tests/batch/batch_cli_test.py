@@ -52,6 +52,7 @@ class Outputs(Folder):
         one = self.ok("--seed", "3", "--runs", "7", "--jobs", "1", "--csv", self.path("1.csv"), "--plot", self.path("p.svg"))
         two = self.ok("--seed", "3", "--runs", "7", "--jobs", "2", "--csv", self.path("2.csv"))
         self.assertEqual(one, two)
+        self.assertTrue(one.startswith("runs: 7, seeds 3 to 9\n"), "no list of a single run")
         self.assertEqual(self.read("1.csv", "rb"), self.read("2.csv", "rb"))
         rows = list(csv.DictReader(self.read("1.csv").splitlines()))
         self.assertEqual(len(rows), 70)
