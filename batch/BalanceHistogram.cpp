@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "batch/Svg.h"
+
 namespace {
 
 constexpr double kWidth = 860;
@@ -18,12 +20,6 @@ constexpr int kBins = 40;
 std::string Number(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.6g", value);
-  return text;
-}
-
-std::string Attribute(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
   return text;
 }
 
@@ -46,34 +42,24 @@ struct Axes {
   double Y(double count) const { return kHeight - kBottom - count / top_count * (kHeight - kTop - kBottom); }
 };
 
-std::string Text(double x, double y, const std::string& text, const char* anchor, const char* extra = "") {
-  return "<text x=\"" + Attribute(x) + "\" y=\"" + Attribute(y) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" +
-         text + "</text>\n";
-}
-
-std::string Line(double x1, double y1, double x2, double y2, const char* style) {
-  return "<line x1=\"" + Attribute(x1) + "\" y1=\"" + Attribute(y1) + "\" x2=\"" + Attribute(x2) + "\" y2=\"" +
-         Attribute(y2) + "\" " + style + "/>\n";
-}
-
 std::string AxesAndTicks(const Axes& axes) {
   std::string svg;
   const double base = kHeight - kBottom;
-  svg += Line(kLeft, base, kWidth - kRight, base, "stroke=\"black\"");
-  svg += Line(kLeft, kTop, kLeft, base, "stroke=\"black\"");
+  svg += Svg::Line(kLeft, base, kWidth - kRight, base, "stroke=\"black\"");
+  svg += Svg::Line(kLeft, kTop, kLeft, base, "stroke=\"black\"");
   const double x_step = TickStep(axes.high - axes.low, 8);
   for (double v = std::ceil(axes.low / x_step) * x_step; v <= axes.high + x_step * 1e-9; v += x_step) {
-    svg += Line(axes.X(v), base, axes.X(v), base + 5, "stroke=\"black\"");
-    svg += Text(axes.X(v), base + 20, Number(v), "middle");
+    svg += Svg::Line(axes.X(v), base, axes.X(v), base + 5, "stroke=\"black\"");
+    svg += Svg::Text(axes.X(v), base + 20, Number(v), "middle");
   }
   const double y_step = TickStep(axes.top_count, 5);
   for (double c = 0; c <= axes.top_count + y_step * 1e-9; c += y_step) {
-    svg += Line(kLeft - 5, axes.Y(c), kLeft, axes.Y(c), "stroke=\"black\"");
-    svg += Text(kLeft - 8, axes.Y(c) + 4, Number(c), "end");
+    svg += Svg::Line(kLeft - 5, axes.Y(c), kLeft, axes.Y(c), "stroke=\"black\"");
+    svg += Svg::Text(kLeft - 8, axes.Y(c) + 4, Number(c), "end");
   }
-  svg += Text((kLeft + kWidth - kRight) / 2, kHeight - 20, "final balance", "middle");
-  svg += Text(20, (kTop + base) / 2, "sessions", "middle",
-              (" transform=\"rotate(-90 20 " + Attribute((kTop + base) / 2) + ")\"").c_str());
+  svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 20, "final balance", "middle");
+  svg += Svg::Text(20, (kTop + base) / 2, "sessions", "middle",
+                   (" transform=\"rotate(-90 20 " + Svg::Coordinate((kTop + base) / 2) + ")\""));
   return svg;
 }
 
@@ -82,12 +68,12 @@ std::string AxesAndTicks(const Axes& axes) {
 std::string Mark(const Axes& axes, double value, const std::string& label, const char* colour, int row) {
   const std::string style = std::string("stroke=\"") + colour + "\" stroke-width=\"2\" stroke-dasharray=\"6 4\"";
   const double x = axes.X(value);
-  std::string svg = Line(x, kTop, x, kHeight - kBottom, style.c_str());
+  std::string svg = Svg::Line(x, kTop, x, kHeight - kBottom, style);
   const double legend_x = kWidth - kRight - 190;
   const double legend_y = kTop + 12 + 18 * row;
-  svg += Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style.c_str());
-  svg += Text(legend_x + 34, legend_y, label + " " + Number(value), "start",
-              (std::string(" fill=\"") + colour + "\"").c_str());
+  svg += Svg::Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style);
+  svg += Svg::Text(legend_x + 34, legend_y, label + " " + Number(value), "start",
+                   (std::string(" fill=\"") + colour + "\""));
   return svg;
 }
 
@@ -112,27 +98,21 @@ std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, const H
   const int64_t tallest = std::max<int64_t>(1, *std::max_element(bins.begin(), bins.end()));
   const Axes axes{low, high, static_cast<double>(tallest) * 1.1};
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Attribute(kWidth) + "\" height=\"" +
-         Attribute(kHeight) + "\" font-family=\"sans-serif\" font-size=\"13\">\n";
-  svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-  svg += Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", "middle",
-              " font-size=\"16\"");
+  std::string svg = Svg::Start(kWidth, kHeight, 13);
+  svg += Svg::Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", "middle",
+                   " font-size=\"16\"");
   for (int i = 0; i < kBins; ++i) {
     if (bins[static_cast<std::size_t>(i)] == 0) continue;
     const double x0 = axes.X(low + i * width);
     const double x1 = axes.X(low + (i + 1) * width);
     const double y = axes.Y(static_cast<double>(bins[static_cast<std::size_t>(i)]));
-    svg += "<rect x=\"" + Attribute(x0) + "\" y=\"" + Attribute(y) + "\" width=\"" +
-           Attribute(std::max(1.0, x1 - x0 - 1)) + "\" height=\"" + Attribute(kHeight - kBottom - y) +
-           "\" fill=\"#4a7ab5\"/>\n";
+    svg += Svg::Rect(x0, y, std::max(1.0, x1 - x0 - 1), kHeight - kBottom - y, "#4a7ab5");
   }
   svg += AxesAndTicks(axes);
-  svg += "<rect x=\"" + Attribute(kWidth - kRight - 198) + "\" y=\"" + Attribute(kTop - 6) +
+  svg += "<rect x=\"" + Svg::Coordinate(kWidth - kRight - 198) + "\" y=\"" + Svg::Coordinate(kTop - 6) +
          "\" width=\"196\" height=\"62\" fill=\"white\" fill-opacity=\"0.85\" stroke=\"#999999\"/>\n";
   svg += Mark(axes, marks.min_balance, "min balance", "#c0392b", 0);
   svg += Mark(axes, marks.capital, "capital", "#333333", 1);
   svg += Mark(axes, marks.max_balance, "max balance", "#1e8449", 2);
-  svg += "</svg>\n";
-  return svg;
+  return svg + Svg::kEnd;
 }

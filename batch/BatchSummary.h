@@ -10,10 +10,8 @@
 // the spread of their final balances, and what it won or lost per unit
 // wagered against what the wheel lets any system expect.
 struct BatchSummary {
+  // The sessions and how they ended, as the tally counts them.
   int64_t sessions = 0;
-  // Ended at the maximum balance or the wager limit, at the minimum
-  // balance (a session at both counts in both), at the table limit or the
-  // last game, by a failed check, and with no counter at all.
   int64_t ended_high = 0;
   int64_t ended_low = 0;
   int64_t ended_limit = 0;

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <limits>
 
+#include "batch/WheelOdds.h"
 #include "sim/DecimalText.h"
 #include "sim/MemoryForm.h"
 #include "sim/SettingsChecks.h"
 #include "sim/Simulation.h"
-#include "sim/Wheel.h"
 
 namespace {
 
@@ -37,20 +37,6 @@ struct Rules {
   double win_red = 0;
   double win_black = 0;
 };
-
-// The chance that a spin shows the colour, from the generator's weights.
-double ChanceOf(NumberColour colour, bool double_zero) {
-  constexpr int32_t kRawValues = 32768;
-  int64_t hits = 0;
-  int64_t drawn = 0;
-  for (int32_t number = 0; number < WheelNumbers(double_zero); ++number) {
-    // Raw values r with r % 51 == number.
-    const int64_t weight = (kRawValues - 1 - number) / kRawModulus + 1;
-    drawn += weight;
-    if (ColourOf(number) == colour) hits += weight;
-  }
-  return static_cast<double>(hits) / static_cast<double>(drawn);
-}
 
 Rules ReadRules(const RunSettings& settings) {
   MemoryForm form;
@@ -82,8 +68,8 @@ Rules ReadRules(const RunSettings& settings) {
   rules.first_bet_after_loss = form.GetChecked(Control::checkbox_bei_verlust_erster_einsatz);
   rules.first_bet_at_table_limit = form.GetChecked(Control::checkbox_bei_tischlimit_neueinsatz);
   const bool double_zero = form.GetChecked(Control::checkbox_zero_oder_zerozero);
-  rules.win_red = ChanceOf(NumberColour::Red, double_zero);
-  rules.win_black = ChanceOf(NumberColour::Black, double_zero);
+  rules.win_red = WinChance(double_zero, true);
+  rules.win_black = WinChance(double_zero, false);
   return rules;
 }
 

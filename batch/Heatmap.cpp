@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "batch/Svg.h"
 #include "batch/Sweep.h"
 
 namespace {
@@ -20,8 +21,6 @@ std::string Format(const char* format, double value) {
   std::snprintf(text, sizeof text, format, value);
   return text;
 }
-
-std::string At(double value) { return Format("%.1f", value); }
 
 // A value as its cell shows it: shares with three decimals, balances with
 // one, results per unit with four.
@@ -54,16 +53,6 @@ std::string Hex(const Colour& c) {
   return text;
 }
 
-std::string Text(double x, double y, const std::string& text, const char* anchor, const std::string& extra = "") {
-  return "<text x=\"" + At(x) + "\" y=\"" + At(y) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" + text +
-         "</text>\n";
-}
-
-std::string Rect(double x, double y, double width, double height, const std::string& fill) {
-  return "<rect x=\"" + At(x) + "\" y=\"" + At(y) + "\" width=\"" + At(width) + "\" height=\"" + At(height) +
-         "\" fill=\"" + fill + "\"/>\n";
-}
-
 }  // namespace
 
 std::string FigureTitle(const std::string& figure) {
@@ -90,12 +79,9 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   const double cell_height = (kHeight - kTop - kBottom) / static_cast<double>(up.values.size());
   const bool labelled = cell_width >= 44 && cell_height >= 18;
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + At(kWidth) + "\" height=\"" + At(kHeight) +
-         "\" font-family=\"sans-serif\" font-size=\"12\">\n";
-  svg += Rect(0, 0, kWidth, kHeight, "white");
-  svg += Text(kWidth / 2, 26, FigureTitle(figure), "middle", " font-size=\"16\"");
-  svg += Text(kWidth / 2, 46, subtitle, "middle", " fill=\"#555555\"");
+  std::string svg = Svg::Start(kWidth, kHeight, 12);
+  svg += Svg::Text(kWidth / 2, 26, FigureTitle(figure), "middle", " font-size=\"16\"");
+  svg += Svg::Text(kWidth / 2, 46, subtitle, "middle", " fill=\"#555555\"");
   for (std::size_t i = 0; i < across.values.size(); ++i) {
     for (std::size_t j = 0; j < up.values.size(); ++j) {
       const double value = grid[i][j];
@@ -103,10 +89,10 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
       const double y = kHeight - kBottom - static_cast<double>(j + 1) * cell_height;
       if (std::isnan(value)) continue;
       const double t = (value - low) / span;
-      svg += Rect(x, y, cell_width - 1, cell_height - 1, Hex(ColourAt(t)));
+      svg += Svg::Rect(x, y, cell_width - 1, cell_height - 1, Hex(ColourAt(t)));
       if (labelled) {
-        svg += Text(x + cell_width / 2, y + cell_height / 2 + 4, Shown(figure, value), "middle",
-                    std::string(" fill=\"") + (t > 0.6 ? "black" : "white") + "\"");
+        svg += Svg::Text(x + cell_width / 2, y + cell_height / 2 + 4, Shown(figure, value), "middle",
+                         std::string(" fill=\"") + (t > 0.6 ? "black" : "white") + "\"");
       }
     }
   }
@@ -116,26 +102,26 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   };
   const std::size_t across_step = every(across.values.size(), kWidth - kLeft - kRight);
   for (std::size_t i = 0; i < across.values.size(); i += across_step) {
-    svg += Text(kLeft + (static_cast<double>(i) + 0.5) * cell_width, kHeight - kBottom + 18,
-                SweptValue(across.values[i]), "middle");
+    svg += Svg::Text(kLeft + (static_cast<double>(i) + 0.5) * cell_width, kHeight - kBottom + 18,
+                     SweptValue(across.values[i]), "middle");
   }
   const std::size_t up_step = every(up.values.size(), (kHeight - kTop - kBottom) * 2);
   for (std::size_t j = 0; j < up.values.size(); j += up_step) {
-    svg += Text(kLeft - 8, kHeight - kBottom - (static_cast<double>(j) + 0.5) * cell_height + 4,
-                SweptValue(up.values[j]), "end");
+    svg += Svg::Text(kLeft - 8, kHeight - kBottom - (static_cast<double>(j) + 0.5) * cell_height + 4,
+                     SweptValue(up.values[j]), "end");
   }
-  svg += Text((kLeft + kWidth - kRight) / 2, kHeight - 30, across.name, "middle", " font-size=\"14\"");
+  svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 30, across.name, "middle", " font-size=\"14\"");
   const double middle = (kTop + kHeight - kBottom) / 2;
-  svg += Text(24, middle, up.name, "middle", " font-size=\"14\" transform=\"rotate(-90 24 " + At(middle) + ")\"");
+  svg += Svg::Text(24, middle, up.name, "middle",
+                   " font-size=\"14\" transform=\"rotate(-90 24 " + Svg::Coordinate(middle) + ")\"");
   // The colour scale, high at the top.
   const double scale_x = kWidth - kRight + 30;
   constexpr int kSteps = 50;
   const double step_height = (kHeight - kTop - kBottom) / kSteps;
   for (int k = 0; k < kSteps; ++k) {
-    svg += Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5, Hex(ColourAt(1 - (k + 0.5) / kSteps)));
+    svg += Svg::Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5, Hex(ColourAt(1 - (k + 0.5) / kSteps)));
   }
-  svg += Text(scale_x + 26, kTop + 4, Shown(figure, high), "start");
-  svg += Text(scale_x + 26, kHeight - kBottom + 4, Shown(figure, low), "start");
-  svg += "</svg>\n";
-  return svg;
+  svg += Svg::Text(scale_x + 26, kTop + 4, Shown(figure, high), "start");
+  svg += Svg::Text(scale_x + 26, kHeight - kBottom + 4, Shown(figure, low), "start");
+  return svg + Svg::kEnd;
 }

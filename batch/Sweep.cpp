@@ -16,31 +16,31 @@ bool Number(const std::string& text, double& value) {
 
 }  // namespace
 
-std::string ParseSweep(const std::string& spec, SweepAxis& axis) {
-  const std::size_t equals = spec.find('=');
-  axis.name = spec.substr(0, equals);
-  const std::string range = equals == std::string::npos ? std::string() : spec.substr(equals + 1);
+std::string ParseSweep(const std::string& text, SweepAxis& axis) {
+  const std::size_t equals = text.find('=');
+  axis.name = text.substr(0, equals);
+  const std::string range = equals == std::string::npos ? std::string() : text.substr(equals + 1);
   const std::size_t first = range.find(':');
   const std::size_t second = first == std::string::npos ? first : range.find(':', first + 1);
   double from = 0, to = 0, step = 1;
   if (!IsNumericSetting(axis.name) || first == std::string::npos || !Number(range.substr(0, first), from) ||
       !Number(range.substr(first + 1, second - first - 1), to) ||
       (second != std::string::npos && !Number(range.substr(second + 1), step)) || step <= 0 || to < from) {
-    return "--sweep " + spec + ": takes NAME=FROM:TO[:STEP] with FROM <= TO and a STEP above 0";
+    return "--sweep " + text + ": takes NAME=FROM:TO[:STEP] with FROM <= TO and a STEP above 0";
   }
   axis.values.clear();
   for (double k = 0;; ++k) {
     const double value = from + k * step;
     if (value > to + step * 1e-9) break;
     if (axis.values.size() == kMostValues) {
-      return "--sweep " + spec + ": more than " + std::to_string(kMostValues) + " values";
+      return "--sweep " + text + ": more than " + std::to_string(kMostValues) + " values";
     }
     axis.values.push_back(value);
   }
   RunSettings probe;
   for (double value : axis.values) {
     const std::string problem = SetNamed(probe, axis.name + "=" + SweptValue(value));
-    if (!problem.empty()) return "--sweep " + spec + ": " + problem.substr(problem.find(": ") + 2);
+    if (!problem.empty()) return "--sweep " + text + ": " + problem.substr(problem.find(": ") + 2);
   }
   return std::string();
 }

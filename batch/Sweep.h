@@ -12,7 +12,7 @@ struct SweepAxis {
 };
 
 // Empty on success, else one line saying what is wrong with the sweep.
-std::string ParseSweep(const std::string& spec, SweepAxis& axis);
+std::string ParseSweep(const std::string& text, SweepAxis& axis);
 
 // The settings of every cell: the first axis outermost.
 struct SweepCell {

@@ -4,7 +4,12 @@
 
 namespace {
 
-double Count(bool double_zero, bool red) {
+struct Odds {
+  double won;
+  double drawn;
+};
+
+Odds Count(bool double_zero, bool red) {
   constexpr int kRawValues = 32768;
   const int numbers = WheelNumbers(double_zero);
   const NumberColour colour = red ? NumberColour::Red : NumberColour::Black;
@@ -16,15 +21,24 @@ double Count(bool double_zero, bool red) {
     ++drawn;
     if (ColourOf(number) == colour) ++won;
   }
-  // A win pays the stake once; anything else loses it.
-  return (2.0 * static_cast<double>(won) - static_cast<double>(drawn)) / static_cast<double>(drawn);
+  return {static_cast<double>(won), static_cast<double>(drawn)};
+}
+
+// Counted once per wheel and colour.
+const Odds& OddsOf(bool double_zero, bool red) {
+  static const Odds kOdds[2][2] = {{Count(false, false), Count(false, true)}, {Count(true, false), Count(true, true)}};
+  return kOdds[double_zero][red];
 }
 
 }  // namespace
 
+double WinChance(bool double_zero, bool red) {
+  const Odds& odds = OddsOf(double_zero, red);
+  return odds.won / odds.drawn;
+}
+
 double ExpectedPerUnit(bool double_zero, bool red) {
-  // Counted once per wheel and colour.
-  static const double kExpected[2][2] = {{Count(false, false), Count(false, true)},
-                                         {Count(true, false), Count(true, true)}};
-  return kExpected[double_zero][red];
+  // A win pays the stake once; anything else loses it.
+  const Odds& odds = OddsOf(double_zero, red);
+  return (2.0 * odds.won - odds.drawn) / odds.drawn;
 }

@@ -106,7 +106,7 @@ class Outputs(Folder):
         self.assertIn("first_bet", texts)
         self.assertIn("table_limit", texts)
         self.assertIn(f"{float(rows[2]['p_min']):.3f}", texts)
-        self.assertEqual(len([r for r in root.iter(SVG + "rect") if r.get("width") not in ("20.0", "900.0")]), 9)
+        self.assertEqual(len([r for r in root.iter(SVG + "rect") if r.get("width") not in ("20.0", "100%")]), 9)
 
 
 class Settings(Folder):

@@ -100,4 +100,12 @@ TEST_F(GameLoop, OneGameWritesEveryDisplayInOrder) {
                                "text label_akt_kapital \" 501\"", "text label_akt_einsatz \"   2\"", "sleep 0"}));
 }
 
+TEST(SessionNumbers, APrefixReadsTheSameAfterTheWholeWasRendered) {
+  SessionNumbers numbers;
+  for (int32_t n : {7, 0, 37}) numbers.Add(n);
+  EXPECT_EQ(numbers.Text(), "   7r   0zero  00zerozero");
+  EXPECT_EQ(numbers.Text(1), "   7r");
+  EXPECT_EQ(numbers.Text(0), "");
+}
+
 }  // namespace

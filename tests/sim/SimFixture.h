@@ -47,15 +47,6 @@ class SimFixture : public ::testing::Test {
     form.SetRecording(true);
   }
 
-  // Writes recorded since Record() that start with `prefix`.
-  std::vector<std::string> WritesStartingWith(const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (const std::string& line : form.Writes()) {
-      if (line.rfind(prefix, 0) == 0) found.push_back(line);
-    }
-    return found;
-  }
-
   MemoryForm form{1000};
   ScriptedNumbers scripted;
   Simulation simulation{form, scripted};
@@ -63,7 +54,6 @@ class SimFixture : public ::testing::Test {
 
 // Numbers by colour, for readable scripts.
 constexpr int32_t kRed = 1;
-constexpr int32_t kRed2 = 3;
 constexpr int32_t kBlack = 2;
 constexpr int32_t kBlack2 = 4;
 constexpr int32_t kZero = 0;

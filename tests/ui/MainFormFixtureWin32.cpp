@@ -57,13 +57,6 @@ void MainFormTest::Type(const char* name, const char* text) const {
   PumpQueued();
 }
 
-const char* MainFormTest::Name(int id) {
-  for (const FormMembers::Member& member : FormMembers::kMembers) {
-    if (member.id == id) return member.name;
-  }
-  return "";
-}
-
 bool MainFormTest::WaitForRunEnd(DWORD timeout_ms) {
   PumpQueued();  // the click that asks for the run
   const SimRunState& state = form.simulation().state();

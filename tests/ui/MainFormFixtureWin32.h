@@ -49,7 +49,6 @@ class MainFormTest : public ::testing::Test {
   void Type(const char* name, const char* text) const;
   void Click(const char* name) const { PostMessageA(ChildHandle(name), BM_CLICK, 0, 0); }
   void Command(int command) const { PostMessageA(Handle(), WM_COMMAND, static_cast<WPARAM>(command), 0); }
-  static const char* Name(int id);
   // Waits until the run that is requested or going on has ended.
   bool WaitForRunEnd(DWORD timeout_ms = 30000);
 

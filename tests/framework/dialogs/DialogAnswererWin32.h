@@ -10,8 +10,7 @@
 
 // Answers the save dialog once it is ready: types a name and confirms, or
 // cancels.
-// Registered for MessageHookEvent (and CommonDialogPromptEvent) of the
-// dialog it answers.
+// Registered for MessageHookEvent of the dialog it answers.
 class DialogAnswerer : public WObject {
   W_DECLARE_CLASS(DialogAnswerer, WObject)
 
@@ -29,12 +28,7 @@ class DialogAnswerer : public WObject {
     PostMessageA(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
     return false;
   }
-  bool OnPrompt(WObject*, WEventData* data) {
-    prompts += static_cast<WFileDialogPromptData*>(data)->after ? "after " : "before ";
-    return false;
-  }
 
   bool confirm = true;
   std::string path;
-  std::string prompts;
 };

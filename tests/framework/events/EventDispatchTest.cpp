@@ -148,6 +148,17 @@ TEST_F(Dispatch, AHandlerRemovedDuringANestedDispatchStaysSafeAndDepthsAreCounte
   EXPECT_FALSE(generator.CallEventHandlers(ClickEvent));
 }
 
+TEST_F(Dispatch, ThePoolKeepsAtMostItsLimitOfFreedRecords) {
+  {
+    std::vector<std::unique_ptr<WEventGenerator>> generators(80);
+    for (auto& each : generators) {
+      each = std::make_unique<WEventGenerator>();
+      each->SetEventHandler(ClickEvent, &listener, &Listener::First);
+    }
+  }
+  EXPECT_EQ(WEventHandlerPool::Count(), WEventHandlerPool::kPoolLimit);
+}
+
 class Observer : public WEventGenerator {
   W_DECLARE_CLASS(Observer, WEventGenerator)
 
