@@ -36,6 +36,7 @@ struct BatchOptions {
 constexpr int64_t kMaxRuns = 1000000000;
 constexpr int64_t kMaxJobs = 256;
 constexpr int64_t kMaxSeed = 4294967295;
+constexpr int64_t kMaxShards = 1000000000;
 
 // The figures a heat map can show.
 extern const char* const kShowable[5];

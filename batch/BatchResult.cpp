@@ -78,13 +78,20 @@ std::string WheelName(const RunSettings& settings) {
   return NamedValue(settings, "double_zero") == "1" ? "double-zero" : "single-zero";
 }
 
+// The seeds of a cell's runs: the blocks of a batch's runs, or every run
+// of a sweep's cell.
+std::vector<SeedBlock> CellSeeds(const BatchResult& result) {
+  if (!result.axes.empty()) return {{result.first_seed, result.first_seed + result.runs - 1}};
+  std::vector<SeedBlock> seeds;
+  for (const auto& [begin, end] : result.blocks)
+    seeds.emplace_back(result.first_seed + begin, result.first_seed + end - 1);
+  return seeds;
+}
+
 // A cell's JSON: the summary keys of what it holds, and its counts.
 Json CellJson(const BatchResult& result, const CellResult& cell) {
   Json out = Json::object();
-  if (cell.tally) {
-    AddSampled(out, *cell.tally, result.first_seed + (result.axes.empty() ? result.part_begin : 0),
-               result.first_seed + (result.axes.empty() ? result.part_end : result.runs) - 1);
-  }
+  if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result));
   if (result.axes.empty()) out["settings"] = SettingsJson(result.settings);
   if (cell.exact) out["exact"] = ExactJson(*cell.exact);
   Json counts = Json::object();
@@ -92,23 +99,6 @@ Json CellJson(const BatchResult& result, const CellResult& cell) {
   if (cell.exact) counts["exact"] = ExactRunJson(*cell.exact);
   out["counts"] = counts;
   return out;
-}
-
-std::string SettingsFromJson(const Json& json, RunSettings& settings) {
-  settings = ResetDefaults();
-  for (const auto& [name, value] : json.items()) {
-    std::string text;
-    if (value.is_array()) {
-      for (const Json& entry : value) text += (text.empty() ? "" : ",") + std::to_string(entry.get<int64_t>());
-    } else if (value.is_boolean()) {
-      text = value.get<bool>() ? "1" : "0";
-    } else {
-      text = SweptValue(value.get<double>());
-    }
-    const std::string problem = SetNamed(settings, name + "=" += text);
-    if (!problem.empty()) return "its settings are not this program's: " + problem;
-  }
-  return std::string();
 }
 
 std::string SampledBesideExact(const RunTally& tally, const ExactRun& exact) {
@@ -158,31 +148,8 @@ std::string ExactText(const ExactRun& run, const std::string& wheel) {
   return out;
 }
 
-std::string SweepText(const BatchResult& result) {
-  std::string out = "sweep of ";
-  for (std::size_t a = 0; a < result.axes.size(); ++a) out += (a ? " and " : "") + result.axes[a].name;
-  out +=
-      Printed(", %lld cells, %s\n", static_cast<long long>(result.cells.size()),
-              result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
-  for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
-  for (const char* figure : {"p_max", "p_min", "p_limit", "mean_final", "result_per_unit"}) {
-    out += Printed("%16s", figure);
-  }
-  out += "\n";
-  for (const CellResult& cell : result.cells) {
-    for (double value : cell.values) out += Printed("%18s ", SweptValue(value).c_str());
-    out += Printed("%16.6f%16.6f%16.6f%16.2f%+16.6f\n", CellFigure(cell, "p_max"), CellFigure(cell, "p_min"),
-                   CellFigure(cell, "p_limit"), CellFigure(cell, "mean_final"), CellFigure(cell, "result_per_unit"));
-  }
-  return out;
-}
-
 int64_t DomainSize(const BatchResult& result) {
-  if (!result.axes.empty()) {
-    int64_t cells = 1;
-    for (const SweepAxis& axis : result.axes) cells *= static_cast<int64_t>(axis.values.size());
-    return cells;
-  }
+  if (!result.axes.empty()) return SweepCellCount(result.axes);
   return result.sampled ? result.runs : 1;
 }
 
@@ -193,6 +160,14 @@ double CellFigure(const CellResult& cell, const std::string& figure) {
   const auto index = static_cast<std::size_t>(at - std::begin(kFigures));
   if (cell.exact) return ExactFigureValues(*cell.exact)[index];
   return SampledFigureValues(*cell.tally, 0)[index];
+}
+
+Json SweepCellJson(const BatchResult& result, const CellResult& cell) {
+  Json values = Json::object();
+  for (std::size_t a = 0; a < result.axes.size(); ++a) values[result.axes[a].name] = cell.values[a];
+  Json one = {{"values", values}};
+  one.update(CellJson(result, cell));
+  return one;
 }
 
 Json ResultJson(const BatchResult& result) {
@@ -207,13 +182,7 @@ Json ResultJson(const BatchResult& result) {
     if (result.sampled) out["first_seed"] = result.first_seed;
     out["settings"] = SettingsJson(result.settings);
     Json cells = Json::array();
-    for (const CellResult& cell : result.cells) {
-      Json values = Json::object();
-      for (std::size_t a = 0; a < result.axes.size(); ++a) values[result.axes[a].name] = cell.values[a];
-      Json one = {{"values", values}};
-      one.update(CellJson(result, cell));
-      cells.push_back(one);
-    }
+    for (const CellResult& cell : result.cells) cells.push_back(SweepCellJson(result, cell));
     out["cells"] = cells;
   }
   out["version"] = kProgramVersion;
@@ -229,64 +198,14 @@ Json ResultJson(const BatchResult& result) {
   return out;
 }
 
-std::string ResultFromJson(const Json& json, BatchResult& result) {
-  try {
-    if (!json.is_object() || !json.contains("version")) return "it is no summary of vantrel-batch";
-    const std::string version = json.at("version").get<std::string>();
-    if (version != kProgramVersion) return "it comes from another version (" + version + ")";
-    const Json& batch = json.at("batch");
-    result = BatchResult();
-    result.sampled = batch.at("sampled").get<bool>();
-    result.exact = batch.at("exact").get<bool>();
-    result.runs = batch.at("runs").get<int64_t>();
-    result.first_seed = batch.at("first_seed").get<int64_t>();
-    std::string problem = SettingsFromJson(json.at("settings"), result.settings);
-    if (!problem.empty()) return problem;
-    std::vector<const Json*> cells;
-    if (json.contains("sweep")) {
-      for (const Json& axis : json.at("sweep")) {
-        result.axes.push_back({axis.at("name").get<std::string>(), axis.at("values").get<std::vector<double>>()});
-      }
-      for (const Json& cell : json.at("cells")) cells.push_back(&cell);
-    } else {
-      cells.push_back(&json);
-    }
-    for (const Json* cell : cells) {
-      CellResult one;
-      for (const SweepAxis& axis : result.axes) one.values.push_back(cell->at("values").at(axis.name).get<double>());
-      const Json& counts = cell->at("counts");
-      if (counts.contains("tally")) one.tally = TallyFromJson(counts.at("tally"));
-      if (counts.contains("exact")) one.exact = ExactRunFromJson(counts.at("exact"));
-      if ((result.sampled && !one.tally) || (result.exact && !one.exact)) return "a cell lacks its counts";
-      result.cells.push_back(one);
-    }
-    if (json.contains("part")) {
-      const Json& part = json.at("part");
-      result.part_index = part.at("index").get<int64_t>();
-      result.part_count = part.at("count").get<int64_t>();
-      result.part_begin = part.at("begin").get<int64_t>();
-      result.part_end = part.at("end").get<int64_t>();
-    } else {
-      result.part_end = DomainSize(result);
-    }
-    const int64_t expected_cells = result.axes.empty() ? 1 : result.part_end - result.part_begin;
-    if (result.part_begin < 0 || result.part_end > DomainSize(result) || result.part_begin > result.part_end ||
-        static_cast<int64_t>(result.cells.size()) != expected_cells) {
-      return "its part does not fit its batch";
-    }
-  } catch (const Json::exception& error) {
-    return std::string("it is no whole summary (") + error.what() + ")";
-  }
-  return std::string();
-}
-
 std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps) {
   std::vector<const NamedPart*> order;
   order.reserve(parts.size());
   for (const NamedPart& part : parts) order.push_back(&part);
-  std::sort(order.begin(), order.end(),
-            [](const NamedPart* a, const NamedPart* b) { return a->part.part_begin < b->part.part_begin; });
-  const BatchResult& first = order.front()->part;
+  std::stable_sort(order.begin(), order.end(),
+                   [](const NamedPart* a, const NamedPart* b) { return a->part.part_begin < b->part.part_begin; });
+  const NamedPart& first_named = *order.front();
+  const BatchResult& first = first_named.part;
   const Json settings = SettingsJson(first.settings);
   const auto axes_json = [](const BatchResult& r) {
     Json axes = Json::array();
@@ -295,9 +214,7 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   };
   whole = first;
   whole.cells.clear();
-  int64_t covered = 0;
-  const char* unit = first.axes.empty() ? "seeds" : "cells";
-  const int64_t offset = first.axes.empty() ? first.first_seed : 0;
+  whole.blocks.clear();
   for (const NamedPart* named : order) {
     const BatchResult& part = named->part;
     if (SettingsJson(part.settings) != settings || axes_json(part) != axes_json(first) ||
@@ -305,88 +222,126 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
         part.first_seed != first.first_seed) {
       return named->file + ": it belongs to another batch (other settings, sweep, runs or seeds)";
     }
-    if (part.part_begin < covered) return named->file + ": its " + unit + " overlap another file's";
-    if (part.part_begin > covered) {
-      const int64_t from = offset + covered;
-      const int64_t to = offset + part.part_begin - 1;
-      gaps += Printed("%s %lld to %lld; ", unit, static_cast<long long>(from), static_cast<long long>(to));
+    const int64_t covered = whole.blocks.empty() ? 0 : whole.blocks.back().second;
+    if (part.part_begin < covered)
+      return named->file + ": its " + (first.axes.empty() ? "seeds" : "cells") + " overlap another file's";
+    if (!whole.blocks.empty() && part.part_begin == covered) {
+      whole.blocks.back().second = part.part_end;
+    } else if (part.part_end > part.part_begin) {
+      whole.blocks.emplace_back(part.part_begin, part.part_end);
     }
-    covered = part.part_end;
-    if (first.axes.empty()) {
-      if (whole.cells.empty()) {
-        whole.cells.push_back(part.cells.front());
-      } else if (part.cells.front().tally) {
-        whole.cells.front().tally->Add(*part.cells.front().tally);
-      }
-    } else {
+    if (!first.axes.empty()) {
       whole.cells.insert(whole.cells.end(), part.cells.begin(), part.cells.end());
+      continue;
+    }
+    if (whole.cells.empty()) {
+      whole.cells.push_back(part.cells.front());
+      continue;
+    }
+    CellResult& merged = whole.cells.front();
+    const CellResult& cell = part.cells.front();
+    // Every shard of one batch computes the same exact odds.
+    if (merged.exact && ExactRunJson(*merged.exact) != ExactRunJson(*cell.exact)) {
+      return named->file + ": its exact odds differ from those of " + first_named.file;
+    }
+    if (merged.tally && !merged.tally->Add(*cell.tally)) {
+      return named->file + ": its counts and the others' together pass what a count holds";
     }
   }
-  if (covered < DomainSize(first)) {
-    const int64_t from = offset + covered;
-    const int64_t to = offset + DomainSize(first) - 1;
-    gaps += Printed("%s %lld to %lld; ", unit, static_cast<long long>(from), static_cast<long long>(to));
+  // What is missing: before, between and after the blocks.
+  const int64_t domain = DomainSize(first);
+  const char* unit = first.axes.empty() ? "seeds" : "cells";
+  const int64_t offset = first.axes.empty() ? first.first_seed : 0;
+  int64_t from = 0;
+  std::vector<std::string> missing;
+  for (const auto& [begin, end] : whole.blocks) {
+    if (begin > from)
+      missing.push_back(
+          Printed("%lld to %lld", static_cast<long long>(offset + from), static_cast<long long>(offset + begin - 1)));
+    from = end;
   }
-  if (!gaps.empty()) {
-    gaps = "missing " + gaps.substr(0, gaps.size() - 2);
-    if (!allow_gaps) return "the files leave out " + gaps.substr(8) + " (--allow-gaps merges them anyway)";
+  if (from < domain)
+    missing.push_back(
+        Printed("%lld to %lld", static_cast<long long>(offset + from), static_cast<long long>(offset + domain - 1)));
+  if (whole.blocks.empty()) return first_named.file + ": its part holds no " + unit + "; nothing to merge";
+  if (!missing.empty()) {
+    std::string list;
+    for (std::size_t k = 0; k < missing.size(); ++k)
+      list += (k ? (k + 1 == missing.size() ? " and " : ", ") : "") + missing[k];
+    gaps = std::string("missing ") + unit + " " + list;
+    if (!allow_gaps)
+      return std::string("the files leave out ") + unit + " " + list + " (--allow-gaps merges them anyway)";
   }
   whole.part_index = whole.part_count = 1;
-  whole.part_begin = order.front()->part.part_begin;
-  whole.part_end = covered;
-  if (gaps.empty()) {
-    whole.part_begin = 0;
-    whole.part_end = DomainSize(first);
-  }
+  whole.part_begin = whole.blocks.front().first;
+  whole.part_end = whole.blocks.back().second;
   return std::string();
 }
 
 std::string ResultText(const BatchResult& result) {
-  if (!result.axes.empty()) return SweepText(result);
+  if (!result.axes.empty()) {
+    std::string out = SweepTextHead(result, static_cast<int64_t>(result.cells.size()));
+    for (const CellResult& cell : result.cells) out += SweepTextRow(cell);
+    return out;
+  }
   const CellResult& cell = result.cells.front();
   std::string out;
-  if (cell.tally) {
-    out += FormatSummary(Summarise(*cell.tally), result.first_seed + result.part_begin, cell.tally->runs);
-  }
+  if (cell.tally) out += FormatSummary(Summarise(*cell.tally), CellSeeds(result));
   if (cell.exact && cell.tally) return out + SampledBesideExact(*cell.tally, *cell.exact);
   if (cell.exact) out += ExactText(*cell.exact, WheelName(result.settings));
   return out;
 }
 
-std::string SweepTable(const BatchResult& result) {
+std::string SweepTextHead(const BatchResult& result, int64_t cells) {
+  std::string out = "sweep of ";
+  for (std::size_t a = 0; a < result.axes.size(); ++a) out += (a ? " and " : "") + result.axes[a].name;
+  out +=
+      Printed(", %lld cells, %s\n", static_cast<long long>(cells),
+              result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
+  for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
+  for (const char* figure : {"p_max", "p_min", "p_limit", "mean_final", "result_per_unit"}) {
+    out += Printed("%16s", figure);
+  }
+  return out + "\n";
+}
+
+std::string SweepTextRow(const CellResult& cell) {
+  std::string out;
+  for (double value : cell.values) out += Printed("%18s ", SweptValue(value).c_str());
+  return out + Printed("%16.6f%16.6f%16.6f%16.2f%+16.6f\n", CellFigure(cell, "p_max"), CellFigure(cell, "p_min"),
+                       CellFigure(cell, "p_limit"), CellFigure(cell, "mean_final"),
+                       CellFigure(cell, "result_per_unit"));
+}
+
+std::string SweepTableHead(const BatchResult& result) {
   std::string csv;
   for (const SweepAxis& axis : result.axes) csv += CsvField(axis.name) + ",";
-  const bool both = result.sampled && result.exact;
   std::string header;
   for (const char* figure : kFigures) header += std::string(",") + figure;
   csv += header.substr(1);
-  if (both) {
+  if (result.sampled && result.exact) {
     for (const char* figure : kFigures) csv += std::string(",exact_") + figure;
   }
-  csv += "\r\n";
-  const int32_t capital = CapitalOf(result.settings);
-  for (const CellResult& cell : result.cells) {
-    for (double value : cell.values) csv += SweptValue(value) + ",";
-    const Figures first = cell.tally ? SampledFigureValues(*cell.tally, capital) : ExactFigureValues(*cell.exact);
-    std::string row;
-    for (double value : first) row += Printed(",%.10g", value);
-    if (both) {
-      for (double value : ExactFigureValues(*cell.exact)) row += Printed(",%.10g", value);
-    }
-    csv += row.substr(1) + "\r\n";
-  }
-  return csv;
+  return csv + "\r\n";
 }
 
-std::string SweepHeatmap(const BatchResult& result, const std::string& figure) {
+std::string SweepTableRow(const BatchResult& result, const CellResult& cell) {
+  std::string csv;
+  for (double value : cell.values) csv += SweptValue(value) + ",";
+  const Figures first =
+      cell.tally ? SampledFigureValues(*cell.tally, CapitalOf(result.settings)) : ExactFigureValues(*cell.exact);
+  std::string row;
+  for (double value : first) row += Printed(",%.10g", value);
+  if (result.sampled && result.exact) {
+    for (double value : ExactFigureValues(*cell.exact)) row += Printed(",%.10g", value);
+  }
+  return csv + row.substr(1) + "\r\n";
+}
+
+std::string SweepHeatmapOf(const BatchResult& result, const std::vector<std::vector<double>>& grid,
+                           const std::string& figure) {
   const HeatmapAxis across{result.axes[0].name, result.axes[0].values};
   const HeatmapAxis up{result.axes[1].name, result.axes[1].values};
-  std::vector<std::vector<double>> grid(across.values.size(), std::vector<double>(up.values.size(), NAN));
-  for (const CellResult& cell : result.cells) {
-    const auto i = std::find(across.values.begin(), across.values.end(), cell.values[0]) - across.values.begin();
-    const auto j = std::find(up.values.begin(), up.values.end(), cell.values[1]) - up.values.begin();
-    grid[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = CellFigure(cell, figure);
-  }
   const std::string sessions = NamedValue(result.settings, "session_count");
   const std::string subtitle =
       (result.exact ? "exact odds" : Printed("%lld sampled runs a cell", static_cast<long long>(result.runs))) +

@@ -35,19 +35,22 @@ struct BatchResult {
   int64_t part_count = 1;
   int64_t part_begin = 0;
   int64_t part_end = 0;
+  // The runs (from 0) or cells this result holds, each block [begin, end):
+  // one, or more where merged shards left gaps.
+  std::vector<std::pair<int64_t, int64_t>> blocks;
   std::vector<CellResult> cells;
 };
 
 extern const char* const kProgramVersion;
 
-// The JSON of the batch (with its counts, so that parts of it merge), and
-// back; FromJson gives an empty string or why the JSON is no such summary.
+// The JSON of the batch, with its counts, so that parts of it merge, and
+// of one cell of its sweep as its list of cells holds it.
 Json ResultJson(const BatchResult& result);
-std::string ResultFromJson(const Json& json, BatchResult& result);
+Json SweepCellJson(const BatchResult& result, const CellResult& cell);
 
-// Merges parts of one batch into the whole. Empty on success, else one
-// line naming the file and the reason; `gaps` lists what is missing when
-// gaps are allowed.
+// Merges parts of one batch, each read and checked on its own, into the
+// whole. Empty on success, else one line naming the file and the reason;
+// `gaps` lists what is missing when gaps are allowed.
 struct NamedPart {
   std::string file;
   BatchResult part;
@@ -62,8 +65,14 @@ std::string ResultText(const BatchResult& result);
 // they were computed, else from the sampled runs.
 double CellFigure(const CellResult& cell, const std::string& figure);
 
-// The sweep's table as CSV: the swept values, then the figures of each
-// cell; every row ends with CR LF.
-std::string SweepTable(const BatchResult& result);
-// The heat map of a two-sweep batch.
-std::string SweepHeatmap(const BatchResult& result, const std::string& figure);
+// A sweep's outputs piece by piece, so that they can be written as the
+// cells come: the text's head (for `cells` cells) and a row of it; the
+// table's header and a row (CSV, every row ending with CR LF); the heat map
+// of a two-sweep batch from its grid of one figure (NaN where a cell is
+// missing), indexed [across][up].
+std::string SweepTextHead(const BatchResult& result, int64_t cells);
+std::string SweepTextRow(const CellResult& cell);
+std::string SweepTableHead(const BatchResult& result);
+std::string SweepTableRow(const BatchResult& result, const CellResult& cell);
+std::string SweepHeatmapOf(const BatchResult& result, const std::vector<std::vector<double>>& grid,
+                           const std::string& figure);

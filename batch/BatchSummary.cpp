@@ -85,13 +85,23 @@ void Line(std::string& out, const char* format, ...) {
 
 }  // namespace
 
-std::string FormatSummary(const BatchSummary& s, int64_t first_seed, int64_t runs) {
+std::string SeedsText(const std::vector<SeedBlock>& seeds) {
+  std::string text = "seeds ";
+  for (std::size_t k = 0; k < seeds.size(); ++k) {
+    if (k > 0) text += k + 1 == seeds.size() ? " and " : ", ";
+    text += Printed("%lld to %lld", static_cast<long long>(seeds[k].first), static_cast<long long>(seeds[k].second));
+  }
+  return text;
+}
+
+std::string FormatSummary(const BatchSummary& s, const std::vector<SeedBlock>& seeds) {
   std::string out;
+  int64_t runs = 0;
+  for (const SeedBlock& block : seeds) runs += block.second - block.first + 1;
   if (runs == 1) {
-    Line(out, "seed: %lld", static_cast<long long>(first_seed));
+    Line(out, "seed: %lld", static_cast<long long>(seeds.front().first));
   } else {
-    Line(out, "runs: %lld, seeds %lld to %lld", static_cast<long long>(runs), static_cast<long long>(first_seed),
-         static_cast<long long>(first_seed + runs - 1));
+    Line(out, "runs: %lld, %s", static_cast<long long>(runs), SeedsText(seeds).c_str());
   }
   Line(out, "sessions played: %lld", static_cast<long long>(s.sessions));
   Line(out, "ended at max balance or wager limit: %lld", static_cast<long long>(s.ended_high));

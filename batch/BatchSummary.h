@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/RunTally.h"
@@ -45,5 +46,13 @@ double Quantile(const std::map<int32_t, int64_t>& counts, double p);
 
 BatchSummary Summarise(const RunTally& tally);
 
-// The summary as lines of text, each "name: value".
-std::string FormatSummary(const BatchSummary& summary, int64_t first_seed, int64_t runs);
+// The first and last seed of a block of runs played one after the other.
+using SeedBlock = std::pair<int64_t, int64_t>;
+
+// The seeds of the blocks as a summary says them: "seeds 7 to 16 and 27
+// to 36".
+std::string SeedsText(const std::vector<SeedBlock>& seeds);
+
+// The summary as lines of text, each "name: value", of the runs with the
+// seeds of the blocks.
+std::string FormatSummary(const BatchSummary& summary, const std::vector<SeedBlock>& seeds);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "batch/MemoryBudget.h"
 #include "batch/WheelOdds.h"
 #include "sim/DecimalText.h"
 #include "sim/MemoryForm.h"
@@ -164,19 +165,26 @@ class Transitions {
 
 // The live states before one game, keyed by the state: the probability of
 // each, and the most that any path reaching it has wagered. Dense where the
-// states' space is small, hashed where it is not.
+// states' space is small, hashed where it is not. Its memory comes out of
+// the budget before it is taken; where the budget has too little, the table
+// stops taking states and says so.
 class StateTable {
  public:
-  StateTable(uint64_t space, bool dense) : dense_(dense) {
+  StateTable(uint64_t space, bool dense, MemoryBudget& budget) : dense_(dense), share_(budget) {
     if (dense_) {
+      if (!Hold(space, space)) return;
       values_.assign(space, 0.0);
       most_.assign(space, 0.0);
+      live_.reserve(space);
     } else {
       Grow(1 << 16);
     }
   }
+  // A state whose probability has vanished is no state.
   void Add(uint64_t key, double p, double most) {
+    if (p == 0 || over_budget_) return;
     const uint64_t at = dense_ ? key : Find(key);
+    if (over_budget_) return;
     if (values_[at] == 0) live_.push_back(at);
     values_[at] += p;
     most_[at] = std::max(most_[at], most);
@@ -193,27 +201,47 @@ class StateTable {
     }
     live_.clear();
   }
+  // Whether the budget stopped it, and the bytes it asked for then.
+  bool OverBudget() const { return over_budget_; }
+  int64_t Wanted() const { return wanted_; }
 
  private:
   static constexpr uint64_t kEmpty = ~uint64_t{0};
+  // The bytes of `slots` slots and a list of up to `live` states.
+  bool Hold(uint64_t slots, uint64_t live) {
+    const auto bytes = static_cast<int64_t>(slots * (dense_ ? 16 : 24) + live * 8);
+    if (share_.Resize(share_.Held() + bytes)) return true;
+    over_budget_ = true;
+    wanted_ = share_.Held() + bytes;
+    return false;
+  }
   uint64_t Find(uint64_t key) {
-    if (live_.size() * 2 >= keys_.size()) Grow(keys_.size() * 2);
+    if (live_.size() * 2 >= keys_.size() && !Grow(keys_.size() * 2)) return 0;
     uint64_t slot = (key * 0x9E3779B97F4A7C15ull >> 17) & (keys_.size() - 1);
     while (keys_[slot] != kEmpty && keys_[slot] != key) slot = (slot + 1) & (keys_.size() - 1);
     keys_[slot] = key;
     return slot;
   }
-  void Grow(std::size_t capacity) {
+  // The new arrays are taken while the old ones still live.
+  bool Grow(std::size_t capacity) {
+    const int64_t before = share_.Held();
+    if (!Hold(capacity, capacity / 2)) return false;
     std::vector<uint64_t> keys(capacity, kEmpty), live;
     std::vector<double> values(capacity, 0.0), most(capacity, 0.0);
+    live.reserve(capacity / 2);
     keys_.swap(keys);
     values_.swap(values);
     most_.swap(most);
     live_.swap(live);
     for (uint64_t at : live) Add(keys[at], values[at], most[at]);
+    share_.Resize(share_.Held() - before);
+    return true;
   }
 
   bool dense_;
+  BudgetShare share_;
+  bool over_budget_ = false;
+  int64_t wanted_ = 0;
   std::vector<double> values_;
   std::vector<double> most_;
   std::vector<uint64_t> keys_;
@@ -231,7 +259,7 @@ struct SessionFigures {
   std::vector<double> finals;  // by final balance
 };
 
-enum class Played { Whole, TooManyStates, WagerLimitCanBind };
+enum class Played { Whole, OverBudget, WagerLimitCanBind };
 
 // One session from a distribution of carried start states.
 class SessionChain {
@@ -251,28 +279,39 @@ class SessionChain {
     if (track_wagered_) buckets_ = static_cast<uint64_t>(std::floor(rules.wager_limit)) + 2;
   }
 
-  Played Play(const Carried& start, Carried& end, SessionFigures& figures, int64_t limit, int64_t& peak) {
+  Played Play(const Carried& start, Carried& end, SessionFigures& figures, MemoryBudget& budget, ExactRun& run,
+              const ExactProgress& progress) {
     figures = SessionFigures();
     figures.finals.assign(finals_size_, 0.0);
     end.fill(0);
     const uint64_t space = space_ * buckets_;
     const bool dense = space <= (uint64_t{1} << 23);
-    StateTable now(dense ? space : 0, dense);
-    StateTable next(dense ? space : 0, dense);
+    StateTable first(dense ? space : 0, dense, budget);
+    StateTable second(dense ? space : 0, dense, budget);
+    StateTable* now = &first;
+    StateTable* next = &second;
+    // Both tables at their largest is what the budget would have had to hold.
+    const auto over_budget = [&] {
+      if (!first.OverBudget() && !second.OverBudget()) return false;
+      run.needed_bytes = 2 * std::max(first.Wanted(), second.Wanted());
+      return true;
+    };
     for (int index = 0; index < kCarried; ++index) {
       if (start[static_cast<std::size_t>(index)] == 0) continue;
       const uint32_t rest = moves_.Start(index / 2 - 12, index % 2 == 1);
-      now.Add(Key(rules_.capital, rest, track_wagered_ ? 1 : 0), start[static_cast<std::size_t>(index)], 0);
+      now->Add(Key(rules_.capital, rest, track_wagered_ ? 1 : 0), start[static_cast<std::size_t>(index)], 0);
     }
-    for (int32_t game = 1; game <= rules_.last_game && now.size() > 0; ++game) {
-      peak = std::max<int64_t>(peak, static_cast<int64_t>(now.size()));
-      if (static_cast<int64_t>(now.size()) > limit) return Played::TooManyStates;
+    if (over_budget()) return Played::OverBudget;
+    for (int32_t game = 1; game <= rules_.last_game && now->size() > 0; ++game) {
+      run.peak_states = std::max<int64_t>(run.peak_states, static_cast<int64_t>(now->size()));
       bool binds = false;
-      now.ForEach([&](uint64_t key, double p, double most) {
-        binds = binds || !PlayGame(game, key, p, most, next, end, figures);
+      now->ForEach([&](uint64_t key, double p, double most) {
+        binds = binds || !PlayGame(game, key, p, most, *next, end, figures);
       });
+      if (over_budget()) return Played::OverBudget;
       if (binds) return Played::WagerLimitCanBind;
-      now.Clear();
+      if (progress) progress(run.sessions_computed + 1, game);
+      now->Clear();
       std::swap(now, next);
     }
     return Played::Whole;
@@ -379,7 +418,8 @@ void AddSession(ExactRun& run, const SessionFigures& session, double times, std:
 constexpr double kRepeated = 1e-13;
 
 // The run's sessions, chained on their carried state; Whole, or why not.
-Played ChainSessions(const Rules& rules, bool track_wagered, int64_t state_limit, ExactRun& run) {
+Played ChainSessions(const Rules& rules, bool track_wagered, MemoryBudget& budget, ExactRun& run,
+                     const ExactProgress& progress) {
   SessionChain chain(rules, track_wagered);
   Carried start{};
   start[static_cast<std::size_t>(CarriedIndex(0, rules.start_red))] = 1;
@@ -387,7 +427,7 @@ Played ChainSessions(const Rules& rules, bool track_wagered, int64_t state_limit
   SessionFigures session;
   for (int64_t played = 0; played < run.sessions; ++played) {
     Carried end{};
-    const Played outcome = chain.Play(start, end, session, state_limit, run.peak_states);
+    const Played outcome = chain.Play(start, end, session, budget, run, progress);
     if (outcome != Played::Whole) return outcome;
     ++run.sessions_computed;
     double change = 0;
@@ -407,7 +447,7 @@ Played ChainSessions(const Rules& rules, bool track_wagered, int64_t state_limit
 
 }  // namespace
 
-ExactRun ComputeExactRun(const RunSettings& settings, int64_t state_limit) {
+ExactRun ComputeExactRun(const RunSettings& settings, MemoryBudget& budget, const ExactProgress& progress) {
   const Rules rules = ReadRules(settings);
   ExactRun run;
   run.capital = rules.capital;
@@ -419,19 +459,21 @@ ExactRun ComputeExactRun(const RunSettings& settings, int64_t state_limit) {
   }
   // The amount wagered joins the state only where some session could pass
   // the wager limit.
-  Played outcome = ChainSessions(rules, false, state_limit, run);
+  Played outcome = ChainSessions(rules, false, budget, run, progress);
   if (outcome == Played::WagerLimitCanBind) {
     const int64_t peak = run.peak_states;
     run = ExactRun();
     run.capital = rules.capital;
     run.sessions = rules.sessions;
     run.peak_states = peak;
-    outcome = ChainSessions(rules, true, state_limit, run);
+    outcome = ChainSessions(rules, true, budget, run, progress);
   }
-  if (outcome == Played::TooManyStates) {
-    run.refused =
-        "the exact odds of these settings need more than " + std::to_string(state_limit) + " states before one game";
-    run.needed_states = run.peak_states;
+  if (outcome == Played::OverBudget) {
+    constexpr int64_t kMiB = 1 << 20;
+    run.refused = "the exact odds of these settings need more memory than their budget of " +
+                  std::to_string(budget.Limit() / kMiB) + " MiB (at least " +
+                  std::to_string((run.needed_bytes + kMiB - 1) / kMiB) + " MiB, for more than " +
+                  std::to_string(run.peak_states) + " states before one game)";
   }
   return run;
 }
@@ -463,4 +505,9 @@ ExactFigures FiguresOf(const ExactRun& run) {
   if (run.sessions > 0) figures.wagered_per_session = run.wagered / static_cast<double>(run.sessions);
   if (run.wagered > 0) figures.result_per_unit = run.result / run.wagered;
   return figures;
+}
+
+ExactRun ComputeExactRun(const RunSettings& settings) {
+  MemoryBudget budget(kExactMemoryBudget);
+  return ComputeExactRun(settings, budget);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,11 +30,11 @@
 // state's distribution repeats from one session to the next, to the
 // rounding of doubles, every later session repeats the last one's figures.
 struct ExactRun {
-  // Why no figures could be computed: the states would not fit (then
-  // `needed_states` is at least how many the bound would have needed), or
-  // empty.
+  // Why no figures could be computed: the states would not fit the memory
+  // budget (then `needed_bytes` is at least what they would have needed),
+  // or empty.
   std::string refused;
-  int64_t needed_states = 0;
+  int64_t needed_bytes = 0;
 
   int64_t sessions = 0;
   // Expected numbers of the run's sessions that ended by each cause. A game
@@ -59,10 +60,16 @@ struct ExactRun {
   int64_t sessions_computed = 0;
 };
 
-// The most states the computation keeps alive before one game.
-constexpr int64_t kMaxExactStates = 10000000;
+class MemoryBudget;
 
-ExactRun ComputeExactRun(const RunSettings& settings, int64_t state_limit = kMaxExactStates);
+// Called after every game computed, with the session and the game.
+using ExactProgress = std::function<void(int64_t session, int32_t game)>;
+
+// The exact odds within a memory budget, which computations at once share:
+// the states' tables are taken from it before they are allocated.
+ExactRun ComputeExactRun(const RunSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr);
+// Within a budget of its own, kExactMemoryBudget.
+ExactRun ComputeExactRun(const RunSettings& settings);
 
 // The figures of an exact run, per session of the run.
 struct ExactFigures {

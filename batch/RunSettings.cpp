@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "batch/Numbers.h"
 #include "sim/DecimalText.h"
 #include "sim/MemoryForm.h"
 #include "sim/Simulation.h"
@@ -39,8 +40,8 @@ constexpr Setting kSettings[] = {
     {"max_balance",              Kind::Number, 5,  1, 1000000},
     {"min_balance",              Kind::Number, 7,  0, 1000000},
     {"session_count",            Kind::Number, 1,  1, 500000},
-    {"bet_after_wins",           Kind::Row,    8,  1, 1000000},
-    {"bet_after_losses",         Kind::Row,    19, 1, 1000000},
+    {"bet_after_wins",           Kind::Row,    8,  1, 9999999},
+    {"bet_after_losses",         Kind::Row,    19, 1, 9999999},
     {"bet_on_red",               Kind::Option, 5,  0, 1},
     {"switch_after_win",         Kind::Option, 2,  0, 1},
     {"first_bet_after_win",      Kind::Option, 0,  0, 1},
@@ -64,14 +65,7 @@ std::string Shown(double value) {
   return text;
 }
 
-// A whole text that is a finite decimal number.
-bool Number(const std::string& text, double& value) {
-  if (text.empty() || text.find_first_of("xXnN") != std::string::npos) return false;  // no hex, inf or nan
-  char* end = nullptr;
-  errno = 0;
-  value = std::strtod(text.c_str(), &end);
-  return errno == 0 && end == text.c_str() + text.size() && std::isfinite(value);
-}
+bool Number(const std::string& text, double& value) { return ReadNumber(text, value); }
 
 std::string Range(const Setting& setting) {
   switch (setting.kind) {
@@ -173,6 +167,11 @@ bool IsNumericSetting(const std::string& name) {
   return setting && setting->kind == Kind::Number;
 }
 
+bool IsRowSetting(const std::string& name) {
+  const Setting* setting = Find(name);
+  return setting && setting->kind == Kind::Row;
+}
+
 std::string SetNamed(RunSettings& settings, const std::string& assignment) {
   const std::size_t equals = assignment.find('=');
   const std::string name = assignment.substr(0, equals);
@@ -234,6 +233,15 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
   }
   return (setting->place == kLiveList ? settings.show_numbers_live : settings.values.options[setting->place]) ? "1"
                                                                                                               : "0";
+}
+
+std::string FirstNotFinite(const RunSettings& settings) {
+  for (const Setting& setting : kSettings) {
+    if (setting.kind != Kind::Number) continue;
+    const std::string& text = setting.place == kDelay ? settings.delay : settings.values.texts[setting.place];
+    if (!std::isfinite(ParseDecimal(text.c_str()))) return setting.name;
+  }
+  return std::string();
 }
 
 std::string PrintSettings(const RunSettings& settings) {

@@ -20,8 +20,10 @@ RunSettings ResetDefaults();
 
 // The names of the settings, in the order they are printed.
 std::vector<std::string> SettingNames();
-// Whether the setting takes a number that may be swept.
+// Whether the setting takes a number that may be swept, or is a
+// progression row of eleven whole numbers (else it is an option, 0 or 1).
 bool IsNumericSetting(const std::string& name);
+bool IsRowSetting(const std::string& name);
 
 // "name=value" for one setting; empty on success, else one line naming the
 // setting and what it takes. Progression rows take eleven comma-separated
@@ -37,6 +39,10 @@ extern const char* const kSystemNames;
 // The value of a setting as the engine reads it: a number ("500",
 // "2.5"), a row of eleven entries ("2,5,11,...") or an option ("0", "1").
 std::string NamedValue(const RunSettings& settings, const std::string& name);
+
+// The first numeric setting whose text reads as too large to hold (a
+// settings file may hold "1e400"), or empty.
+std::string FirstNotFinite(const RunSettings& settings);
 
 // Every setting as "name=value", one a line.
 std::string PrintSettings(const RunSettings& settings);

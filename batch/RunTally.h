@@ -32,5 +32,7 @@ struct RunTally {
   bool double_zero = false;
 
   void Add(const RunOutcome& run);
-  void Add(const RunTally& other);
+  // Adds the tally of another part; false, with this tally unchanged,
+  // where a sum would pass what a count holds.
+  bool Add(const RunTally& other);
 };

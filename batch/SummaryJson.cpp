@@ -44,11 +44,16 @@ Json SettingsJson(const RunSettings& settings) {
   return out;
 }
 
-void AddSampled(Json& out, const RunTally& tally, int64_t first_seed, int64_t last_seed) {
+void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds) {
   const BatchSummary s = Summarise(tally);
   out["runs"] = tally.runs;
   out["sessions"] = s.sessions;
-  out["seeds"] = {{"first", first_seed}, {"last", last_seed}};
+  out["seeds"] = {{"first", seeds.front().first}, {"last", seeds.back().second}};
+  if (seeds.size() > 1) {
+    Json blocks = Json::array();
+    for (const SeedBlock& block : seeds) blocks.push_back({{"first", block.first}, {"last", block.second}});
+    out["seeds"]["blocks"] = blocks;
+  }
   out["ended"] = Ended(s.ended_high, s.ended_low, s.ended_limit, s.ended_check, s.ended_none);
   out["final_balance"] = {{"mean", s.mean},         {"median", s.median}, {"p5", s.percentile_5},
                           {"p95", s.percentile_95}, {"min", s.minimum},   {"max", s.maximum}};
@@ -89,27 +94,6 @@ Json TallyJson(const RunTally& t) {
               {"double_zero", t.double_zero}};
 }
 
-RunTally TallyFromJson(const Json& json) {
-  RunTally t;
-  t.runs = json.at("runs").get<int64_t>();
-  t.sessions = json.at("sessions").get<int64_t>();
-  const Json& ended = json.at("ended");
-  t.ended_high = ended.at("max_balance_or_wager_limit").get<int64_t>();
-  t.ended_low = ended.at("min_balance").get<int64_t>();
-  t.ended_limit = ended.at("table_limit_or_last_game").get<int64_t>();
-  t.ended_check = ended.at("failed_check").get<int64_t>();
-  t.ended_none = ended.at("no_count").get<int64_t>();
-  for (const Json& pair : json.at("final_balances"))
-    t.final_balances[pair.at(0).get<int32_t>()] += pair.at(1).get<int64_t>();
-  t.wagered = json.at("wagered").get<int64_t>();
-  t.result = json.at("result").get<int64_t>();
-  t.wagered_on_red = json.at("wagered_on_red").get<int64_t>();
-  t.wagered_on_black = json.at("wagered_on_black").get<int64_t>();
-  t.squared_bets = json.at("squared_bets").get<int64_t>();
-  t.double_zero = json.at("double_zero").get<bool>();
-  return t;
-}
-
 Json ExactRunJson(const ExactRun& r) {
   Json balances = Json::array();
   for (const auto& [balance, count] : r.final_balances) balances.push_back({balance, count});
@@ -118,23 +102,4 @@ Json ExactRunJson(const ExactRun& r) {
       {"played", r.played},     {"final_balances", balances},
       {"wagered", r.wagered},   {"result", r.result},
       {"capital", r.capital}};
-}
-
-ExactRun ExactRunFromJson(const Json& json) {
-  ExactRun r;
-  r.sessions = json.at("sessions").get<int64_t>();
-  const Json& ended = json.at("ended");
-  r.ended_high = ended.at("max_balance_or_wager_limit").get<double>();
-  r.ended_low = ended.at("min_balance").get<double>();
-  r.ended_limit = ended.at("table_limit_or_last_game").get<double>();
-  r.ended_check = ended.at("failed_check").get<double>();
-  r.ended_none = ended.at("no_count").get<double>();
-  r.played = json.at("played").get<double>();
-  for (const Json& pair : json.at("final_balances")) {
-    r.final_balances.emplace_back(pair.at(0).get<int32_t>(), pair.at(1).get<double>());
-  }
-  r.wagered = json.at("wagered").get<double>();
-  r.result = json.at("result").get<double>();
-  r.capital = json.at("capital").get<int32_t>();
-  return r;
 }

@@ -16,14 +16,14 @@ using Json = nlohmann::ordered_json;
 Json SettingsJson(const RunSettings& settings);
 
 // The sampled summary's keys (runs, sessions, seeds, ended, final_balance,
-// wagered, result, result_per_unit, expected_per_unit).
-void AddSampled(Json& out, const RunTally& tally, int64_t first_seed, int64_t last_seed);
+// wagered, result, result_per_unit, expected_per_unit). The seeds are the
+// first and the last; where blocks were left out between them, the blocks
+// as well.
+void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds);
 // The "exact" object: shares of the run's sessions, the final balance,
 // the wagered amount and the result per unit.
 Json ExactJson(const ExactRun& run);
 
-// The counts behind a sampled summary and an exact run, whole, and back.
+// The counts behind a sampled summary and an exact run, whole.
 Json TallyJson(const RunTally& tally);
-RunTally TallyFromJson(const Json& json);
 Json ExactRunJson(const ExactRun& run);
-ExactRun ExactRunFromJson(const Json& json);

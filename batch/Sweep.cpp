@@ -4,15 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "batch/Numbers.h"
+
 namespace {
 
 constexpr std::size_t kMostValues = 1000;
 
-bool Number(const std::string& text, double& value) {
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return !text.empty() && end == text.c_str() + text.size() && std::isfinite(value);
-}
+bool Number(const std::string& text, double& value) { return ReadNumber(text, value); }
 
 }  // namespace
 
@@ -45,21 +43,27 @@ std::string ParseSweep(const std::string& text, SweepAxis& axis) {
   return std::string();
 }
 
-std::vector<SweepCell> SweepCells(const RunSettings& base, const std::vector<SweepAxis>& axes) {
-  std::vector<SweepCell> cells{{{}, base}};
-  for (const SweepAxis& axis : axes) {
-    std::vector<SweepCell> more;
-    for (const SweepCell& cell : cells) {
-      for (double value : axis.values) {
-        SweepCell next = cell;
-        next.values.push_back(value);
-        SetNamed(next.settings, axis.name + "=" + SweptValue(value));
-        more.push_back(next);
-      }
-    }
-    cells.swap(more);
-  }
+int64_t SweepCellCount(const std::vector<SweepAxis>& axes) {
+  int64_t cells = 1;
+  for (const SweepAxis& axis : axes) cells *= static_cast<int64_t>(axis.values.size());
   return cells;
+}
+
+std::vector<double> SweepValuesAt(const std::vector<SweepAxis>& axes, int64_t cell) {
+  std::vector<double> values(axes.size());
+  for (std::size_t a = axes.size(); a-- > 0;) {
+    const auto size = static_cast<int64_t>(axes[a].values.size());
+    values[a] = axes[a].values[static_cast<std::size_t>(cell % size)];
+    cell /= size;
+  }
+  return values;
+}
+
+RunSettings SweepSettingsAt(const RunSettings& base, const std::vector<SweepAxis>& axes, int64_t cell) {
+  RunSettings settings = base;
+  const std::vector<double> values = SweepValuesAt(axes, cell);
+  for (std::size_t a = 0; a < axes.size(); ++a) SetNamed(settings, axes[a].name + "=" + SweptValue(values[a]));
+  return settings;
 }
 
 std::string SweptValue(double value) {

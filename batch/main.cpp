@@ -3,15 +3,13 @@
 // settings or a sweep of them, and says what they show about the system.
 // A batch can be played in parts (shards) whose JSON summaries merge into
 // exactly what one machine would have printed.
-#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <cstdio>
-#include <ctime>
-#include <fstream>
-#include <iostream>
-#include <sstream>
+#include <new>
 #include <thread>
 
 #include "batch/BalanceHistogram.h"
@@ -19,99 +17,90 @@
 #include "batch/BatchPool.h"
 #include "batch/BatchResult.h"
 #include "batch/BatchSummary.h"
+#include "batch/MemoryBudget.h"
+#include "batch/Problem.h"
+#include "batch/Progress.h"
 #include "batch/SessionsCsv.h"
-#include "batch/Terminal.h"
+#include "batch/ShardReader.h"
+#include "batch/StandardOutput.h"
+#include "batch/SweepOutputs.h"
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
+#include "files/TemporaryFiles.h"
 
 namespace {
-
-constexpr int kUsageError = 2;
-constexpr int kFailure = 1;
-
-int Fail(const std::string& message, int code = kFailure) {
-  std::cerr << "vantrel-batch: " << message << '\n';
-  return code;
-}
 
 // The window's message without its second line, which tells the window's
 // user that the form kept its fields.
 std::string FirstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
 
-// The settings as the window's load command reads them, or an error text.
-std::string LoadSettings(const std::string& path, RunSettings& settings) {
+// The settings as the window's load command reads them.
+MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
   std::string bytes;
   const std::string reason = FileAccess::Read(path, bytes);
-  if (!reason.empty()) return FirstLine(FileErrors::NotRead(path, reason));
+  if (!reason.empty()) return Problem{ProblemKind::Unreadable, FirstLine(FileErrors::NotRead(path, reason))};
   const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
-  if (!parsed.complete) return FirstLine(FileErrors::TooShort(path, parsed.lines, SettingsFile::kLines));
+  if (!parsed.complete) {
+    return Problem{ProblemKind::BadInput, FirstLine(FileErrors::TooShort(path, parsed.lines, SettingsFile::kLines))};
+  }
   settings.values = parsed.values;
-  return std::string();
+  const std::string too_large = FirstNotFinite(settings);
+  if (!too_large.empty()) {
+    return Problem{ProblemKind::BadInput, path + ": its " + too_large + " is too large to be a number"};
+  }
+  return std::nullopt;
 }
 
 // The file, then every --set, the system, and every --set again, so that a
 // set value wins over the system and the system is scaled by the first bet.
-std::string BuildSettings(const BatchOptions& options, RunSettings& settings) {
+MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
   settings = ResetDefaults();
   if (!options.settings.empty()) {
-    std::string problem = LoadSettings(options.settings, settings);
-    if (!problem.empty()) return problem;
+    if (MaybeProblem problem = LoadSettings(options.settings, settings)) return problem;
   }
   for (int pass = 0; pass < (options.system.empty() ? 1 : 2); ++pass) {
     for (const std::string& assignment : options.sets) {
-      std::string problem = SetNamed(settings, assignment);
-      if (!problem.empty()) return problem;
+      const std::string problem = SetNamed(settings, assignment);
+      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
     }
     if (pass == 0 && !options.system.empty()) {
-      std::string problem = ApplySystem(settings, options.system);
-      if (!problem.empty()) return problem;
+      const std::string problem = ApplySystem(settings, options.system);
+      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
     }
   }
-  return std::string();
+  return std::nullopt;
 }
-
-class Progress {
- public:
-  Progress(int64_t total, const char* unit) : total_(total), unit_(unit), shown_(total > 1 && ErrorIsTerminal()) {}
-  void Show(int64_t done) const {
-    if (!shown_) return;
-    constexpr int kBar = 40;
-    const auto filled = static_cast<int>(done * kBar / total_);
-    std::fprintf(stderr, "\r[%s%s] %lld/%lld %s", std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                 std::string(static_cast<std::size_t>(kBar - filled), ' ').c_str(), static_cast<long long>(done),
-                 static_cast<long long>(total_), unit_);
-    if (done == total_) std::fputc('\n', stderr);
-  }
-
- private:
-  int64_t total_;
-  const char* unit_;
-  bool shown_;
-};
 
 // The I-th of N contiguous blocks of `count` things: [begin, end).
 std::pair<int64_t, int64_t> Block(int64_t count, int64_t index, int64_t parts) {
   return {count * (index - 1) / parts, count * index / parts};
 }
 
-struct Played {
-  BatchResult result;
-  RunOutcome single;  // the one run of a batch of one
-  std::string problem;
-};
+// The exact odds of one set of settings, with their progress; the problem
+// where they were refused.
+MaybeProblem ComputeExact(const RunSettings& settings, MemoryBudget& budget, const std::string& where,
+                          std::optional<ExactRun>& exact) {
+  Progress progress(0, "games computed");
+  int64_t games = 0;
+  exact = ComputeExactRun(settings, budget, [&](int64_t session, int32_t) {
+    progress.Show(++games, "session " + std::to_string(session));
+  });
+  if (exact->refused.empty()) return std::nullopt;
+  return Problem{ProblemKind::Refused, exact->refused + where + "; --runs K samples " +
+                                           (where.empty() ? "these settings" : "the cells") + " instead"};
+}
 
 // Sampled runs of one set of settings: their tally, their sessions as CSV
-// rows as they finish, and their "Fehler" messages.
-// A sweep's cells say how many sessions failed their checks; their
-// messages would only fill the terminal.
+// rows as they finish, and their "Fehler" messages (a sweep's cells only
+// count theirs: the messages would fill the terminal).
 RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,
-                   FileAccess::Replacement* csv, RunOutcome* single, const Progress* progress, bool messages = true) {
+                   FileAccess::Replacement* csv, RunOutcome* single, Progress* progress, bool messages) {
   RunTally tally;
   PlayRuns(
       settings, first_seed, runs, jobs,
       [&](RunOutcome& run) {
         for (const std::string& message : run.messages) {
-          if (messages) std::cerr << "Fehler: " << message << '\n';
+          if (messages) std::fprintf(stderr, "Fehler: %s\n", message.c_str());
         }
         if (csv) csv->Write(SessionsCsvRows(run));
         tally.Add(run);
@@ -124,219 +113,289 @@ RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs
   return tally;
 }
 
-Played PlayBatch(const BatchOptions& options, const RunSettings& settings, const std::vector<SweepAxis>& axes,
-                 int64_t seed, int64_t jobs, FileAccess::Replacement* csv) {
-  Played played;
-  BatchResult& result = played.result;
-  result.settings = settings;
-  result.axes = axes;
-  result.first_seed = seed;
-  result.sampled = !options.exact || options.runs_given;
-  result.exact = options.exact;
-  result.runs = result.sampled ? options.runs : 0;
-  result.part_index = options.shard_index;
-  result.part_count = options.shard_count;
-
-  if (axes.empty()) {
-    const auto [begin, end] = Block(result.sampled ? result.runs : 1, options.shard_index, options.shard_count);
-    result.part_begin = begin;
-    result.part_end = end;
-    CellResult cell;
-    if (result.exact) {
-      ExactRun exact = ComputeExactRun(settings);
-      if (!exact.refused.empty()) {
-        played.problem = exact.refused + " (at least " + std::to_string(exact.needed_states) +
-                         " alive at once); --runs K samples these settings instead";
-        return played;
-      }
-      cell.exact = exact;
-    }
-    if (result.sampled) {
-      const Progress progress(end - begin, "runs");
-      cell.tally = PlayTally(settings, seed + begin, end - begin, jobs, begin + 1, csv,
-                             end - begin == 1 && options.runs == 1 ? &played.single : nullptr, &progress);
-    }
-    result.cells.push_back(cell);
-    return played;
-  }
-
-  const std::vector<SweepCell> all = SweepCells(settings, axes);
-  const std::pair<int64_t, int64_t> block =
-      Block(static_cast<int64_t>(all.size()), options.shard_index, options.shard_count);
-  const int64_t begin = block.first;
-  const int64_t end = block.second;
-  result.part_begin = begin;
-  result.part_end = end;
-  result.cells.resize(static_cast<std::size_t>(end - begin));
-  const Progress progress(end - begin, "cells");
-  std::atomic<int64_t> next{begin};
-  std::atomic<int64_t> done{0};
-  std::string refused;
-  std::mutex lock;
-  // Exact cells share the threads; sampled cells take all threads in turn.
-  const auto work = [&] {
-    for (int64_t index = next++; index < end; index = next++) {
-      CellResult& cell = result.cells[static_cast<std::size_t>(index - begin)];
-      const SweepCell& sweep_cell = all[static_cast<std::size_t>(index)];
-      cell.values = sweep_cell.values;
-      cell.exact = ComputeExactRun(sweep_cell.settings);
-      const std::lock_guard<std::mutex> hold(lock);
-      if (!cell.exact->refused.empty() && refused.empty()) refused = cell.exact->refused;
-      progress.Show(++done);
-    }
-  };
-  if (result.exact) {
-    std::vector<std::thread> pool;
-    for (int64_t i = 1; i < std::min<int64_t>(jobs, end - begin); ++i) pool.emplace_back(work);
-    work();
-    for (std::thread& thread : pool) thread.join();
-    if (!refused.empty()) {
-      played.problem = refused + " in a cell of the sweep; --runs K samples the cells instead";
-      return played;
-    }
-  }
-  if (result.sampled) {
-    for (int64_t index = begin; index < end; ++index) {
-      CellResult& cell = result.cells[static_cast<std::size_t>(index - begin)];
-      cell.values = all[static_cast<std::size_t>(index)].values;
-      cell.tally = PlayTally(all[static_cast<std::size_t>(index)].settings, seed, result.runs, jobs, 1, nullptr,
-                             nullptr, nullptr, false);
-      if (!result.exact) progress.Show(index - begin + 1);
-    }
-  }
-  return played;
+// What every batch starts from: its settings, its kind and its part.
+BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, const std::vector<SweepAxis>& axes,
+                      int64_t seed) {
+  BatchResult head;
+  head.settings = settings;
+  head.axes = axes;
+  head.first_seed = seed;
+  head.sampled = !options.exact || options.runs_given;
+  head.exact = options.exact;
+  head.runs = head.sampled ? options.runs : 0;
+  head.part_index = options.shard_index;
+  head.part_count = options.shard_count;
+  const int64_t domain = axes.empty() ? (head.sampled ? head.runs : 1) : SweepCellCount(axes);
+  std::tie(head.part_begin, head.part_end) = Block(domain, options.shard_index, options.shard_count);
+  head.blocks = {{head.part_begin, head.part_end}};
+  return head;
 }
 
 void PrintRun(const RunOutcome& run) {
-  std::cout << run.results_list << '\n'
-            << run.counters[0] << ' ' << run.counters[1] << ' ' << run.counters[2] << '\n'
-            << run.percentages[0] << ' ' << run.percentages[1] << ' ' << run.percentages[2] << '\n';
+  StandardOutput::Write(run.results_list + "\n" + run.counters[0] + ' ' + run.counters[1] + ' ' + run.counters[2] +
+                        "\n" + run.percentages[0] + ' ' + run.percentages[1] + ' ' + run.percentages[2] + "\n");
 }
 
-// The files of a batch, each whole or not at all; the first that cannot
-// be written is reported.
-std::string WriteOutputs(const BatchOptions& options, const BatchResult& result, const RunOutcome& single,
-                         FileAccess::Replacement* csv) {
+MaybeProblem NotWritten(const std::string& path, const std::string& reason) {
+  if (reason.empty()) return std::nullopt;
+  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
+}
+
+// The summary of a batch of one cell, and its files, each whole or not at
+// all; the first that cannot be written is reported.
+MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& result, const RunOutcome& single,
+                           FileAccess::Replacement* csv) {
+  if (options.json) {
+    StandardOutput::Write(ResultJson(result).dump(2) + "\n");
+  } else {
+    if (result.sampled && result.runs == 1 && result.part_count == 1) PrintRun(single);
+    StandardOutput::Write(ResultText(result));
+  }
   if (!options.report.empty()) {
-    const std::string reason = FileAccess::WriteReplacing(options.report, single.report);
-    if (!reason.empty()) return FileErrors::NotWritten(options.report, reason);
+    if (MaybeProblem problem = NotWritten(options.report, FileAccess::WriteReplacing(options.report, single.report))) {
+      return problem;
+    }
   }
   if (csv) {
-    const std::string reason = csv->Commit();
-    if (!reason.empty()) return FileErrors::NotWritten(options.csv, reason);
+    if (MaybeProblem problem = NotWritten(options.csv, csv->Commit())) return problem;
   }
-  struct Output {
-    const std::string& path;
-    std::function<std::string()> bytes;
-  };
-  const Output outputs[] = {
-      {options.plot,
-       [&] {
-         const auto number = [&](const char* name) { return std::stod(NamedValue(result.settings, name)); };
-         return BalanceHistogram(result.cells.front().tally->final_balances,
-                                 {number("capital"), number("max_balance"), number("min_balance")});
-       }},
-      {options.table, [&] { return SweepTable(result); }},
-      {options.heatmap, [&] { return SweepHeatmap(result, options.show); }},
-  };
-  for (const Output& output : outputs) {
-    if (output.path.empty()) continue;
-    const std::string reason = FileAccess::WriteReplacing(output.path, output.bytes());
-    if (!reason.empty()) return FileErrors::NotWritten(output.path, reason);
+  if (!options.plot.empty()) {
+    const auto number = [&](const char* name) { return std::stod(NamedValue(result.settings, name)); };
+    const std::string svg = BalanceHistogram(result.cells.front().tally->final_balances,
+                                             {number("capital"), number("max_balance"), number("min_balance")});
+    if (MaybeProblem problem = NotWritten(options.plot, FileAccess::WriteReplacing(options.plot, svg))) return problem;
   }
-  return std::string();
+  return std::nullopt;
 }
 
-int PrintAndWrite(const BatchOptions& options, const BatchResult& result, const RunOutcome& single,
-                  FileAccess::Replacement* csv) {
-  if (options.json) {
-    std::cout << ResultJson(result).dump(2) << '\n';
-  } else {
-    if (result.axes.empty() && result.sampled && result.runs == 1) PrintRun(single);
-    std::cout << ResultText(result);
+// A batch of one set of settings: its exact odds, its runs, or both.
+MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t jobs) {
+  std::unique_ptr<FileAccess::Replacement> csv;
+  if (!options.csv.empty()) {
+    csv = std::make_unique<FileAccess::Replacement>(options.csv);
+    if (MaybeProblem problem = NotWritten(options.csv, csv->Problem())) return problem;
+    csv->Write(SessionsCsvHeader());
   }
-  std::cout.flush();
-  const std::string problem = WriteOutputs(options, result, single, csv);
-  return problem.empty() ? 0 : Fail(problem);
+  CellResult cell;
+  if (result.exact) {
+    MemoryBudget budget(kExactMemoryBudget);
+    if (MaybeProblem problem = ComputeExact(result.settings, budget, "", cell.exact)) return problem;
+  }
+  RunOutcome single;
+  if (result.sampled) {
+    const int64_t begin = result.part_begin;
+    const int64_t runs = result.part_end - begin;
+    Progress progress(runs, "runs");
+    cell.tally = PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(),
+                           runs == 1 ? &single : nullptr, &progress, true);
+  }
+  result.cells.push_back(std::move(cell));
+  return PrintAndWrite(options, result, single, csv.get());
 }
 
-int Merge(const BatchOptions& options) {
+// Lets exact cells that share a memory budget run side by side, and one
+// that the others left too little run again alone, so that what a sweep
+// computes does not depend on how many threads compute it.
+class AloneWhenNeeded {
+ public:
+  void Enter() {
+    std::unique_lock<std::mutex> hold(lock_);
+    changed_.wait(hold, [&] { return !alone_wanted_; });
+    ++running_;
+  }
+  void Leave() {
+    const std::lock_guard<std::mutex> hold(lock_);
+    --running_;
+    changed_.notify_all();
+  }
+  // Waits until the caller is the only one running.
+  void BeAlone() {
+    std::unique_lock<std::mutex> hold(lock_);
+    while (alone_wanted_) {
+      --running_;
+      changed_.notify_all();
+      changed_.wait(hold, [&] { return !alone_wanted_; });
+      ++running_;
+    }
+    alone_wanted_ = true;
+    changed_.wait(hold, [&] { return running_ == 1; });
+  }
+  void DoneAlone() {
+    const std::lock_guard<std::mutex> hold(lock_);
+    alone_wanted_ = false;
+    changed_.notify_all();
+  }
+
+ private:
+  std::mutex lock_;
+  std::condition_variable changed_;
+  int running_ = 0;
+  bool alone_wanted_ = false;
+};
+
+// A cell of a sweep that could not be computed ends the sweep.
+struct StopSweep {
+  Problem problem;
+};
+
+std::string CellName(const BatchResult& head, const CellResult& cell) {
+  std::string name = " in the cell";
+  for (std::size_t a = 0; a < head.axes.size(); ++a) {
+    name += (a ? ", " : " ") + head.axes[a].name + "=" + SweptValue(cell.values[a]);
+  }
+  return name;
+}
+
+// A sweep's cells, computed and written in order as they finish.
+MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int64_t jobs) {
+  const int64_t begin = head.part_begin;
+  const int64_t count = head.part_end - begin;
+  SweepOutputs outputs(options, head, count);
+  if (MaybeProblem problem = outputs.Start()) return problem;
+  Progress progress(count, "cells");
+  MemoryBudget budget(kExactMemoryBudget);
+  AloneWhenNeeded alone;
+  const auto exact_cell = [&](CellResult& cell, const RunSettings& settings) {
+    alone.Enter();
+    cell.exact = ComputeExactRun(settings, budget);
+    if (!cell.exact->refused.empty()) {
+      cell.exact.reset();
+      alone.BeAlone();
+      cell.exact = ComputeExactRun(settings, budget);
+      alone.DoneAlone();
+    }
+    alone.Leave();
+  };
+  const auto make = [&](int64_t k) {
+    CellResult cell;
+    cell.values = SweepValuesAt(head.axes, begin + k);
+    const RunSettings settings = SweepSettingsAt(head.settings, head.axes, begin + k);
+    if (head.exact) exact_cell(cell, settings);
+    if (head.sampled && (!cell.exact || cell.exact->refused.empty())) {
+      cell.tally = PlayTally(settings, head.first_seed, head.runs, jobs, 1, nullptr, nullptr, nullptr, false);
+    }
+    return cell;
+  };
+  const auto take = [&](int64_t k, CellResult& cell) {
+    if (cell.exact && !cell.exact->refused.empty()) {
+      throw StopSweep{{ProblemKind::Refused, cell.exact->refused + CellName(head, cell) +
+                                                 " of the sweep; --runs K samples the cells instead"}};
+    }
+    outputs.Add(begin + k, cell);
+    progress.Show(k + 1);
+  };
+  try {
+    // Sampled cells take all threads in turn; exact cells share them.
+    MakeInOrder<CellResult>(count, head.sampled ? 1 : jobs, make, take);
+  } catch (const StopSweep& stop) {
+    return stop.problem;
+  }
+  return outputs.Finish();
+}
+
+// The merged summary of shards: every file read and checked first, so that
+// a file that does not hold leaves nothing written; a sweep's cells are
+// then read again file by file and written as they come, so that a merge
+// holds one file's cells at a time.
+MaybeProblem Merge(const BatchOptions& options) {
   std::vector<NamedPart> parts;
   for (const std::string& file : options.merge_files) {
-    std::string bytes;
-    const std::string reason = FileAccess::Read(file, bytes);
-    if (!reason.empty()) return Fail(file + ": it could not be read: " += reason);
     NamedPart named{file, {}};
-    const Json json = Json::parse(bytes, nullptr, false);
-    if (json.is_discarded()) return Fail(file + ": it is no JSON (cut short?)");
-    const std::string problem = ResultFromJson(json, named.part);
-    if (!problem.empty()) return Fail(file + ": " += problem);
+    if (MaybeProblem problem = ReadSummaryFile(file, named.part)) return problem;
+    if (!named.part.axes.empty()) named.part.cells.clear();
     parts.push_back(std::move(named));
   }
   BatchResult whole;
   std::string gaps;
   const std::string problem = MergeParts(parts, options.allow_gaps, whole, gaps);
-  if (!problem.empty()) return Fail(problem);
-  if (!gaps.empty()) std::cerr << "vantrel-batch: merged, " << gaps << '\n';
+  if (!problem.empty()) return Problem{ProblemKind::Unreadable, problem};
   if (!options.plot.empty() && (!whole.axes.empty() || !whole.sampled)) {
-    return Fail("--plot draws the sessions of sampled runs; these shards hold none", kUsageError);
+    return Problem{ProblemKind::BadInput, "--plot draws the sessions of sampled runs; these shards hold none"};
   }
   if ((!options.table.empty() || !options.heatmap.empty()) && whole.axes.empty()) {
-    return Fail("--table and --heatmap need shards of a sweep", kUsageError);
+    return Problem{ProblemKind::BadInput, "--table and --heatmap need shards of a sweep"};
   }
   if (!options.heatmap.empty() && whole.axes.size() != 2) {
-    return Fail("--heatmap draws two sweeps; these shards have one", kUsageError);
+    return Problem{ProblemKind::BadInput, "--heatmap draws two sweeps; these shards have one"};
   }
-  return PrintAndWrite(options, whole, RunOutcome(), nullptr);
+  if (!gaps.empty()) std::fprintf(stderr, "vantrel-batch: merged, %s\n", gaps.c_str());
+  if (whole.axes.empty()) return PrintAndWrite(options, whole, RunOutcome(), nullptr);
+
+  int64_t cells = 0;
+  for (const auto& [begin, end] : whole.blocks) cells += end - begin;
+  SweepOutputs outputs(options, whole, cells);
+  if (MaybeProblem problem = outputs.Start()) return problem;
+  std::stable_sort(parts.begin(), parts.end(),
+                   [](const NamedPart& a, const NamedPart& b) { return a.part.part_begin < b.part.part_begin; });
+  for (const NamedPart& named : parts) {
+    BatchResult again;
+    if (MaybeProblem problem = ReadSummaryFile(named.file, again)) return problem;
+    if (again.part_begin != named.part.part_begin || again.part_end != named.part.part_end) {
+      return Problem{ProblemKind::Unreadable, named.file + ": it changed while it was merged"};
+    }
+    for (std::size_t k = 0; k < again.cells.size(); ++k) {
+      outputs.Add(again.part_begin + static_cast<int64_t>(k), again.cells[k]);
+    }
+  }
+  return outputs.Finish();
 }
 
-}  // namespace
-
-int Main(int argc, char** argv) {
-  const ParsedCommandLine parsed = ParseBatchCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (parsed.done) {
-    if (parsed.exit_code == 0) {
-      std::cout << parsed.text;
-      return 0;
-    }
-    return Fail(parsed.text, parsed.exit_code);
-  }
-  const BatchOptions& options = parsed.options;
+MaybeProblem Run(const BatchOptions& options) {
   if (options.merge) return Merge(options);
-
   RunSettings settings;
-  const std::string problem = BuildSettings(options, settings);
-  if (!problem.empty())
-    return Fail(problem, options.settings.empty() || problem.rfind("--", 0) == 0 ? kUsageError : kFailure);
+  if (MaybeProblem problem = BuildSettings(options, settings)) return problem;
   if (options.print_settings) {
-    std::cout << PrintSettings(settings);
-    return 0;
+    StandardOutput::Write(PrintSettings(settings));
+    return std::nullopt;
   }
   std::vector<SweepAxis> axes(options.sweeps.size());
   for (std::size_t a = 0; a < axes.size(); ++a) {
     const std::string wrong = ParseSweep(options.sweeps[a], axes[a]);
-    if (!wrong.empty()) return Fail(wrong, kUsageError);
+    if (!wrong.empty()) return Problem{ProblemKind::BadInput, wrong};
   }
   if (options.exact && !options.runs_given && options.shard_count > 1 && axes.empty()) {
-    return Fail("--shard parts runs or the cells of a sweep; an exact run alone is one piece", kUsageError);
+    return Problem{ProblemKind::BadInput,
+                   "--shard parts runs or the cells of a sweep; an exact run alone is one piece"};
   }
   const int64_t seed = options.has_seed ? options.seed : static_cast<int64_t>(std::time(nullptr)) & kMaxSeed;
-  const int64_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
-  std::unique_ptr<FileAccess::Replacement> csv;
-  if (!options.csv.empty()) {
-    csv = std::make_unique<FileAccess::Replacement>(options.csv);
-    if (!csv->Problem().empty()) return Fail(FileErrors::NotWritten(options.csv, csv->Problem()));
-    csv->Write(SessionsCsvHeader());
+  if (seed + options.runs - 1 > kMaxSeed) {
+    return Problem{ProblemKind::BadInput, "--runs " + std::to_string(options.runs) + " from the seed " +
+                                              std::to_string(seed) + " would pass the last seed, " +
+                                              std::to_string(kMaxSeed) + "; give --seed"};
   }
-  const Played played = PlayBatch(options, settings, axes, seed, jobs, csv.get());
-  if (!played.problem.empty()) return Fail(played.problem);
-  return PrintAndWrite(options, played.result, played.single, csv.get());
+  const int64_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+  BatchResult head = BatchHead(options, settings, axes, seed);
+  return axes.empty() ? PlayOne(options, head, jobs) : PlaySweep(options, head, jobs);
 }
 
+// Says what went wrong, if anything, and whether standard output took
+// everything; the exit code.
+int End(const MaybeProblem& problem) {
+  if (problem) std::fprintf(stderr, "vantrel-batch: %s\n", problem->text.c_str());
+  const std::string output = StandardOutput::Finish();
+  if (output == StandardOutput::kClosed) return 1;
+  if (!output.empty()) {
+    std::fprintf(stderr, "vantrel-batch: standard output could not be written: %s\n", output.c_str());
+    return 1;
+  }
+  return problem ? ExitCodeOf(problem->kind) : 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  TemporaryFiles::RemoveOnSignals();
   try {
-    return Main(argc, argv);
+    const ParsedCommandLine parsed = ParseBatchCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.done && parsed.exit_code == 0) {
+      StandardOutput::Write(parsed.text);
+      return End(std::nullopt);
+    }
+    if (parsed.done) return End(Problem{ProblemKind::BadInput, parsed.text});
+    return End(Run(parsed.options));
+  } catch (const std::bad_alloc&) {
+    return End(Problem{ProblemKind::Internal, "there is not enough memory for this batch"});
   } catch (const std::exception& error) {
-    return Fail(error.what());
+    return End(Problem{ProblemKind::Internal, error.what()});
   }
 }

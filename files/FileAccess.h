@@ -1,11 +1,18 @@
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
+#include <memory>
 #include <string>
 
-// Whole files, read and written at once. A file is written beside its
-// place under a name of its own and then put in place in one step, so that
-// a failure part-way leaves the file that was there whole.
+// Whole files, read and written at once, and the rules every file the
+// program writes follows:
+// - a regular file is replaced whole or not at all: the new bytes go to a
+//   temporary file beside it, under a fresh name created exclusively, which
+//   is then put in its place in one step; a read-only file stays as it is;
+// - a path that names a device or a pipe is written in place, and every
+//   error it gives is reported;
+// - a symbolic link stays a link: the file it leads to is replaced;
+// - a temporary file never outlives the program (see TemporaryFiles).
 namespace FileAccess {
 
 // The largest file that is read, so that a stray huge file cannot take
@@ -16,17 +23,12 @@ constexpr std::size_t kReadLimit = 64u << 20;
 std::string WriteReplacing(const std::string& path, const std::string& bytes);
 std::string Read(const std::string& path, std::string& bytes);
 
-// Why a file cannot be put at `path` (a read-only file or a folder there),
-// or empty.
-std::string Replaceable(const std::string& path);
-// Puts the file `from` in place of `path` in one step; empty on success.
-std::string MoveReplacing(const std::string& from, const std::string& path);
-
-// A file too large to hold whole, written piece by piece beside its place
-// and put in place by Commit; left uncommitted, it changes nothing.
+// A file written piece by piece and put in place by Commit; left
+// uncommitted, it changes nothing (a device or pipe keeps what was
+// written to it).
 class Replacement {
  public:
-  explicit Replacement(std::string path);
+  explicit Replacement(const std::string& path);
   Replacement(const Replacement&) = delete;
   Replacement& operator=(const Replacement&) = delete;
   ~Replacement();
@@ -37,13 +39,18 @@ class Replacement {
   // Puts the file in place; empty on success, else the reason.
   std::string Commit();
 
+  // Where the bytes go, as the system knows it.
+  struct Target;
+
  private:
-  std::string path_;
-  std::string temporary_;
-  std::FILE* file_ = nullptr;
-  bool opened_ = false;
-  bool committed_ = false;
+  void Flush();
+  void WriteNow(const std::string& bytes);
+  void Fail(const std::string& reason);
+
+  std::unique_ptr<Target> target_;
+  std::string pending_;
   std::string problem_;
+  bool committed_ = false;
 };
 
 }  // namespace FileAccess

@@ -1,34 +1,39 @@
-#include <cerrno>
-#include <cstring>
-
 #include "files/FileAccess.h"
 
 namespace FileAccess {
 
-Replacement::Replacement(std::string path) : path_(std::move(path)), temporary_(path_ + ".partial") {
-  problem_ = Replaceable(path_);
-  if (!problem_.empty()) return;
-  file_ = std::fopen(temporary_.c_str(), "wb");
-  if (!file_) problem_ = std::strerror(errno);
-  opened_ = file_ != nullptr;
-}
+namespace {
 
-Replacement::~Replacement() {
-  if (file_) std::fclose(file_);
-  if (opened_ && !committed_) std::remove(temporary_.c_str());
-}
+// Bytes are handed to the system in pieces of about this size.
+constexpr std::size_t kPiece = 1u << 20;
+
+}  // namespace
 
 void Replacement::Write(const std::string& bytes) {
-  if (!file_ || !problem_.empty()) return;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) problem_ = std::strerror(errno);
+  if (!problem_.empty() || committed_) return;
+  if (bytes.size() >= kPiece) {
+    // Large pieces go out as they are, not copied.
+    Flush();
+    WriteNow(bytes);
+    return;
+  }
+  pending_ += bytes;
+  if (pending_.size() >= kPiece) Flush();
 }
 
-std::string Replacement::Commit() {
-  if (file_ && std::fclose(file_) != 0 && problem_.empty()) problem_ = std::strerror(errno);
-  file_ = nullptr;
-  if (problem_.empty()) problem_ = MoveReplacing(temporary_, path_);
-  committed_ = problem_.empty();
-  return problem_;
+void Replacement::Flush() {
+  WriteNow(pending_);
+  pending_.clear();
+}
+
+void Replacement::Fail(const std::string& reason) {
+  if (problem_.empty()) problem_ = reason;
+}
+
+std::string WriteReplacing(const std::string& path, const std::string& bytes) {
+  Replacement file(path);
+  file.Write(bytes);
+  return file.Commit();
 }
 
 }  // namespace FileAccess

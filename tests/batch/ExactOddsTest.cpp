@@ -1,6 +1,7 @@
 // The exact odds against cases worked out by hand, against a closed form,
 // and against the figures of the defaults worked out apart from this code.
 #include "batch/ExactOdds.h"
+#include "batch/MemoryBudget.h"
 
 #include <gtest/gtest.h>
 
@@ -132,9 +133,11 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   const ExactRun none = ComputeExactRun(failing);
   EXPECT_DOUBLE_EQ(none.ended_check, 10);
   EXPECT_DOUBLE_EQ(none.played, 0);
-  const ExactRun refused = ComputeExactRun(ResetDefaults(), 100);
+  MemoryBudget small(100000);  // the defaults' dense tables need 8000 states' worth, 384 kB
+  const ExactRun refused = ComputeExactRun(ResetDefaults(), small);
   EXPECT_NE(refused.refused, "");
-  EXPECT_GT(refused.needed_states, 100);
+  EXPECT_GT(refused.needed_bytes, small.Limit());
+  EXPECT_EQ(small.Used(), 0) << "the refused computation gave back what it held";
 }
 
 }  // namespace

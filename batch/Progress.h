@@ -1,0 +1,32 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+// A line of progress on standard error, for work that takes more than a
+// second, and only where standard error is a terminal: a bar where the
+// total is known, else a count. It is drawn at most ten times a second,
+// from any thread.
+class Progress {
+ public:
+  // `unit` names what is counted ("runs", "cells", "games").
+  Progress(int64_t total, std::string unit);
+  ~Progress();
+  Progress(const Progress&) = delete;
+  Progress& operator=(const Progress&) = delete;
+
+  void Show(int64_t done, const std::string& note = std::string());
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  int64_t total_;
+  std::string unit_;
+  bool terminal_;
+  Clock::time_point start_ = Clock::now();
+  Clock::time_point last_{};
+  bool drawn_ = false;
+  std::mutex lock_;
+};
