@@ -92,7 +92,8 @@ std::size_t JsonField::Size() const {
 }
 
 int64_t JsonField::Whole(int64_t low, int64_t high) const {
-  const std::string range = "a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+  const std::string range = low == high ? std::to_string(low) + ", as the rest of the file has it"
+                                        : "a whole number from " + std::to_string(low) + " to " + std::to_string(high);
   if (!json_.is_number_integer()) Refuse("is not " + range);
   int64_t value = 0;
   if (json_.is_number_unsigned()) {

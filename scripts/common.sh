@@ -74,14 +74,26 @@ build_fuzz() {
   CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_FUZZ=ON \
     "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address" >"$BUILD/fuzz.configure.log" 2>&1 ||
     { cat "$BUILD/fuzz.configure.log"; return 1; }
-  cmake --build "$BUILD/fuzz" --target vantrel-settings-fuzz -j "$JOBS"
+  cmake --build "$BUILD/fuzz" --target vantrel-settings-fuzz vantrel-shard-fuzz -j "$JOBS"
 }
 
-# Replays the kept corpus, then fuzzes for a bounded time; new inputs go to
-# the build folder, not into the kept corpus.
-run_fuzz() {  # seconds
-  mkdir -p "$BUILD/fuzz/corpus"
-  "$BUILD/fuzz/vantrel-settings-fuzz" "$BUILD/fuzz/corpus" "$ROOT/tests/files/fuzz/corpus" \
-    -max_total_time="$1" -print_final_stats=0 >"$BUILD/fuzz/run.log" 2>&1 || { tail -40 "$BUILD/fuzz/run.log"; return 1; }
-  grep -E "^Done" "$BUILD/fuzz/run.log"
+# Each fuzz target and its kept corpus.
+FUZZ_TARGETS=(
+  "vantrel-settings-fuzz:tests/files/fuzz/corpus"
+  "vantrel-shard-fuzz:tests/batch/fuzz/corpus"
+)
+
+# Replays each kept corpus, then fuzzes for a share of the time given; new
+# inputs go to the build folder, not into the kept corpus.
+run_fuzz() {  # seconds, shared by the targets
+  local entry target corpus share=$(($1 / ${#FUZZ_TARGETS[@]}))
+  for entry in "${FUZZ_TARGETS[@]}"; do
+    target=${entry%%:*}
+    corpus=${entry#*:}
+    mkdir -p "$BUILD/fuzz/corpus-$target"
+    echo "$target, $share s"
+    "$BUILD/fuzz/$target" "$BUILD/fuzz/corpus-$target" "$ROOT/$corpus" -max_total_time="$share" \
+      -print_final_stats=0 >"$BUILD/fuzz/$target.log" 2>&1 || { tail -40 "$BUILD/fuzz/$target.log"; return 1; }
+    grep -E "^Done" "$BUILD/fuzz/$target.log"
+  done
 }
