@@ -40,9 +40,8 @@ MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
   const std::string reason = FileAccess::Read(path, bytes);
   if (!reason.empty()) return Problem{ProblemKind::Unreadable, FirstLine(FileErrors::NotRead(path, reason))};
   const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
-  if (!parsed.complete) {
-    return Problem{ProblemKind::BadInput, FirstLine(FileErrors::TooShort(path, parsed.lines, SettingsFile::kLines))};
-  }
+  const std::string unusable = FileErrors::Unusable(path, parsed);
+  if (!unusable.empty()) return Problem{ProblemKind::BadInput, FirstLine(unusable)};
   settings.values = parsed.values;
   const std::string too_large = FirstNotFinite(settings);
   if (!too_large.empty()) {

@@ -97,9 +97,10 @@ std::string Open(Replacement::Target& target, const std::string& path) {
   if (exists && ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.path.c_str(), W_OK) != 0)) {
     return Reason(EACCES);
   }
-  std::vector<char> name(target.path.begin(), target.path.end());
-  const char suffix[] = ".XXXXXX";
-  name.insert(name.end(), suffix, suffix + sizeof suffix);
+  // A short name, so that a long name that fits has room for it too.
+  const std::string pattern = FolderOf(target.path) + "/.vantrel.XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
   // mkstemp creates the file exclusively: never an existing name, never
   // through a link planted there.
   target.descriptor = ::mkstemp(name.data());

@@ -77,7 +77,14 @@ std::string FinalPath(HANDLE file) {
   return path;
 }
 
-// A fresh name beside `path`, different in every call and every process.
+std::string FolderOf(const std::string& path) {
+  const std::size_t end = path.find_last_of("\\/");
+  if (end == std::string::npos) return ".";
+  return path.substr(0, end == 0 || (end == 2 && path[1] == ':') ? end + 1 : end);
+}
+
+// A fresh name in the folder of `path`, different in every call and every
+// process, and short, so that a long name that fits has room for it.
 std::string FreshName(const std::string& path) {
   static LONG counter = 0;
   LARGE_INTEGER clock{};
@@ -85,9 +92,10 @@ std::string FreshName(const std::string& path) {
   const unsigned long long mixed = (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^
                                    static_cast<unsigned long long>(clock.QuadPart) ^
                                    (static_cast<unsigned long long>(InterlockedIncrement(&counter)) << 48);
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".%012llx.tmp", mixed & 0xFFFFFFFFFFFFull);
-  return path + suffix;
+  char name[40];
+  std::snprintf(name, sizeof name, "~vantrel.%012llx.tmp", mixed & 0xFFFFFFFFFFFFull);
+  const std::string folder = FolderOf(path);
+  return folder + (folder.back() == '\\' || folder.back() == '/' ? "" : "\\") + name;
 }
 
 }  // namespace
@@ -105,13 +113,13 @@ namespace {
 // beside the regular file they replace. Empty, or why not.
 std::string Open(Replacement::Target& target, const std::string& path) {
   target.path = path;
+  // A read-only file stays as it is, whoever asks: putting a new file in
+  // its place would pass over its protection.
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
     return Reason(ERROR_ACCESS_DENIED);
   }
-  // Opening for writing follows a link and fails on a read-only file,
-  // which stays as it is: putting a new file in its place would pass over
-  // its protection.
+  // Opening for writing follows a link.
   target.file.Reset(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!target.file.IsOpen()) {

@@ -62,6 +62,9 @@ Parsed Parse(const std::string& bytes) {
     if (byte == '\n') {
       take(line);
       if (parsed.lines == kLines) break;  // later lines are not settings
+    } else if (line.size() == kLongestLine) {
+      parsed.long_line = parsed.lines + 1;
+      return parsed;
     } else {
       line += byte;
     }

@@ -33,17 +33,24 @@ void Apply(FormOperations& form, const Values& values);
 // The file's bytes.
 std::string Format(const Values& values);
 
+// The longest line a field takes: no number needs more, and a field given
+// a far longer text would keep the window busy laying it out.
+constexpr std::size_t kLongestLine = 255;
+
 struct Parsed {
-  // Whether the file holds all 36 lines; nothing is to be applied otherwise.
+  // Whether the file holds all 36 lines, none too long; nothing is to be
+  // applied otherwise.
   bool complete = false;
   // The lines found (at most 36 are counted).
   std::size_t lines = 0;
+  // The first line, from 1, longer than kLongestLine; 0 where none is.
+  std::size_t long_line = 0;
   Values values;
 };
 
 // Reads the bytes of a file: lines end at LF, every CR is dropped, a last
-// line without its line break counts, a line of any length is one value,
-// lines after the 36th are ignored.
+// line without its line break counts, lines after the 36th are ignored. A
+// line longer than kLongestLine ends the reading there.
 Parsed Parse(const std::string& bytes);
 
 // An option line: the number at its start, truncated toward zero, is 1.

@@ -2,6 +2,7 @@
 
 #include "framework/events/WAssertionReport.h"
 #include "framework/app/WApplication.h"
+#include "framework/events/WThreadRecord.h"
 #include "resources/MainFormResources.h"
 #include "ui/Form1Base.h"
 
@@ -247,7 +248,15 @@ bool Form1Base::apply_tab_order() {
 }
 
 bool Form1Base::on_form_close(WObject* /*source*/, WEventData* /*data*/) {
-  if (Destroy() && is_main_form()) quit();
+  // A close that comes while another handler runs (it waits in a message
+  // box or the save dialog, whose loop took the close) must not take the
+  // form from under that handler: the main form quits, which ends the box
+  // or dialog, then the handler, then the loop, and the end deletes it.
+  if (WThreadRecord::Current().dispatch_depth > 1) {
+    if (is_main_form()) quit();
+  } else if (Destroy() && is_main_form()) {
+    quit();
+  }
   // The framework's default close processing does not run.
   return true;
 }

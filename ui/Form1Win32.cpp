@@ -116,9 +116,9 @@ void Form1::load() {
     return;
   }
   const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
-  if (!parsed.complete) {
-    cache_.ShowInformation("Fehler",
-                           FileErrors::TooShort(SettingsFile::kName, parsed.lines, SettingsFile::kLines).c_str());
+  const std::string unusable = FileErrors::Unusable(SettingsFile::kName, parsed);
+  if (!unusable.empty()) {
+    cache_.ShowInformation("Fehler", unusable.c_str());
     return;
   }
   SettingsFile::Apply(cache_, parsed.values);

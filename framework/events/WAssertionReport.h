@@ -17,9 +17,12 @@ struct WAssertionFailure {
 std::string AssertionTitle(const char* program_title, unsigned long process_id, unsigned long thread_id);
 std::string AssertionText(const WAssertionFailure& failure);
 
-// Shows the report with Yes and No. Yes returns to the caller; No ends the
-// process at once with exit code 0xC000013A.
+// Records the report and returns: on Windows to the debugger's output (a
+// user of the program is never asked), elsewhere to standard error, after
+// which the process ends.
 void ReportAssertionFailure(const WAssertionFailure& failure);
+// The reports recorded so far in this process.
+int AssertionFailures();
 
 // Checks an invariant whose breach would corrupt state; on failure reports
 // where and what. The parameters are named apart from the report's fields,

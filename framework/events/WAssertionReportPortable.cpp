@@ -9,3 +9,5 @@ void ReportAssertionFailure(const WAssertionFailure& failure) {
   std::fprintf(stderr, "%s\n", AssertionText(failure).c_str());
   std::abort();
 }
+
+int AssertionFailures() { return 0; }  // the first one ended the process

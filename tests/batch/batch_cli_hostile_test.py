@@ -146,6 +146,7 @@ class BadInput(Folder):
         self.write("short.dat", "500\r\n" * 20)
         self.write("empty.dat", "")
         self.write("huge.dat", "1e400\r\n" + "500\r\n" * 29 + "0\r\n" * 6)
+        self.write("long.dat", "5" * 300 + "\r\n" + "500\r\n" * 29 + "0\r\n" * 6)
         cases = [
             (["--csv", ""], "--csv: takes a file's path"), (["--settings", ""], "--settings: takes a file's path"),
             (["merge", ""], "takes a file's path"), (["--shard", ""], "--shard : takes I/N"),
@@ -158,13 +159,14 @@ class BadInput(Folder):
             (["--set", "capital=inf"], "capital takes"), (["--set", "capital= 5"], "capital takes"),
             (["--runs", "2.5"], "--runs"), (["--settings", "short.dat"], "short.dat has 20 lines"),
             (["--settings", "empty.dat"], "empty.dat has 0 lines"),
-            (["--settings", "huge.dat"], "huge.dat: its capital is too large to be a number")]
+            (["--settings", "huge.dat"], "huge.dat: its capital is too large to be a number"),
+            (["--settings", "long.dat"], "long.dat: line 1 is longer than the 255 characters a field takes")]
         for arguments, says in cases:
             with self.subTest(arguments=" ".join(arguments)):
                 done = run(*arguments, cwd=self.dir)
                 self.refused(done, 2, says)
                 self.assertEqual(done.stdout, "")
-        self.assertEqual(sorted(os.listdir(self.dir)), ["empty.dat", "huge.dat", "short.dat"])
+        self.assertEqual(sorted(os.listdir(self.dir)), ["empty.dat", "huge.dat", "long.dat", "short.dat"])
 
     def test_one_rule_for_numbers_everywhere(self):
         spelled = self.ok_lines("--seed", "1e3", "--runs", "2", *SMALL)

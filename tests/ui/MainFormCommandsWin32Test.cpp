@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "files/InfoTexts.h"
+#include "framework/events/WAssertionReport.h"
 #include "tests/ui/MainFormFixtureWin32.h"
 #include "ui/ApplicationClass.h"
 
@@ -57,12 +59,25 @@ TEST_F(MainFormTest, TheSponsorCaptionShowsItsCursorAndTurnsPurpleWhenClicked) {
   EXPECT_EQ(*Window("label_werbung_muss_sein")->GetForeColor(), WColor(128, 0, 128));
 }
 
-// The program as a person starts it, and one way of ending it.
+TEST_F(MainFormTest, ACloseWhileABoxIsOpenLeavesTheFormToTheHandlerThatShowedIt) {
+  // As "End task" asks every window to close, here while the info box waits.
+  MessageBoxAnswerer box(InfoTexts::kInfoCaption, [this] { SendMessageA(Handle(), WM_CLOSE, 0, 0); });
+  Command(1011);
+  PumpQueued();
+  ASSERT_EQ(box.Texts().size(), 1u);
+  EXPECT_EQ(AssertionFailures(), 0) << "nothing the running handler holds was freed under it";
+  EXPECT_TRUE(IsWindow(Handle()));
+}
+
+// The program as a person starts it, and one way of ending it, with a box
+// or dialog open where one is named.
 struct Ending {
   const char* name;
   UINT message;  // posted to the window, or a key pressed with WM_KEYDOWN
   WPARAM value;
   bool control;
+  WPARAM opening = 0;            // a command that opens a box or dialog first
+  const char* opened = nullptr;  // its caption
 };
 
 class Program : public ::testing::TestWithParam<Ending> {
@@ -74,8 +89,11 @@ class Program : public ::testing::TestWithParam<Ending> {
     program = program.substr(0, program.find_last_of("\\/")) + "\\..\\vantrel.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    ASSERT_TRUE(
-        CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
+    // A folder of its own, where no settings file is.
+    folder_ = std::filesystem::temp_directory_path() / ("vantrel-ending-" + std::to_string(GetTickCount()));
+    std::filesystem::create_directories(folder_);
+    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder_.string().c_str(),
+                               &startup, &process_))
         << program;
     for (int waited = 0; waited < 300 && !window_; ++waited) {
       Sleep(100);
@@ -89,6 +107,18 @@ class Program : public ::testing::TestWithParam<Ending> {
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  // Gives the command and waits for the box or dialog it opens.
+  HWND Open(WPARAM command, const char* caption) {
+    PostMessageA(window_, WM_COMMAND, command, 0);
+    for (int waited = 0; waited < 100; ++waited) {
+      Sleep(100);
+      if (HWND opened = FindWindowA(nullptr, caption)) return opened;
+    }
+    return nullptr;
   }
 
   // A key pressed in the program's focused control, with Ctrl held when
@@ -111,11 +141,18 @@ class Program : public ::testing::TestWithParam<Ending> {
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
+  std::filesystem::path folder_;
 };
 
 TEST_P(Program, EndsWithExitCodeZero) {
   const Ending& ending = GetParam();
-  if (ending.message == WM_KEYDOWN) {
+  if (ending.opening != 0) {
+    HWND opened = Open(ending.opening, ending.opened);
+    ASSERT_NE(opened, nullptr) << ending.opened;
+    // As the task manager's "End task" does: every top-level window is asked to close.
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    PostMessageA(opened, WM_CLOSE, 0, 0);
+  } else if (ending.message == WM_KEYDOWN) {
     Press(ending.value, ending.control);
   } else {
     PostMessageA(window_, ending.message, ending.value, 0);
@@ -130,7 +167,10 @@ INSTANTIATE_TEST_SUITE_P(Endings, Program,
                          ::testing::Values(Ending{"WindowClosed", WM_CLOSE, 0, false},
                                            Ending{"ExitCommand", WM_COMMAND, 1006, false},
                                            Ending{"CtrlE", WM_KEYDOWN, 'E', true},
-                                           Ending{"Escape", WM_KEYDOWN, VK_ESCAPE, false}),
+                                           Ending{"Escape", WM_KEYDOWN, VK_ESCAPE, false},
+                                           Ending{"ClosedWithTheInfoBoxOpen", WM_CLOSE, 0, false, 1011, "program-info"},
+                                           Ending{"ClosedWithAFehlerBoxOpen", WM_CLOSE, 0, false, 1010, "Fehler"},
+                                           Ending{"ClosedWithTheSaveDialogOpen", WM_CLOSE, 0, false, 1008, "Save As"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramStart, EndsWithMinusOneWhenTheMainFormCannotBeMade) {

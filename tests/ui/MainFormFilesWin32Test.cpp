@@ -38,10 +38,18 @@ class MainFormFiles : public MainFormTest {
   }
   void TearDown() override {
     fs::current_path(previous_);
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-      SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+    // By the system's calls: the library's walk of a folder does not end
+    // on the links some tests leave under Wine.
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(Path("*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+      const std::string path = Path(found.cFileName);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
     }
-    fs::remove_all(folder_);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    RemoveDirectoryA(folder_.string().c_str());
   }
 
   std::string Path(const char* name) const { return (folder_ / name).string(); }
@@ -116,6 +124,75 @@ TEST_F(MainFormFiles, LoadBringsBackWhatWasSavedAndALoadThatCannotReadItAllChang
   EXPECT_EQ(fehler.Texts()[0], "roul_dat.dat has 35 lines, a settings file has 36.\nNothing was changed.");
   EXPECT_EQ(fehler.Texts()[1].rfind("roul_dat.dat could not be read: ", 0), 0u) << fehler.Texts()[1];
   EXPECT_EQ(Text("rtb_startkapital"), "1234");
+}
+
+TEST_F(MainFormFiles, ANameTooLongForAPathIsRefusedByTheDialogItself) {
+  // The system's dialog would copy such a path into a buffer of MAX_PATH.
+  answerer.cancel_after = true;
+  MessageBoxAnswerer refusal("Save As");
+  for (const std::size_t length : {231u, 300u, 5000u}) Save(Path((std::string(length, 'a') + ".txt").c_str()));
+  ASSERT_EQ(refusal.Texts().size(), 3u);
+  EXPECT_NE(refusal.Texts()[0].find("a path may have at most 259"), std::string::npos) << refusal.Texts()[0];
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1) << "the settings file, and no report";
+  Save(Path((std::string(200, 'b') + ".txt").c_str()));  // a long name that fits is taken
+  EXPECT_TRUE(fs::exists(Path((std::string(200, 'b') + ".txt").c_str())));
+}
+
+// A symbolic link in the test's folder: the system's own where it makes
+// them, else (under Wine, whose call makes none) one made by ln.
+bool MakeLink(const std::string& folder, const char* link, const char* target) {
+  const std::string path = folder + "\\" + link;
+  if (CreateSymbolicLinkA(path.c_str(), target, 0) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    return true;
+  }
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string command = std::string("/bin/ln -s ") + target + " " + link;
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  // Wine cannot wait for a program of its host; the link comes when it comes.
+  for (int waited = 0; waited < 100; ++waited) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+TEST_F(MainFormFiles, LinksStayLinksAndTheFilesTheyLeadToAreReplaced) {
+  std::ofstream(Path("report.real"), std::ios::binary) << "old";
+  std::ofstream(Path("settings.real"), std::ios::binary) << "old";
+  if (!MakeLink(folder_.string(), "link.txt", "report.real") ||
+      !MakeLink(folder_.string(), "roul_dat.dat", "settings.real")) {
+    GTEST_SKIP() << "no symbolic links can be made here";
+  }
+  MessageBoxAnswerer fehler("Fehler");
+  Save(Path("link.txt"));
+  EXPECT_EQ(fehler.Texts(), std::vector<std::string>());
+  EXPECT_EQ(Contents(Path("report.real")).rfind("capital:", 0), 0u) << "the report went where the link leads";
+  EXPECT_EQ(Contents(Path("settings.real")).rfind("     500\r\n", 0), 0u) << "and so did the settings";
+  // Still links: what the files they lead to hold, they show.
+  std::ofstream(Path("report.real"), std::ios::binary) << "changed";
+  std::ofstream(Path("settings.real"), std::ios::binary) << "changed";
+  EXPECT_EQ(Contents(Path("link.txt")), "changed");
+  EXPECT_EQ(Contents(Path("roul_dat.dat")), "changed");
+}
+
+TEST_F(MainFormFiles, ALineTooLongForAFieldIsRefusedAtOnceAndChangesNothing) {
+  MessageBoxAnswerer fehler("Fehler");
+  std::ofstream(Path("roul_dat.dat"), std::ios::binary) << std::string(1 << 20, '7') << "\r\n"
+                                                        << std::string(35 * 5, '\n');
+  const DWORD start = GetTickCount();
+  Command(1010);
+  PumpQueued();
+  EXPECT_LT(GetTickCount() - start, 1000u);
+  ASSERT_EQ(fehler.Texts().size(), 1u);
+  EXPECT_EQ(fehler.Texts()[0],
+            "roul_dat.dat: line 1 is longer than the 255 characters a field takes.\nNothing was changed.");
+  EXPECT_EQ(Text("rtb_startkapital"), "     500");
 }
 
 // Notes every menu item that is chosen, before the form's own handler runs.

@@ -1,5 +1,6 @@
 #include "tests/ui/MainFormFixtureWin32.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,9 +21,31 @@ const char* answer_caption = nullptr;
 std::vector<std::string> answered_texts;
 std::function<void()> answer_hook;
 
+// A visible message box of this thread with the caption: a dialog window
+// with the box's text control (a dialog of the same caption has none).
+HWND FindBox() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) {
+        char caption[256] = {};
+        char kind[16] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        GetClassNameA(window, kind, sizeof kind);
+        if (!IsWindowVisible(window) || std::string(kind) != "#32770" || !answer_caption ||
+            std::string(caption) != answer_caption || !GetDlgItem(window, 0xFFFF)) {
+          return TRUE;
+        }
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
-  HWND box = FindWindowA("#32770", answer_caption);
-  if (!box || !IsWindowVisible(box)) return;
+  HWND box = FindBox();
+  if (!box) return;
   char text[4096] = {};
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
   answered_texts.emplace_back(text);

@@ -26,9 +26,12 @@ class DialogAnswerer : public WObject {
       SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(path.c_str()));
     }
     PostMessageA(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
+    if (confirm && cancel_after) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     return false;
   }
 
   bool confirm = true;
+  // Cancels the dialog after confirming, for a confirmation it refuses.
+  bool cancel_after = false;
   std::string path;
 };
