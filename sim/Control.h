@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "sim/SimSettings.h"
+
 // The controls of the main form that the simulation reads or writes.
 // clang-format off
 #define VANTREL_SIM_CONTROLS(X)                                                            \
@@ -45,9 +47,9 @@ constexpr std::size_t kControlCount = control_detail::kCount;
 const char* ControlName(Control control);
 
 // The progression rows: entry k (1 to 11) of each.
-constexpr Control kBetAfterWins[11] = {Control::rtb_g1, Control::rtb_g2,  Control::rtb_g3, Control::rtb_g4,
-                                       Control::rtb_g5, Control::rtb_g6,  Control::rtb_g7, Control::rtb_g8,
-                                       Control::rtb_g9, Control::rtb_g10, Control::rtb_g11};
-constexpr Control kBetAfterLosses[11] = {Control::rtb_v1, Control::rtb_v2,  Control::rtb_v3, Control::rtb_v4,
-                                         Control::rtb_v5, Control::rtb_v6,  Control::rtb_v7, Control::rtb_v8,
-                                         Control::rtb_v9, Control::rtb_v10, Control::rtb_v11};
+constexpr Control kBetAfterWins[kRowLength] = {Control::rtb_g1, Control::rtb_g2,  Control::rtb_g3, Control::rtb_g4,
+                                               Control::rtb_g5, Control::rtb_g6,  Control::rtb_g7, Control::rtb_g8,
+                                               Control::rtb_g9, Control::rtb_g10, Control::rtb_g11};
+constexpr Control kBetAfterLosses[kRowLength] = {Control::rtb_v1, Control::rtb_v2,  Control::rtb_v3, Control::rtb_v4,
+                                                 Control::rtb_v5, Control::rtb_v6,  Control::rtb_v7, Control::rtb_v8,
+                                                 Control::rtb_v9, Control::rtb_v10, Control::rtb_v11};

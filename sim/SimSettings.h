@@ -1,8 +1,17 @@
 #pragma once
 
-// Every parameter of a simulation, as last read from the main form. The
-// progression rows are not kept: each entry is read from its field when
-// it is used.
+#include <array>
+#include <cstdint>
+
+// The entries of a progression row: the bet after 1 to 11 wins, or losses,
+// in a row.
+constexpr std::size_t kRowLength = 11;
+using ProgressionRow = std::array<int32_t, kRowLength>;
+
+// Every parameter of a simulation. The window's engine reads the numbers
+// and flags from its form at fixed points of a run (the flags hold their
+// box as last read) and the rows when a session starts; elsewhere the
+// record is filled from the settings' texts (SettingTable).
 struct SimSettings {
   double capital = 0;
   double games_per_session = 0;
@@ -13,6 +22,9 @@ struct SimSettings {
   double max_balance = 0;
   double min_balance = 0;
   double session_count = 0;
+  // Each entry as its field converts: truncated toward zero.
+  ProgressionRow bet_after_wins{};
+  ProgressionRow bet_after_losses{};
 
   bool double_zero = false;
   bool bet_on_red = false;

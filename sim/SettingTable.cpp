@@ -1,0 +1,117 @@
+#include "sim/SettingTable.h"
+
+#include "sim/Formatted.h"
+
+namespace {
+
+constexpr double SimSettings::*kNoNumber = nullptr;
+constexpr ProgressionRow SimSettings::*kNoRow = nullptr;
+constexpr bool SimSettings::*kNoOption = nullptr;
+
+constexpr SettingSpec Number(const char* name, Control control, double SimSettings::*field, double low, double high,
+                             double offset, Bound bound, double SimSettings::*other, const char* message,
+                             double reset_value, const char* reset_format) {
+  return {name,    SettingKind::Number, control,      field, kNoRow, kNoOption, low, high, offset, bound, other,
+          message, reset_value,         reset_format, false};
+}
+
+constexpr SettingSpec Row(const char* name, Control first, ProgressionRow SimSettings::*field) {
+  return {name, SettingKind::Row, first,   kNoNumber, field, kNoOption, 0,    0,
+          0,    Bound::None,      nullptr, nullptr,   0,     nullptr,   false};
+}
+
+constexpr SettingSpec Option(const char* name, Control box, bool SimSettings::*field, bool reset_checked) {
+  return {name,    SettingKind::Option, box, kNoNumber, kNoRow, field, 0, 1, 0, Bound::None, nullptr, nullptr, 0,
+          nullptr, reset_checked};
+}
+
+}  // namespace
+
+// In the order of the window's fields.
+// clang-format off
+const SettingSpec kSettings[kSettingCount] = {
+    Number("capital", Control::rtb_startkapital, &SimSettings::capital, 1, 1000000, 0, Bound::None, nullptr,
+           "balance: (1 - 1000000)", 500, "%8.0lf"),
+    Number("games_per_session", Control::rtb_anzahl_durchlauf, &SimSettings::games_per_session, 1, 10000, 0,
+           Bound::None, nullptr, "games per session (1 - 10000)", 500, "%8.0lf"),
+    Number("delay_ms", Control::rtb_verzoegerung, &SimSettings::delay_ms, 0, 5000, 0, Bound::None, nullptr,
+           "delay: (0 - 5000)", 0, "%6.0lf"),
+    Number("first_bet", Control::rtb_erster_einsatz, &SimSettings::first_bet, 1, 1000, 0, Bound::AtMost,
+           &SimSettings::capital, "first bet: (1 - 1000)", 1, "%4.0lf"),
+    Number("wager_limit", Control::rtb_min_einsatz, &SimSettings::wager_limit, 1, 9999999, 0, Bound::None, nullptr,
+           "minimum bet: (1 - 9999999)", 100000, "%6.0lf"),
+    // Stored as the entry plus one.
+    Number("table_limit", Control::rtb_tischlimit, &SimSettings::table_limit, 1, 20000, 1, Bound::None, nullptr,
+           "table limit: (1 - 20000)", 1000, "%6.0lf"),
+    Number("max_balance", Control::rtb_soll_kapital, &SimSettings::max_balance, 1, 1000000, 0, Bound::AtLeast,
+           &SimSettings::capital, "max amount: (1 - 1000000)", 550, "%8.0lf"),
+    Number("min_balance", Control::rtb_min_kapital, &SimSettings::min_balance, 0, 1000000, 0, Bound::AtMost,
+           &SimSettings::max_balance, "min amount (0 - 1000000)", 0, "%8.0lf"),
+    Number("session_count", Control::rtb_anzahl_gesamtdurchgaenge, &SimSettings::session_count, 1, 500000, 0,
+           Bound::None, nullptr, "number of sessions: (1 - 500000)", 10, "%6.0lf"),
+    Row("bet_after_wins", Control::rtb_g1, &SimSettings::bet_after_wins),
+    Row("bet_after_losses", Control::rtb_v1, &SimSettings::bet_after_losses),
+    Option("bet_on_red", Control::checkbox_rot_oder_schwarz, &SimSettings::bet_on_red, false),
+    Option("switch_after_win", Control::checkbox_tauschen_bei_gewinn, &SimSettings::switch_after_win, false),
+    Option("first_bet_after_win", Control::checkbox_bei_gewinn_erster_einsatz, &SimSettings::first_bet_after_win,
+           false),
+    Option("first_bet_after_loss", Control::checkbox_bei_verlust_erster_einsatz, &SimSettings::first_bet_after_loss,
+           true),
+    Option("first_bet_at_table_limit", Control::checkbox_bei_tischlimit_neueinsatz,
+           &SimSettings::first_bet_at_table_limit, true),
+    Option("double_zero", Control::checkbox_zero_oder_zerozero, &SimSettings::double_zero, false),
+    Option("show_numbers_live", Control::checkbox_zahlen_des_letzten_durchganges, &SimSettings::show_numbers_live,
+           true),
+};
+// clang-format on
+
+const ProgressionRow kResetBetAfterWins = {2, 5, 11, 23, 47, 95, 191, 382, 765, 1531, 3063};
+const ProgressionRow kResetBetAfterLosses = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+
+std::string ResetText(const SettingSpec& spec) { return Formatted(spec.reset_format, spec.reset_value).GetText(); }
+
+std::string ResetEntryText(int32_t entry) { return Formatted("%4d", entry).GetText(); }
+
+const SettingSpec* FindSetting(const std::string& name) {
+  for (const SettingSpec& spec : kSettings) {
+    if (name == spec.name) return &spec;
+  }
+  return nullptr;
+}
+
+namespace {
+
+const SettingSpec* const kSessionStart[] = {&kSettings[0], &kSettings[1], &kSettings[2],
+                                            &kSettings[3], &kSettings[4], &kSettings[5]};
+const SettingSpec* const kBalanceLimits[] = {&kSettings[6], &kSettings[7]};
+const SettingSpec* const kSessionCount[] = {&kSettings[8]};
+
+}  // namespace
+
+CheckList ChecksOf(CheckGroup group) {
+  switch (group) {
+    case CheckGroup::SessionStart: return {kSessionStart, std::size(kSessionStart)};
+    case CheckGroup::BalanceLimits: return {kBalanceLimits, std::size(kBalanceLimits)};
+    case CheckGroup::SessionCount: break;
+  }
+  return {kSessionCount, std::size(kSessionCount)};
+}
+
+bool Passes(const SettingSpec& spec, const SimSettings& settings, double value) {
+  if (!(spec.low <= value && value <= spec.high)) return false;
+  switch (spec.bound) {
+    case Bound::AtMost: return value <= settings.*spec.other;
+    case Bound::AtLeast: return value >= settings.*spec.other;
+    case Bound::None: break;
+  }
+  return true;
+}
+
+const SettingSpec* FirstFailure(CheckGroup group, const SimSettings& settings) {
+  const CheckList list = ChecksOf(group);
+  for (std::size_t k = 0; k < list.count; ++k) {
+    const SettingSpec& spec = *list.checks[k];
+    if (!Passes(spec, settings, settings.*spec.number)) return &spec;
+  }
+  return nullptr;
+}
