@@ -11,10 +11,6 @@ namespace {
 
 const WString kEmpty("");
 
-void Increment(int32_t& streak) {
-  if (streak < std::numeric_limits<int32_t>::max()) ++streak;
-}
-
 // Long sessions would be slowed down too much by the live list.
 constexpr double kLongestLiveList = 999;
 
@@ -95,59 +91,68 @@ void Simulation::play_session() {
     read_session_inputs();
     start_read_ = {generation, true, settings_, inputs_};
   }
-  state_.bet = inputs_.first_bet;
-  state_.balance = TruncateToInt32(settings_.capital);
   form_.SetText(Control::label_alle_zahlen, kEmpty);
   // Every way out of the games gives the stake back to the run state.
   Stake stake = load_stake();
-  for (int32_t game = 1; play_game(game, stake) == GameEnd::Continue; ++game) {
+  SessionState carried = stake.game;
+  carried.bet_on_red = inputs_.bet_on_red;
+  stake.game = SessionStart(inputs_.rules, TruncateToInt32(settings_.capital), carried);
+  stake.game.wagered = state_.turnover;
+  while (play_game(stake) == GameEnd::Continue) {
   }
 }
 
 Simulation::Stake Simulation::load_stake() const {
-  return {state_.bet, state_.balance, state_.win_streak, state_.loss_streak, state_.turnover, own_generator_.State()};
+  Stake stake{};
+  stake.game.bet = state_.bet;
+  stake.game.balance = state_.balance;
+  stake.game.win_streak = state_.win_streak;
+  stake.game.loss_streak = state_.loss_streak;
+  stake.game.wagered = state_.turnover;
+  stake.game.bet_on_red = inputs_.bet_on_red;
+  stake.generator = own_generator_.State();
+  return stake;
 }
 
 void Simulation::store_stake(const Stake& stake) {
-  state_.bet = stake.bet;
-  state_.balance = stake.balance;
-  state_.win_streak = stake.win_streak;
-  state_.loss_streak = stake.loss_streak;
-  state_.turnover = stake.turnover;
+  state_.bet = stake.game.bet;
+  state_.balance = stake.game.balance;
+  state_.win_streak = stake.game.win_streak;
+  state_.loss_streak = stake.game.loss_streak;
+  state_.turnover = stake.game.wagered;
+  inputs_.bet_on_red = stake.game.bet_on_red;
   own_generator_.Seed(stake.generator);
 }
 
 void Simulation::read_session_inputs() {
-  for (int k = 0; k < 11; ++k) {
-    inputs_.bet_after_wins[k] = TruncateToInt32(ParseDecimal(form_.GetText(kBetAfterWins[k]).GetText()));
-    inputs_.bet_after_losses[k] = TruncateToInt32(ParseDecimal(form_.GetText(kBetAfterLosses[k]).GetText()));
+  // The numbers as the session start checks just read them, the rows and
+  // the boxes as they are now.
+  SimSettings read = settings_;
+  for (std::size_t k = 0; k < kRowLength; ++k) {
+    read.bet_after_wins[k] = TruncateToInt32(ParseDecimal(form_.GetText(kBetAfterWins[k]).GetText()));
+    read.bet_after_losses[k] = TruncateToInt32(ParseDecimal(form_.GetText(kBetAfterLosses[k]).GetText()));
   }
-  inputs_.first_bet = TruncateToInt32(settings_.first_bet);
-  // The count passed its check, so it lies between 1 and 10000.
-  inputs_.last_game = static_cast<int32_t>(std::floor(settings_.games_per_session));
-  inputs_.whole_game_count = inputs_.last_game == settings_.games_per_session;
+  read.first_bet_after_win = form_.GetChecked(Control::checkbox_bei_gewinn_erster_einsatz);
+  read.first_bet_after_loss = form_.GetChecked(Control::checkbox_bei_verlust_erster_einsatz);
+  read.switch_after_win = form_.GetChecked(Control::checkbox_tauschen_bei_gewinn);
+  read.first_bet_at_table_limit = form_.GetChecked(Control::checkbox_bei_tischlimit_neueinsatz);
+  inputs_.rules = RulesOf(read, true);
   inputs_.delay_ms = static_cast<uint32_t>(TruncateToInt32(settings_.delay_ms));
   inputs_.bet_on_red = form_.GetChecked(Control::checkbox_rot_oder_schwarz);
-  inputs_.first_bet_after_win = form_.GetChecked(Control::checkbox_bei_gewinn_erster_einsatz);
-  inputs_.first_bet_after_loss = form_.GetChecked(Control::checkbox_bei_verlust_erster_einsatz);
-  inputs_.switch_after_win = form_.GetChecked(Control::checkbox_tauschen_bei_gewinn);
-  inputs_.first_bet_at_table_limit = form_.GetChecked(Control::checkbox_bei_tischlimit_neueinsatz);
   inputs_.show_numbers_live = form_.GetChecked(Control::checkbox_zahlen_des_letzten_durchganges);
 }
 
-Simulation::GameEnd Simulation::play_game(int32_t game, Stake& stake) {
-  if (game > inputs_.last_game) {
-    store_stake(stake);
-    return GameEnd::Ended;
-  }
-  stake.turnover += stake.bet;
-  if (stake.turnover > settings_.wager_limit) {
+Simulation::GameEnd Simulation::play_game(Stake& stake) {
+  SessionState& game = stake.game;
+  GameRules& rules = inputs_.rules;
+  const ::GameEnd before = EndBeforeSpin(rules, game);
+  if (before == ::GameEnd::WagerLimit) {
     store_stake(stake);
     show_message(WColor(WColor::Green), "wager limit reached!");
     state_.max_count += 1;
     return GameEnd::Ended;
   }
-  if (stake.balance < stake.bet || stake.bet > settings_.table_limit) {
+  if (before == ::GameEnd::TableLimitOrBalance) {
     store_stake(stake);
     show_message(WColor(WColor::Red), "bet > table limit or amount");
     state_.limit_count += 1;
@@ -157,44 +162,44 @@ Simulation::GameEnd Simulation::play_game(int32_t game, Stake& stake) {
   state_.last_number = spin(stake);
   state_.number_colour = ColourOf(state_.last_number);
 
-  settings_.bet_on_red = inputs_.bet_on_red;
-  if (game == 1) {
+  settings_.bet_on_red = game.bet_on_red;
+  if (game.game == 1) {
     // Options only the user changes: what the first game stores, every game would.
-    settings_.first_bet_after_win = inputs_.first_bet_after_win;
-    settings_.first_bet_after_loss = inputs_.first_bet_after_loss;
-    settings_.first_bet_at_table_limit = inputs_.first_bet_at_table_limit;
+    settings_.first_bet_after_win = rules.first_bet_after_win;
+    settings_.first_bet_after_loss = rules.first_bet_after_loss;
+    settings_.first_bet_at_table_limit = rules.first_bet_at_table_limit;
   }
-  const NumberColour bet_colour = settings_.bet_on_red ? NumberColour::Red : NumberColour::Black;
-  colour_box_changed_ = false;
-  if (state_.number_colour == bet_colour) {
-    settle_win(stake);
-  } else {
-    settle_loss(stake);
-  }
-
-  if (settings_.first_bet_at_table_limit && stake.bet >= settings_.table_limit) stake.bet = inputs_.first_bet;
+  GameEvent event;
+  Settle(rules, game, state_.last_number, event);
+  // The stored option is read only when a game is won.
+  if (event.won) settings_.switch_after_win = rules.switch_after_win;
 
   GameView view;
-  view.game = game;
+  view.game = game.game;
   view.number = state_.last_number;
   view.colour = state_.number_colour;
-  view.colour_box_changed = colour_box_changed_;
-  view.bet_on_red = inputs_.bet_on_red;
+  view.colour_box_changed = event.colour_switched;
+  view.bet_on_red = game.bet_on_red;
   list_number(view);
-  view.balance = stake.balance;
-  view.bet = stake.bet;
+  view.balance = game.balance;
+  view.bet = game.bet;
   form_.ShowGame(view);
 
   // The limits read the same in every game of the session, so only the
   // first game's check can fail.
-  if (game == 1) {
+  if (game.game == 1) {
     store_stake(stake);
     if (!CheckedBalanceLimits()) return GameEnd::Ended;
+    rules.max_balance = settings_.max_balance;
+    rules.min_balance = settings_.min_balance;
   }
-  if (stake.balance >= stake.bet && settings_.min_balance < stake.balance && stake.balance < settings_.max_balance) {
+  const ::GameEnd after = EndAfterSettlement(rules, game);
+  if (after == ::GameEnd::None || after == ::GameEnd::LastGame || after == ::GameEnd::LastGameUncounted) {
     form_.Sleep(inputs_.delay_ms);
-    if (game == inputs_.last_game && inputs_.whole_game_count) state_.limit_count += 1;
-    return GameEnd::Continue;
+    if (after == ::GameEnd::None) return GameEnd::Continue;
+    if (after == ::GameEnd::LastGame) state_.limit_count += 1;
+    store_stake(stake);
+    return GameEnd::Ended;
   }
   store_stake(stake);
   return end_by_balance();
@@ -254,43 +259,14 @@ void Simulation::show_message(const WColor& colour, const char* text) {
   form_.SetText(Control::label_infolabel, WString(text));
 }
 
-void Simulation::settle_win() {
+void Simulation::settle_win() { settle(true); }
+
+void Simulation::settle_loss() { settle(false); }
+
+void Simulation::settle(bool won) {
   Stake stake = load_stake();
-  settle_win(stake);
+  GameEvent event;
+  Book(inputs_.rules, stake.game, won, event);
+  if (won) settings_.switch_after_win = inputs_.rules.switch_after_win;
   store_stake(stake);
-}
-
-void Simulation::settle_loss() {
-  Stake stake = load_stake();
-  settle_loss(stake);
-  store_stake(stake);
-}
-
-void Simulation::settle_win(Stake& stake) {
-  stake.loss_streak = 0;
-  Increment(stake.win_streak);
-  stake.balance += stake.bet;
-  stake.bet = progression_entry(inputs_.bet_after_wins, stake.win_streak, stake.bet);
-  settings_.switch_after_win = inputs_.switch_after_win;
-  if (settings_.switch_after_win) {
-    inputs_.bet_on_red = !settings_.bet_on_red;
-    colour_box_changed_ = true;
-  }
-  if (settings_.first_bet_after_win) stake.bet = inputs_.first_bet;
-  if (stake.bet <= 1) stake.bet = 1;
-}
-
-void Simulation::settle_loss(Stake& stake) {
-  stake.win_streak = 0;
-  Increment(stake.loss_streak);
-  stake.balance -= stake.bet;
-  stake.bet = progression_entry(inputs_.bet_after_losses, stake.loss_streak, stake.bet);
-  if (settings_.first_bet_after_loss) stake.bet = inputs_.first_bet;
-  if (stake.bet <= 1) stake.bet = 1;
-}
-
-int32_t Simulation::progression_entry(const int32_t (&row)[11], int32_t streak, int32_t bet) {
-  // Beyond 11 in a row the bet stays as it is.
-  if (streak < 1 || streak > 11) return bet;
-  return row[streak - 1];
 }

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "sim/FormOperations.h"
+#include "sim/GameStep.h"
 #include "sim/NumberGenerator.h"
 #include "sim/SimRunState.h"
 #include "sim/SimSettings.h"
@@ -48,24 +49,15 @@ class Simulation {
  private:
   enum class GameEnd { Continue, Ended };
 
-  // What a session reads once. While a session plays no input reaches the
-  // form, so its controls change only by the engine's own writes, which
-  // the engine follows here; the stored settings still take each value at
-  // the step of the game that reads it.
+  // What a session reads once: the rules its games play by, and what only
+  // the window needs. While a session plays no input reaches the form, so
+  // its controls change only by the engine's own writes, which the engine
+  // follows here; the stored settings still take each value at the step of
+  // the game that reads it.
   struct SessionInputs {
-    int32_t bet_after_wins[11] = {};
-    int32_t bet_after_losses[11] = {};
-    int32_t first_bet = 0;
-    // Games a session plays at most, and whether that is the whole count
-    // (a fractional count ends after its last whole game, without a counter).
-    int32_t last_game = 0;
-    bool whole_game_count = false;
+    GameRules rules;
     uint32_t delay_ms = 0;
     bool bet_on_red = false;
-    bool first_bet_after_win = false;
-    bool first_bet_after_loss = false;
-    bool switch_after_win = false;
-    bool first_bet_at_table_limit = false;
     bool show_numbers_live = false;
   };
 
@@ -73,11 +65,7 @@ class Simulation {
   // the compiler can keep in registers; the run state gets it back before
   // anything but a game's own displays is shown.
   struct Stake {
-    int32_t bet;
-    int32_t balance;
-    int32_t win_streak;
-    int32_t loss_streak;
-    double turnover;
+    SessionState game;
     // The program's own generator, when the wheel draws from it.
     uint32_t generator;
   };
@@ -99,14 +87,13 @@ class Simulation {
 
   Stake load_stake() const;
   void store_stake(const Stake& stake);
-  void settle_win(Stake& stake);
-  void settle_loss(Stake& stake);
+  // One game settled by hand (settle_win, settle_loss).
+  void settle(bool won);
   void read_session_inputs();
-  GameEnd play_game(int32_t game, Stake& stake);
+  GameEnd play_game(Stake& stake);
   void list_number(GameView& view);
   GameEnd end_by_balance();
   void show_message(const WColor& colour, const char* text);
-  static int32_t progression_entry(const int32_t (&row)[11], int32_t streak, int32_t bet);
   int32_t spin(Stake& stake);
 
   FormOperations& form_;
@@ -116,8 +103,6 @@ class Simulation {
   InputsRead count_read_;
   InputsRead start_read_;
   InputsRead limits_read_;
-  // The colour switch of the game being settled, for its view.
-  bool colour_box_changed_ = false;
   NumberGenerator own_generator_;
   NumberSource& numbers_;
 };

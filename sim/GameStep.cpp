@@ -1,0 +1,45 @@
+#include "sim/GameStep.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sim/DecimalText.h"
+
+GameRules RulesOf(const SimSettings& settings, bool limits_pass) {
+  GameRules rules;
+  rules.first_bet = TruncateToInt32(settings.first_bet);
+  rules.bet_after_wins = settings.bet_after_wins;
+  rules.bet_after_losses = settings.bet_after_losses;
+  // A count that passed its check lies from 1 to 10000.
+  rules.last_game = static_cast<int32_t>(std::floor(settings.games_per_session));
+  rules.whole_game_count = rules.last_game == settings.games_per_session;
+  rules.wager_limit = settings.wager_limit;
+  rules.table_limit = settings.table_limit;
+  rules.max_balance = settings.max_balance;
+  rules.min_balance = settings.min_balance;
+  rules.limits_pass = limits_pass;
+  rules.switch_after_win = settings.switch_after_win;
+  rules.first_bet_after_win = settings.first_bet_after_win;
+  rules.first_bet_after_loss = settings.first_bet_after_loss;
+  rules.first_bet_at_table_limit = settings.first_bet_at_table_limit;
+  rules.double_zero = settings.double_zero;
+  return rules;
+}
+
+SessionState SessionStart(const GameRules& rules, int32_t capital, const SessionState& carried) {
+  SessionState state;
+  state.balance = capital;
+  state.bet = rules.first_bet;
+  state.win_streak = carried.win_streak;
+  state.loss_streak = carried.loss_streak;
+  state.bet_on_red = carried.bet_on_red;
+  return state;
+}
+
+SessionState Canonical(const SessionState& state) {
+  constexpr int32_t kBeyondTheRow = static_cast<int32_t>(kRowLength) + 1;
+  SessionState canonical = state;
+  canonical.win_streak = std::min(state.win_streak, kBeyondTheRow);
+  canonical.loss_streak = std::min(state.loss_streak, kBeyondTheRow);
+  return canonical;
+}

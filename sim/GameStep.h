@@ -1,0 +1,167 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "sim/SimSettings.h"
+#include "sim/Wheel.h"
+
+// The rules of one game of a session as a pure step: the rules a session
+// plays by and its state before a game go in, with the wheel's number; its
+// state after the game and what happened come out. The window's engine,
+// the batch program's sampled runs and its exact odds all play this step,
+// so a rule is written here and nowhere else.
+
+// What a session plays by, fixed when it starts.
+struct GameRules {
+  int32_t first_bet = 1;
+  ProgressionRow bet_after_wins{};
+  ProgressionRow bet_after_losses{};
+  // The games a session plays at most, and whether that is the whole count
+  // (a fractional count ends after its last whole game, without a count).
+  int32_t last_game = 0;
+  bool whole_game_count = true;
+  double wager_limit = 0;
+  double table_limit = 0;  // the stored value, the entry plus one
+  double max_balance = 0;
+  double min_balance = 0;
+  // Whether the balance limits passed their check; where they did not, the
+  // first game ends the session.
+  bool limits_pass = true;
+  bool switch_after_win = false;
+  bool first_bet_after_win = false;
+  bool first_bet_after_loss = false;
+  bool first_bet_at_table_limit = false;
+  bool double_zero = false;
+};
+
+// The rules as the engine reads them from checked settings.
+GameRules RulesOf(const SimSettings& settings, bool limits_pass);
+
+// A session's state before a game. The streaks and the colour bet carry
+// from one session into the next; the rest starts afresh.
+struct SessionState {
+  int32_t game = 0;  // games played so far
+  int32_t balance = 0;
+  int32_t bet = 0;  // the bet of the next game
+  int32_t win_streak = 0;
+  int32_t loss_streak = 0;
+  bool bet_on_red = false;
+  double wagered = 0;  // the bets of this session, the next one's included once it is placed
+};
+
+// The state a session starts in, after the one the last session left.
+SessionState SessionStart(const GameRules& rules, int32_t capital, const SessionState& carried);
+
+// Why a session ended at a game, if it did.
+enum class GameEnd : uint8_t {
+  None,
+  WagerLimit,           // the next bet would pass the wager limit: not played
+  TableLimitOrBalance,  // the next bet passes the table limit or the balance: not played
+  MaxBalance,
+  MinBalance,           // at or below the min balance, or below the next bet
+  MaxAndMinBalance,     // both at once
+  LastGame,             // the last game of a whole count
+  LastGameUncounted,    // the last whole game of a fractional count
+  FailedCheck,          // the balance limits failed their check after the first game
+};
+
+// What a game did.
+struct GameEvent {
+  GameEnd end = GameEnd::None;
+  bool spun = false;  // the wheel turned (a game stopped before its spin does not)
+  int32_t number = 0;
+  int32_t bet = 0;  // the bet placed, when spun
+  bool won = false;
+  bool colour_switched = false;
+};
+
+// The game's parts in the order the engine plays them, for a caller that
+// shows the game between them: the checks before the spin (the game is
+// counted, its bet joins what was wagered), the settlement of the number,
+// and the checks after it. Inline: a game costs about as much as these.
+
+inline GameEnd EndBeforeSpin(const GameRules& rules, SessionState& state) {
+  ++state.game;
+  state.wagered += state.bet;
+  if (state.wagered > rules.wager_limit) return GameEnd::WagerLimit;
+  if (state.balance < state.bet || state.bet > rules.table_limit) return GameEnd::TableLimitOrBalance;
+  return GameEnd::None;
+}
+
+namespace game_detail {
+
+// Only the opposite outcome resets a streak, and a streak stops at the
+// largest count it can hold.
+inline void Extend(int32_t& streak, int32_t& other) {
+  other = 0;
+  if (streak < INT32_MAX) ++streak;
+}
+
+// The row's entry for a streak of 1 to 11; beyond, the bet stays.
+inline int32_t Entry(const ProgressionRow& row, int32_t streak, int32_t bet) {
+  return streak >= 1 && streak <= static_cast<int32_t>(kRowLength) ? row[static_cast<std::size_t>(streak - 1)] : bet;
+}
+
+}  // namespace game_detail
+
+// A won or lost game booked: the streaks, the balance, the next bet from
+// the rows and the first-bet options, the colour switch after a win.
+inline void Book(const GameRules& rules, SessionState& state, bool won, GameEvent& event) {
+  event.won = won;
+  if (won) {
+    game_detail::Extend(state.win_streak, state.loss_streak);
+    state.balance += state.bet;
+    state.bet = game_detail::Entry(rules.bet_after_wins, state.win_streak, state.bet);
+    if (rules.switch_after_win) {
+      state.bet_on_red = !state.bet_on_red;
+      event.colour_switched = true;
+    }
+    if (rules.first_bet_after_win) state.bet = rules.first_bet;
+  } else {
+    game_detail::Extend(state.loss_streak, state.win_streak);
+    state.balance -= state.bet;
+    state.bet = game_detail::Entry(rules.bet_after_losses, state.loss_streak, state.bet);
+    if (rules.first_bet_after_loss) state.bet = rules.first_bet;
+  }
+  if (state.bet <= 1) state.bet = 1;
+}
+
+// The number settled on the colour bet (0 and 00 lose both colours), and a
+// next bet at the table limit made the first bet where the option says so.
+inline void Settle(const GameRules& rules, SessionState& state, int32_t number, GameEvent& event) {
+  event.spun = true;
+  event.number = number;
+  event.bet = state.bet;
+  Book(rules, state, ColourOf(number) == (state.bet_on_red ? NumberColour::Red : NumberColour::Black), event);
+  if (rules.first_bet_at_table_limit && state.bet >= rules.table_limit) state.bet = rules.first_bet;
+}
+
+inline GameEnd EndAfterSettlement(const GameRules& rules, const SessionState& state) {
+  if (state.game == 1 && !rules.limits_pass) return GameEnd::FailedCheck;
+  if (state.balance >= state.bet && rules.min_balance < state.balance && state.balance < rules.max_balance) {
+    if (state.game < rules.last_game) return GameEnd::None;
+    return rules.whole_game_count ? GameEnd::LastGame : GameEnd::LastGameUncounted;
+  }
+  const bool high = state.balance >= rules.max_balance;
+  const bool low = state.balance < state.bet || state.balance <= rules.min_balance;
+  if (high && low) return GameEnd::MaxAndMinBalance;
+  return high ? GameEnd::MaxBalance : GameEnd::MinBalance;
+}
+
+// One game: `spin()` is asked for the number only if the game reaches its
+// spin.
+template <class Spin>
+inline GameEvent PlayGame(const GameRules& rules, SessionState& state, Spin&& spin) {
+  GameEvent event;
+  event.end = EndBeforeSpin(rules, state);
+  if (event.end != GameEnd::None) return event;
+  Settle(rules, state, spin(), event);
+  event.end = EndAfterSettlement(rules, state);
+  return event;
+}
+
+// Beyond 11 in a row a streak no longer changes the bet: two states that
+// differ only in streaks of 12 or more play alike. The state with such
+// streaks cut to 12.
+SessionState Canonical(const SessionState& state);
