@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "batch/BatchPool.h"
+#include "batch/sampling/BatchPool.h"
 #include "bench/SessionRuns.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <thread>
 
-#include "batch/BatchPool.h"
-#include "batch/ExactOdds.h"
+#include "batch/sampling/BatchPool.h"
+#include "batch/exact/ExactOdds.h"
 #include "bench/SessionRuns.h"
 
 namespace {

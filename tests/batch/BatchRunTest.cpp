@@ -5,10 +5,10 @@
 
 #include <cstdlib>
 
-#include "batch/BatchPool.h"
-#include "batch/RunTally.h"
-#include "batch/SessionsCsv.h"
-#include "batch/SummaryJson.h"
+#include "batch/sampling/BatchPool.h"
+#include "batch/sampling/RunTally.h"
+#include "batch/output/SessionsCsv.h"
+#include "batch/results/SummaryJson.h"
 #include "files/ResultsReport.h"
 #include "sim/HeadlessRun.h"
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "batch/BatchPool.h"
-#include "batch/BatchSummary.h"
-#include "batch/WheelOdds.h"
+#include "batch/sampling/BatchPool.h"
+#include "batch/results/BatchSummary.h"
+#include "batch/exact/WheelOdds.h"
 
 namespace {
 

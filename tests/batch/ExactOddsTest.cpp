@@ -1,7 +1,7 @@
 // The exact odds against cases worked out by hand, against a closed form,
 // and against the figures of the defaults worked out apart from this code.
-#include "batch/ExactOdds.h"
-#include "batch/MemoryBudget.h"
+#include "batch/exact/ExactOdds.h"
+#include "batch/exact/MemoryBudget.h"
 
 #include <gtest/gtest.h>
 

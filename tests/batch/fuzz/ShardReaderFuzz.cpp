@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/ShardReader.h"
+#include "batch/results/ShardReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

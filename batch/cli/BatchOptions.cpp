@@ -1,0 +1,166 @@
+#include "batch/cli/BatchOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+
+#include "batch/settings/Numbers.h"
+#include "batch/settings/RunSettings.h"
+
+const char* const kShowable[5] = {"p_max", "p_min", "p_limit", "mean_final", "result_per_unit"};
+
+namespace {
+
+// A check that a text has the form of a sweep, NAME=FROM:TO[:STEP].
+std::string SweepForm(const std::string& text) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string::npos || !IsNumericSetting(text.substr(0, equals))) {
+    return "takes NAME=FROM:TO[:STEP] over one of the numeric settings";
+  }
+  return std::string();
+}
+
+// A whole number from `low` to `high`, read by the program's one rule for
+// numbers and handed on in plain digits.
+CLI::Validator WholeFrom(int64_t low, int64_t high) {
+  const std::string range = "takes a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+  return CLI::Validator(
+      [low, high, range](std::string& text) {
+        int64_t value = 0;
+        if (!ReadWhole(text, value) || value < low || value > high) return text + ": " + range;
+        text = std::to_string(value);
+        return std::string();
+      },
+      "", "whole");
+}
+
+// A path: an empty one names no file.
+const CLI::Validator kPath(
+    [](std::string& text) { return text.empty() ? std::string("takes a file's path, and this one is empty") : ""; }, "",
+    "path");
+
+// The I-th of N parts, I/N with 1 <= I <= N.
+bool ReadShard(const std::string& text, int64_t& index, int64_t& count) {
+  const std::size_t slash = text.find('/');
+  return slash != std::string::npos && ReadWhole(text.substr(0, slash), index) &&
+         ReadWhole(text.substr(slash + 1), count) && count >= 1 && count <= kMaxShards && index >= 1 && index <= count;
+}
+
+std::string SweptName(const std::string& sweep) { return sweep.substr(0, sweep.find('=')); }
+
+// Combinations the parser's own rules cannot say.
+std::string Conflicts(const BatchOptions& o) {
+  const bool sampled = !o.exact || o.runs_given;
+  if (o.sweeps.size() > 2) return "--sweep: at most two sweeps";
+  if (o.sweeps.size() == 2 && SweptName(o.sweeps[0]) == SweptName(o.sweeps[1])) {
+    return "--sweep: " + SweptName(o.sweeps[0]) + " is swept twice; sweep two different settings";
+  }
+  if (o.has_seed && o.seed + o.runs - 1 > kMaxSeed) {
+    return "--runs " + std::to_string(o.runs) + " from --seed " + std::to_string(o.seed) +
+           " would pass the last seed, " + std::to_string(kMaxSeed);
+  }
+  if (!o.report.empty() && (o.runs > 1 || !o.sweeps.empty() || !sampled)) {
+    return "--report writes the report of one sampled run; leave out --runs, --sweep and --exact, or --report";
+  }
+  if ((!o.csv.empty() || !o.plot.empty()) && (!sampled || !o.sweeps.empty())) {
+    return "--csv and --plot write the sessions of sampled runs; give --runs, and no --sweep";
+  }
+  if ((!o.table.empty() || !o.heatmap.empty()) && o.sweeps.empty()) return "--table and --heatmap need --sweep";
+  if (!o.heatmap.empty() && o.sweeps.size() != 2) return "--heatmap draws two sweeps; give --sweep twice";
+  if (o.shard_count > 1 && !o.json) return "--shard writes a mergeable summary; give --json as well";
+  if (o.shard_count > 1 && !o.sweeps.empty() && !o.heatmap.empty()) {
+    return "--shard plays a part of the cells; draw the heat map when merging";
+  }
+  return std::string();
+}
+
+}  // namespace
+
+ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& arguments) {
+  ParsedCommandLine parsed;
+  BatchOptions& o = parsed.options;
+  CLI::App app(
+      "Plays runs of a settings file (or the reset defaults) as the window plays them with no pause, "
+      "or computes their odds exactly, and says how the sessions ended.",
+      "vantrel-batch");
+  app.get_formatter()->column_width(34);
+  app.add_option("--settings", o.settings, "a settings file, read as the window's load command reads it")
+      ->type_name("FILE")
+      ->transform(kPath);
+  app.add_option("--set", o.sets, "overrides one setting; repeatable (see --print-settings for the names)")
+      ->type_name("NAME=VALUE")
+      ->take_all()
+      ->allow_extra_args(false);
+  app.add_option("--system", o.system, std::string("fills both rows and the first-bet options: ") + kSystemNames)
+      ->type_name("NAME");
+  app.add_flag("--print-settings", o.print_settings, "prints the settings by name and ends");
+  app.add_option("--seed", o.seed, "repeats a run: the reset seeds with N, the run's start with N + 5")
+      ->transform(WholeFrom(0, kMaxSeed))
+      ->type_name("N");
+  app.add_option("--runs", o.runs, "plays K runs with the seeds N to N + K - 1")
+      ->transform(WholeFrom(1, kMaxRuns))
+      ->type_name("K");
+  app.add_option("--jobs", o.jobs, "threads (default: one per core)")
+      ->transform(WholeFrom(1, kMaxJobs))
+      ->type_name("J");
+  app.add_option("--report", o.report, "writes the report of one run as the window's save command")
+      ->type_name("FILE")
+      ->transform(kPath);
+  app.add_option("--csv", o.csv, "writes one row per session of every run")->type_name("FILE")->transform(kPath);
+  app.add_option("--plot", o.plot, "draws a histogram of the final balances")->type_name("FILE.svg")->transform(kPath);
+  app.add_flag("--exact", o.exact, "computes the odds exactly (with --runs as well: beside the measured ones)");
+  app.add_flag("--json", o.json, "prints the summary as one JSON object");
+  app.add_option("--sweep", o.sweeps, "every value of a numeric setting; once or twice")
+      ->type_name("NAME=FROM:TO[:STEP]")
+      ->check([](const std::string& text) { return SweepForm(text); });
+  app.add_option("--table", o.table, "writes one row per cell of the sweep")->type_name("FILE.csv")->transform(kPath);
+  app.add_option("--heatmap", o.heatmap, "draws a two-sweep grid coloured by --show")
+      ->type_name("FILE.svg")
+      ->transform(kPath);
+  std::vector<std::string> showable(std::begin(kShowable), std::end(kShowable));
+  app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
+  std::string shard;
+  app.add_option("--shard", shard, "plays the I-th of N parts of the runs or cells")->type_name("I/N");
+  CLI::App* merge = app.add_subcommand("merge", "merges the JSON summaries of shards into the summary of the whole");
+  merge->add_option("files", o.merge_files, "the shard summaries")->required()->type_name("FILE")->transform(kPath);
+  merge->add_flag("--allow-gaps", o.allow_gaps, "merges shards that leave seeds or cells out, and says which");
+  merge->add_flag("--json", o.json, "prints the merged summary as one JSON object");
+  merge->add_option("--table", o.table, "writes one row per cell of a merged sweep")
+      ->type_name("FILE.csv")
+      ->transform(kPath);
+  merge->add_option("--heatmap", o.heatmap, "draws a merged two-sweep grid")->type_name("FILE.svg")->transform(kPath);
+  merge->add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
+  merge->add_option("--plot", o.plot, "draws a histogram of the final balances")
+      ->type_name("FILE.svg")
+      ->transform(kPath);
+
+  try {
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    parsed.done = true;
+    parsed.text = app.help();
+    return parsed;
+  } catch (const CLI::ParseError& error) {
+    parsed.done = true;
+    parsed.exit_code = 2;
+    parsed.text = error.what();
+    return parsed;
+  }
+  o.merge = merge->parsed();
+  o.has_seed = app.count("--seed") > 0;
+  o.runs_given = app.count("--runs") > 0;
+  if (app.count("--shard") > 0 && !ReadShard(shard, o.shard_index, o.shard_count)) {
+    parsed.done = true;
+    parsed.exit_code = 2;
+    parsed.text = "--shard " + shard + ": takes I/N, such as 2/8, with 1 <= I <= N <= " + std::to_string(kMaxShards);
+    return parsed;
+  }
+  const std::string conflict = o.merge ? std::string() : Conflicts(o);
+  if (!conflict.empty()) {
+    parsed.done = true;
+    parsed.exit_code = 2;
+    parsed.text = conflict;
+  }
+  return parsed;
+}

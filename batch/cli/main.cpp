@@ -1,0 +1,400 @@
+// vantrel-batch: plays runs of a settings file headless, as the window
+// plays them with no pause, or computes their odds exactly, over one set of
+// settings or a sweep of them, and says what they show about the system.
+// A batch can be played in parts (shards) whose JSON summaries merge into
+// exactly what one machine would have printed.
+#include <condition_variable>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <thread>
+
+#include "batch/output/BalanceHistogram.h"
+#include "batch/cli/BatchOptions.h"
+#include "batch/sampling/BatchPool.h"
+#include "batch/results/BatchResult.h"
+#include "batch/results/BatchSummary.h"
+#include "batch/exact/MemoryBudget.h"
+#include "batch/results/Problem.h"
+#include "batch/cli/Progress.h"
+#include "batch/output/SessionsCsv.h"
+#include "batch/results/ShardReader.h"
+#include "batch/output/StandardOutput.h"
+#include "batch/output/SweepOutputs.h"
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+#include "files/TemporaryFiles.h"
+
+namespace {
+
+// The window's message without its second line, which tells the window's
+// user that the form kept its fields.
+std::string FirstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
+
+// The settings as the window's load command reads them.
+MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
+  std::string bytes;
+  const std::string reason = FileAccess::Read(path, bytes);
+  if (!reason.empty()) return Problem{ProblemKind::Unreadable, FirstLine(FileErrors::NotRead(path, reason))};
+  const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
+  const std::string unusable = FileErrors::Unusable(path, parsed);
+  if (!unusable.empty()) return Problem{ProblemKind::BadInput, FirstLine(unusable)};
+  settings.values = parsed.values;
+  const std::string too_large = FirstNotFinite(settings);
+  if (!too_large.empty()) {
+    return Problem{ProblemKind::BadInput, path + ": its " + too_large + " is too large to be a number"};
+  }
+  return std::nullopt;
+}
+
+// The file, then every --set, the system, and every --set again, so that a
+// set value wins over the system and the system is scaled by the first bet.
+MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
+  settings = ResetDefaults();
+  if (!options.settings.empty()) {
+    if (MaybeProblem problem = LoadSettings(options.settings, settings)) return problem;
+  }
+  for (int pass = 0; pass < (options.system.empty() ? 1 : 2); ++pass) {
+    for (const std::string& assignment : options.sets) {
+      const std::string problem = SetNamed(settings, assignment);
+      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+    }
+    if (pass == 0 && !options.system.empty()) {
+      const std::string problem = ApplySystem(settings, options.system);
+      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+    }
+  }
+  return std::nullopt;
+}
+
+// The I-th of N contiguous blocks of `count` things: [begin, end).
+std::pair<int64_t, int64_t> Block(int64_t count, int64_t index, int64_t parts) {
+  return {count * (index - 1) / parts, count * index / parts};
+}
+
+// The exact odds of one set of settings, with their progress; the problem
+// where they were refused.
+MaybeProblem ComputeExact(const RunSettings& settings, MemoryBudget& budget, const std::string& where,
+                          std::optional<ExactRun>& exact) {
+  Progress progress(0, "games computed");
+  int64_t games = 0;
+  exact = ComputeExactRun(settings, budget, [&](int64_t session, int32_t) {
+    progress.Show(++games, "session " + std::to_string(session));
+  });
+  if (exact->refused.empty()) return std::nullopt;
+  return Problem{ProblemKind::Refused, exact->refused + where + "; --runs K samples " +
+                                           (where.empty() ? "these settings" : "the cells") + " instead"};
+}
+
+// Sampled runs of one set of settings: their tally, their sessions as CSV
+// rows as they finish, and their "Fehler" messages (a sweep's cells only
+// count theirs: the messages would fill the terminal).
+RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,
+                   FileAccess::Replacement* csv, RunOutcome* single, Progress* progress, bool messages) {
+  RunTally tally;
+  PlayRuns(
+      settings, first_seed, runs, jobs,
+      [&](RunOutcome& run) {
+        for (const std::string& message : run.messages) {
+          if (messages) std::fprintf(stderr, "Fehler: %s\n", message.c_str());
+        }
+        if (csv) csv->Write(SessionsCsvRows(run));
+        tally.Add(run);
+        if (single) *single = run;
+      },
+      [&](int64_t done) {
+        if (progress) progress->Show(done);
+      },
+      first_run);
+  return tally;
+}
+
+// What every batch starts from: its settings, its kind and its part.
+BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, const std::vector<SweepAxis>& axes,
+                      int64_t seed) {
+  BatchResult head;
+  head.settings = settings;
+  head.axes = axes;
+  head.first_seed = seed;
+  head.sampled = !options.exact || options.runs_given;
+  head.exact = options.exact;
+  head.runs = head.sampled ? options.runs : 0;
+  head.part_index = options.shard_index;
+  head.part_count = options.shard_count;
+  const int64_t domain = axes.empty() ? (head.sampled ? head.runs : 1) : SweepCellCount(axes);
+  std::tie(head.part_begin, head.part_end) = Block(domain, options.shard_index, options.shard_count);
+  head.blocks = {{head.part_begin, head.part_end}};
+  return head;
+}
+
+void PrintRun(const RunOutcome& run) {
+  StandardOutput::Write(run.results_list + "\n" + run.counters[0] + ' ' + run.counters[1] + ' ' + run.counters[2] +
+                        "\n" + run.percentages[0] + ' ' + run.percentages[1] + ' ' + run.percentages[2] + "\n");
+}
+
+MaybeProblem NotWritten(const std::string& path, const std::string& reason) {
+  if (reason.empty()) return std::nullopt;
+  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
+}
+
+// The summary of a batch of one cell, and its files, each whole or not at
+// all; the first that cannot be written is reported.
+MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& result, const RunOutcome& single,
+                           FileAccess::Replacement* csv) {
+  if (options.json) {
+    StandardOutput::Write(ResultJson(result).dump(2) + "\n");
+  } else {
+    if (result.sampled && result.runs == 1 && result.part_count == 1) PrintRun(single);
+    StandardOutput::Write(ResultText(result));
+  }
+  if (!options.report.empty()) {
+    if (MaybeProblem problem = NotWritten(options.report, FileAccess::WriteReplacing(options.report, single.report))) {
+      return problem;
+    }
+  }
+  if (csv) {
+    if (MaybeProblem problem = NotWritten(options.csv, csv->Commit())) return problem;
+  }
+  if (!options.plot.empty()) {
+    const auto number = [&](const char* name) { return std::stod(NamedValue(result.settings, name)); };
+    const std::string svg = BalanceHistogram(result.cells.front().tally->final_balances,
+                                             {number("capital"), number("max_balance"), number("min_balance")});
+    if (MaybeProblem problem = NotWritten(options.plot, FileAccess::WriteReplacing(options.plot, svg))) return problem;
+  }
+  return std::nullopt;
+}
+
+// A batch of one set of settings: its exact odds, its runs, or both.
+MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t jobs) {
+  std::unique_ptr<FileAccess::Replacement> csv;
+  if (!options.csv.empty()) {
+    csv = std::make_unique<FileAccess::Replacement>(options.csv);
+    if (MaybeProblem problem = NotWritten(options.csv, csv->Problem())) return problem;
+    csv->Write(SessionsCsvHeader());
+  }
+  CellResult cell;
+  if (result.exact) {
+    MemoryBudget budget(kExactMemoryBudget);
+    if (MaybeProblem problem = ComputeExact(result.settings, budget, "", cell.exact)) return problem;
+  }
+  RunOutcome single;
+  if (result.sampled) {
+    const int64_t begin = result.part_begin;
+    const int64_t runs = result.part_end - begin;
+    Progress progress(runs, "runs");
+    cell.tally = PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(),
+                           runs == 1 ? &single : nullptr, &progress, true);
+  }
+  result.cells.push_back(std::move(cell));
+  return PrintAndWrite(options, result, single, csv.get());
+}
+
+// Lets exact cells that share a memory budget run side by side, and one
+// that the others left too little run again alone, so that what a sweep
+// computes does not depend on how many threads compute it.
+class AloneWhenNeeded {
+ public:
+  void Enter() {
+    std::unique_lock<std::mutex> hold(lock_);
+    changed_.wait(hold, [&] { return !alone_wanted_; });
+    ++running_;
+  }
+  void Leave() {
+    const std::lock_guard<std::mutex> hold(lock_);
+    --running_;
+    changed_.notify_all();
+  }
+  // Waits until the caller is the only one running.
+  void BeAlone() {
+    std::unique_lock<std::mutex> hold(lock_);
+    while (alone_wanted_) {
+      --running_;
+      changed_.notify_all();
+      changed_.wait(hold, [&] { return !alone_wanted_; });
+      ++running_;
+    }
+    alone_wanted_ = true;
+    changed_.wait(hold, [&] { return running_ == 1; });
+  }
+  void DoneAlone() {
+    const std::lock_guard<std::mutex> hold(lock_);
+    alone_wanted_ = false;
+    changed_.notify_all();
+  }
+
+ private:
+  std::mutex lock_;
+  std::condition_variable changed_;
+  int running_ = 0;
+  bool alone_wanted_ = false;
+};
+
+// A cell of a sweep that could not be computed ends the sweep.
+struct StopSweep {
+  Problem problem;
+};
+
+std::string CellName(const BatchResult& head, const CellResult& cell) {
+  std::string name = " in the cell";
+  for (std::size_t a = 0; a < head.axes.size(); ++a) {
+    name += (a ? ", " : " ") + head.axes[a].name + "=" + SweptValue(cell.values[a]);
+  }
+  return name;
+}
+
+// A sweep's cells, computed and written in order as they finish.
+MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int64_t jobs) {
+  const int64_t begin = head.part_begin;
+  const int64_t count = head.part_end - begin;
+  SweepOutputs outputs(options, head, count);
+  if (MaybeProblem problem = outputs.Start()) return problem;
+  Progress progress(count, "cells");
+  MemoryBudget budget(kExactMemoryBudget);
+  AloneWhenNeeded alone;
+  const auto exact_cell = [&](CellResult& cell, const RunSettings& settings) {
+    alone.Enter();
+    cell.exact = ComputeExactRun(settings, budget);
+    if (!cell.exact->refused.empty()) {
+      cell.exact.reset();
+      alone.BeAlone();
+      cell.exact = ComputeExactRun(settings, budget);
+      alone.DoneAlone();
+    }
+    alone.Leave();
+  };
+  const auto make = [&](int64_t k) {
+    CellResult cell;
+    cell.values = SweepValuesAt(head.axes, begin + k);
+    const RunSettings settings = SweepSettingsAt(head.settings, head.axes, begin + k);
+    if (head.exact) exact_cell(cell, settings);
+    if (head.sampled && (!cell.exact || cell.exact->refused.empty())) {
+      cell.tally = PlayTally(settings, head.first_seed, head.runs, jobs, 1, nullptr, nullptr, nullptr, false);
+    }
+    return cell;
+  };
+  const auto take = [&](int64_t k, CellResult& cell) {
+    if (cell.exact && !cell.exact->refused.empty()) {
+      throw StopSweep{{ProblemKind::Refused, cell.exact->refused + CellName(head, cell) +
+                                                 " of the sweep; --runs K samples the cells instead"}};
+    }
+    outputs.Add(begin + k, cell);
+    progress.Show(k + 1);
+  };
+  try {
+    // Sampled cells take all threads in turn; exact cells share them.
+    MakeInOrder<CellResult>(count, head.sampled ? 1 : jobs, make, take);
+  } catch (const StopSweep& stop) {
+    return stop.problem;
+  }
+  return outputs.Finish();
+}
+
+// The merged summary of shards: every file read and checked first, so that
+// a file that does not hold leaves nothing written; a sweep's cells are
+// then read again file by file and written as they come, so that a merge
+// holds one file's cells at a time.
+MaybeProblem Merge(const BatchOptions& options) {
+  std::vector<NamedPart> parts;
+  for (const std::string& file : options.merge_files) {
+    NamedPart named{file, {}};
+    if (MaybeProblem problem = ReadSummaryFile(file, named.part)) return problem;
+    if (!named.part.axes.empty()) named.part.cells.clear();
+    parts.push_back(std::move(named));
+  }
+  BatchResult whole;
+  std::string gaps;
+  const std::string problem = MergeParts(parts, options.allow_gaps, whole, gaps);
+  if (!problem.empty()) return Problem{ProblemKind::Unreadable, problem};
+  if (!options.plot.empty() && (!whole.axes.empty() || !whole.sampled)) {
+    return Problem{ProblemKind::BadInput, "--plot draws the sessions of sampled runs; these shards hold none"};
+  }
+  if ((!options.table.empty() || !options.heatmap.empty()) && whole.axes.empty()) {
+    return Problem{ProblemKind::BadInput, "--table and --heatmap need shards of a sweep"};
+  }
+  if (!options.heatmap.empty() && whole.axes.size() != 2) {
+    return Problem{ProblemKind::BadInput, "--heatmap draws two sweeps; these shards have one"};
+  }
+  if (!gaps.empty()) std::fprintf(stderr, "vantrel-batch: merged, %s\n", gaps.c_str());
+  if (whole.axes.empty()) return PrintAndWrite(options, whole, RunOutcome(), nullptr);
+
+  int64_t cells = 0;
+  for (const auto& [begin, end] : whole.blocks) cells += end - begin;
+  SweepOutputs outputs(options, whole, cells);
+  if (MaybeProblem problem = outputs.Start()) return problem;
+  std::stable_sort(parts.begin(), parts.end(),
+                   [](const NamedPart& a, const NamedPart& b) { return a.part.part_begin < b.part.part_begin; });
+  for (const NamedPart& named : parts) {
+    BatchResult again;
+    if (MaybeProblem problem = ReadSummaryFile(named.file, again)) return problem;
+    if (again.part_begin != named.part.part_begin || again.part_end != named.part.part_end) {
+      return Problem{ProblemKind::Unreadable, named.file + ": it changed while it was merged"};
+    }
+    for (std::size_t k = 0; k < again.cells.size(); ++k) {
+      outputs.Add(again.part_begin + static_cast<int64_t>(k), again.cells[k]);
+    }
+  }
+  return outputs.Finish();
+}
+
+MaybeProblem Run(const BatchOptions& options) {
+  if (options.merge) return Merge(options);
+  RunSettings settings;
+  if (MaybeProblem problem = BuildSettings(options, settings)) return problem;
+  if (options.print_settings) {
+    StandardOutput::Write(PrintSettings(settings));
+    return std::nullopt;
+  }
+  std::vector<SweepAxis> axes(options.sweeps.size());
+  for (std::size_t a = 0; a < axes.size(); ++a) {
+    const std::string wrong = ParseSweep(options.sweeps[a], axes[a]);
+    if (!wrong.empty()) return Problem{ProblemKind::BadInput, wrong};
+  }
+  if (options.exact && !options.runs_given && options.shard_count > 1 && axes.empty()) {
+    return Problem{ProblemKind::BadInput,
+                   "--shard parts runs or the cells of a sweep; an exact run alone is one piece"};
+  }
+  const int64_t seed = options.has_seed ? options.seed : static_cast<int64_t>(std::time(nullptr)) & kMaxSeed;
+  if (seed + options.runs - 1 > kMaxSeed) {
+    return Problem{ProblemKind::BadInput, "--runs " + std::to_string(options.runs) + " from the seed " +
+                                              std::to_string(seed) + " would pass the last seed, " +
+                                              std::to_string(kMaxSeed) + "; give --seed"};
+  }
+  const int64_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+  BatchResult head = BatchHead(options, settings, axes, seed);
+  return axes.empty() ? PlayOne(options, head, jobs) : PlaySweep(options, head, jobs);
+}
+
+// Says what went wrong, if anything, and whether standard output took
+// everything; the exit code.
+int End(const MaybeProblem& problem) {
+  if (problem) std::fprintf(stderr, "vantrel-batch: %s\n", problem->text.c_str());
+  const std::string output = StandardOutput::Finish();
+  if (output == StandardOutput::kClosed) return 1;
+  if (!output.empty()) {
+    std::fprintf(stderr, "vantrel-batch: standard output could not be written: %s\n", output.c_str());
+    return 1;
+  }
+  return problem ? ExitCodeOf(problem->kind) : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TemporaryFiles::RemoveOnSignals();
+  try {
+    const ParsedCommandLine parsed = ParseBatchCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.done && parsed.exit_code == 0) {
+      StandardOutput::Write(parsed.text);
+      return End(std::nullopt);
+    }
+    if (parsed.done) return End(Problem{ProblemKind::BadInput, parsed.text});
+    return End(Run(parsed.options));
+  } catch (const std::bad_alloc&) {
+    return End(Problem{ProblemKind::Internal, "there is not enough memory for this batch"});
+  } catch (const std::exception& error) {
+    return End(Problem{ProblemKind::Internal, error.what()});
+  }
+}

@@ -1,0 +1,44 @@
+#include "batch/exact/WheelOdds.h"
+
+#include "sim/Wheel.h"
+
+namespace {
+
+struct Odds {
+  double won;
+  double drawn;
+};
+
+Odds Count(bool double_zero, bool red) {
+  constexpr int kRawValues = 32768;
+  const int numbers = WheelNumbers(double_zero);
+  const NumberColour colour = red ? NumberColour::Red : NumberColour::Black;
+  long won = 0;
+  long drawn = 0;
+  for (int raw = 0; raw < kRawValues; ++raw) {
+    const int number = raw % kRawModulus;
+    if (number >= numbers) continue;  // drawn again
+    ++drawn;
+    if (ColourOf(number) == colour) ++won;
+  }
+  return {static_cast<double>(won), static_cast<double>(drawn)};
+}
+
+// Counted once per wheel and colour.
+const Odds& OddsOf(bool double_zero, bool red) {
+  static const Odds kOdds[2][2] = {{Count(false, false), Count(false, true)}, {Count(true, false), Count(true, true)}};
+  return kOdds[double_zero][red];
+}
+
+}  // namespace
+
+double WinChance(bool double_zero, bool red) {
+  const Odds& odds = OddsOf(double_zero, red);
+  return odds.won / odds.drawn;
+}
+
+double ExpectedPerUnit(bool double_zero, bool red) {
+  // A win pays the stake once; anything else loses it.
+  const Odds& odds = OddsOf(double_zero, red);
+  return (2.0 * odds.won - odds.drawn) / odds.drawn;
+}

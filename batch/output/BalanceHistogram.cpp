@@ -1,0 +1,118 @@
+#include "batch/output/BalanceHistogram.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "batch/output/Svg.h"
+
+namespace {
+
+constexpr double kWidth = 860;
+constexpr double kHeight = 480;
+constexpr double kLeft = 80;
+constexpr double kRight = 30;
+constexpr double kTop = 50;
+constexpr double kBottom = 70;
+constexpr int kBins = 40;
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+// A step of 1, 2 or 5 times a power of ten giving about `count` ticks.
+double TickStep(double span, int count) {
+  if (span <= 0) return 1;
+  const double raw = span / count;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double factor : {1.0, 2.0, 5.0}) {
+    if (raw <= factor * power) return factor * power;
+  }
+  return 10 * power;
+}
+
+struct Axes {
+  double low;
+  double high;
+  double top_count;
+  double X(double value) const { return kLeft + (value - low) / (high - low) * (kWidth - kLeft - kRight); }
+  double Y(double count) const { return kHeight - kBottom - count / top_count * (kHeight - kTop - kBottom); }
+};
+
+std::string AxesAndTicks(const Axes& axes) {
+  std::string svg;
+  const double base = kHeight - kBottom;
+  svg += Svg::Line(kLeft, base, kWidth - kRight, base, "stroke=\"black\"");
+  svg += Svg::Line(kLeft, kTop, kLeft, base, "stroke=\"black\"");
+  const double x_step = TickStep(axes.high - axes.low, 8);
+  for (double v = std::ceil(axes.low / x_step) * x_step; v <= axes.high + x_step * 1e-9; v += x_step) {
+    svg += Svg::Line(axes.X(v), base, axes.X(v), base + 5, "stroke=\"black\"");
+    svg += Svg::Text(axes.X(v), base + 20, Number(v), "middle");
+  }
+  const double y_step = TickStep(axes.top_count, 5);
+  for (double c = 0; c <= axes.top_count + y_step * 1e-9; c += y_step) {
+    svg += Svg::Line(kLeft - 5, axes.Y(c), kLeft, axes.Y(c), "stroke=\"black\"");
+    svg += Svg::Text(kLeft - 8, axes.Y(c) + 4, Number(c), "end");
+  }
+  svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 20, "final balance", "middle");
+  svg += Svg::Text(20, (kTop + base) / 2, "sessions", "middle",
+                   (" transform=\"rotate(-90 20 " + Svg::Coordinate((kTop + base) / 2) + ")\""));
+  return svg;
+}
+
+// A dashed line across the plot at the value, named in the legend at the
+// top right, where it stays readable however close the marks lie.
+std::string Mark(const Axes& axes, double value, const std::string& label, const char* colour, int row) {
+  const std::string style = std::string("stroke=\"") + colour + "\" stroke-width=\"2\" stroke-dasharray=\"6 4\"";
+  const double x = axes.X(value);
+  std::string svg = Svg::Line(x, kTop, x, kHeight - kBottom, style);
+  const double legend_x = kWidth - kRight - 190;
+  const double legend_y = kTop + 12 + 18 * row;
+  svg += Svg::Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style);
+  svg += Svg::Text(legend_x + 34, legend_y, label + " " + Number(value), "start",
+                   (std::string(" fill=\"") + colour + "\""));
+  return svg;
+}
+
+}  // namespace
+
+std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, const HistogramMarks& marks) {
+  double low = std::min(marks.min_balance, marks.capital);
+  double high = std::max(marks.max_balance, marks.capital);
+  int64_t sessions = 0;
+  if (!balances.empty()) {
+    low = std::min<double>(low, balances.begin()->first);
+    high = std::max<double>(high, balances.rbegin()->first);
+  }
+  if (high <= low) high = low + 1;
+  std::vector<int64_t> bins(kBins, 0);
+  const double width = (high - low) / kBins;
+  for (const auto& [balance, count] : balances) {
+    const auto bin = std::min(kBins - 1, static_cast<int>((balance - low) / width));
+    bins[static_cast<std::size_t>(bin)] += count;
+    sessions += count;
+  }
+  const int64_t tallest = std::max<int64_t>(1, *std::max_element(bins.begin(), bins.end()));
+  const Axes axes{low, high, static_cast<double>(tallest) * 1.1};
+
+  std::string svg = Svg::Start(kWidth, kHeight, 13);
+  svg += Svg::Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", "middle",
+                   " font-size=\"16\"");
+  for (int i = 0; i < kBins; ++i) {
+    if (bins[static_cast<std::size_t>(i)] == 0) continue;
+    const double x0 = axes.X(low + i * width);
+    const double x1 = axes.X(low + (i + 1) * width);
+    const double y = axes.Y(static_cast<double>(bins[static_cast<std::size_t>(i)]));
+    svg += Svg::Rect(x0, y, std::max(1.0, x1 - x0 - 1), kHeight - kBottom - y, "#4a7ab5");
+  }
+  svg += AxesAndTicks(axes);
+  svg += "<rect x=\"" + Svg::Coordinate(kWidth - kRight - 198) + "\" y=\"" + Svg::Coordinate(kTop - 6) +
+         "\" width=\"196\" height=\"62\" fill=\"white\" fill-opacity=\"0.85\" stroke=\"#999999\"/>\n";
+  svg += Mark(axes, marks.min_balance, "min balance", "#c0392b", 0);
+  svg += Mark(axes, marks.capital, "capital", "#333333", 1);
+  svg += Mark(axes, marks.max_balance, "max balance", "#1e8449", 2);
+  return svg + Svg::kEnd;
+}

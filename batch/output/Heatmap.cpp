@@ -1,0 +1,127 @@
+#include "batch/output/Heatmap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "batch/output/Svg.h"
+#include "batch/settings/Sweep.h"
+
+namespace {
+
+constexpr double kWidth = 900;
+constexpr double kHeight = 600;
+constexpr double kLeft = 110;
+constexpr double kRight = 150;
+constexpr double kTop = 60;
+constexpr double kBottom = 80;
+
+std::string Format(const char* format, double value) {
+  char text[48];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+// A value as its cell shows it: shares with three decimals, balances with
+// one, results per unit with four.
+std::string Shown(const std::string& figure, double value) {
+  if (figure == "mean_final") return Format("%.1f", value);
+  if (figure == "result_per_unit") return Format("%.4f", value);
+  return Format("%.3f", value);
+}
+
+// From dark violet through teal to yellow: light where the figure is high.
+struct Colour {
+  int red, green, blue;
+};
+constexpr Colour kScale[] = {{68, 1, 84}, {59, 82, 139}, {33, 145, 140}, {94, 201, 98}, {253, 231, 37}};
+
+Colour ColourAt(double t) {
+  t = std::clamp(t, 0.0, 1.0) * 4;
+  const auto low = std::min(3, static_cast<int>(t));
+  const double f = t - low;
+  const Colour& a = kScale[low];
+  const Colour& b = kScale[low + 1];
+  return {static_cast<int>(std::lround(a.red + f * (b.red - a.red))),
+          static_cast<int>(std::lround(a.green + f * (b.green - a.green))),
+          static_cast<int>(std::lround(a.blue + f * (b.blue - a.blue)))};
+}
+
+std::string Hex(const Colour& c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+  return text;
+}
+
+}  // namespace
+
+std::string FigureTitle(const std::string& figure) {
+  if (figure == "p_max") return "Chance of reaching the max balance (or the wager limit)";
+  if (figure == "p_min") return "Chance of ending at the min balance";
+  if (figure == "p_limit") return "Chance of ending at the table limit or the last game";
+  if (figure == "mean_final") return "Mean final balance";
+  return "Result per unit wagered";
+}
+
+std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
+                    const std::string& figure, const std::string& subtitle) {
+  double low = INFINITY, high = -INFINITY;
+  for (const auto& row : grid) {
+    for (double value : row) {
+      if (std::isnan(value)) continue;
+      low = std::min(low, value);
+      high = std::max(high, value);
+    }
+  }
+  if (!(low <= high)) low = high = 0;
+  const double span = high > low ? high - low : 1;
+  const double cell_width = (kWidth - kLeft - kRight) / static_cast<double>(across.values.size());
+  const double cell_height = (kHeight - kTop - kBottom) / static_cast<double>(up.values.size());
+  const bool labelled = cell_width >= 44 && cell_height >= 18;
+
+  std::string svg = Svg::Start(kWidth, kHeight, 12);
+  svg += Svg::Text(kWidth / 2, 26, FigureTitle(figure), "middle", " font-size=\"16\"");
+  svg += Svg::Text(kWidth / 2, 46, subtitle, "middle", " fill=\"#555555\"");
+  for (std::size_t i = 0; i < across.values.size(); ++i) {
+    for (std::size_t j = 0; j < up.values.size(); ++j) {
+      const double value = grid[i][j];
+      const double x = kLeft + static_cast<double>(i) * cell_width;
+      const double y = kHeight - kBottom - static_cast<double>(j + 1) * cell_height;
+      if (std::isnan(value)) continue;
+      const double t = (value - low) / span;
+      svg += Svg::Rect(x, y, cell_width - 1, cell_height - 1, Hex(ColourAt(t)));
+      if (labelled) {
+        svg += Svg::Text(x + cell_width / 2, y + cell_height / 2 + 4, Shown(figure, value), "middle",
+                         std::string(" fill=\"") + (t > 0.6 ? "black" : "white") + "\"");
+      }
+    }
+  }
+  // Ticks: every value where they fit, else every few.
+  const auto every = [](std::size_t count, double room) {
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(static_cast<double>(count) * 40 / room)));
+  };
+  const std::size_t across_step = every(across.values.size(), kWidth - kLeft - kRight);
+  for (std::size_t i = 0; i < across.values.size(); i += across_step) {
+    svg += Svg::Text(kLeft + (static_cast<double>(i) + 0.5) * cell_width, kHeight - kBottom + 18,
+                     SweptValue(across.values[i]), "middle");
+  }
+  const std::size_t up_step = every(up.values.size(), (kHeight - kTop - kBottom) * 2);
+  for (std::size_t j = 0; j < up.values.size(); j += up_step) {
+    svg += Svg::Text(kLeft - 8, kHeight - kBottom - (static_cast<double>(j) + 0.5) * cell_height + 4,
+                     SweptValue(up.values[j]), "end");
+  }
+  svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 30, across.name, "middle", " font-size=\"14\"");
+  const double middle = (kTop + kHeight - kBottom) / 2;
+  svg += Svg::Text(24, middle, up.name, "middle",
+                   " font-size=\"14\" transform=\"rotate(-90 24 " + Svg::Coordinate(middle) + ")\"");
+  // The colour scale, high at the top.
+  const double scale_x = kWidth - kRight + 30;
+  constexpr int kSteps = 50;
+  const double step_height = (kHeight - kTop - kBottom) / kSteps;
+  for (int k = 0; k < kSteps; ++k) {
+    svg += Svg::Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5, Hex(ColourAt(1 - (k + 0.5) / kSteps)));
+  }
+  svg += Svg::Text(scale_x + 26, kTop + 4, Shown(figure, high), "start");
+  svg += Svg::Text(scale_x + 26, kHeight - kBottom + 4, Shown(figure, low), "start");
+  return svg + Svg::kEnd;
+}

@@ -1,0 +1,22 @@
+#include "batch/output/SessionsCsv.h"
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string SessionsCsvHeader() { return "run,session,final balance,games,wagered,ended\r\n"; }
+
+std::string SessionsCsvRows(const RunOutcome& run) {
+  std::string csv;
+  for (const SessionRecord& s : run.sessions) {
+    csv += std::to_string(s.run) + "," + std::to_string(s.session) + "," + std::to_string(s.final_balance) + "," +
+           std::to_string(s.games) + "," + std::to_string(s.wagered) + "," + CsvField(EndingName(s.ending)) + "\r\n";
+  }
+  return csv;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "batch/sampling/RunTally.h"
+
+// What a batch of runs says about a betting system: how its sessions ended,
+// the spread of their final balances, and what it won or lost per unit
+// wagered against what the wheel lets any system expect.
+struct BatchSummary {
+  // The sessions and how they ended, as the tally counts them.
+  int64_t sessions = 0;
+  int64_t ended_high = 0;
+  int64_t ended_low = 0;
+  int64_t ended_limit = 0;
+  int64_t ended_check = 0;
+  int64_t ended_none = 0;
+
+  // Final balances of the sessions that played at least one game.
+  int64_t balances = 0;
+  double mean = 0;
+  double median = 0;
+  double percentile_5 = 0;
+  double percentile_95 = 0;
+  double minimum = 0;
+  double maximum = 0;
+
+  int64_t wagered = 0;
+  int64_t result = 0;
+  double per_unit = 0;
+  // The 95% confidence interval of the result per unit wagered. Given the
+  // bets, games are independent: the error is the square root of the sum of
+  // the squared bets times the variance of one unit's outcome.
+  double interval_low = 0;
+  double interval_high = 0;
+  double expected_per_unit = 0;
+  bool double_zero = false;
+};
+
+// The p-th quantile (0 to 1) of the counted values, interpolating linearly
+// between the two nearest ranks of the values in ascending order.
+double Quantile(const std::map<int32_t, int64_t>& counts, double p);
+
+BatchSummary Summarise(const RunTally& tally);
+
+// The first and last seed of a block of runs played one after the other.
+using SeedBlock = std::pair<int64_t, int64_t>;
+
+// The seeds of the blocks as a summary says them: "seeds 7 to 16 and 27
+// to 36".
+std::string SeedsText(const std::vector<SeedBlock>& seeds);
+
+// The summary as lines of text, each "name: value", of the runs with the
+// seeds of the blocks.
+std::string FormatSummary(const BatchSummary& summary, const std::vector<SeedBlock>& seeds);

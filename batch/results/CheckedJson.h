@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "batch/results/SummaryJson.h"
+
+// JSON read from a file that may have been edited by hand, or made to
+// harm: parsed without duplicate keys and no deeper than `deepest` levels
+// of objects and arrays. Empty, or what is wrong.
+std::string ParseCheckedJson(const std::string& bytes, std::size_t deepest, Json& json);
+
+// The checked reading of one field of such JSON. A field that is missing,
+// of the wrong type or out of its range throws BadField, which names it by
+// its path ("cells[3].counts.tally.sessions").
+struct BadField {
+  std::string field;
+  std::string what;
+};
+
+class JsonField {
+ public:
+  JsonField(const Json& json, std::string path) : json_(json), path_(std::move(path)) {}
+
+  const Json& Value() const { return json_; }
+  const std::string& Path() const { return path_; }
+  bool Has(const char* key) const { return json_.is_object() && json_.contains(key); }
+
+  // A member of an object, an entry of an array of the size expected.
+  JsonField operator[](const char* key) const;
+  JsonField At(std::size_t index) const;
+  std::size_t Size() const;  // of an array
+
+  int64_t Whole(int64_t low, int64_t high) const;
+  double Number() const;  // any finite number
+  double NonNegative() const;
+  bool Boolean() const;
+  std::string Text() const;
+
+  [[noreturn]] void Refuse(const std::string& what) const;
+
+ private:
+  const Json& json_;
+  std::string path_;
+};

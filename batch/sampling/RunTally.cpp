@@ -1,0 +1,51 @@
+#include "batch/sampling/RunTally.h"
+
+void RunTally::Add(const RunOutcome& run) {
+  ++runs;
+  for (const SessionRecord& session : run.sessions) {
+    ++sessions;
+    switch (session.ending) {
+      case SessionEnding::MaxBalanceOrWagerLimit: ++ended_high; break;
+      case SessionEnding::MinBalance: ++ended_low; break;
+      case SessionEnding::BothBalanceLimits:
+        ++ended_high;
+        ++ended_low;
+        break;
+      case SessionEnding::TableLimitOrLastGame: ++ended_limit; break;
+      case SessionEnding::FailedCheck: ++ended_check; break;
+      case SessionEnding::NoCounter: ++ended_none; break;
+    }
+    if (session.games > 0) ++final_balances[session.final_balance];
+    wagered += session.wagered;
+    result += session.result;
+  }
+  wagered_on_red += run.wagered_on_red;
+  wagered_on_black += run.wagered_on_black;
+  squared_bets += run.squared_bets;
+  double_zero = run.double_zero;
+}
+
+bool RunTally::Add(const RunTally& other) {
+  RunTally sum = *this;
+  bool overflow = false;
+  const auto add = [&overflow](int64_t& into, int64_t more) {
+    overflow = __builtin_add_overflow(into, more, &into) || overflow;
+  };
+  add(sum.runs, other.runs);
+  add(sum.sessions, other.sessions);
+  add(sum.ended_high, other.ended_high);
+  add(sum.ended_low, other.ended_low);
+  add(sum.ended_limit, other.ended_limit);
+  add(sum.ended_check, other.ended_check);
+  add(sum.ended_none, other.ended_none);
+  for (const auto& [balance, count] : other.final_balances) add(sum.final_balances[balance], count);
+  add(sum.wagered, other.wagered);
+  add(sum.result, other.result);
+  add(sum.wagered_on_red, other.wagered_on_red);
+  add(sum.wagered_on_black, other.wagered_on_black);
+  add(sum.squared_bets, other.squared_bets);
+  sum.double_zero = double_zero || other.double_zero;
+  if (overflow) return false;
+  *this = std::move(sum);
+  return true;
+}

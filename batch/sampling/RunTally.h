@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+#include "batch/sampling/BatchRun.h"
+
+// What a batch keeps of its runs: counts and sums, not sessions, so its
+// memory stays flat however many sessions it plays, and tallies of parts of
+// a batch add up to the tally of the whole. The final balances are whole
+// numbers, so a count per balance gives the exact median and percentiles.
+struct RunTally {
+  int64_t runs = 0;
+  int64_t sessions = 0;
+  // Ended at the maximum balance or the wager limit, at the minimum
+  // balance (a session at both counts in both), at the table limit or the
+  // last game, by a failed check, and with no counter at all.
+  int64_t ended_high = 0;
+  int64_t ended_low = 0;
+  int64_t ended_limit = 0;
+  int64_t ended_check = 0;
+  int64_t ended_none = 0;
+  // Sessions that played at least one game, by final balance.
+  std::map<int32_t, int64_t> final_balances;
+  int64_t wagered = 0;
+  int64_t result = 0;
+  int64_t wagered_on_red = 0;
+  int64_t wagered_on_black = 0;
+  // A played bet is at most the table limit, 20001, so the squares of the
+  // largest batch's games still sum exactly.
+  int64_t squared_bets = 0;
+  bool double_zero = false;
+
+  void Add(const RunOutcome& run);
+  // Adds the tally of another part; false, with this tally unchanged,
+  // where a sum would pass what a count holds.
+  bool Add(const RunTally& other);
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "batch/settings/RunSettings.h"
+
+// One swept setting and its values, from NAME=FROM:TO[:STEP].
+struct SweepAxis {
+  std::string name;
+  std::vector<double> values;
+};
+
+// Empty on success, else one line saying what is wrong with the sweep.
+std::string ParseSweep(const std::string& text, SweepAxis& axis);
+
+// The cells of a sweep, numbered from 0 with the first axis outermost:
+// how many there are, the swept values of one, and its settings. Cells are
+// made one at a time, so a large sweep never holds them all.
+int64_t SweepCellCount(const std::vector<SweepAxis>& axes);
+std::vector<double> SweepValuesAt(const std::vector<SweepAxis>& axes, int64_t cell);
+RunSettings SweepSettingsAt(const RunSettings& base, const std::vector<SweepAxis>& axes, int64_t cell);
+
+// A swept value as the table and the heat map write it.
+std::string SweptValue(double value);
