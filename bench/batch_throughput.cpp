@@ -4,9 +4,11 @@
 // --runs 10000 on one thread and on all.
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <thread>
 
 #include "batch/sampling/BatchPool.h"
+#include "batch/settings/RunSettings.h"
 #include "bench/SessionRuns.h"
 
 namespace {
@@ -19,7 +21,7 @@ double BatchRate(const RunSettings& settings, int64_t runs, int64_t jobs) {
   for (int round = 0; round < 3; ++round) {
     long long games = 0;
     const auto start = Clock::now();
-    PlayRuns(settings, 12345, runs, jobs, [&games](RunOutcome& run) {
+    PlayRuns(Typed(settings), 12345, runs, jobs, [&games](RunOutcome& run) {
       for (const SessionRecord& session : run.sessions) games += session.games;
     });
     best = std::max(best, static_cast<double>(games) / Since(start));
@@ -35,12 +37,14 @@ int main() {
   Result bare{1, 0};
   for (int round = 0; round < 3; ++round) bare = Fastest(bare, BareSessions(longest, 12345));
 
-  MemoryForm form;
-  Simulation simulation(form);
-  simulation.reset_settings();
-  PrepareForm(form, longest);
+  // The long sessions of the bare loop.
   RunSettings settings = ResetDefaults();
-  settings.values = SettingsFile::Collect(form);
+  for (const std::string set :
+       {"capital=" + std::to_string(kCapital), "max_balance=" + std::to_string(kMaxBalance),
+        "games_per_session=" + std::to_string(longest.games_per_session), "table_limit=" + std::to_string(kTableLimit),
+        std::string("wager_limit=9999999"), "session_count=" + std::to_string(longest.sessions)}) {
+    SetNamed(settings, set);
+  }
   const double one = BatchRate(settings, 8, 1);
   const double all = BatchRate(settings, 8, cores);
   std::printf("cores: %lld\n", static_cast<long long>(cores));

@@ -37,7 +37,7 @@ int main() {
   const int64_t computed_ten = computed;
   const double exact_many = Fastest([&] { computed = ComputeExactRun(many).sessions_computed; });
   const int64_t cores = std::max(1u, std::thread::hardware_concurrency());
-  const double sampled = Fastest([&] { PlayRuns(ten, 12345, 10000, cores, [](RunOutcome&) {}); });
+  const double sampled = Fastest([&] { PlayRuns(Typed(ten), 12345, 10000, cores, [](RunOutcome&) {}); });
   std::printf("exact, defaults (10 sessions): %.3f s, %lld sessions computed\n", exact_ten,
               static_cast<long long>(computed_ten));
   std::printf("exact, 500000 sessions: %.3f s, %lld sessions computed (%.2f times the 10)\n", exact_many,

@@ -1,5 +1,8 @@
 #include "files/SettingsFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "sim/DecimalText.h"
 
 namespace SettingsFile {
@@ -23,6 +26,16 @@ const Control kOptionBoxes[kFlagLines] = {
     Control::checkbox_zero_oder_zerozero,        Control::checkbox_rot_oder_schwarz,
 };
 // clang-format on
+
+std::size_t TextLineOf(Control field) {
+  return static_cast<std::size_t>(std::find(std::begin(kTextFields), std::end(kTextFields), field) -
+                                  std::begin(kTextFields));
+}
+
+std::size_t OptionLineOf(Control box) {
+  return static_cast<std::size_t>(std::find(std::begin(kOptionBoxes), std::end(kOptionBoxes), box) -
+                                  std::begin(kOptionBoxes));
+}
 
 Values Collect(const FormOperations& form) {
   Values values;

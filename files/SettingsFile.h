@@ -20,6 +20,11 @@ constexpr std::size_t kLines = kTextLines + kFlagLines;
 extern const Control kTextFields[kTextLines];
 extern const Control kOptionBoxes[kFlagLines];
 
+// The line of a field among the texts, or of a box among the options;
+// kTextLines or kFlagLines where the file does not keep it.
+std::size_t TextLineOf(Control field);
+std::size_t OptionLineOf(Control box);
+
 struct Values {
   std::array<std::string, kTextLines> texts;
   std::array<bool, kFlagLines> options{};

@@ -5,6 +5,33 @@
 
 #include "sim/DecimalText.h"
 
+namespace {
+
+// Whole-number thresholds of a limit, within what 64 bits hold; a limit
+// that is no number passes no comparison, as a double would not.
+constexpr double kBeyond = 9.0e18;
+int64_t FloorOf(double limit) {
+  if (!(limit < kBeyond)) return INT64_MAX;
+  return limit <= -kBeyond ? INT64_MIN : static_cast<int64_t>(std::floor(limit));
+}
+int64_t CeilOf(double limit) {
+  if (!(limit < kBeyond)) return INT64_MAX;
+  return limit <= -kBeyond ? INT64_MIN : static_cast<int64_t>(std::ceil(limit));
+}
+
+}  // namespace
+
+void SetLimits(GameRules& rules, double wager_limit, double table_limit) {
+  rules.most_wagered = FloorOf(wager_limit);
+  rules.largest_bet = FloorOf(table_limit);
+  rules.first_bet_from = CeilOf(table_limit);
+}
+
+void SetBalanceLimits(GameRules& rules, double max_balance, double min_balance) {
+  rules.max_from = CeilOf(max_balance);
+  rules.min_up_to = FloorOf(min_balance);
+}
+
 GameRules RulesOf(const SimSettings& settings, bool limits_pass) {
   GameRules rules;
   rules.first_bet = TruncateToInt32(settings.first_bet);
@@ -13,10 +40,8 @@ GameRules RulesOf(const SimSettings& settings, bool limits_pass) {
   // A count that passed its check lies from 1 to 10000.
   rules.last_game = static_cast<int32_t>(std::floor(settings.games_per_session));
   rules.whole_game_count = rules.last_game == settings.games_per_session;
-  rules.wager_limit = settings.wager_limit;
-  rules.table_limit = settings.table_limit;
-  rules.max_balance = settings.max_balance;
-  rules.min_balance = settings.min_balance;
+  SetLimits(rules, settings.wager_limit, settings.table_limit);
+  SetBalanceLimits(rules, settings.max_balance, settings.min_balance);
   rules.limits_pass = limits_pass;
   rules.switch_after_win = settings.switch_after_win;
   rules.first_bet_after_win = settings.first_bet_after_win;

@@ -21,10 +21,14 @@ struct GameRules {
   // (a fractional count ends after its last whole game, without a count).
   int32_t last_game = 0;
   bool whole_game_count = true;
-  double wager_limit = 0;
-  double table_limit = 0;  // the stored value, the entry plus one
-  double max_balance = 0;
-  double min_balance = 0;
+  // The limits as whole-number thresholds (SetLimits). Balances, bets and
+  // what was wagered are whole numbers, so comparing one with a threshold
+  // is comparing it with its limit, without a conversion in every game.
+  int64_t most_wagered = 0;    // more than this passes the wager limit
+  int64_t largest_bet = 0;     // a larger bet passes the table limit
+  int64_t first_bet_from = 0;  // a next bet from here is at the table limit
+  int64_t max_from = 0;        // a balance from here is at the max balance
+  int64_t min_up_to = 0;       // a balance up to here is at the min balance
   // Whether the balance limits passed their check; where they did not, the
   // first game ends the session.
   bool limits_pass = true;
@@ -37,6 +41,11 @@ struct GameRules {
 
 // The rules as the engine reads them from checked settings.
 GameRules RulesOf(const SimSettings& settings, bool limits_pass);
+// The wager limit and the table limit (its stored value, the entry plus
+// one), and the balance limits, which the window reads again after a
+// session's first game.
+void SetLimits(GameRules& rules, double wager_limit, double table_limit);
+void SetBalanceLimits(GameRules& rules, double max_balance, double min_balance);
 
 // A session's state before a game. The streaks and the colour bet carry
 // from one session into the next; the rest starts afresh.
@@ -47,7 +56,7 @@ struct SessionState {
   int32_t win_streak = 0;
   int32_t loss_streak = 0;
   bool bet_on_red = false;
-  double wagered = 0;  // the bets of this session, the next one's included once it is placed
+  int64_t wagered = 0;  // the bets of this session, the next one's included once it is placed
 };
 
 // The state a session starts in, after the one the last session left.
@@ -59,11 +68,11 @@ enum class GameEnd : uint8_t {
   WagerLimit,           // the next bet would pass the wager limit: not played
   TableLimitOrBalance,  // the next bet passes the table limit or the balance: not played
   MaxBalance,
-  MinBalance,           // at or below the min balance, or below the next bet
-  MaxAndMinBalance,     // both at once
-  LastGame,             // the last game of a whole count
-  LastGameUncounted,    // the last whole game of a fractional count
-  FailedCheck,          // the balance limits failed their check after the first game
+  MinBalance,         // at or below the min balance, or below the next bet
+  MaxAndMinBalance,   // both at once
+  LastGame,           // the last game of a whole count
+  LastGameUncounted,  // the last whole game of a fractional count
+  FailedCheck,        // the balance limits failed their check after the first game
 };
 
 // What a game did.
@@ -71,7 +80,8 @@ struct GameEvent {
   GameEnd end = GameEnd::None;
   bool spun = false;  // the wheel turned (a game stopped before its spin does not)
   int32_t number = 0;
-  int32_t bet = 0;  // the bet placed, when spun
+  int32_t bet = 0;          // the bet placed, when spun
+  bool bet_on_red = false;  // its colour
   bool won = false;
   bool colour_switched = false;
 };
@@ -84,8 +94,8 @@ struct GameEvent {
 inline GameEnd EndBeforeSpin(const GameRules& rules, SessionState& state) {
   ++state.game;
   state.wagered += state.bet;
-  if (state.wagered > rules.wager_limit) return GameEnd::WagerLimit;
-  if (state.balance < state.bet || state.bet > rules.table_limit) return GameEnd::TableLimitOrBalance;
+  if (state.wagered > rules.most_wagered) return GameEnd::WagerLimit;
+  if (state.balance < state.bet || state.bet > rules.largest_bet) return GameEnd::TableLimitOrBalance;
   return GameEnd::None;
 }
 
@@ -98,9 +108,11 @@ inline void Extend(int32_t& streak, int32_t& other) {
   if (streak < INT32_MAX) ++streak;
 }
 
-// The row's entry for a streak of 1 to 11; beyond, the bet stays.
+// The row's entry for a streak of 1 to 11; beyond, the bet stays. (One
+// unsigned comparison covers both ends.)
 inline int32_t Entry(const ProgressionRow& row, int32_t streak, int32_t bet) {
-  return streak >= 1 && streak <= static_cast<int32_t>(kRowLength) ? row[static_cast<std::size_t>(streak - 1)] : bet;
+  const auto index = static_cast<uint32_t>(streak) - 1u;
+  return index < kRowLength ? row[index] : bet;
 }
 
 }  // namespace game_detail
@@ -133,18 +145,19 @@ inline void Settle(const GameRules& rules, SessionState& state, int32_t number, 
   event.spun = true;
   event.number = number;
   event.bet = state.bet;
+  event.bet_on_red = state.bet_on_red;
   Book(rules, state, ColourOf(number) == (state.bet_on_red ? NumberColour::Red : NumberColour::Black), event);
-  if (rules.first_bet_at_table_limit && state.bet >= rules.table_limit) state.bet = rules.first_bet;
+  if (rules.first_bet_at_table_limit && state.bet >= rules.first_bet_from) state.bet = rules.first_bet;
 }
 
 inline GameEnd EndAfterSettlement(const GameRules& rules, const SessionState& state) {
-  if (state.game == 1 && !rules.limits_pass) return GameEnd::FailedCheck;
-  if (state.balance >= state.bet && rules.min_balance < state.balance && state.balance < rules.max_balance) {
+  if (!rules.limits_pass && state.game == 1) return GameEnd::FailedCheck;
+  if (state.balance >= state.bet && state.balance > rules.min_up_to && state.balance < rules.max_from) {
     if (state.game < rules.last_game) return GameEnd::None;
     return rules.whole_game_count ? GameEnd::LastGame : GameEnd::LastGameUncounted;
   }
-  const bool high = state.balance >= rules.max_balance;
-  const bool low = state.balance < state.bet || state.balance <= rules.min_balance;
+  const bool high = state.balance >= rules.max_from;
+  const bool low = state.balance < state.bet || state.balance <= rules.min_up_to;
   if (high && low) return GameEnd::MaxAndMinBalance;
   return high ? GameEnd::MaxBalance : GameEnd::MinBalance;
 }

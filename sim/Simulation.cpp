@@ -97,7 +97,7 @@ void Simulation::play_session() {
   SessionState carried = stake.game;
   carried.bet_on_red = inputs_.bet_on_red;
   stake.game = SessionStart(inputs_.rules, TruncateToInt32(settings_.capital), carried);
-  stake.game.wagered = state_.turnover;
+  stake.game.wagered = static_cast<int64_t>(state_.turnover);
   while (play_game(stake) == GameEnd::Continue) {
   }
 }
@@ -108,7 +108,7 @@ Simulation::Stake Simulation::load_stake() const {
   stake.game.balance = state_.balance;
   stake.game.win_streak = state_.win_streak;
   stake.game.loss_streak = state_.loss_streak;
-  stake.game.wagered = state_.turnover;
+  stake.game.wagered = static_cast<int64_t>(state_.turnover);
   stake.game.bet_on_red = inputs_.bet_on_red;
   stake.generator = own_generator_.State();
   return stake;
@@ -119,7 +119,7 @@ void Simulation::store_stake(const Stake& stake) {
   state_.balance = stake.game.balance;
   state_.win_streak = stake.game.win_streak;
   state_.loss_streak = stake.game.loss_streak;
-  state_.turnover = stake.game.wagered;
+  state_.turnover = static_cast<double>(stake.game.wagered);
   inputs_.bet_on_red = stake.game.bet_on_red;
   own_generator_.Seed(stake.generator);
 }
@@ -190,8 +190,7 @@ Simulation::GameEnd Simulation::play_game(Stake& stake) {
   if (game.game == 1) {
     store_stake(stake);
     if (!CheckedBalanceLimits()) return GameEnd::Ended;
-    rules.max_balance = settings_.max_balance;
-    rules.min_balance = settings_.min_balance;
+    SetBalanceLimits(rules, settings_.max_balance, settings_.min_balance);
   }
   const ::GameEnd after = EndAfterSettlement(rules, game);
   if (after == ::GameEnd::None || after == ::GameEnd::LastGame || after == ::GameEnd::LastGameUncounted) {

@@ -24,6 +24,7 @@
 #include "batch/results/ShardReader.h"
 #include "batch/output/StandardOutput.h"
 #include "batch/output/SweepOutputs.h"
+#include "batch/replay/WindowReplay.h"
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
 #include "files/TemporaryFiles.h"
@@ -93,17 +94,16 @@ MaybeProblem ComputeExact(const RunSettings& settings, MemoryBudget& budget, con
 // rows as they finish, and their "Fehler" messages (a sweep's cells only
 // count theirs: the messages would fill the terminal).
 RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,
-                   FileAccess::Replacement* csv, RunOutcome* single, Progress* progress, bool messages) {
+                   FileAccess::Replacement* csv, Progress* progress, bool messages) {
   RunTally tally;
   PlayRuns(
-      settings, first_seed, runs, jobs,
+      Typed(settings), first_seed, runs, jobs,
       [&](RunOutcome& run) {
         for (const std::string& message : run.messages) {
           if (messages) std::fprintf(stderr, "Fehler: %s\n", message.c_str());
         }
         if (csv) csv->Write(SessionsCsvRows(run));
         tally.Add(run);
-        if (single) *single = run;
       },
       [&](int64_t done) {
         if (progress) progress->Show(done);
@@ -130,9 +130,9 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   return head;
 }
 
-void PrintRun(const RunOutcome& run) {
-  StandardOutput::Write(run.results_list + "\n" + run.counters[0] + ' ' + run.counters[1] + ' ' + run.counters[2] +
-                        "\n" + run.percentages[0] + ' ' + run.percentages[1] + ' ' + run.percentages[2] + "\n");
+void PrintView(const WindowView& view) {
+  StandardOutput::Write(view.results_list + "\n" + view.counters[0] + ' ' + view.counters[1] + ' ' + view.counters[2] +
+                        "\n" + view.percentages[0] + ' ' + view.percentages[1] + ' ' + view.percentages[2] + "\n");
 }
 
 MaybeProblem NotWritten(const std::string& path, const std::string& reason) {
@@ -142,16 +142,18 @@ MaybeProblem NotWritten(const std::string& path, const std::string& reason) {
 
 // The summary of a batch of one cell, and its files, each whole or not at
 // all; the first that cannot be written is reported.
-MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& result, const RunOutcome& single,
+// A batch of one run prints what the window shows after it, and writes the
+// report of its save command.
+MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& result, const WindowView* view,
                            FileAccess::Replacement* csv) {
   if (options.json) {
     StandardOutput::Write(ResultJson(result).dump(2) + "\n");
   } else {
-    if (result.sampled && result.runs == 1 && result.part_count == 1) PrintRun(single);
+    if (view) PrintView(*view);
     StandardOutput::Write(ResultText(result));
   }
   if (!options.report.empty()) {
-    if (MaybeProblem problem = NotWritten(options.report, FileAccess::WriteReplacing(options.report, single.report))) {
+    if (MaybeProblem problem = NotWritten(options.report, FileAccess::WriteReplacing(options.report, view->report))) {
       return problem;
     }
   }
@@ -180,16 +182,19 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
     MemoryBudget budget(kExactMemoryBudget);
     if (MaybeProblem problem = ComputeExact(result.settings, budget, "", cell.exact)) return problem;
   }
-  RunOutcome single;
   if (result.sampled) {
     const int64_t begin = result.part_begin;
     const int64_t runs = result.part_end - begin;
     Progress progress(runs, "runs");
-    cell.tally = PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(),
-                           runs == 1 ? &single : nullptr, &progress, true);
+    cell.tally =
+        PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(), &progress, true);
   }
   result.cells.push_back(std::move(cell));
-  return PrintAndWrite(options, result, single, csv.get());
+  if (result.sampled && result.runs == 1 && result.part_count == 1) {
+    const WindowView view = ReplayInWindow(result.settings, result.first_seed);
+    return PrintAndWrite(options, result, &view, csv.get());
+  }
+  return PrintAndWrite(options, result, nullptr, csv.get());
 }
 
 // Lets exact cells that share a memory budget run side by side, and one
@@ -271,7 +276,7 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
     const RunSettings settings = SweepSettingsAt(head.settings, head.axes, begin + k);
     if (head.exact) exact_cell(cell, settings);
     if (head.sampled && (!cell.exact || cell.exact->refused.empty())) {
-      cell.tally = PlayTally(settings, head.first_seed, head.runs, jobs, 1, nullptr, nullptr, nullptr, false);
+      cell.tally = PlayTally(settings, head.first_seed, head.runs, jobs, 1, nullptr, nullptr, false);
     }
     return cell;
   };
@@ -318,7 +323,7 @@ MaybeProblem Merge(const BatchOptions& options) {
     return Problem{ProblemKind::BadInput, "--heatmap draws two sweeps; these shards have one"};
   }
   if (!gaps.empty()) std::fprintf(stderr, "vantrel-batch: merged, %s\n", gaps.c_str());
-  if (whole.axes.empty()) return PrintAndWrite(options, whole, RunOutcome(), nullptr);
+  if (whole.axes.empty()) return PrintAndWrite(options, whole, nullptr, nullptr);
 
   int64_t cells = 0;
   for (const auto& [begin, end] : whole.blocks) cells += end - begin;

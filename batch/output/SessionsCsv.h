@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "batch/sampling/BatchRun.h"
+#include "batch/sampling/SampledRun.h"
 
 // One field of RFC 4180 CSV: quoted when it holds a comma, a quote or a
 // line break, with its quotes doubled.

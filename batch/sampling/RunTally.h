@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <map>
 
-#include "batch/sampling/BatchRun.h"
+#include "batch/sampling/SampledRun.h"
 
 // What a batch keeps of its runs: counts and sums, not sessions, so its
 // memory stays flat however many sessions it plays, and tallies of parts of

@@ -1,63 +1,17 @@
 #include "batch/settings/RunSettings.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "batch/settings/Numbers.h"
 #include "sim/DecimalText.h"
-#include "sim/MemoryForm.h"
-#include "sim/Simulation.h"
+#include "sim/SettingTable.h"
 
 namespace {
 
-enum class Kind { Number, Row, Option };
-
-// Where a setting lives: a text of the settings file, the delay field, a
-// row of eleven texts, an option of the file, or the live list's box.
-constexpr std::size_t kDelay = 100;
-constexpr std::size_t kLiveList = 101;
-
-struct Setting {
-  const char* name;
-  Kind kind;
-  std::size_t place;  // index of values.texts or values.options, or kDelay, kLiveList
-  double low;
-  double high;
-};
-
-// In the order of the window's fields; the ranges are those its checks
-// allow (the table limit as entered).
-// clang-format off
-constexpr Setting kSettings[] = {
-    {"capital",                  Kind::Number, 0,  1, 1000000},
-    {"games_per_session",        Kind::Number, 6,  1, 10000},
-    {"delay_ms",                 Kind::Number, kDelay, 0, 5000},
-    {"first_bet",                Kind::Number, 2,  1, 1000},
-    {"wager_limit",              Kind::Number, 3,  1, 9999999},
-    {"table_limit",              Kind::Number, 4,  0, 19999},
-    {"max_balance",              Kind::Number, 5,  1, 1000000},
-    {"min_balance",              Kind::Number, 7,  0, 1000000},
-    {"session_count",            Kind::Number, 1,  1, 500000},
-    {"bet_after_wins",           Kind::Row,    8,  1, 9999999},
-    {"bet_after_losses",         Kind::Row,    19, 1, 9999999},
-    {"bet_on_red",               Kind::Option, 5,  0, 1},
-    {"switch_after_win",         Kind::Option, 2,  0, 1},
-    {"first_bet_after_win",      Kind::Option, 0,  0, 1},
-    {"first_bet_after_loss",     Kind::Option, 1,  0, 1},
-    {"first_bet_at_table_limit", Kind::Option, 3,  0, 1},
-    {"double_zero",              Kind::Option, 4,  0, 1},
-    {"show_numbers_live",        Kind::Option, kLiveList, 0, 1},
-};
-// clang-format on
-
-const Setting* Find(const std::string& name) {
-  for (const Setting& setting : kSettings) {
-    if (name == setting.name) return &setting;
-  }
-  return nullptr;
-}
+// A row's entries may be set to any whole number up to this; the window
+// checks none, and a system scaled by the largest first bet stays below.
+constexpr double kLargestEntry = 9999999;
 
 std::string Shown(double value) {
   char text[32];
@@ -65,35 +19,59 @@ std::string Shown(double value) {
   return text;
 }
 
-bool Number(const std::string& text, double& value) { return ReadNumber(text, value); }
+bool IsDelay(const SettingSpec& spec) { return spec.number == &SimSettings::delay_ms; }
 
-std::string Range(const Setting& setting) {
-  switch (setting.kind) {
-    case Kind::Number: return "takes a number from " + Shown(setting.low) + " to " + Shown(setting.high);
-    case Kind::Row:
-      return "takes eleven comma-separated whole numbers from 1 to " + Shown(setting.high) +
-             ", or N:VALUE for entry N (1 to 11)";
-    case Kind::Option: break;
+// The text of a number's field, or of a row's entry.
+const std::string& TextOf(const RunSettings& settings, const SettingSpec& spec, std::size_t entry = 0) {
+  if (IsDelay(spec)) return settings.delay;
+  return settings.values.texts[SettingsFile::TextLineOf(spec.control) + entry];
+}
+
+std::string& TextOf(RunSettings& settings, const SettingSpec& spec, std::size_t entry = 0) {
+  return const_cast<std::string&>(TextOf(static_cast<const RunSettings&>(settings), spec, entry));
+}
+
+bool OptionOf(const RunSettings& settings, const SettingSpec& spec) {
+  const std::size_t line = SettingsFile::OptionLineOf(spec.control);
+  return line < SettingsFile::kFlagLines ? settings.values.options[line] : settings.show_numbers_live;
+}
+
+void SetOption(RunSettings& settings, const SettingSpec& spec, bool value) {
+  const std::size_t line = SettingsFile::OptionLineOf(spec.control);
+  (line < SettingsFile::kFlagLines ? settings.values.options[line] : settings.show_numbers_live) = value;
+}
+
+// A number as entered: what the window's check lets pass, less what it
+// adds to the entry.
+double Low(const SettingSpec& spec) { return spec.low - spec.offset; }
+double High(const SettingSpec& spec) { return spec.high - spec.offset; }
+
+std::string Range(const SettingSpec& spec) {
+  switch (spec.kind) {
+    case SettingKind::Number: return "takes a number from " + Shown(Low(spec)) + " to " + Shown(High(spec));
+    case SettingKind::Row:
+      return "takes eleven comma-separated whole numbers from 1 to " + Shown(kLargestEntry) +
+             ", or N:VALUE for entry N (1 to " + std::to_string(kRowLength) + ")";
+    case SettingKind::Option: break;
   }
   return "takes 0 or 1";
 }
 
-std::string& Text(RunSettings& settings, std::size_t place) {
-  return place == kDelay ? settings.delay : settings.values.texts[place];
-}
-
-bool SetEntry(RunSettings& settings, const Setting& row, std::size_t entry, const std::string& text) {
+bool SetEntry(RunSettings& settings, const SettingSpec& row, std::size_t entry, const std::string& text) {
   double value = 0;
-  if (!Number(text, value) || value != std::floor(value) || value < row.low || value > row.high) return false;
-  settings.values.texts[row.place + entry] = Shown(value);
+  if (!ReadNumber(text, value) || value != std::floor(value) || value < 1 || value > kLargestEntry) return false;
+  TextOf(settings, row, entry) = Shown(value);
   return true;
 }
 
-bool SetRow(RunSettings& settings, const Setting& row, const std::string& text) {
+bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& text) {
   const std::size_t colon = text.find(':');
   if (colon != std::string::npos) {
     double entry = 0;
-    if (!Number(text.substr(0, colon), entry) || entry != std::floor(entry) || entry < 1 || entry > 11) return false;
+    if (!ReadNumber(text.substr(0, colon), entry) || entry != std::floor(entry) || entry < 1 ||
+        entry > static_cast<double>(kRowLength)) {
+      return false;
+    }
     return SetEntry(settings, row, static_cast<std::size_t>(entry) - 1, text.substr(colon + 1));
   }
   std::vector<std::string> entries(1);
@@ -104,85 +82,103 @@ bool SetRow(RunSettings& settings, const Setting& row, const std::string& text) 
       entries.back() += c;
     }
   }
-  if (entries.size() != 11) return false;
+  if (entries.size() != kRowLength) return false;
   RunSettings changed = settings;  // all eleven or none
-  for (std::size_t k = 0; k < 11; ++k) {
+  for (std::size_t k = 0; k < kRowLength; ++k) {
     if (!SetEntry(changed, row, k, entries[k])) return false;
   }
   settings = changed;
   return true;
 }
 
-bool SetValue(RunSettings& settings, const Setting& setting, const std::string& text) {
+bool SetValue(RunSettings& settings, const SettingSpec& spec, const std::string& text) {
   double value = 0;
-  switch (setting.kind) {
-    case Kind::Number:
-      if (!Number(text, value) || value < setting.low || value > setting.high) return false;
-      Text(settings, setting.place) = Shown(value);
+  switch (spec.kind) {
+    case SettingKind::Number:
+      if (!ReadNumber(text, value) || value < Low(spec) || value > High(spec)) return false;
+      TextOf(settings, spec) = Shown(value);
       return true;
-    case Kind::Row: return SetRow(settings, setting, text);
-    case Kind::Option:
+    case SettingKind::Row: return SetRow(settings, spec, text);
+    case SettingKind::Option:
       if (text != "0" && text != "1") return false;
-      if (setting.place == kLiveList) {
-        settings.show_numbers_live = text == "1";
-      } else {
-        settings.values.options[setting.place] = text == "1";
-      }
+      SetOption(settings, spec, text == "1");
       return true;
   }
   return false;
 }
 
-void FillRows(RunSettings& settings, const int32_t (&wins)[11], const int32_t (&losses)[11], int32_t scale,
+void FillRows(RunSettings& settings, const ProgressionRow& wins, const ProgressionRow& losses, int32_t scale,
               bool first_bet_after_win, bool first_bet_after_loss) {
-  for (std::size_t k = 0; k < 11; ++k) {
-    settings.values.texts[8 + k] = std::to_string(wins[k] * scale);
-    settings.values.texts[19 + k] = std::to_string(losses[k] * scale);
+  for (std::size_t k = 0; k < kRowLength; ++k) {
+    TextOf(settings, *FindSetting("bet_after_wins"), k) = std::to_string(wins[k] * scale);
+    TextOf(settings, *FindSetting("bet_after_losses"), k) = std::to_string(losses[k] * scale);
   }
-  settings.values.options[0] = first_bet_after_win;
-  settings.values.options[1] = first_bet_after_loss;
+  SetOption(settings, *FindSetting("first_bet_after_win"), first_bet_after_win);
+  SetOption(settings, *FindSetting("first_bet_after_loss"), first_bet_after_loss);
 }
 
 }  // namespace
 
 RunSettings ResetDefaults() {
-  MemoryForm form;
-  Simulation simulation(form);
-  simulation.reset_settings();
   RunSettings settings;
-  settings.values = SettingsFile::Collect(form);
-  settings.delay = form.GetText(Control::rtb_verzoegerung).GetText();
-  settings.show_numbers_live = form.GetChecked(Control::checkbox_zahlen_des_letzten_durchganges);
+  for (const SettingSpec& spec : kSettings) {
+    switch (spec.kind) {
+      case SettingKind::Number: TextOf(settings, spec) = ResetText(spec); break;
+      case SettingKind::Row: {
+        const ProgressionRow& row =
+            spec.row == &SimSettings::bet_after_wins ? kResetBetAfterWins : kResetBetAfterLosses;
+        for (std::size_t k = 0; k < kRowLength; ++k) TextOf(settings, spec, k) = ResetEntryText(row[k]);
+        break;
+      }
+      case SettingKind::Option: SetOption(settings, spec, spec.reset_checked); break;
+    }
+  }
   return settings;
+}
+
+SimSettings Typed(const RunSettings& settings) {
+  SimSettings typed;
+  for (const SettingSpec& spec : kSettings) {
+    switch (spec.kind) {
+      case SettingKind::Number: typed.*spec.number = ParseDecimal(TextOf(settings, spec).c_str()) + spec.offset; break;
+      case SettingKind::Row:
+        for (std::size_t k = 0; k < kRowLength; ++k) {
+          (typed.*spec.row)[k] = TruncateToInt32(ParseDecimal(TextOf(settings, spec, k).c_str()));
+        }
+        break;
+      case SettingKind::Option: typed.*spec.option = OptionOf(settings, spec); break;
+    }
+  }
+  return typed;
 }
 
 std::vector<std::string> SettingNames() {
   std::vector<std::string> names;
-  for (const Setting& setting : kSettings) names.emplace_back(setting.name);
+  for (const SettingSpec& spec : kSettings) names.emplace_back(spec.name);
   return names;
 }
 
 bool IsNumericSetting(const std::string& name) {
-  const Setting* setting = Find(name);
-  return setting && setting->kind == Kind::Number;
+  const SettingSpec* spec = FindSetting(name);
+  return spec && spec->kind == SettingKind::Number;
 }
 
 bool IsRowSetting(const std::string& name) {
-  const Setting* setting = Find(name);
-  return setting && setting->kind == Kind::Row;
+  const SettingSpec* spec = FindSetting(name);
+  return spec && spec->kind == SettingKind::Row;
 }
 
 std::string SetNamed(RunSettings& settings, const std::string& assignment) {
   const std::size_t equals = assignment.find('=');
   const std::string name = assignment.substr(0, equals);
-  const Setting* setting = Find(name);
-  if (!setting) {
+  const SettingSpec* spec = FindSetting(name);
+  if (!spec) {
     std::string names;
-    for (const Setting& each : kSettings) names += std::string(names.empty() ? "" : ", ") + each.name;
+    for (const SettingSpec& each : kSettings) names += std::string(names.empty() ? "" : ", ") + each.name;
     return "--set " + assignment + ": there is no setting " + name + " (the settings: " + names + ")";
   }
-  if (equals == std::string::npos || !SetValue(settings, *setting, assignment.substr(equals + 1))) {
-    return "--set " + assignment + ": " + name + " " + Range(*setting);
+  if (equals == std::string::npos || !SetValue(settings, *spec, assignment.substr(equals + 1))) {
+    return "--set " + assignment + ": " + name + " " + Range(*spec);
   }
   return std::string();
 }
@@ -190,11 +186,11 @@ std::string SetNamed(RunSettings& settings, const std::string& assignment) {
 const char* const kSystemNames = "flat, martingale, fibonacci, paroli, vantrel";
 
 std::string ApplySystem(RunSettings& settings, const std::string& system) {
-  constexpr int32_t kOnes[11] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-  constexpr int32_t kDoubling[11] = {2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048};
-  constexpr int32_t kFibonacci[11] = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144};
-  constexpr int32_t kParoli[11] = {2, 4, 1, 2, 4, 1, 2, 4, 1, 2, 4};
-  const int32_t first_bet = std::max(1, TruncateToInt32(ParseDecimal(settings.values.texts[2].c_str())));
+  constexpr ProgressionRow kOnes = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  constexpr ProgressionRow kDoubling = {2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048};
+  constexpr ProgressionRow kFibonacci = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144};
+  constexpr ProgressionRow kParoli = {2, 4, 1, 2, 4, 1, 2, 4, 1, 2, 4};
+  const int32_t first_bet = std::max(1, TruncateToInt32(Typed(settings).first_bet));
   if (system == "flat") {
     FillRows(settings, kOnes, kOnes, first_bet, true, true);
   } else if (system == "martingale") {
@@ -205,9 +201,13 @@ std::string ApplySystem(RunSettings& settings, const std::string& system) {
     FillRows(settings, kParoli, kOnes, first_bet, false, true);
   } else if (system == "vantrel") {
     const RunSettings defaults = ResetDefaults();
-    for (std::size_t k = 8; k < 30; ++k) settings.values.texts[k] = defaults.values.texts[k];
-    settings.values.options[0] = defaults.values.options[0];
-    settings.values.options[1] = defaults.values.options[1];
+    for (const char* name : {"bet_after_wins", "bet_after_losses"}) {
+      for (std::size_t k = 0; k < kRowLength; ++k)
+        TextOf(settings, *FindSetting(name), k) = TextOf(defaults, *FindSetting(name), k);
+    }
+    for (const char* name : {"first_bet_after_win", "first_bet_after_loss"}) {
+      SetOption(settings, *FindSetting(name), OptionOf(defaults, *FindSetting(name)));
+    }
   } else {
     return "--system " + system + ": there is no such system (the systems: " + kSystemNames + ")";
   }
@@ -215,38 +215,33 @@ std::string ApplySystem(RunSettings& settings, const std::string& system) {
 }
 
 std::string NamedValue(const RunSettings& settings, const std::string& name) {
-  const Setting* setting = Find(name);
-  if (!setting) return std::string();
-  const auto read = [&](std::size_t place) {
-    return ParseDecimal((place == kDelay ? settings.delay : settings.values.texts[place]).c_str());
-  };
-  switch (setting->kind) {
-    case Kind::Number: return Shown(read(setting->place));
-    case Kind::Row: {
+  const SettingSpec* spec = FindSetting(name);
+  if (!spec) return std::string();
+  switch (spec->kind) {
+    case SettingKind::Number: return Shown(ParseDecimal(TextOf(settings, *spec).c_str()));
+    case SettingKind::Row: {
       std::string row;
-      for (std::size_t k = 0; k < 11; ++k) {
-        row += (k ? "," : "") + std::to_string(TruncateToInt32(read(setting->place + k)));
+      for (std::size_t k = 0; k < kRowLength; ++k) {
+        row += (k ? "," : "") + std::to_string(TruncateToInt32(ParseDecimal(TextOf(settings, *spec, k).c_str())));
       }
       return row;
     }
-    case Kind::Option: break;
+    case SettingKind::Option: break;
   }
-  return (setting->place == kLiveList ? settings.show_numbers_live : settings.values.options[setting->place]) ? "1"
-                                                                                                              : "0";
+  return OptionOf(settings, *spec) ? "1" : "0";
 }
 
 std::string FirstNotFinite(const RunSettings& settings) {
-  for (const Setting& setting : kSettings) {
-    if (setting.kind != Kind::Number) continue;
-    const std::string& text = setting.place == kDelay ? settings.delay : settings.values.texts[setting.place];
-    if (!std::isfinite(ParseDecimal(text.c_str()))) return setting.name;
+  for (const SettingSpec& spec : kSettings) {
+    if (spec.kind == SettingKind::Number && !std::isfinite(ParseDecimal(TextOf(settings, spec).c_str())))
+      return spec.name;
   }
   return std::string();
 }
 
 std::string PrintSettings(const RunSettings& settings) {
   std::string lines;
-  for (const Setting& setting : kSettings)
-    lines += std::string(setting.name) + "=" + NamedValue(settings, setting.name) + "\n";
+  for (const SettingSpec& spec : kSettings)
+    lines += std::string(spec.name) + "=" + NamedValue(settings, spec.name) + "\n";
   return lines;
 }

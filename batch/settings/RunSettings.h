@@ -4,19 +4,26 @@
 #include <vector>
 
 #include "files/SettingsFile.h"
+#include "sim/SimSettings.h"
 
-// The settings of a batch run, as the window's fields and check boxes hold
+// The settings of a batch run as the window's fields and check boxes hold
 // them: the thirty texts and six options of a settings file, and the delay
-// field and the live list's box, which the file does not keep. Each can be read and set by the
-// name of the engine's setting ("capital", "bet_after_wins", "double_zero").
+// field and the live list's box, which the file does not keep. Each is
+// read and set by its name in the settings' table ("capital",
+// "bet_after_wins", "double_zero"); the engine plays what Typed reads from
+// them, as the window's checks read its fields.
 struct RunSettings {
   SettingsFile::Values values;
-  std::string delay = "     0";
+  std::string delay;
   bool show_numbers_live = true;
 };
 
 // The fields and boxes as the reset writes them.
 RunSettings ResetDefaults();
+
+// Every value as the window reads its field or box: a number as decimal
+// text (the table limit plus one), a row's entries truncated.
+SimSettings Typed(const RunSettings& settings);
 
 // The names of the settings, in the order they are printed.
 std::vector<std::string> SettingNames();
@@ -26,8 +33,10 @@ bool IsNumericSetting(const std::string& name);
 bool IsRowSetting(const std::string& name);
 
 // "name=value" for one setting; empty on success, else one line naming the
-// setting and what it takes. Progression rows take eleven comma-separated
-// entries, or "N:VALUE" for entry N alone; options take 0 or 1.
+// setting and what it takes. Numbers take what the window's check of the
+// field lets pass (the table limit as entered); progression rows take
+// eleven comma-separated entries, or "N:VALUE" for entry N alone; options
+// take 0 or 1.
 std::string SetNamed(RunSettings& settings, const std::string& assignment);
 
 // A well-known progression in both rows and the first-bet options, scaled

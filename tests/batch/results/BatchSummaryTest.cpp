@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "batch/sampling/BatchPool.h"
+#include "batch/settings/RunSettings.h"
 #include "batch/results/BatchSummary.h"
 #include "batch/exact/WheelOdds.h"
 
@@ -85,7 +86,7 @@ TEST(WheelOdds, CountedByHandFromTheNumberMapping) {
 
 TEST(BatchSummary, ALongRunsResultPerUnitLiesWithinItsIntervalOfTheExpectation) {
   RunTally tally;
-  PlayRuns(ResetDefaults(), 20261206, 400, 2, [&tally](RunOutcome& run) { tally.Add(run); });
+  PlayRuns(Typed(ResetDefaults()), 20261206, 400, 2, [&tally](RunOutcome& run) { tally.Add(run); });
   const BatchSummary s = Summarise(tally);
   EXPECT_GT(s.wagered, 2000000);
   EXPECT_NEAR(s.expected_per_unit, ExpectedPerUnit(false, false), 1e-12) << "the defaults bet on black only";

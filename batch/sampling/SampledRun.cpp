@@ -1,0 +1,137 @@
+#include "batch/sampling/SampledRun.h"
+
+#include "sim/DecimalText.h"
+#include "sim/GameStep.h"
+#include "sim/NumberGenerator.h"
+#include "sim/SettingTable.h"
+
+namespace {
+
+SessionEnding EndingOf(GameEnd end) {
+  switch (end) {
+    case GameEnd::WagerLimit:
+    case GameEnd::MaxBalance: return SessionEnding::MaxBalanceOrWagerLimit;
+    case GameEnd::MinBalance: return SessionEnding::MinBalance;
+    case GameEnd::MaxAndMinBalance: return SessionEnding::BothBalanceLimits;
+    case GameEnd::TableLimitOrBalance:
+    case GameEnd::LastGame: return SessionEnding::TableLimitOrLastGame;
+    case GameEnd::FailedCheck: return SessionEnding::FailedCheck;
+    case GameEnd::LastGameUncounted:
+    case GameEnd::None: break;
+  }
+  return SessionEnding::NoCounter;
+}
+
+// The balance the window's run state holds before its first session: the
+// reset's capital, which a session that fails its start check keeps.
+int32_t ResetBalance() { return TruncateToInt32(FindSetting("capital")->reset_value); }
+
+}  // namespace
+
+namespace {
+
+// The games of one session, played to its end. What was wagered and how
+// many games were played the step counts itself (less a last bet that was
+// not placed); only what it does not count is added up here, and the bets
+// on red only where the colour can change within the session.
+// The rules, the state, the generator and the sums are locals within, where
+// the compiler keeps what a game uses in registers.
+template <bool kColourChanges>
+GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint32_t& generator_state,
+                    int64_t& squared_sum, int64_t& on_red_sum) {
+  const GameRules rules = session_rules;
+  SessionState state = session;
+  uint32_t generator = generator_state;
+  const int32_t numbers = WheelNumbers(rules.double_zero);
+  const auto spin = [&generator, numbers] {
+    for (;;) {
+      const int32_t n = NumberGenerator::Step(generator) % kRawModulus;
+      if (n < numbers) return n;
+    }
+  };
+  int64_t squared_bets = 0;
+  int64_t on_red = 0;
+  const auto book = [&](const GameEvent& event) {
+    const int64_t bet = event.bet;
+    squared_bets += bet * bet;
+    if (kColourChanges) on_red += event.bet_on_red ? bet : 0;
+  };
+  GameEnd end = GameEnd::None;
+  for (;;) {
+    const GameEvent event = PlayGame(rules, state, spin);
+    end = event.end;
+    if (end == GameEnd::None) {
+      book(event);
+      continue;
+    }
+    if (event.spun) book(event);
+    break;
+  }
+  session = state;
+  generator_state = generator;
+  squared_sum += squared_bets;
+  on_red_sum += on_red;
+  return end;
+}
+
+}  // namespace
+
+RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run) {
+  RunOutcome outcome;
+  outcome.seed = seed;
+  // The poll tick that would start the run checks the count first; a run
+  // it refuses plays nothing.
+  if (const SettingSpec* failed = FirstFailure(CheckGroup::SessionCount, settings)) {
+    outcome.messages.emplace_back(failed->message);
+    return outcome;
+  }
+  const SettingSpec* start_failure = FirstFailure(CheckGroup::SessionStart, settings);
+  const SettingSpec* limits_failure = FirstFailure(CheckGroup::BalanceLimits, settings);
+  const GameRules rules = RulesOf(settings, limits_failure == nullptr);
+  outcome.double_zero = start_failure == nullptr && settings.double_zero;
+  const int32_t capital = TruncateToInt32(settings.capital);
+  uint32_t generator = static_cast<uint32_t>(seed + 5);
+  SessionState carried;
+  carried.bet_on_red = settings.bet_on_red;
+  carried.balance = ResetBalance();
+  const int32_t sessions = TruncateToInt32(settings.session_count);
+  outcome.sessions.reserve(static_cast<std::size_t>(sessions));
+  // Kept in locals across the games, where the compiler keeps them in registers.
+  int64_t squared_bets = 0;
+  int64_t wagered = 0;
+  int64_t on_red = 0;
+  for (int32_t session = 1; session <= sessions; ++session) {
+    NumberGenerator::Step(generator);  // the poll tick's display
+    SessionRecord record;
+    record.run = run;
+    record.session = session;
+    if (start_failure) {
+      outcome.messages.emplace_back(start_failure->message);
+      record.final_balance = carried.balance;
+      record.ending = SessionEnding::FailedCheck;
+      outcome.sessions.push_back(record);
+      continue;
+    }
+    SessionState state = SessionStart(rules, capital, carried);
+    const bool started_on_red = state.bet_on_red;
+    int64_t session_on_red = 0;
+    const GameEnd end = rules.switch_after_win
+                            ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red)
+                            : PlaySession<false>(rules, state, generator, squared_bets, session_on_red);
+    const bool unplayed = end == GameEnd::WagerLimit || end == GameEnd::TableLimitOrBalance;
+    record.games = state.game - (unplayed ? 1 : 0);
+    record.wagered = state.wagered - (unplayed ? state.bet : 0);
+    wagered += record.wagered;
+    on_red += rules.switch_after_win ? session_on_red : (started_on_red ? record.wagered : 0);
+    if (end == GameEnd::FailedCheck) outcome.messages.emplace_back(limits_failure->message);
+    record.final_balance = state.balance;
+    record.result = record.games > 0 ? int64_t{state.balance} - capital : 0;
+    record.ending = EndingOf(end);
+    outcome.sessions.push_back(record);
+    carried = state;
+  }
+  outcome.squared_bets = squared_bets;
+  outcome.wagered_on_red = on_red;
+  outcome.wagered_on_black = wagered - on_red;
+  return outcome;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "batch/sampling/SessionRecord.h"
+#include "sim/SimSettings.h"
+
+// One run of the settings, played game by game on the engine's step as the
+// window plays it with no pause between games: the window's reset seeds
+// the generator with the seed, the run's start with the seed plus 5, and
+// the poll tick before every session draws one number for its display.
+// What the run kept is what the step said of every game.
+struct RunOutcome {
+  int64_t seed = 0;
+  // The messages the window would have shown in "Fehler" boxes, in order.
+  std::vector<std::string> messages;
+  std::vector<SessionRecord> sessions;
+  // For the odds: what was wagered on each colour, on which wheel, and the
+  // sum of the squared bets.
+  bool double_zero = false;
+  int64_t wagered_on_red = 0;
+  int64_t wagered_on_black = 0;
+  int64_t squared_bets = 0;
+};
+
+// `run` numbers the sessions' records.
+RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run);
