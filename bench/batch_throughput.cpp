@@ -39,7 +39,7 @@ int main() {
 
   // The long sessions of the bare loop.
   RunSettings settings = ResetDefaults();
-  for (const std::string set :
+  for (const std::string& set :
        {"capital=" + std::to_string(kCapital), "max_balance=" + std::to_string(kMaxBalance),
         "games_per_session=" + std::to_string(longest.games_per_session), "table_limit=" + std::to_string(kTableLimit),
         std::string("wager_limit=9999999"), "session_count=" + std::to_string(longest.sessions)}) {
