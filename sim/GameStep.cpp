@@ -62,9 +62,8 @@ SessionState SessionStart(const GameRules& rules, int32_t capital, const Session
 }
 
 SessionState Canonical(const SessionState& state) {
-  constexpr int32_t kBeyondTheRow = static_cast<int32_t>(kRowLength) + 1;
   SessionState canonical = state;
-  canonical.win_streak = std::min(state.win_streak, kBeyondTheRow);
-  canonical.loss_streak = std::min(state.loss_streak, kBeyondTheRow);
+  canonical.win_streak = std::min(state.win_streak, kStreakBeyondTheRows);
+  canonical.loss_streak = std::min(state.loss_streak, kStreakBeyondTheRows);
   return canonical;
 }

@@ -162,6 +162,15 @@ inline GameEnd EndAfterSettlement(const GameRules& rules, const SessionState& st
   return high ? GameEnd::MaxBalance : GameEnd::MinBalance;
 }
 
+// A game's outcome depends on its number (state.game) only where it is the
+// session's first game or its last: every game in between plays alike. The
+// game that plays as game `game` does: 1, the last, or 2 for any between.
+// Callers that keep what a game does may keep it by this number.
+inline int32_t GameAlike(const GameRules& rules, int32_t game) {
+  if (game <= 1) return 1;
+  return game >= rules.last_game ? rules.last_game : 2;
+}
+
 // One game: `spin()` is asked for the number only if the game reaches its
 // spin.
 template <class Spin>
@@ -174,7 +183,8 @@ inline GameEvent PlayGame(const GameRules& rules, SessionState& state, Spin&& sp
   return event;
 }
 
-// Beyond 11 in a row a streak no longer changes the bet: two states that
-// differ only in streaks of 12 or more play alike. The state with such
-// streaks cut to 12.
+// Beyond the rows' length a streak no longer changes the bet: two states
+// that differ only in streaks longer than that play alike. The state with
+// such streaks cut to one beyond the rows.
+constexpr int32_t kStreakBeyondTheRows = static_cast<int32_t>(kRowLength) + 1;
 SessionState Canonical(const SessionState& state);

@@ -82,7 +82,7 @@ MaybeProblem ComputeExact(const RunSettings& settings, MemoryBudget& budget, con
                           std::optional<ExactRun>& exact) {
   Progress progress(0, "games computed");
   int64_t games = 0;
-  exact = ComputeExactRun(settings, budget, [&](int64_t session, int32_t) {
+  exact = ComputeExactRun(Typed(settings), budget, [&](int64_t session, int64_t) {
     progress.Show(++games, "session " + std::to_string(session));
   });
   if (exact->refused.empty()) return std::nullopt;
@@ -261,11 +261,11 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
   AloneWhenNeeded alone;
   const auto exact_cell = [&](CellResult& cell, const RunSettings& settings) {
     alone.Enter();
-    cell.exact = ComputeExactRun(settings, budget);
+    cell.exact = ComputeExactRun(Typed(settings), budget);
     if (!cell.exact->refused.empty()) {
       cell.exact.reset();
       alone.BeAlone();
-      cell.exact = ComputeExactRun(settings, budget);
+      cell.exact = ComputeExactRun(Typed(settings), budget);
       alone.DoneAlone();
     }
     alone.Leave();

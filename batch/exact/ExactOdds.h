@@ -6,25 +6,25 @@
 #include <utility>
 #include <vector>
 
-#include "batch/settings/RunSettings.h"
+#include "sim/SimSettings.h"
 
 // The exact odds of a run, computed rather than sampled.
 //
-// Exact: the engine's game loop with every rule and option (both wheels,
-// the colour switch, the first-bet options, the table-limit reset or stop,
-// the wager limit, fractional game counts, a game that ends a session at
-// both balance limits), read from the settings by the engine's own checks.
+// Exact: the engine's own game step (sim/GameStep.h) with every rule and
+// option, played on every state a session can be in before a game and on
+// every kind of number the wheel can show; nothing here restates a rule.
 // Assumed: every spin is an independent draw with the generator's number
 // weights (raw values 0 to 25 modulo 51 come from 643 of its 32768
 // outputs, 26 to 50 from 642; a raw value beyond the wheel is drawn
 // again). The real generator's outputs follow from each other; sampling
 // plays that, this does not.
 //
-// A session is a Markov chain on the state before each game: the balance,
-// the bet, the wins or losses in a row (beyond 11 the bet no longer
-// changes, so 12 stands for more), the colour bet, and the amount wagered
-// where the wager limit can end the session. The probability of every
-// state is pushed through the games; what ends leaves with its cause and
+// A session is a Markov chain on its state before each game: the balance,
+// the bet, the streaks, the colour bet, and the amount wagered where the
+// wager limit can end the session. States that differ only in what the
+// step does not tell apart are one (streaks beyond the rows' length; the
+// game's number between the first and the last). The probability of every
+// state is pushed through the step; what ends leaves with its cause and
 // final balance. Streaks and the colour bet carry into the next session,
 // so a run is its sessions chained on that carried state. Once the carried
 // state's distribution repeats from one session to the next, to the
@@ -62,14 +62,14 @@ struct ExactRun {
 
 class MemoryBudget;
 
-// Called after every game computed, with the session and the game.
-using ExactProgress = std::function<void(int64_t session, int32_t game)>;
+// Called as the computation goes, with the session and how far into it.
+using ExactProgress = std::function<void(int64_t session, int64_t step)>;
 
 // The exact odds within a memory budget, which computations at once share:
-// the states' tables are taken from it before they are allocated.
-ExactRun ComputeExactRun(const RunSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr);
+// what the states take is taken from it before it is allocated.
+ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr);
 // Within a budget of its own, kExactMemoryBudget.
-ExactRun ComputeExactRun(const RunSettings& settings);
+ExactRun ComputeExactRun(const SimSettings& settings);
 
 // The figures of an exact run, per session of the run.
 struct ExactFigures {

@@ -1,0 +1,184 @@
+#include "batch/exact/GameMoves.h"
+
+#include <algorithm>
+
+#include "batch/exact/WheelOdds.h"
+
+namespace {
+
+// The streaks a carried state tells apart: 0 to one beyond the rows.
+constexpr uint32_t kStreaks = kStreakBeyondTheRows + 1;
+
+uint64_t KeyOf(const Rest& rest) {
+  return (static_cast<uint64_t>(static_cast<uint32_t>(rest.bet)) << 16) |
+         (static_cast<uint64_t>(rest.win_streak) << 8) | (static_cast<uint64_t>(rest.loss_streak) << 1) |
+         (rest.bet_on_red ? 1u : 0u);
+}
+
+}  // namespace
+
+uint32_t CarriedOf(const SessionState& state) {
+  const SessionState canonical = Canonical(state);
+  return (static_cast<uint32_t>(canonical.win_streak) * kStreaks + static_cast<uint32_t>(canonical.loss_streak)) * 2 +
+         (canonical.bet_on_red ? 1 : 0);
+}
+
+SessionState CarriedState(uint32_t carried) {
+  SessionState state;
+  state.bet_on_red = carried % 2 == 1;
+  state.loss_streak = static_cast<int32_t>(carried / 2 % kStreaks);
+  state.win_streak = static_cast<int32_t>(carried / 2 / kStreaks);
+  return state;
+}
+
+uint32_t Rests::Intern(const SessionState& state) {
+  const SessionState canonical = Canonical(state);
+  const Rest rest{canonical.bet, canonical.win_streak, canonical.loss_streak, canonical.bet_on_red};
+  const auto [at, fresh] = ids_.emplace(KeyOf(rest), static_cast<uint32_t>(rests_.size()));
+  if (fresh) rests_.push_back(rest);
+  return at->second;
+}
+
+WheelKinds KindsOf(bool double_zero) {
+  const double red = WinChance(double_zero, true);
+  const double black = WinChance(double_zero, false);
+  return {{red, black, 1 - red - black}, {1, 2, 0}};
+}
+
+// The step's answer for one balance: a stop before the spin, or what each
+// kind of number does.
+struct GameMoves::Probe {
+  GameEnd before = GameEnd::None;
+  int32_t bet = 0;
+  uint32_t carried = 0;
+  Move moves[3];
+  bool operator==(const Probe& other) const {
+    return before == other.before && bet == other.bet && carried == other.carried &&
+           (before != GameEnd::None ||
+            (moves[0] == other.moves[0] && moves[1] == other.moves[1] && moves[2] == other.moves[2]));
+  }
+};
+
+// Balances from `from` to `to` for which the step answered the same.
+struct GameMoves::Span {
+  int32_t from;
+  int32_t to;
+  Probe probe;
+};
+
+GameMoves::GameMoves(const GameRules& rules, int32_t lowest, int32_t highest, Rests& rests, MemoryBudget& budget)
+    : rules_(rules),
+      lowest_(lowest),
+      highest_(highest),
+      rests_(rests),
+      kinds_(KindsOf(rules.double_zero)),
+      share_(budget) {}
+
+GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t wagered, int32_t game, int32_t balance) {
+  SessionState state;
+  state.game = game - 1;
+  state.balance = balance;
+  state.bet = rest.bet;
+  state.win_streak = rest.win_streak;
+  state.loss_streak = rest.loss_streak;
+  state.bet_on_red = rest.bet_on_red;
+  state.wagered = wagered;
+  Probe probe;
+  probe.bet = rest.bet;
+  probe.before = EndBeforeSpin(rules_, state);
+  if (probe.before != GameEnd::None) {
+    probe.carried = CarriedOf(state);
+    return probe;
+  }
+  for (int kind = 0; kind < 3; ++kind) {
+    SessionState after = state;
+    GameEvent event;
+    Settle(rules_, after, kinds_.number[kind], event);
+    Move& move = probe.moves[kind];
+    move.end = EndAfterSettlement(rules_, after);
+    move.rest = rests_.Intern(after);
+    move.wagered = after.wagered;
+    move.change = after.balance - balance;
+    move.carried = CarriedOf(after);
+  }
+  return probe;
+}
+
+void GameMoves::Split(const Rest& rest, int64_t wagered, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
+                      const Probe& at_hi, std::vector<Span>& spans) {
+  const auto append = [&spans](int32_t from, int32_t to, const Probe& probe) {
+    if (!spans.empty() && spans.back().to + 1 == from && spans.back().probe == probe) {
+      spans.back().to = to;
+    } else {
+      spans.push_back({from, to, probe});
+    }
+  };
+  if (at_lo == at_hi) {
+    append(lo, hi, at_lo);
+  } else if (hi - lo <= 1) {
+    append(lo, lo, at_lo);
+    append(hi, hi, at_hi);
+  } else {
+    const int32_t middle = lo + (hi - lo) / 2;
+    const Probe at_middle = Try(rest, wagered, game, middle);
+    Split(rest, wagered, game, lo, at_lo, middle, at_middle, spans);
+    const Probe after_middle = middle + 1 == hi ? at_hi : Try(rest, wagered, game, middle + 1);
+    Split(rest, wagered, game, middle + 1, after_middle, hi, at_hi, spans);
+  }
+}
+
+Region GameMoves::RegionOf(const Rest& rest, const Span& span) const {
+  Region region;
+  region.from = span.from;
+  region.to = span.to;
+  region.before = span.probe.before;
+  region.bet = span.probe.bet;
+  region.carried = span.probe.carried;
+  if (region.before != GameEnd::None) return region;
+  // Kinds of number that move alike are one, with their chances added;
+  // where the two that lose a colour bet are one, theirs is 1 less the
+  // winning kind's chance.
+  for (int kind = 0; kind < 3; ++kind) {
+    int32_t same = 0;
+    while (same < region.kinds && !(region.moves[same] == span.probe.moves[kind])) ++same;
+    if (same == region.kinds) {
+      region.moves[region.kinds] = span.probe.moves[kind];
+      region.chance[region.kinds++] = kinds_.chance[kind];
+    } else {
+      region.chance[same] += kinds_.chance[kind];
+    }
+  }
+  if (region.kinds == 2) {
+    const int won = rest.bet_on_red ? 0 : 1;
+    const int alone = region.moves[0] == span.probe.moves[won] ? 0 : 1;
+    region.chance[alone] = kinds_.chance[won];
+    region.chance[1 - alone] = 1 - kinds_.chance[won];
+  }
+  return region;
+}
+
+const std::vector<Region>& GameMoves::Of(uint32_t rest_id, int64_t wagered, int32_t game) {
+  const int32_t alike = GameAlike(rules_, game);
+  const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(wagered + 1) << 8) ^
+                       static_cast<uint64_t>(alike == 1 ? 0 : alike == 2 ? 1 : 2);
+  const auto found = known_.find(key);
+  if (found != known_.end()) return found->second;
+  static const std::vector<Region> kNone;
+  if (over_budget_) return kNone;
+  const Rest rest = rests_[rest_id];
+  std::vector<Span> spans;
+  const Probe at_lo = Try(rest, wagered, alike, lowest_);
+  const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, wagered, alike, highest_);
+  Split(rest, wagered, alike, lowest_, at_lo, highest_, at_hi, spans);
+  std::vector<Region> regions;
+  regions.reserve(spans.size());
+  for (const Span& span : spans) regions.push_back(RegionOf(rest, span));
+  // A region and the index's entry for the row, as the budget counts them.
+  const int64_t bytes = static_cast<int64_t>(sizeof(Region) * regions.size()) + 96;
+  if (!share_.Resize(share_.Held() + bytes)) {
+    over_budget_ = true;
+    wanted_ = share_.Held() + bytes;
+    return kNone;
+  }
+  return known_.emplace(key, std::move(regions)).first->second;
+}
