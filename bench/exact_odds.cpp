@@ -8,6 +8,7 @@
 
 #include "batch/sampling/BatchPool.h"
 #include "batch/exact/ExactOdds.h"
+#include "batch/settings/RunSettings.h"
 #include "bench/SessionRuns.h"
 
 namespace {
@@ -33,9 +34,9 @@ int main() {
   RunSettings many = ResetDefaults();
   SetNamed(many, "session_count=500000");
   int64_t computed = 0;
-  const double exact_ten = Fastest([&] { computed = ComputeExactRun(ten).sessions_computed; });
+  const double exact_ten = Fastest([&] { computed = ComputeExactRun(Typed(ten)).sessions_computed; });
   const int64_t computed_ten = computed;
-  const double exact_many = Fastest([&] { computed = ComputeExactRun(many).sessions_computed; });
+  const double exact_many = Fastest([&] { computed = ComputeExactRun(Typed(many)).sessions_computed; });
   const int64_t cores = std::max(1u, std::thread::hardware_concurrency());
   const double sampled = Fastest([&] { PlayRuns(Typed(ten), 12345, 10000, cores, [](RunOutcome&) {}); });
   std::printf("exact, defaults (10 sessions): %.3f s, %lld sessions computed\n", exact_ten,

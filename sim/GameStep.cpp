@@ -61,9 +61,9 @@ SessionState SessionStart(const GameRules& rules, int32_t capital, const Session
   return state;
 }
 
-SessionState Canonical(const SessionState& state) {
+SessionState Canonical(const GameRules& rules, const SessionState& state) {
   SessionState canonical = state;
-  canonical.win_streak = std::min(state.win_streak, kStreakBeyondTheRows);
-  canonical.loss_streak = std::min(state.loss_streak, kStreakBeyondTheRows);
+  canonical.win_streak = rules.first_bet_after_win ? 0 : std::min(state.win_streak, kStreakBeyondTheRows);
+  canonical.loss_streak = rules.first_bet_after_loss ? 0 : std::min(state.loss_streak, kStreakBeyondTheRows);
   return canonical;
 }

@@ -183,8 +183,10 @@ inline GameEvent PlayGame(const GameRules& rules, SessionState& state, Spin&& sp
   return event;
 }
 
-// Beyond the rows' length a streak no longer changes the bet: two states
-// that differ only in streaks longer than that play alike. The state with
-// such streaks cut to one beyond the rows.
+// Two states that differ only in what no later game can tell apart play
+// alike. A streak longer than the rows no longer changes the bet, so it is
+// cut to one beyond them; where a first-bet option replaces every bet after
+// a win (or a loss), the winning (or losing) streak changes no bet at all,
+// and is 0. The state with its streaks so cut.
 constexpr int32_t kStreakBeyondTheRows = static_cast<int32_t>(kRowLength) + 1;
-SessionState Canonical(const SessionState& state);
+SessionState Canonical(const GameRules& rules, const SessionState& state);

@@ -28,10 +28,15 @@ struct SessionFigures {
   Carried carried{};           // what the sessions carry on
 };
 
-// How a session's states are laid out: by game with what was wagered not
-// followed (it cannot end the session), by game with it, or by what was
-// wagered alone, where it ends every session before its last game could.
-enum class Layout { Untracked, ByGame, ByWagered };
+// How a session's states are laid out:
+// - Untracked: game by game, in rows along the balance, what was wagered
+//   not followed (it cannot end the session);
+// - ByWagered: by what was wagered alone, each state once, in rows along
+//   the balance, where the wager limit ends every session before its last
+//   game could;
+// - ByGame: game by game, in rows of one balance along what was wagered,
+//   where both limits can end a session.
+enum class Layout { Untracked, ByWagered, ByGame };
 enum class Played { Whole, OverBudget, WagerLimitCanBind };
 
 class SessionPass {
@@ -41,9 +46,12 @@ class SessionPass {
       : rules_(rules),
         capital_(capital),
         layout_(layout),
-        lowest_(std::min<int64_t>(capital, std::max<int64_t>(rules.min_up_to + 1, 0))),
-        highest_(std::max<int64_t>(capital, std::min<int64_t>(rules.max_from - 1, INT32_MAX))),
-        moves_(rules, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), rests_, budget),
+        axis_(layout == Layout::ByGame ? Axis::Wagered : Axis::Balance),
+        lowest_(axis_ == Axis::Wagered ? 0 : std::min<int64_t>(capital, std::max<int64_t>(rules.min_up_to + 1, 0))),
+        highest_(axis_ == Axis::Wagered ? std::min<int64_t>(rules.most_wagered, INT32_MAX)
+                                        : std::max<int64_t>(capital, std::min<int64_t>(rules.max_from - 1, INT32_MAX))),
+        rests_(rules),
+        moves_(rules, axis_, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), rests_, budget),
         budget_(budget),
         run_(run),
         progress_(progress) {}
@@ -57,13 +65,15 @@ class SessionPass {
  private:
   bool Tracked() const { return layout_ != Layout::Untracked; }
 
-  template <class Layer>
-  void AddStart(const Carried& start, Layer& layer) {
+  // A session starts at its capital, having wagered nothing.
+  void AddStart(const Carried& start, StateLayer& layer) {
     for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
       if (start[carried] == 0) continue;
       const SessionState state = SessionStart(rules_, capital_, CarriedState(carried));
       const double most = 0;
-      layer.Add(rests_.Intern(state), 0, capital_, &start[carried], &most, 1, 1.0, 0);
+      const bool along_balance = axis_ == Axis::Balance;
+      layer.Add(rests_.Intern(state), along_balance ? 0 : capital_, along_balance ? capital_ : 0, &start[carried],
+                &most, 1, 1.0, 0);
     }
   }
 
@@ -74,17 +84,16 @@ class SessionPass {
     StateLayer* next = &second;
     AddStart(start, *now);
     for (int32_t game = 1; game <= rules_.last_game && !now->Empty(); ++game) {
-      int64_t alive = 0;
-      for (const StateRow& row : now->Rows()) {
-        const Played played = PlayRow(row, game, alive, [&](uint32_t rest, int64_t wagered) -> StateLayer& {
-          (void)rest;
-          (void)wagered;
-          return *next;
-        });
+      for (StateRow& row : now->Rows()) {
+        if (!row.live) continue;
+        const Played played = PlayRow(row, game, [&](int64_t) -> StateLayer& { return *next; });
+        if (played == Played::OverBudget || OverBudget(first, second)) {
+          Refused(*now, std::max(first.Wanted(), second.Wanted()));
+          return Played::OverBudget;
+        }
         if (played != Played::Whole) return played;
+        now->Clear(row);
       }
-      run_.peak_states = std::max(run_.peak_states, alive);
-      if (OverBudget(first, second)) return Played::OverBudget;
       if (progress_) progress_(run_.sessions_computed + 1, game);
       now->Clear();
       std::swap(now, next);
@@ -95,20 +104,19 @@ class SessionPass {
   Played PlayByWagered(const Carried& start) {
     std::map<int64_t, StateLayer> layers;
     const auto layer_of = [&](int64_t wagered) -> StateLayer& {
-      return layers
-          .try_emplace(wagered, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), false, budget_)
+      return layers.try_emplace(wagered, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), false, budget_)
           .first->second;
     };
     AddStart(start, layer_of(0));
     while (!layers.empty()) {
       const auto current = layers.begin();
       const int64_t wagered = current->first;
-      int64_t alive = 0;
       // Every game wagers at least 1: the first has wagered nothing before
       // it, every later one something, and none reaches its last game.
       const int32_t game = wagered == 0 ? 1 : 2;
       for (const StateRow& row : current->second.Rows()) {
-        const Played played = PlayRow(row, game, alive, [&](uint32_t, int64_t to) -> StateLayer& {
+        if (!row.live) continue;
+        const Played played = PlayRow(row, game, [&](int64_t to) -> StateLayer& {
           // A layer is done before the layers of more wagered: a game that
           // wagered nothing would break that order.
           if (to <= wagered) throw std::logic_error("a game of the exact odds wagered nothing");
@@ -116,15 +124,14 @@ class SessionPass {
         });
         if (played != Played::Whole) return played;
       }
-      run_.peak_states = std::max(run_.peak_states, alive);
-      int64_t wanted = moves_.Wanted();
+      int64_t wanted = 0;
       bool over = moves_.OverBudget();
       for (const auto& [at, layer] : layers) {
         over = over || layer.OverBudget();
-        wanted += layer.Wanted();
+        wanted = std::max(wanted, layer.Wanted());
       }
       if (over) {
-        run_.needed_bytes = std::max(run_.needed_bytes, wanted);
+        Refused(current->second, wanted);
         return Played::OverBudget;
       }
       if (progress_) progress_(run_.sessions_computed + 1, wagered);
@@ -133,33 +140,36 @@ class SessionPass {
     return Played::Whole;
   }
 
-  bool OverBudget(const StateLayer& a, const StateLayer& b) {
-    if (!a.OverBudget() && !b.OverBudget() && !moves_.OverBudget()) return false;
-    // Both layers at their largest is what the budget would have had to hold.
-    run_.needed_bytes =
-        std::max(run_.needed_bytes, 2 * std::max(a.Wanted(), b.Wanted()) + moves_.Wanted());
-    return true;
+  bool OverBudget(const StateLayer& a, const StateLayer& b) const {
+    return a.OverBudget() || b.OverBudget() || moves_.OverBudget();
   }
 
-  // One game on every state of a row: each region of its balances stops,
-  // ends or moves on as the step said.
+  // What the computation would have had to hold at once where it stopped
+  // (all it held, and what it asked for beyond), and the states then.
+  void Refused(StateLayer& playing, int64_t layers_wanted) {
+    run_.needed_bytes = std::max(run_.needed_bytes, budget_.Used() + std::max(layers_wanted, moves_.Wanted()));
+    run_.peak_states = std::max(run_.peak_states, playing.LiveStates());
+  }
+
+  // One game on every state of a row: each region of its axis stops, ends
+  // or moves on as the step said.
   template <class Destination>
-  Played PlayRow(const StateRow& row, int32_t game, int64_t& alive, Destination&& destination) {
-    const int32_t hi = row.Hi();
-    for (const Region& region : moves_.Of(row.rest, Tracked() ? row.wagered : 0, game)) {
-      const int32_t from = std::max(region.from, row.lo);
-      const int32_t to = std::min(region.to, hi);
+  Played PlayRow(const StateRow& row, int32_t game, Destination&& destination) {
+    const bool along_balance = axis_ == Axis::Balance;
+    const std::vector<Region>& regions = moves_.Of(row.rest, row.other, game);
+    for (const Region& region : regions) {
+      const int32_t from = std::max(region.from, row.first);
+      const int32_t to = std::min(region.to, row.last);
       if (from > to) continue;
       const int32_t count = to - from + 1;
       const double* p = row.p.data() + (from - row.lo);
-      double sum = 0;
-      for (int32_t i = 0; i < count; ++i) {
-        sum += p[i];
-        alive += p[i] != 0;
-      }
+      const double sum = Sum(p, count);
       if (sum == 0) continue;
+      // The balance of the first state, and how it changes along the row.
+      const int32_t balance = along_balance ? from : static_cast<int32_t>(row.other);
+      const int32_t step = along_balance ? 1 : 0;
       if (region.before != GameEnd::None) {
-        End(region.before, game > 1, from, p, count, 1.0, region.carried);
+        End(region.before, game > 1, balance, step, p, count, 1.0, region.carried);
         continue;
       }
       figures_->wagered += sum * region.bet;
@@ -177,35 +187,46 @@ class SessionPass {
         const Move& move = region.moves[kind];
         const double q = region.chance[kind];
         if (move.end == GameEnd::None) {
-          const int64_t wagered = Tracked() ? move.wagered : 0;
-          destination(move.rest, wagered).Add(move.rest, wagered, from + move.change, p, most, count, q, region.bet);
+          const int64_t other = Tracked() ? move.other : 0;
+          destination(move.other).Add(move.rest, other, from + move.change, p, most, count, q, region.bet);
         } else {
-          End(move.end, true, from + move.change, p, count, q, move.carried);
+          End(move.end, true, along_balance ? from + move.change : move.balance, step, p, count, q, move.carried);
         }
       }
     }
-    return Played::Whole;
+    return moves_.OverBudget() ? Played::OverBudget : Played::Whole;
   }
 
-  // Sessions that end at balances from `balance`, with q times the
-  // probabilities p.
-  void End(GameEnd end, bool played, int32_t balance, const double* p, int32_t count, double q, uint32_t carried) {
+  // Sessions that end, with q times the probabilities p, at balances from
+  // `balance` on, `step` apart.
+  void End(GameEnd end, bool played, int32_t balance, int32_t step, const double* p, int32_t count, double q,
+           uint32_t carried) {
     SessionFigures& figures = *figures_;
-    double sum = 0;
-    for (int32_t i = 0; i < count; ++i) sum += p[i];
-    const double mass = q * sum;
+    const double mass = q * Sum(p, count);
     figures.ended[CauseOf(end)] += mass;
     if (end == GameEnd::MaxAndMinBalance) figures.ended[kLow] += mass;
     figures.carried[carried] += mass;
     if (!played) return;
     figures.played += mass;
-    const auto top = static_cast<std::size_t>(balance + count);
+    const auto top = static_cast<std::size_t>(balance + step * (count - 1) + 1);
     if (figures.finals.size() < top) figures.finals.resize(top, 0.0);
     for (int32_t i = 0; i < count; ++i) {
+      const int32_t at = balance + step * i;
       const double share = q * p[i];
-      figures.finals[static_cast<std::size_t>(balance + i)] += share;
-      figures.result += share * static_cast<double>(balance + i - capital_);
+      figures.finals[static_cast<std::size_t>(at)] += share;
+      figures.result += share * static_cast<double>(at - capital_);
     }
+  }
+
+  // In four sums side by side, which the processor adds at once.
+  static double Sum(const double* p, int32_t count) {
+    double sums[4] = {0, 0, 0, 0};
+    int32_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+      for (int k = 0; k < 4; ++k) sums[k] += p[i + k];
+    }
+    for (; i < count; ++i) sums[0] += p[i];
+    return (sums[0] + sums[1]) + (sums[2] + sums[3]);
   }
 
   static Cause CauseOf(GameEnd end) {
@@ -226,6 +247,7 @@ class SessionPass {
   const GameRules& rules_;
   int32_t capital_;
   Layout layout_;
+  Axis axis_;
   int64_t lowest_;
   int64_t highest_;
   Rests rests_;
@@ -262,7 +284,7 @@ Played ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, L
   Carried start{};
   SessionState first;
   first.bet_on_red = bet_on_red;
-  start[CarriedOf(first)] = 1;
+  start[CarriedOf(rules, first)] = 1;
   std::vector<double> finals;
   SessionFigures session;
   for (int64_t played = 0; played < run.sessions; ++played) {

@@ -54,8 +54,9 @@ struct ExactRun {
   double result = 0;
   int32_t capital = 0;
 
-  // What it cost: the most states alive before one game, and the sessions
-  // computed before the carried state repeated.
+  // What it cost: where refused, the states alive before the game that
+  // passed the budget; and the sessions computed before the carried state
+  // repeated.
   int64_t peak_states = 0;
   int64_t sessions_computed = 0;
 };

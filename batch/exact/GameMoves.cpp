@@ -17,8 +17,8 @@ uint64_t KeyOf(const Rest& rest) {
 
 }  // namespace
 
-uint32_t CarriedOf(const SessionState& state) {
-  const SessionState canonical = Canonical(state);
+uint32_t CarriedOf(const GameRules& rules, const SessionState& state) {
+  const SessionState canonical = Canonical(rules, state);
   return (static_cast<uint32_t>(canonical.win_streak) * kStreaks + static_cast<uint32_t>(canonical.loss_streak)) * 2 +
          (canonical.bet_on_red ? 1 : 0);
 }
@@ -32,7 +32,7 @@ SessionState CarriedState(uint32_t carried) {
 }
 
 uint32_t Rests::Intern(const SessionState& state) {
-  const SessionState canonical = Canonical(state);
+  const SessionState canonical = Canonical(rules_, state);
   const Rest rest{canonical.bet, canonical.win_streak, canonical.loss_streak, canonical.bet_on_red};
   const auto [at, fresh] = ids_.emplace(KeyOf(rest), static_cast<uint32_t>(rests_.size()));
   if (fresh) rests_.push_back(rest);
@@ -66,28 +66,32 @@ struct GameMoves::Span {
   Probe probe;
 };
 
-GameMoves::GameMoves(const GameRules& rules, int32_t lowest, int32_t highest, Rests& rests, MemoryBudget& budget)
+GameMoves::GameMoves(const GameRules& rules, Axis axis, int32_t lowest, int32_t highest, Rests& rests,
+                     MemoryBudget& budget)
     : rules_(rules),
+      axis_(axis),
       lowest_(lowest),
       highest_(highest),
       rests_(rests),
       kinds_(KindsOf(rules.double_zero)),
       share_(budget) {}
 
-GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t wagered, int32_t game, int32_t balance) {
+GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, int32_t along) {
   SessionState state;
   state.game = game - 1;
-  state.balance = balance;
+  state.balance = axis_ == Axis::Balance ? along : static_cast<int32_t>(other);
   state.bet = rest.bet;
   state.win_streak = rest.win_streak;
   state.loss_streak = rest.loss_streak;
   state.bet_on_red = rest.bet_on_red;
-  state.wagered = wagered;
+  state.wagered = axis_ == Axis::Balance ? other : along;
+  const int32_t balance = state.balance;
+  const int64_t wagered = state.wagered;
   Probe probe;
   probe.bet = rest.bet;
   probe.before = EndBeforeSpin(rules_, state);
   if (probe.before != GameEnd::None) {
-    probe.carried = CarriedOf(state);
+    probe.carried = CarriedOf(rules_, state);
     return probe;
   }
   for (int kind = 0; kind < 3; ++kind) {
@@ -97,14 +101,20 @@ GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t wagered, int32_t game,
     Move& move = probe.moves[kind];
     move.end = EndAfterSettlement(rules_, after);
     move.rest = rests_.Intern(after);
-    move.wagered = after.wagered;
-    move.change = after.balance - balance;
-    move.carried = CarriedOf(after);
+    if (axis_ == Axis::Balance) {
+      move.other = after.wagered;
+      move.change = after.balance - balance;
+    } else {
+      move.other = after.balance;
+      move.change = static_cast<int32_t>(after.wagered - wagered);
+      move.balance = after.balance;
+    }
+    move.carried = CarriedOf(rules_, after);
   }
   return probe;
 }
 
-void GameMoves::Split(const Rest& rest, int64_t wagered, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
+void GameMoves::Split(const Rest& rest, int64_t other, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
                       const Probe& at_hi, std::vector<Span>& spans) {
   const auto append = [&spans](int32_t from, int32_t to, const Probe& probe) {
     if (!spans.empty() && spans.back().to + 1 == from && spans.back().probe == probe) {
@@ -120,10 +130,10 @@ void GameMoves::Split(const Rest& rest, int64_t wagered, int32_t game, int32_t l
     append(hi, hi, at_hi);
   } else {
     const int32_t middle = lo + (hi - lo) / 2;
-    const Probe at_middle = Try(rest, wagered, game, middle);
-    Split(rest, wagered, game, lo, at_lo, middle, at_middle, spans);
-    const Probe after_middle = middle + 1 == hi ? at_hi : Try(rest, wagered, game, middle + 1);
-    Split(rest, wagered, game, middle + 1, after_middle, hi, at_hi, spans);
+    const Probe at_middle = Try(rest, other, game, middle);
+    Split(rest, other, game, lo, at_lo, middle, at_middle, spans);
+    const Probe after_middle = middle + 1 == hi ? at_hi : Try(rest, other, game, middle + 1);
+    Split(rest, other, game, middle + 1, after_middle, hi, at_hi, spans);
   }
 }
 
@@ -157,19 +167,21 @@ Region GameMoves::RegionOf(const Rest& rest, const Span& span) const {
   return region;
 }
 
-const std::vector<Region>& GameMoves::Of(uint32_t rest_id, int64_t wagered, int32_t game) {
+const std::vector<Region>& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   const int32_t alike = GameAlike(rules_, game);
-  const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(wagered + 1) << 8) ^
-                       static_cast<uint64_t>(alike == 1 ? 0 : alike == 2 ? 1 : 2);
+  const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(other + 1) << 2) ^
+                       static_cast<uint64_t>(alike == 1   ? 0
+                                             : alike == 2 ? 1
+                                                          : 2);
   const auto found = known_.find(key);
   if (found != known_.end()) return found->second;
   static const std::vector<Region> kNone;
   if (over_budget_) return kNone;
   const Rest rest = rests_[rest_id];
   std::vector<Span> spans;
-  const Probe at_lo = Try(rest, wagered, alike, lowest_);
-  const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, wagered, alike, highest_);
-  Split(rest, wagered, alike, lowest_, at_lo, highest_, at_hi, spans);
+  const Probe at_lo = Try(rest, other, alike, lowest_);
+  const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, other, alike, highest_);
+  Split(rest, other, alike, lowest_, at_lo, highest_, at_hi, spans);
   std::vector<Region> regions;
   regions.reserve(spans.size());
   for (const Span& span : spans) regions.push_back(RegionOf(rest, span));
@@ -177,7 +189,7 @@ const std::vector<Region>& GameMoves::Of(uint32_t rest_id, int64_t wagered, int3
   const int64_t bytes = static_cast<int64_t>(sizeof(Region) * regions.size()) + 96;
   if (!share_.Resize(share_.Held() + bytes)) {
     over_budget_ = true;
-    wanted_ = share_.Held() + bytes;
+    wanted_ = bytes;
     return kNone;
   }
   return known_.emplace(key, std::move(regions)).first->second;

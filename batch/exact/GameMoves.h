@@ -7,14 +7,15 @@
 #include "batch/exact/MemoryBudget.h"
 #include "sim/GameStep.h"
 
-// What one game does to every balance of a row of states: the states of a
-// row share everything but their balance (the bet, the streaks, the colour
-// bet and what was wagered), and the game step, asked about a few of their
-// balances, tells where the balances part ways. The moves of a row are the
-// balances cut into regions within which the step does the same thing,
-// found by halving: the step ends a session at a balance limit, or lets it
-// go on, on one side of a threshold, so each kind of outcome covers one
-// range of balances. Nothing here knows a rule; the step is asked.
+// What one game does to every state of a row: the states of a row share
+// their rest (the bet, the streaks, the colour bet) and one of the balance
+// and the amount wagered, and differ in the other, their axis. The game
+// step, asked about a few of them, tells where they part ways: the moves of
+// a row are its axis cut into regions within which the step does the same
+// thing, found by halving. The step ends a session at a balance limit or
+// at the wager limit, or lets it go on, on one side of a threshold, so
+// each kind of outcome covers one range of the axis. Nothing here knows a
+// rule; the step is asked.
 
 // A state's part that a row shares, as the step leaves it: interned.
 struct Rest {
@@ -26,35 +27,42 @@ struct Rest {
 
 // The streaks and colour a session carries into the next, numbered.
 constexpr uint32_t kCarriedStates = (kStreakBeyondTheRows + 1) * (kStreakBeyondTheRows + 1) * 2;
-uint32_t CarriedOf(const SessionState& state);
+uint32_t CarriedOf(const GameRules& rules, const SessionState& state);
 SessionState CarriedState(uint32_t carried);
 
 class Rests {
  public:
+  explicit Rests(const GameRules& rules) : rules_(rules) {}
   uint32_t Intern(const SessionState& state);
   const Rest& operator[](uint32_t id) const { return rests_[id]; }
   std::size_t size() const { return rests_.size(); }
 
  private:
+  const GameRules& rules_;
   std::unordered_map<uint64_t, uint32_t> ids_;
   std::vector<Rest> rests_;
 };
+
+// The coordinate a row's states differ in.
+enum class Axis { Balance, Wagered };
 
 // What one kind of number does in a region.
 struct Move {
   GameEnd end = GameEnd::None;
   uint32_t rest = 0;     // the rest after the game
-  int64_t wagered = 0;   // what was wagered after it
-  int32_t change = 0;    // the balance after it less the balance before
+  int64_t other = 0;     // the coordinate off the axis after it
+  int32_t change = 0;    // the axis after it less the axis before
+  int32_t balance = 0;   // the balance after it, where it is off the axis
   uint32_t carried = 0;  // what a session that ends here carries on
   bool operator==(const Move& other) const {
-    return end == other.end && rest == other.rest && wagered == other.wagered && change == other.change &&
-           carried == other.carried;
+    return end == other.end && rest == other.rest && this->other == other.other && change == other.change &&
+           balance == other.balance && carried == other.carried;
   }
 };
 
-// Balances from `from` to `to` that one game treats alike: stopped before
-// the spin, or moved by each kind of number with its probability.
+// The states from `from` to `to` on the axis that one game treats alike:
+// stopped before the spin, or moved by each kind of number with its
+// probability.
 struct Region {
   int32_t from = 0;
   int32_t to = 0;
@@ -76,14 +84,14 @@ WheelKinds KindsOf(bool double_zero);
 
 class GameMoves {
  public:
-  // The balances a row's states can have: from `lowest` to `highest`. What
-  // is kept comes out of the budget.
-  GameMoves(const GameRules& rules, int32_t lowest, int32_t highest, Rests& rests, MemoryBudget& budget);
+  // A row's states lie on the axis from `lowest` to `highest`. What is
+  // kept comes out of the budget.
+  GameMoves(const GameRules& rules, Axis axis, int32_t lowest, int32_t highest, Rests& rests, MemoryBudget& budget);
 
-  // The regions of a row's balances in game `game` (as GameAlike numbers
-  // it) of a session that has wagered `wagered` so far: kept once found.
-  // None where the budget had no room to keep them (OverBudget).
-  const std::vector<Region>& Of(uint32_t rest, int64_t wagered, int32_t game);
+  // The regions of the row of this rest and off-axis coordinate in game
+  // `game` (as GameAlike numbers it): kept once found. None where the
+  // budget had no room to keep them (OverBudget).
+  const std::vector<Region>& Of(uint32_t rest, int64_t other, int32_t game);
 
   bool OverBudget() const { return over_budget_; }
   int64_t Wanted() const { return wanted_; }
@@ -91,12 +99,13 @@ class GameMoves {
  private:
   struct Probe;
   struct Span;
-  Probe Try(const Rest& rest, int64_t wagered, int32_t game, int32_t balance);
-  void Split(const Rest& rest, int64_t wagered, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
+  Probe Try(const Rest& rest, int64_t other, int32_t game, int32_t along);
+  void Split(const Rest& rest, int64_t other, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
              const Probe& at_hi, std::vector<Span>& spans);
   Region RegionOf(const Rest& rest, const Span& span) const;
 
   const GameRules& rules_;
+  Axis axis_;
   int32_t lowest_;
   int32_t highest_;
   Rests& rests_;

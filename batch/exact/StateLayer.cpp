@@ -7,8 +7,8 @@ namespace {
 // What a row's entry and its index take, as the budget counts them.
 constexpr int64_t kRowBytes = sizeof(StateRow) + 48;
 
-uint64_t KeyOf(uint32_t rest, int64_t wagered) {
-  return (static_cast<uint64_t>(rest) << 40) ^ static_cast<uint64_t>(wagered);
+uint64_t KeyOf(uint32_t rest, int64_t other) {
+  return (static_cast<uint64_t>(rest) << 40) ^ static_cast<uint64_t>(other);
 }
 
 }  // namespace
@@ -19,65 +19,99 @@ StateLayer::StateLayer(int32_t lowest, int32_t highest, bool keep_most, MemoryBu
 bool StateLayer::Hold(int64_t more) {
   if (share_.Resize(share_.Held() + more)) return true;
   over_budget_ = true;
-  wanted_ = share_.Held() + more;
+  wanted_ = std::max(wanted_, more);
   return false;
 }
 
-StateRow* StateLayer::RowFor(uint32_t rest, int64_t wagered) {
-  const auto [at, fresh] = index_.emplace(KeyOf(rest, wagered), static_cast<uint32_t>(rows_.size()));
+StateRow* StateLayer::RowFor(uint32_t rest, int64_t other) {
+  const auto [at, fresh] = index_.emplace(KeyOf(rest, other), static_cast<uint32_t>(rows_.size()));
   if (fresh) {
     if (!Hold(kRowBytes)) {
       index_.erase(at);
       return nullptr;
     }
-    rows_.push_back(StateRow{rest, wagered, 0, {}, {}});
+    rows_.push_back(StateRow{rest, other, 0, {}, {}});
   }
   return &rows_[at->second];
 }
 
-// Grows the row to hold the balances from..to, with room to spare on the
-// side it grows, within the balances that can be.
+// Makes the row hold the axis from..to, with room to spare on the side it
+// grows, within what the axis can hold.
 bool StateLayer::Cover(StateRow& row, int32_t from, int32_t to) {
-  if (!row.p.empty() && from >= row.lo && to <= row.Hi()) return true;
-  const int32_t old_lo = row.p.empty() ? from : row.lo;
-  const int32_t old_hi = row.p.empty() ? to : row.Hi();
-  const int32_t spare = static_cast<int32_t>(row.p.size() / 2) + 8;
-  const int32_t lo = from < old_lo ? std::max(lowest_, from - spare) : old_lo;
-  const int32_t hi = to > old_hi ? std::min(highest_, to + spare) : old_hi;
+  if (row.live && from >= row.lo && to <= row.Hi()) return true;
+  const auto held = static_cast<int32_t>(row.p.size());
+  if (!row.live && to - from < held) {
+    // An empty row moves to where it is wanted: its memory holds zeros
+    // already, and the states of one game lie near those of the one before.
+    const int32_t spare = held - (to - from + 1);
+    row.lo = std::max(lowest_, std::min(from - spare / 2, highest_ - held + 1));
+    return true;
+  }
+  // An empty row starts afresh; a live one keeps what it holds.
+  const int32_t old_lo = row.live ? row.lo : from;
+  const int32_t old_hi = row.live ? row.Hi() : to;
+  const int32_t spare = std::max(held, to - from + 1) + 8;
+  const int32_t lo = std::max(lowest_, std::min(old_lo, from) - (from < old_lo || !row.live ? spare : 0));
+  const int32_t hi = std::min(highest_, std::max(old_hi, to) + (to > old_hi || !row.live ? spare : 0));
   const auto size = static_cast<std::size_t>(hi - lo + 1);
-  const int64_t grown = static_cast<int64_t>(size - row.p.size()) * (keep_most_ ? 16 : 8);
+  const int64_t grown = (static_cast<int64_t>(size) - held) * (keep_most_ ? 16 : 8);
   if (!Hold(grown)) return false;
   std::vector<double> p(size, 0.0);
-  std::copy(row.p.begin(), row.p.end(), p.begin() + (old_lo - lo));
-  row.p.swap(p);
-  if (keep_most_) {
-    std::vector<double> most(size, 0.0);
-    std::copy(row.most.begin(), row.most.end(), most.begin() + (old_lo - lo));
-    row.most.swap(most);
+  std::vector<double> most(keep_most_ ? size : 0, 0.0);
+  if (row.live) {
+    std::copy(row.p.begin(), row.p.end(), p.begin() + (old_lo - lo));
+    if (keep_most_) std::copy(row.most.begin(), row.most.end(), most.begin() + (old_lo - lo));
   }
+  row.p.swap(p);
+  row.most.swap(most);
   row.lo = lo;
   return true;
 }
 
-void StateLayer::Add(uint32_t rest, int64_t wagered, int32_t balance, const double* p, const double* most,
-                     int32_t count, double q, double more) {
+void StateLayer::Add(uint32_t rest, int64_t other, int32_t along, const double* p, const double* most, int32_t count,
+                     double q, double more) {
   if (over_budget_) return;
-  StateRow* row = RowFor(rest, wagered);
-  if (!row || !Cover(*row, balance, balance + count - 1)) return;
-  double* into = row->p.data() + (balance - row->lo);
-  for (int32_t i = 0; i < count; ++i) into[i] += q * p[i];
+  StateRow* row = RowFor(rest, other);
+  if (!row || !Cover(*row, along, along + count - 1)) return;
+  if (!row->live) {
+    row->live = true;
+    row->first = along;
+    row->last = along + count - 1;
+    ++live_rows_;
+  } else {
+    row->first = std::min(row->first, along);
+    row->last = std::max(row->last, along + count - 1);
+  }
+  // Apart, so that the compiler adds several at once.
+  double* __restrict into = row->p.data() + (along - row->lo);
+  const double* __restrict from = p;
+  for (int32_t i = 0; i < count; ++i) into[i] += q * from[i];
   if (keep_most_) {
-    double* most_into = row->most.data() + (balance - row->lo);
+    double* most_into = row->most.data() + (along - row->lo);
     for (int32_t i = 0; i < count; ++i) {
       if (p[i] != 0) most_into[i] = std::max(most_into[i], most[i] + more);
     }
   }
 }
 
+void StateLayer::Clear(StateRow& row) {
+  if (!row.live) return;
+  const auto first = static_cast<std::ptrdiff_t>(row.first - row.lo);
+  const auto last = static_cast<std::ptrdiff_t>(row.last - row.lo) + 1;
+  std::fill(row.p.begin() + first, row.p.begin() + last, 0.0);
+  if (keep_most_) std::fill(row.most.begin() + first, row.most.begin() + last, 0.0);
+  row.live = false;
+  --live_rows_;
+}
+
 void StateLayer::Clear() {
-  rows_.clear();
-  index_.clear();
-  share_.Resize(0);
-  over_budget_ = false;
-  wanted_ = 0;
+  for (StateRow& row : rows_) Clear(row);
+}
+
+int64_t StateLayer::LiveStates() const {
+  int64_t live = 0;
+  for (const StateRow& row : rows_) {
+    if (row.live) live += std::count_if(row.p.begin(), row.p.end(), [](double p) { return p != 0; });
+  }
+  return live;
 }

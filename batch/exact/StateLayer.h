@@ -7,39 +7,56 @@
 #include "batch/exact/MemoryBudget.h"
 
 // The states of a session before one game, in rows: a row holds the states
-// that share a rest (the bet, the streaks and the colour) and what was
-// wagered, with their probabilities by balance, so that a game moves a row
-// as a whole. Where the amount wagered is not followed, a row keeps with
-// each state the most that any path to it has wagered. Its memory comes
+// that share a rest (the bet, the streaks and the colour) and one of the
+// balance and the amount wagered, with their probabilities along the other,
+// the axis, so that a game moves a row as a whole. Where the amount wagered
+// is not followed, a row keeps with each state the most that any path to
+// it has wagered. Its memory comes
 // out of a budget before it is taken; where the budget has too little, the
 // layer takes no more and says so.
 struct StateRow {
   uint32_t rest = 0;
-  int64_t wagered = 0;
-  int32_t lo = 0;  // the balance of p[0]
+  int64_t other = 0;  // the coordinate off the axis
+  int32_t lo = 0;     // the axis at p[0]
   std::vector<double> p;
   std::vector<double> most;
+  bool live = false;  // something was added since the layer was cleared
+  // The part of the axis added to since, where the probabilities are.
+  int32_t first = 0;
+  int32_t last = -1;
   int32_t Hi() const { return lo + static_cast<int32_t>(p.size()) - 1; }
 };
 
 class StateLayer {
  public:
-  // Balances lie from `lowest` to `highest`.
+  // The axis runs from `lowest` to `highest`.
   StateLayer(int32_t lowest, int32_t highest, bool keep_most, MemoryBudget& budget);
 
-  // Adds q times the probabilities of `count` balances from `balance` to
-  // the row of this rest and amount, and the most wagered (plus `more`).
-  void Add(uint32_t rest, int64_t wagered, int32_t balance, const double* p, const double* most, int32_t count,
-           double q, double more);
+  // Adds q times the probabilities of `count` states from `along` on the
+  // axis to the row of this rest and off-axis coordinate, and the most
+  // wagered (plus `more`).
+  void Add(uint32_t rest, int64_t other, int32_t along, const double* p, const double* most, int32_t count, double q,
+           double more);
+  // The rows, the live ones among them those added to since the last Clear.
   std::vector<StateRow>& Rows() { return rows_; }
-  bool Empty() const { return rows_.empty(); }
+  bool Empty() const { return live_rows_ == 0; }
+  // Empties a row, or every row, but keeps it and its memory for the game
+  // after the next: the rows of one game are mostly those of the game
+  // before. A row emptied as soon as it has been played is emptied while
+  // it is still in the cache.
+  void Clear(StateRow& row);
   void Clear();
 
+  // The states with a probability.
+  int64_t LiveStates() const;
+
+  // Whether the budget had too little, and the most it was asked for
+  // beyond what it held then.
   bool OverBudget() const { return over_budget_; }
   int64_t Wanted() const { return wanted_; }
 
  private:
-  StateRow* RowFor(uint32_t rest, int64_t wagered);
+  StateRow* RowFor(uint32_t rest, int64_t other);
   bool Cover(StateRow& row, int32_t from, int32_t to);
   bool Hold(int64_t more);
 
@@ -49,6 +66,7 @@ class StateLayer {
   BudgetShare share_;
   std::unordered_map<uint64_t, uint32_t> index_;
   std::vector<StateRow> rows_;
+  std::size_t live_rows_ = 0;
   bool over_budget_ = false;
   int64_t wanted_ = 0;
 };

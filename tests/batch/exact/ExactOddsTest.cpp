@@ -2,6 +2,7 @@
 // and against the figures of the defaults worked out apart from this code.
 #include "batch/exact/ExactOdds.h"
 #include "batch/exact/MemoryBudget.h"
+#include "batch/settings/RunSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ ExactRun Exact(const std::vector<std::string>& sets) {
     EXPECT_EQ(SetNamed(settings, set), "");
   }
   for (const std::string& set : sets) EXPECT_EQ(SetNamed(settings, set), "") << set;
-  return ComputeExactRun(settings);
+  return ComputeExactRun(Typed(settings));
 }
 
 std::map<int32_t, double> Finals(const ExactRun& run) {
@@ -35,7 +36,7 @@ std::map<int32_t, double> Finals(const ExactRun& run) {
 }
 
 TEST(ExactOdds, TheDefaultsGiveTheFiguresWorkedOutApart) {
-  const ExactRun run = ComputeExactRun(ResetDefaults());
+  const ExactRun run = ComputeExactRun(Typed(ResetDefaults()));
   const ExactFigures f = FiguresOf(run);
   ASSERT_EQ(run.sessions, 10);
   EXPECT_NEAR(run.ended_high / 10, 0.647848, 5e-7);
@@ -130,11 +131,11 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   EXPECT_DOUBLE_EQ(unplayed.played, 0);
   RunSettings failing = ResetDefaults();
   failing.values.texts[0] = "0";
-  const ExactRun none = ComputeExactRun(failing);
+  const ExactRun none = ComputeExactRun(Typed(failing));
   EXPECT_DOUBLE_EQ(none.ended_check, 10);
   EXPECT_DOUBLE_EQ(none.played, 0);
   MemoryBudget small(100000);  // the defaults' dense tables need 8000 states' worth, 384 kB
-  const ExactRun refused = ComputeExactRun(ResetDefaults(), small);
+  const ExactRun refused = ComputeExactRun(Typed(ResetDefaults()), small);
   EXPECT_NE(refused.refused, "");
   EXPECT_GT(refused.needed_bytes, small.Limit());
   EXPECT_EQ(small.Used(), 0) << "the refused computation gave back what it held";
