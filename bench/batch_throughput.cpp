@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "batch/sampling/BatchPool.h"
+#include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
 #include "bench/SessionRuns.h"
 

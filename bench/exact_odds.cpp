@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "batch/sampling/BatchPool.h"
+#include "batch/sampling/PlayRuns.h"
 #include "batch/exact/ExactOdds.h"
 #include "batch/settings/RunSettings.h"
 #include "bench/SessionRuns.h"

@@ -3,6 +3,7 @@
 // settings or a sweep of them, and says what they show about the system.
 // A batch can be played in parts (shards) whose JSON summaries merge into
 // exactly what one machine would have printed.
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <ctime>
@@ -14,7 +15,9 @@
 
 #include "batch/output/BalanceHistogram.h"
 #include "batch/cli/BatchOptions.h"
-#include "batch/sampling/BatchPool.h"
+#include "batch/sampling/PlayRuns.h"
+#include "batch/threads/AloneWhenNeeded.h"
+#include "batch/threads/MakeInOrder.h"
 #include "batch/results/BatchResult.h"
 #include "batch/results/BatchSummary.h"
 #include "batch/exact/MemoryBudget.h"
@@ -78,16 +81,18 @@ std::pair<int64_t, int64_t> Block(int64_t count, int64_t index, int64_t parts) {
 
 // The exact odds of one set of settings, with their progress; the problem
 // where they were refused.
-MaybeProblem ComputeExact(const RunSettings& settings, MemoryBudget& budget, const std::string& where,
-                          std::optional<ExactRun>& exact) {
-  Progress progress(0, "games computed");
-  int64_t games = 0;
-  exact = ComputeExactRun(Typed(settings), budget, [&](int64_t session, int64_t) {
-    progress.Show(++games, "session " + std::to_string(session));
-  });
+MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, std::optional<ExactRun>& exact) {
+  MemoryBudget budget(kExactMemoryBudget);
+  Progress progress(0, "steps computed");
+  std::atomic<int64_t> steps{0};
+  exact = ComputeExactRun(
+      Typed(settings), budget,
+      [&](int64_t session, int64_t) {
+        progress.Show(++steps, "a session from start state " + std::to_string(session));
+      },
+      jobs);
   if (exact->refused.empty()) return std::nullopt;
-  return Problem{ProblemKind::Refused, exact->refused + where + "; --runs K samples " +
-                                           (where.empty() ? "these settings" : "the cells") + " instead"};
+  return Problem{ProblemKind::Refused, exact->refused + "; --runs K samples these settings instead"};
 }
 
 // Sampled runs of one set of settings: their tally, their sessions as CSV
@@ -179,8 +184,7 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   }
   CellResult cell;
   if (result.exact) {
-    MemoryBudget budget(kExactMemoryBudget);
-    if (MaybeProblem problem = ComputeExact(result.settings, budget, "", cell.exact)) return problem;
+    if (MaybeProblem problem = ComputeExact(result.settings, jobs, cell.exact)) return problem;
   }
   if (result.sampled) {
     const int64_t begin = result.part_begin;
@@ -196,46 +200,6 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   }
   return PrintAndWrite(options, result, nullptr, csv.get());
 }
-
-// Lets exact cells that share a memory budget run side by side, and one
-// that the others left too little run again alone, so that what a sweep
-// computes does not depend on how many threads compute it.
-class AloneWhenNeeded {
- public:
-  void Enter() {
-    std::unique_lock<std::mutex> hold(lock_);
-    changed_.wait(hold, [&] { return !alone_wanted_; });
-    ++running_;
-  }
-  void Leave() {
-    const std::lock_guard<std::mutex> hold(lock_);
-    --running_;
-    changed_.notify_all();
-  }
-  // Waits until the caller is the only one running.
-  void BeAlone() {
-    std::unique_lock<std::mutex> hold(lock_);
-    while (alone_wanted_) {
-      --running_;
-      changed_.notify_all();
-      changed_.wait(hold, [&] { return !alone_wanted_; });
-      ++running_;
-    }
-    alone_wanted_ = true;
-    changed_.wait(hold, [&] { return running_ == 1; });
-  }
-  void DoneAlone() {
-    const std::lock_guard<std::mutex> hold(lock_);
-    alone_wanted_ = false;
-    changed_.notify_all();
-  }
-
- private:
-  std::mutex lock_;
-  std::condition_variable changed_;
-  int running_ = 0;
-  bool alone_wanted_ = false;
-};
 
 // A cell of a sweep that could not be computed ends the sweep.
 struct StopSweep {

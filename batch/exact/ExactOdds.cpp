@@ -9,6 +9,8 @@
 #include "batch/exact/GameMoves.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/exact/StateLayer.h"
+#include "batch/threads/AloneWhenNeeded.h"
+#include "batch/threads/MakeInOrder.h"
 #include "sim/DecimalText.h"
 #include "sim/SettingTable.h"
 
@@ -39,10 +41,17 @@ struct SessionFigures {
 enum class Layout { Untracked, ByWagered, ByGame };
 enum class Played { Whole, OverBudget, WagerLimitCanBind };
 
+// Where a pass passed its budget: what it would have held at once at
+// least, and the states before the game it stopped at.
+struct PassCost {
+  int64_t needed_bytes = 0;
+  int64_t states = 0;
+};
+
 class SessionPass {
  public:
-  SessionPass(const GameRules& rules, int32_t capital, Layout layout, MemoryBudget& budget, ExactRun& run,
-              const ExactProgress& progress)
+  SessionPass(const GameRules& rules, int32_t capital, Layout layout, MemoryBudget& budget, PassCost& cost,
+              const std::function<void(int64_t)>& progress)
       : rules_(rules),
         capital_(capital),
         layout_(layout),
@@ -53,7 +62,7 @@ class SessionPass {
         rests_(rules),
         moves_(rules, axis_, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), rests_, budget),
         budget_(budget),
-        run_(run),
+        cost_(cost),
         progress_(progress) {}
 
   Played Play(const Carried& start, SessionFigures& figures) {
@@ -94,7 +103,7 @@ class SessionPass {
         if (played != Played::Whole) return played;
         now->Clear(row);
       }
-      if (progress_) progress_(run_.sessions_computed + 1, game);
+      if (progress_) progress_(game);
       now->Clear();
       std::swap(now, next);
     }
@@ -134,7 +143,7 @@ class SessionPass {
         Refused(current->second, wanted);
         return Played::OverBudget;
       }
-      if (progress_) progress_(run_.sessions_computed + 1, wagered);
+      if (progress_) progress_(wagered);
       layers.erase(current);
     }
     return Played::Whole;
@@ -147,8 +156,8 @@ class SessionPass {
   // What the computation would have had to hold at once where it stopped
   // (all it held, and what it asked for beyond), and the states then.
   void Refused(StateLayer& playing, int64_t layers_wanted) {
-    run_.needed_bytes = std::max(run_.needed_bytes, budget_.Used() + std::max(layers_wanted, moves_.Wanted()));
-    run_.peak_states = std::max(run_.peak_states, playing.LiveStates());
+    cost_.needed_bytes = std::max(cost_.needed_bytes, budget_.Used() + std::max(layers_wanted, moves_.Wanted()));
+    cost_.states = std::max(cost_.states, playing.LiveStates());
   }
 
   // One game on every state of a row: each region of its axis stops, ends
@@ -210,8 +219,14 @@ class SessionPass {
     figures.played += mass;
     const auto top = static_cast<std::size_t>(balance + step * (count - 1) + 1);
     if (figures.finals.size() < top) figures.finals.resize(top, 0.0);
+    if (step == 0) {
+      // One balance for all: what ends there is their mass.
+      figures.finals[static_cast<std::size_t>(balance)] += mass;
+      figures.result += mass * static_cast<double>(balance - capital_);
+      return;
+    }
     for (int32_t i = 0; i < count; ++i) {
-      const int32_t at = balance + step * i;
+      const int32_t at = balance + i;
       const double share = q * p[i];
       figures.finals[static_cast<std::size_t>(at)] += share;
       figures.result += share * static_cast<double>(at - capital_);
@@ -253,62 +268,156 @@ class SessionPass {
   Rests rests_;
   GameMoves moves_;
   MemoryBudget& budget_;
-  ExactRun& run_;
-  const ExactProgress& progress_;
+  PassCost& cost_;
+  const std::function<void(int64_t)>& progress_;
   SessionFigures* figures_ = nullptr;
 };
 
-void AddSession(ExactRun& run, const SessionFigures& session, double times, std::vector<double>& finals) {
-  run.ended_high += times * session.ended[kHigh];
-  run.ended_low += times * session.ended[kLow];
-  run.ended_limit += times * session.ended[kLimit];
-  run.ended_none += times * session.ended[kNone];
-  run.ended_check += times * session.ended[kCheck];
-  run.played += times * session.played;
-  run.wagered += times * session.wagered;
-  run.result += times * session.result;
-  if (finals.size() < session.finals.size()) finals.resize(session.finals.size(), 0.0);
-  for (std::size_t balance = 0; balance < session.finals.size(); ++balance) {
-    finals[balance] += times * session.finals[balance];
+// One session from one carried state: what was wagered followed only
+// where some session could pass the wager limit, then by itself where no
+// session can reach its last game first (every game wagers at least 1).
+Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, MemoryBudget& budget, PassCost& cost,
+                const std::function<void(int64_t)>& progress, SessionFigures& figures) {
+  Carried start{};
+  start[carried] = 1;
+  Played played = Played::WagerLimitCanBind;
+  {
+    SessionPass untracked(rules, capital, Layout::Untracked, budget, cost, progress);
+    played = untracked.Play(start, figures);
   }
+  if (played != Played::WagerLimitCanBind) return played;
+  const bool last_game_out_of_reach = rules.last_game >= 3 && rules.last_game > rules.most_wagered;
+  SessionPass tracked(rules, capital, last_game_out_of_reach ? Layout::ByWagered : Layout::ByGame, budget, cost,
+                      progress);
+  return tracked.Play(start, figures);
 }
 
-// Two carried distributions this close are the same one, up to the
-// rounding that five hundred games of sums leave (about 5e-15).
-constexpr double kRepeated = 1e-13;
+// The sessions from carried states, each computed once, side by side on
+// `jobs` threads sharing the budget; one that the others left too little
+// is computed again alone.
+class SessionsFrom {
+ public:
+  SessionsFrom(const GameRules& rules, int32_t capital, MemoryBudget& budget, int64_t jobs,
+               const ExactProgress& progress)
+      : rules_(rules), capital_(capital), budget_(budget), jobs_(jobs), progress_(progress) {}
 
-// The run's sessions, chained on their carried state; Whole, or why not.
-Played ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Layout layout, MemoryBudget& budget,
-                     ExactRun& run, const ExactProgress& progress) {
-  SessionPass pass(rules, capital, layout, budget, run, progress);
-  Carried start{};
+  bool Known(uint32_t carried) const { return known_.count(carried) > 0; }
+  const SessionFigures& operator[](uint32_t carried) const { return known_.at(carried); }
+  std::size_t size() const { return known_.size(); }
+
+  // Computes the sessions from these carried states; false where the
+  // budget refused one (`cost` says what it needed).
+  bool Compute(const std::vector<uint32_t>& starts, PassCost& cost) {
+    struct Computed {
+      Played played = Played::Whole;
+      SessionFigures figures;
+      PassCost cost;
+    };
+    const int64_t offset = static_cast<int64_t>(known_.size());
+    bool refused = false;
+    MakeInOrder<Computed>(
+        static_cast<int64_t>(starts.size()), jobs_,
+        [&](int64_t k) {
+          Computed computed;
+          const auto progress = [&](int64_t step) {
+            if (progress_) progress_(offset + k + 1, step);
+          };
+          alone_.Enter();
+          computed.played = PlayFrom(rules_, capital_, starts[static_cast<std::size_t>(k)], budget_, computed.cost,
+                                     progress, computed.figures);
+          if (computed.played == Played::OverBudget) {
+            computed.cost = PassCost();
+            alone_.BeAlone();
+            computed.played = PlayFrom(rules_, capital_, starts[static_cast<std::size_t>(k)], budget_, computed.cost,
+                                       progress, computed.figures);
+            alone_.DoneAlone();
+          }
+          alone_.Leave();
+          return computed;
+        },
+        [&](int64_t k, Computed& computed) {
+          if (computed.played != Played::Whole) {
+            refused = true;
+            cost = computed.cost;
+            return;
+          }
+          known_.emplace(starts[static_cast<std::size_t>(k)], std::move(computed.figures));
+        });
+    return !refused;
+  }
+
+ private:
+  const GameRules& rules_;
+  int32_t capital_;
+  MemoryBudget& budget_;
+  int64_t jobs_;
+  const ExactProgress& progress_;
+  AloneWhenNeeded alone_;
+  std::map<uint32_t, SessionFigures> known_;
+};
+
+// The run's sessions, chained on their carried state. A session's figures
+// are linear in the distribution of the state it starts from, so each
+// start state is computed once and every session of the run is the mix of
+// those its distribution asks for; the run adds up how often each start
+// state began a session. Whole, or why not.
+bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, MemoryBudget& budget, int64_t jobs,
+                   const ExactProgress& progress, ExactRun& run) {
+  SessionsFrom sessions(rules, capital, budget, jobs, progress);
   SessionState first;
   first.bet_on_red = bet_on_red;
+  Carried start{};
   start[CarriedOf(rules, first)] = 1;
-  std::vector<double> finals;
-  SessionFigures session;
+  Carried began{};  // how many sessions began in each carried state
   for (int64_t played = 0; played < run.sessions; ++played) {
-    const Played outcome = pass.Play(start, session);
-    if (outcome != Played::Whole) return outcome;
-    ++run.sessions_computed;
-    double change = 0;
-    for (std::size_t i = 0; i < start.size(); ++i) change = std::max(change, std::fabs(session.carried[i] - start[i]));
-    if (change <= kRepeated || played + 1 == run.sessions) {
-      AddSession(run, session, static_cast<double>(run.sessions - played), finals);
-      break;
+    std::vector<uint32_t> missing;
+    for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
+      if (start[carried] != 0 && !sessions.Known(carried)) missing.push_back(carried);
     }
-    AddSession(run, session, 1, finals);
-    start = session.carried;
+    PassCost cost;
+    if (!missing.empty() && !sessions.Compute(missing, cost)) {
+      run.needed_bytes = cost.needed_bytes;
+      run.peak_states = cost.states;
+      return false;
+    }
+    Carried next{};
+    for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
+      if (start[carried] == 0) continue;
+      began[carried] += start[carried];
+      const Carried& ends = sessions[carried].carried;
+      for (uint32_t to = 0; to < kCarriedStates; ++to) next[to] += start[carried] * ends[to];
+    }
+    start = next;
+  }
+  run.sessions_computed = static_cast<int64_t>(sessions.size());
+  std::vector<double> finals;
+  for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
+    if (began[carried] == 0) continue;
+    const SessionFigures& session = sessions[carried];
+    const double times = began[carried];
+    run.ended_high += times * session.ended[kHigh];
+    run.ended_low += times * session.ended[kLow];
+    run.ended_limit += times * session.ended[kLimit];
+    run.ended_none += times * session.ended[kNone];
+    run.ended_check += times * session.ended[kCheck];
+    run.played += times * session.played;
+    run.wagered += times * session.wagered;
+    run.result += times * session.result;
+    if (finals.size() < session.finals.size()) finals.resize(session.finals.size(), 0.0);
+    for (std::size_t balance = 0; balance < session.finals.size(); ++balance) {
+      finals[balance] += times * session.finals[balance];
+    }
   }
   for (std::size_t balance = 0; balance < finals.size(); ++balance) {
     if (finals[balance] > 0) run.final_balances.emplace_back(static_cast<int32_t>(balance), finals[balance]);
   }
-  return Played::Whole;
+  return true;
 }
 
 }  // namespace
 
-ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress) {
+ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress,
+                         int64_t jobs) {
   ExactRun run;
   run.capital = TruncateToInt32(settings.capital);
   if (FirstFailure(CheckGroup::SessionCount, settings)) return run;
@@ -318,22 +427,7 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
     return run;
   }
   const GameRules rules = RulesOf(settings, FirstFailure(CheckGroup::BalanceLimits, settings) == nullptr);
-  // What was wagered is followed only where some session could pass the
-  // wager limit; then by itself where no session can reach its last game
-  // first (every game wagers at least 1).
-  Played outcome = ChainSessions(rules, run.capital, settings.bet_on_red, Layout::Untracked, budget, run, progress);
-  if (outcome == Played::WagerLimitCanBind) {
-    const int64_t peak = run.peak_states;
-    const int64_t sessions = run.sessions;
-    run = ExactRun();
-    run.capital = TruncateToInt32(settings.capital);
-    run.sessions = sessions;
-    run.peak_states = peak;
-    const bool last_game_out_of_reach = rules.last_game >= 3 && rules.last_game > rules.most_wagered;
-    outcome = ChainSessions(rules, run.capital, settings.bet_on_red,
-                            last_game_out_of_reach ? Layout::ByWagered : Layout::ByGame, budget, run, progress);
-  }
-  if (outcome == Played::OverBudget) {
+  if (!ChainSessions(rules, run.capital, settings.bet_on_red, budget, jobs, progress, run)) {
     constexpr int64_t kMiB = 1 << 20;
     run.refused = "the exact odds of these settings need more memory than their budget of " +
                   std::to_string(budget.Limit() / kMiB) + " MiB (at least " +

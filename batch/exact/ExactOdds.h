@@ -26,9 +26,10 @@
 // game's number between the first and the last). The probability of every
 // state is pushed through the step; what ends leaves with its cause and
 // final balance. Streaks and the colour bet carry into the next session,
-// so a run is its sessions chained on that carried state. Once the carried
-// state's distribution repeats from one session to the next, to the
-// rounding of doubles, every later session repeats the last one's figures.
+// so a run is its sessions chained on that carried state: a session's
+// figures are linear in the distribution it starts from, so each state a
+// session can start in is computed once, and every session of the run is
+// the mix of them that its start distribution gives.
 struct ExactRun {
   // Why no figures could be computed: the states would not fit the memory
   // budget (then `needed_bytes` is at least what they would have needed),
@@ -55,20 +56,23 @@ struct ExactRun {
   int32_t capital = 0;
 
   // What it cost: where refused, the states alive before the game that
-  // passed the budget; and the sessions computed before the carried state
-  // repeated.
+  // passed the budget; and the start states whose session was computed.
   int64_t peak_states = 0;
   int64_t sessions_computed = 0;
 };
 
 class MemoryBudget;
 
-// Called as the computation goes, with the session and how far into it.
+// Called as the computation goes, from any of its threads: which session
+// (from which start state) and how far into it.
 using ExactProgress = std::function<void(int64_t session, int64_t step)>;
 
 // The exact odds within a memory budget, which computations at once share:
-// what the states take is taken from it before it is allocated.
-ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr);
+// what the states take is taken from it before it is allocated. The
+// sessions from different start states are computed on up to `jobs`
+// threads.
+ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr,
+                         int64_t jobs = 1);
 // Within a budget of its own, kExactMemoryBudget.
 ExactRun ComputeExactRun(const SimSettings& settings);
 

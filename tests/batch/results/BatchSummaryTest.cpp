@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "batch/sampling/BatchPool.h"
+#include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
 #include "batch/results/BatchSummary.h"
 #include "batch/exact/WheelOdds.h"

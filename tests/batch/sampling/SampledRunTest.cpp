@@ -12,7 +12,7 @@
 #include "batch/output/SessionsCsv.h"
 #include "batch/replay/WindowReplay.h"
 #include "batch/results/SummaryJson.h"
-#include "batch/sampling/BatchPool.h"
+#include "batch/sampling/PlayRuns.h"
 #include "batch/sampling/RunTally.h"
 
 namespace {

@@ -11,8 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "batch/sampling/SampledRun.h"
-
 // Makes items 0 to count - 1 on up to `jobs` threads and hands each to
 // `take` in order, one at a time, so that what is made of them is the same
 // for any number of threads. An item waits for the earlier ones in a window
@@ -69,11 +67,3 @@ void MakeInOrder(int64_t count, int64_t jobs, const std::function<Item(int64_t)>
   for (std::thread& thread : pool) thread.join();
   if (failure) std::rethrow_exception(failure);
 }
-
-// Plays runs with the seeds first_seed, first_seed + 1, ... on `jobs`
-// threads and hands each to `take` in seed order (see MakeInOrder).
-// `progress` is called after each run taken, with the number taken so far.
-// The runs are numbered from `first_run` in their sessions' records.
-void PlayRuns(const SimSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs,
-              const std::function<void(RunOutcome&)>& take, const std::function<void(int64_t)>& progress = nullptr,
-              int64_t first_run = 1);
