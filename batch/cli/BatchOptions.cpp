@@ -4,10 +4,9 @@
 
 #include <algorithm>
 
-#include "batch/settings/Numbers.h"
+#include "batch/core/Numbers.h"
+#include "batch/results/Figures.h"
 #include "batch/settings/RunSettings.h"
-
-const char* const kShowable[5] = {"p_max", "p_min", "p_limit", "mean_final", "result_per_unit"};
 
 namespace {
 
@@ -117,7 +116,10 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--heatmap", o.heatmap, "draws a two-sweep grid coloured by --show")
       ->type_name("FILE.svg")
       ->transform(kPath);
-  std::vector<std::string> showable(std::begin(kShowable), std::end(kShowable));
+  std::vector<std::string> showable;
+  for (const FigureSpec& spec : kFigures) {
+    if (spec.showable) showable.emplace_back(spec.key);
+  }
   app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
   std::string shard;
   app.add_option("--shard", shard, "plays the I-th of N parts of the runs or cells")->type_name("I/N");

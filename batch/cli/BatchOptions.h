@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "batch/core/Limits.h"
+
 // The command line of vantrel-batch.
 struct BatchOptions {
   std::string settings;  // empty: the reset defaults
@@ -32,14 +34,6 @@ struct BatchOptions {
   std::vector<std::string> merge_files;
   bool allow_gaps = false;
 };
-
-constexpr int64_t kMaxRuns = 1000000000;
-constexpr int64_t kMaxJobs = 256;
-constexpr int64_t kMaxSeed = 4294967295;
-constexpr int64_t kMaxShards = 1000000000;
-
-// The figures a heat map can show.
-extern const char* const kShowable[5];
 
 // What the command line asks for: the options, or text to print and the
 // exit code to end with (help: 0 on standard output; a wrong call: 2, with

@@ -16,17 +16,20 @@
 #include "batch/output/BalanceHistogram.h"
 #include "batch/cli/BatchOptions.h"
 #include "batch/sampling/PlayRuns.h"
-#include "batch/threads/AloneWhenNeeded.h"
-#include "batch/threads/MakeInOrder.h"
+#include "batch/core/AloneWhenNeeded.h"
+#include "batch/core/MakeInOrder.h"
 #include "batch/results/BatchResult.h"
 #include "batch/results/BatchSummary.h"
 #include "batch/exact/MemoryBudget.h"
-#include "batch/results/Problem.h"
+#include "batch/core/Problem.h"
 #include "batch/cli/Progress.h"
 #include "batch/output/SessionsCsv.h"
 #include "batch/results/ShardReader.h"
 #include "batch/output/StandardOutput.h"
 #include "batch/output/SweepOutputs.h"
+#include "batch/output/TextOutput.h"
+#include "batch/results/Merge.h"
+#include "batch/results/SummaryJson.h"
 #include "batch/replay/WindowReplay.h"
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
@@ -72,11 +75,6 @@ MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
     }
   }
   return std::nullopt;
-}
-
-// The I-th of N contiguous blocks of `count` things: [begin, end).
-std::pair<int64_t, int64_t> Block(int64_t count, int64_t index, int64_t parts) {
-  return {count * (index - 1) / parts, count * index / parts};
 }
 
 // The exact odds of one set of settings, with their progress; the problem
@@ -130,7 +128,7 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   head.part_index = options.shard_index;
   head.part_count = options.shard_count;
   const int64_t domain = axes.empty() ? (head.sampled ? head.runs : 1) : SweepCellCount(axes);
-  std::tie(head.part_begin, head.part_end) = Block(domain, options.shard_index, options.shard_count);
+  std::tie(head.part_begin, head.part_end) = PartBlock(domain, options.shard_index, options.shard_count);
   head.blocks = {{head.part_begin, head.part_end}};
   return head;
 }
@@ -201,6 +199,10 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   return PrintAndWrite(options, result, nullptr, csv.get());
 }
 
+SweepFiles FilesOf(const BatchOptions& options) {
+  return {options.json, options.table, options.heatmap, FindFigure(options.show)};
+}
+
 // A cell of a sweep that could not be computed ends the sweep.
 struct StopSweep {
   Problem problem;
@@ -218,7 +220,8 @@ std::string CellName(const BatchResult& head, const CellResult& cell) {
 MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int64_t jobs) {
   const int64_t begin = head.part_begin;
   const int64_t count = head.part_end - begin;
-  SweepOutputs outputs(options, head, count);
+  const SweepFiles files = FilesOf(options);
+  SweepOutputs outputs(files, head, count);
   if (MaybeProblem problem = outputs.Start()) return problem;
   Progress progress(count, "cells");
   MemoryBudget budget(kExactMemoryBudget);
@@ -291,7 +294,8 @@ MaybeProblem Merge(const BatchOptions& options) {
 
   int64_t cells = 0;
   for (const auto& [begin, end] : whole.blocks) cells += end - begin;
-  SweepOutputs outputs(options, whole, cells);
+  const SweepFiles files = FilesOf(options);
+  SweepOutputs outputs(files, whole, cells);
   if (MaybeProblem problem = outputs.Start()) return problem;
   std::stable_sort(parts.begin(), parts.end(),
                    [](const NamedPart& a, const NamedPart& b) { return a.part.part_begin < b.part.part_begin; });

@@ -9,20 +9,17 @@
 #include "batch/exact/GameMoves.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/exact/StateLayer.h"
-#include "batch/threads/AloneWhenNeeded.h"
-#include "batch/threads/MakeInOrder.h"
+#include "batch/core/AloneWhenNeeded.h"
+#include "batch/core/MakeInOrder.h"
 #include "sim/DecimalText.h"
 #include "sim/SettingTable.h"
 
 namespace {
 
-// How the batch counts the ends of sessions.
-enum Cause { kHigh, kLow, kLimit, kNone, kCheck, kCauses };
-
 using Carried = std::array<double, kCarriedStates>;
 
 struct SessionFigures {
-  double ended[kCauses] = {};
+  EndingCounts<double> ended{};
   double played = 0;
   double wagered = 0;
   double result = 0;
@@ -212,8 +209,7 @@ class SessionPass {
            uint32_t carried) {
     SessionFigures& figures = *figures_;
     const double mass = q * Sum(p, count);
-    figures.ended[CauseOf(end)] += mass;
-    if (end == GameEnd::MaxAndMinBalance) figures.ended[kLow] += mass;
+    CountEnding(figures.ended, EndingOf(end), mass);
     figures.carried[carried] += mass;
     if (!played) return;
     figures.played += mass;
@@ -242,21 +238,6 @@ class SessionPass {
     }
     for (; i < count; ++i) sums[0] += p[i];
     return (sums[0] + sums[1]) + (sums[2] + sums[3]);
-  }
-
-  static Cause CauseOf(GameEnd end) {
-    switch (end) {
-      case GameEnd::WagerLimit:
-      case GameEnd::MaxBalance:
-      case GameEnd::MaxAndMinBalance: return kHigh;
-      case GameEnd::MinBalance: return kLow;
-      case GameEnd::TableLimitOrBalance:
-      case GameEnd::LastGame: return kLimit;
-      case GameEnd::FailedCheck: return kCheck;
-      case GameEnd::LastGameUncounted:
-      case GameEnd::None: break;
-    }
-    return kNone;
   }
 
   const GameRules& rules_;
@@ -395,11 +376,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
     if (began[carried] == 0) continue;
     const SessionFigures& session = sessions[carried];
     const double times = began[carried];
-    run.ended_high += times * session.ended[kHigh];
-    run.ended_low += times * session.ended[kLow];
-    run.ended_limit += times * session.ended[kLimit];
-    run.ended_none += times * session.ended[kNone];
-    run.ended_check += times * session.ended[kCheck];
+    for (std::size_t k = 0; k < kEndings; ++k) run.ended[k] += times * session.ended[k];
     run.played += times * session.played;
     run.wagered += times * session.wagered;
     run.result += times * session.result;
@@ -423,7 +400,7 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
   if (FirstFailure(CheckGroup::SessionCount, settings)) return run;
   run.sessions = TruncateToInt32(settings.session_count);
   if (FirstFailure(CheckGroup::SessionStart, settings)) {
-    run.ended_check = static_cast<double>(run.sessions);
+    run.ended[IndexOf(Ending::Check)] = static_cast<double>(run.sessions);
     return run;
   }
   const GameRules rules = RulesOf(settings, FirstFailure(CheckGroup::BalanceLimits, settings) == nullptr);

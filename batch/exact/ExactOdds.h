@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "batch/core/Endings.h"
 #include "sim/SimSettings.h"
 
 // The exact odds of a run, computed rather than sampled.
@@ -38,14 +39,10 @@ struct ExactRun {
   int64_t needed_bytes = 0;
 
   int64_t sessions = 0;
-  // Expected numbers of the run's sessions that ended by each cause. A game
-  // may end a session at both balance limits, so the causes can sum to
-  // more than the sessions.
-  double ended_high = 0;
-  double ended_low = 0;
-  double ended_limit = 0;
-  double ended_none = 0;
-  double ended_check = 0;
+  // Expected numbers of the run's sessions that ended each way. A game may
+  // end a session at both balance limits, so they can sum to more than the
+  // sessions.
+  EndingCounts<double> ended{};
   // Expected sessions that played at least one game, and the expected
   // number of them ending at each final balance, in ascending order.
   double played = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "batch/output/Svg.h"
+#include "batch/results/Printed.h"
 #include "batch/settings/Sweep.h"
 
 namespace {
@@ -20,14 +21,6 @@ std::string Format(const char* format, double value) {
   char text[48];
   std::snprintf(text, sizeof text, format, value);
   return text;
-}
-
-// A value as its cell shows it: shares with three decimals, balances with
-// one, results per unit with four.
-std::string Shown(const std::string& figure, double value) {
-  if (figure == "mean_final") return Format("%.1f", value);
-  if (figure == "result_per_unit") return Format("%.4f", value);
-  return Format("%.3f", value);
 }
 
 // From dark violet through teal to yellow: light where the figure is high.
@@ -55,16 +48,9 @@ std::string Hex(const Colour& c) {
 
 }  // namespace
 
-std::string FigureTitle(const std::string& figure) {
-  if (figure == "p_max") return "Chance of reaching the max balance (or the wager limit)";
-  if (figure == "p_min") return "Chance of ending at the min balance";
-  if (figure == "p_limit") return "Chance of ending at the table limit or the last game";
-  if (figure == "mean_final") return "Mean final balance";
-  return "Result per unit wagered";
-}
-
 std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
-                    const std::string& figure, const std::string& subtitle) {
+                    const FigureSpec& figure, const std::string& subtitle) {
+  const auto shown = [&figure](double value) { return Format(figure.shown, value); };
   double low = INFINITY, high = -INFINITY;
   for (const auto& row : grid) {
     for (double value : row) {
@@ -80,7 +66,7 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   const bool labelled = cell_width >= 44 && cell_height >= 18;
 
   std::string svg = Svg::Start(kWidth, kHeight, 12);
-  svg += Svg::Text(kWidth / 2, 26, FigureTitle(figure), "middle", " font-size=\"16\"");
+  svg += Svg::Text(kWidth / 2, 26, figure.title, "middle", " font-size=\"16\"");
   svg += Svg::Text(kWidth / 2, 46, subtitle, "middle", " fill=\"#555555\"");
   for (std::size_t i = 0; i < across.values.size(); ++i) {
     for (std::size_t j = 0; j < up.values.size(); ++j) {
@@ -91,7 +77,7 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
       const double t = (value - low) / span;
       svg += Svg::Rect(x, y, cell_width - 1, cell_height - 1, Hex(ColourAt(t)));
       if (labelled) {
-        svg += Svg::Text(x + cell_width / 2, y + cell_height / 2 + 4, Shown(figure, value), "middle",
+        svg += Svg::Text(x + cell_width / 2, y + cell_height / 2 + 4, shown(value), "middle",
                          std::string(" fill=\"") + (t > 0.6 ? "black" : "white") + "\"");
       }
     }
@@ -121,7 +107,18 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   for (int k = 0; k < kSteps; ++k) {
     svg += Svg::Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5, Hex(ColourAt(1 - (k + 0.5) / kSteps)));
   }
-  svg += Svg::Text(scale_x + 26, kTop + 4, Shown(figure, high), "start");
-  svg += Svg::Text(scale_x + 26, kHeight - kBottom + 4, Shown(figure, low), "start");
+  svg += Svg::Text(scale_x + 26, kTop + 4, shown(high), "start");
+  svg += Svg::Text(scale_x + 26, kHeight - kBottom + 4, shown(low), "start");
   return svg + Svg::kEnd;
+}
+
+std::string SweepHeatmap(const BatchResult& result, const std::vector<std::vector<double>>& grid,
+                         const FigureSpec& figure) {
+  const HeatmapAxis across{result.axes[0].name, result.axes[0].values};
+  const HeatmapAxis up{result.axes[1].name, result.axes[1].values};
+  const std::string sessions = NamedValue(result.settings, "session_count");
+  const std::string subtitle =
+      (result.exact ? "exact odds" : Printed("%lld sampled runs a cell", static_cast<long long>(result.runs))) +
+      ", runs of " + sessions + " sessions; the other settings as given";
+  return Heatmap(across, up, grid, figure, subtitle);
 }

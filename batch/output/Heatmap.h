@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "batch/results/BatchResult.h"
+#include "batch/results/Figures.h"
+
 // An SVG grid of one figure over two sweeps: the first sweep across, the
 // second up, each cell coloured by its value on a scale drawn beside it
 // and labelled with the value where the cell is large enough. A missing
@@ -13,8 +16,9 @@ struct HeatmapAxis {
 };
 
 std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
-                    const std::string& figure, const std::string& subtitle);
+                    const FigureSpec& figure, const std::string& subtitle);
 
-// What a figure of the summary means, for titles: "p_max" is the chance of
-// ending at the max balance or the wager limit.
-std::string FigureTitle(const std::string& figure);
+// The heat map of a two-sweep batch from its grid of one figure (NaN where
+// a cell is missing), indexed [across][up].
+std::string SweepHeatmap(const BatchResult& result, const std::vector<std::vector<double>>& grid,
+                         const FigureSpec& figure);

@@ -16,7 +16,7 @@ std::string SessionsCsvRows(const RunOutcome& run) {
   std::string csv;
   for (const SessionRecord& s : run.sessions) {
     csv += std::to_string(s.run) + "," + std::to_string(s.session) + "," + std::to_string(s.final_balance) + "," +
-           std::to_string(s.games) + "," + std::to_string(s.wagered) + "," + CsvField(EndingName(s.ending)) + "\r\n";
+           std::to_string(s.games) + "," + std::to_string(s.wagered) + "," + CsvField(RowOf(s.ending).csv) + "\r\n";
   }
   return csv;
 }

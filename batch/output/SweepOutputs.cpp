@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "batch/output/Heatmap.h"
 #include "batch/output/StandardOutput.h"
+#include "batch/output/SweepTable.h"
+#include "batch/output/TextOutput.h"
+#include "batch/results/SummaryJson.h"
 #include "files/FileErrors.h"
 
 namespace {
@@ -21,7 +25,7 @@ constexpr const char* kCellsPlace = "\"cells\": []";
 
 }  // namespace
 
-SweepOutputs::SweepOutputs(const BatchOptions& options, const BatchResult& head, int64_t cells)
+SweepOutputs::SweepOutputs(const SweepFiles& options, const BatchResult& head, int64_t cells)
     : options_(options), head_(head), cells_(cells) {
   if (!options_.heatmap.empty()) {
     grid_.assign(head_.axes[0].values.size(), std::vector<double>(head_.axes[1].values.size(), NAN));
@@ -54,7 +58,7 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
   if (!grid_.empty()) {
     const auto size = static_cast<int64_t>(head_.axes[1].values.size());
     grid_[static_cast<std::size_t>(index / size)][static_cast<std::size_t>(index % size)] =
-        CellFigure(cell, options_.show);
+        Of(cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0), options_.show->figure);
   }
   if (options_.json) {
     StandardOutput::Write((added_ > 0 ? ",\n" : "") + Indented(SweepCellJson(head_, cell).dump(2), "    "));
@@ -67,8 +71,7 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
 MaybeProblem SweepOutputs::Finish() {
   if (options_.json) StandardOutput::Write(json_tail_);
   if (!grid_.empty()) {
-    const std::string reason =
-        FileAccess::WriteReplacing(options_.heatmap, SweepHeatmapOf(head_, grid_, options_.show));
+    const std::string reason = FileAccess::WriteReplacing(options_.heatmap, SweepHeatmap(head_, grid_, *options_.show));
     if (!reason.empty()) return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(options_.heatmap, reason)};
   }
   if (table_) {

@@ -4,10 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "batch/cli/BatchOptions.h"
+#include "batch/core/Problem.h"
 #include "batch/results/BatchResult.h"
-#include "batch/results/Problem.h"
+#include "batch/results/Figures.h"
 #include "files/FileAccess.h"
+
+// What a sweep writes: JSON or text on standard output, and the paths of
+// its table and heat map (empty for none), with the heat map's figure.
+struct SweepFiles {
+  bool json = false;
+  std::string table;
+  std::string heatmap;
+  const FigureSpec* show = nullptr;
+};
 
 // The outputs of a sweep, written as its cells come in order: the text or
 // the JSON on standard output, the table's rows, and the heat map's values
@@ -16,7 +25,7 @@
 class SweepOutputs {
  public:
   // `head`: the batch without its cells; `cells`: how many will come.
-  SweepOutputs(const BatchOptions& options, const BatchResult& head, int64_t cells);
+  SweepOutputs(const SweepFiles& files, const BatchResult& head, int64_t cells);
 
   // Opens the table; prints the head of the text or of the JSON.
   MaybeProblem Start();
@@ -26,7 +35,7 @@ class SweepOutputs {
   MaybeProblem Finish();
 
  private:
-  const BatchOptions& options_;
+  const SweepFiles& options_;
   const BatchResult& head_;
   int64_t cells_;
   int64_t added_ = 0;

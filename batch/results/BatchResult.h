@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/exact/ExactOdds.h"
 #include "batch/sampling/RunTally.h"
-#include "batch/results/SummaryJson.h"
 #include "batch/settings/Sweep.h"
 
 // What a batch found, or a part of it (a shard): the counts of its sampled
@@ -41,38 +41,20 @@ struct BatchResult {
   std::vector<CellResult> cells;
 };
 
-extern const char* const kProgramVersion;
+// The runs of a batch, or the cells of its sweep.
+int64_t DomainSize(const BatchResult& result);
 
-// The JSON of the batch, with its counts, so that parts of it merge, and
-// of one cell of its sweep as its list of cells holds it.
-Json ResultJson(const BatchResult& result);
-Json SweepCellJson(const BatchResult& result, const CellResult& cell);
+// The I-th of N contiguous blocks of `count` runs or cells, from 1: [begin,
+// end). The parts of a batch are these blocks.
+std::pair<int64_t, int64_t> PartBlock(int64_t count, int64_t index, int64_t parts);
 
-// Merges parts of one batch, each read and checked on its own, into the
-// whole. Empty on success, else one line naming the file and the reason;
-// `gaps` lists what is missing when gaps are allowed.
-struct NamedPart {
-  std::string file;
-  BatchResult part;
-};
-std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps);
+// The first and last seed of a block of runs played one after the other.
+using SeedBlock = std::pair<int64_t, int64_t>;
+// The seeds of a cell's runs: the blocks of a batch's runs, or every run
+// of a sweep's cell.
+std::vector<SeedBlock> CellSeeds(const BatchResult& result);
 
-// The text a batch prints: the summary of its runs, its exact odds, both
-// side by side, or a sweep's table.
-std::string ResultText(const BatchResult& result);
-
-// A figure of a cell, for tables and heat maps: from the exact odds where
-// they were computed, else from the sampled runs.
-double CellFigure(const CellResult& cell, const std::string& figure);
-
-// A sweep's outputs piece by piece, so that they can be written as the
-// cells come: the text's head (for `cells` cells) and a row of it; the
-// table's header and a row (CSV, every row ending with CR LF); the heat map
-// of a two-sweep batch from its grid of one figure (NaN where a cell is
-// missing), indexed [across][up].
-std::string SweepTextHead(const BatchResult& result, int64_t cells);
-std::string SweepTextRow(const CellResult& cell);
-std::string SweepTableHead(const BatchResult& result);
-std::string SweepTableRow(const BatchResult& result, const CellResult& cell);
-std::string SweepHeatmapOf(const BatchResult& result, const std::vector<std::vector<double>>& grid,
-                           const std::string& figure);
+// The wheel the settings play, as the texts name it.
+std::string WheelName(const RunSettings& settings);
+// The capital a session starts with, as the engine truncates it.
+int32_t CapitalOf(const RunSettings& settings);

@@ -35,11 +35,7 @@ double Quantile(const std::map<int32_t, int64_t>& counts, double p) {
 BatchSummary Summarise(const RunTally& tally) {
   BatchSummary summary;
   summary.sessions = tally.sessions;
-  summary.ended_high = tally.ended_high;
-  summary.ended_low = tally.ended_low;
-  summary.ended_limit = tally.ended_limit;
-  summary.ended_check = tally.ended_check;
-  summary.ended_none = tally.ended_none;
+  summary.ended = tally.ended;
   int64_t total = 0;
   for (const auto& [balance, count] : tally.final_balances) {
     summary.balances += count;
@@ -69,55 +65,4 @@ BatchSummary Summarise(const RunTally& tally) {
     summary.interval_high = summary.per_unit + 1.96 * error;
   }
   return summary;
-}
-
-namespace {
-
-void Line(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-void Line(std::string& out, const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  out += VPrinted(format, arguments);
-  va_end(arguments);
-  out += '\n';
-}
-
-}  // namespace
-
-std::string SeedsText(const std::vector<SeedBlock>& seeds) {
-  std::string text = "seeds ";
-  for (std::size_t k = 0; k < seeds.size(); ++k) {
-    if (k > 0) text += k + 1 == seeds.size() ? " and " : ", ";
-    text += Printed("%lld to %lld", static_cast<long long>(seeds[k].first), static_cast<long long>(seeds[k].second));
-  }
-  return text;
-}
-
-std::string FormatSummary(const BatchSummary& s, const std::vector<SeedBlock>& seeds) {
-  std::string out;
-  int64_t runs = 0;
-  for (const SeedBlock& block : seeds) runs += block.second - block.first + 1;
-  if (runs == 1) {
-    Line(out, "seed: %lld", static_cast<long long>(seeds.front().first));
-  } else {
-    Line(out, "runs: %lld, %s", static_cast<long long>(runs), SeedsText(seeds).c_str());
-  }
-  Line(out, "sessions played: %lld", static_cast<long long>(s.sessions));
-  Line(out, "ended at max balance or wager limit: %lld", static_cast<long long>(s.ended_high));
-  Line(out, "ended at min balance: %lld", static_cast<long long>(s.ended_low));
-  Line(out, "ended at table limit or last game: %lld", static_cast<long long>(s.ended_limit));
-  Line(out, "ended by a failed check: %lld", static_cast<long long>(s.ended_check));
-  Line(out, "ended without a count: %lld", static_cast<long long>(s.ended_none));
-  Line(out,
-       "final balance, of %lld sessions that played: mean %.2f, median %.1f, 5th percentile %.1f, "
-       "95th percentile %.1f, minimum %.0f, maximum %.0f",
-       static_cast<long long>(s.balances), s.mean, s.median, s.percentile_5, s.percentile_95, s.minimum, s.maximum);
-  Line(out, "total wagered: %lld", static_cast<long long>(s.wagered));
-  Line(out, "total result: %lld", static_cast<long long>(s.result));
-  Line(out, "result per unit wagered: %+.5f (95%% confidence interval %+.5f to %+.5f)", s.per_unit, s.interval_low,
-       s.interval_high);
-  Line(out, "expected per unit wagered: %+.5f (%s wheel, exact for its number mapping)", s.expected_per_unit,
-       s.double_zero ? "double-zero" : "single-zero");
-  return out;
 }

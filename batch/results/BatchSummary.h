@@ -13,11 +13,7 @@
 struct BatchSummary {
   // The sessions and how they ended, as the tally counts them.
   int64_t sessions = 0;
-  int64_t ended_high = 0;
-  int64_t ended_low = 0;
-  int64_t ended_limit = 0;
-  int64_t ended_check = 0;
-  int64_t ended_none = 0;
+  EndingCounts<int64_t> ended{};
 
   // Final balances of the sessions that played at least one game.
   int64_t balances = 0;
@@ -45,14 +41,3 @@ struct BatchSummary {
 double Quantile(const std::map<int32_t, int64_t>& counts, double p);
 
 BatchSummary Summarise(const RunTally& tally);
-
-// The first and last seed of a block of runs played one after the other.
-using SeedBlock = std::pair<int64_t, int64_t>;
-
-// The seeds of the blocks as a summary says them: "seeds 7 to 16 and 27
-// to 36".
-std::string SeedsText(const std::vector<SeedBlock>& seeds);
-
-// The summary as lines of text, each "name: value", of the runs with the
-// seeds of the blocks.
-std::string FormatSummary(const BatchSummary& summary, const std::vector<SeedBlock>& seeds);

@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <map>
 
-#include "batch/cli/BatchOptions.h"
+#include "batch/core/Limits.h"
+#include "batch/core/Version.h"
+#include "batch/results/SummaryJson.h"
 #include "batch/results/CheckedJson.h"
 #include "files/FileAccess.h"
 #include "sim/DecimalText.h"
@@ -44,10 +47,6 @@ RunSettings ReadSettings(const JsonField& json) {
   return settings;
 }
 
-double SettingNumber(const RunSettings& settings, const char* name) {
-  return ParseDecimal(NamedValue(settings, name).c_str());
-}
-
 int64_t Add(const JsonField& field, int64_t a, int64_t b) {
   int64_t sum = 0;
   if (__builtin_add_overflow(a, b, &sum)) field.Refuse("makes a sum beyond what a count holds");
@@ -76,61 +75,98 @@ std::vector<SweepAxis> ReadAxes(const JsonField& json) {
   return axes;
 }
 
+// The fields of a count record as its table declares them, each read as
+// its kind is written; whether they agree is checked after.
+void ReadCount(const JsonField& json, int64_t& count) { count = json.Whole(INT64_MIN, INT64_MAX); }
+void ReadCount(const JsonField& json, double& count) { count = json.Number(); }
+
+void ReadBalance(const JsonField& pair, std::map<int32_t, int64_t>& balances) {
+  const auto balance = static_cast<int32_t>(pair.At(0).Whole(0, kMostBalance));
+  if (!balances.empty() && balance <= balances.rbegin()->first) pair.At(0).Refuse("is not above the balance before it");
+  balances[balance] = pair.At(1).Whole(1, kMostCount);
+}
+
+void ReadBalance(const JsonField& pair, std::vector<std::pair<int32_t, double>>& balances) {
+  const auto balance = static_cast<int32_t>(pair.At(0).Whole(0, kMostBalance));
+  if (!balances.empty() && balance <= balances.back().first) pair.At(0).Refuse("is not above the balance before it");
+  balances.emplace_back(balance, pair.At(1).NonNegative());
+}
+
+template <class Record>
+void ReadDeclared(const JsonField& json, const std::vector<CountField<Record>>& fields, Record& record) {
+  for (const CountField<Record>& field : fields) {
+    const JsonField value = json[field.key];
+    switch (field.kind) {
+      case CountKind::Whole: record.*field.whole = value.Whole(INT64_MIN, INT64_MAX); break;
+      case CountKind::Small: record.*field.small = static_cast<int32_t>(value.Whole(INT32_MIN, INT32_MAX)); break;
+      case CountKind::Number: record.*field.number = value.Number(); break;
+      case CountKind::Flag: record.*field.flag = value.Boolean(); break;
+      case CountKind::Ended:
+        for (std::size_t k = 0; k < kEndings; ++k) ReadCount(value[kEndingWords[k].key], record.ended[k]);
+        break;
+      case CountKind::Balances:
+        for (std::size_t k = 0; k < value.Size(); ++k) {
+          const JsonField pair = value.At(k);
+          if (pair.Size() != 2) pair.Refuse("is not a pair of a balance and how many sessions ended there");
+          ReadBalance(pair, record.final_balances);
+        }
+        break;
+    }
+  }
+}
+
+void Must(bool holds, const JsonField& field, const std::string& what) {
+  if (!holds) field.Refuse(what);
+}
+
+std::string Whole(int64_t low, int64_t high) {
+  return low == high ? "is not " + std::to_string(low) + ", as the rest of the file has it"
+                     : "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+}
+
 // The counts of sampled runs, each against the others and the settings.
 RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& settings) {
   RunTally t;
-  t.runs = json["runs"].Whole(runs, runs);
-  const int64_t sessions_per_run = TruncateToInt32(SettingNumber(settings, "session_count"));
-  t.sessions = json["sessions"].Whole(runs * sessions_per_run, runs * sessions_per_run);
+  ReadDeclared(json, kTallyFields, t);
+  const SimSettings typed = Typed(settings);
+  Must(t.runs == runs, json["runs"], Whole(runs, runs));
+  const int64_t sessions = runs * TruncateToInt32(typed.session_count);
+  Must(t.sessions == sessions, json["sessions"], Whole(sessions, sessions));
   const JsonField ended = json["ended"];
-  t.ended_high = ended["max_balance_or_wager_limit"].Whole(0, t.sessions);
-  t.ended_low = ended["min_balance"].Whole(0, t.sessions);
-  t.ended_limit = ended["table_limit_or_last_game"].Whole(0, t.sessions);
-  t.ended_check = ended["failed_check"].Whole(0, t.sessions);
-  t.ended_none = ended["no_count"].Whole(0, t.sessions);
-  // Only a session at both balance limits counts twice.
-  const int64_t counted = t.ended_high + t.ended_low + t.ended_limit + t.ended_check + t.ended_none;
-  if (counted < t.sessions || counted - t.sessions > std::min(t.ended_high, t.ended_low)) {
-    ended.Refuse("does not count each session once (a session at both balance limits twice)");
+  int64_t counted = 0;
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    Must(t.ended[k] >= 0 && t.ended[k] <= sessions, ended[kEndingWords[k].key], Whole(0, sessions));
+    counted += t.ended[k];
   }
+  // Only a session at both balance limits counts twice.
+  const int64_t both = std::min(t.ended[IndexOf(Ending::High)], t.ended[IndexOf(Ending::Low)]);
+  Must(counted >= sessions && counted - sessions <= both, ended,
+       "does not count each session once (a session at both balance limits twice)");
   const JsonField balances = json["final_balances"];
   int64_t played = 0;
   int64_t total = 0;
-  for (std::size_t k = 0; k < balances.Size(); ++k) {
-    const JsonField pair = balances.At(k);
-    if (pair.Size() != 2) pair.Refuse("is not a pair of a balance and a count");
-    const auto balance = static_cast<int32_t>(pair.At(0).Whole(0, kMostBalance));
-    const int64_t count = pair.At(1).Whole(1, t.sessions);
-    if (!t.final_balances.empty() && balance <= t.final_balances.rbegin()->first) {
-      pair.At(0).Refuse("is not above the balance before it");
-    }
-    t.final_balances[balance] = count;
-    played = Add(pair.At(1), played, count);
+  for (const auto& [balance, count] : t.final_balances) {
+    played = Add(balances, played, count);
     int64_t product = 0;
-    if (__builtin_mul_overflow(int64_t{balance}, count, &product)) pair.Refuse("makes a sum beyond what a count holds");
-    total = Add(pair, total, product);
+    if (__builtin_mul_overflow(int64_t{balance}, count, &product))
+      balances.Refuse("makes a sum beyond what a count holds");
+    total = Add(balances, total, product);
   }
-  if (played > t.sessions) balances.Refuse("counts more sessions than were played");
-  t.wagered = json["wagered"].Whole(played, kMostCount);
-  t.wagered_on_red = json["wagered_on_red"].Whole(0, t.wagered);
-  t.wagered_on_black = json["wagered_on_black"].Whole(0, t.wagered);
-  if (t.wagered_on_red + t.wagered_on_black != t.wagered)
-    json["wagered"].Refuse("is not what was wagered on red and black");
+  Must(played <= sessions, balances, "counts more sessions than were played");
+  Must(t.wagered >= played, json["wagered"], Whole(played, kMostCount));
+  Must(t.wagered_on_red >= 0 && t.wagered_on_red <= t.wagered, json["wagered_on_red"], Whole(0, t.wagered));
+  Must(t.wagered_on_black >= 0 && t.wagered_on_black <= t.wagered, json["wagered_on_black"], Whole(0, t.wagered));
+  Must(t.wagered_on_red + t.wagered_on_black == t.wagered, json["wagered"], "is not what was wagered on red and black");
   // Every bet is at least 1 and at most the table limit.
-  const int64_t largest_bet = TruncateToInt32(SettingNumber(settings, "table_limit")) + 1;
-  t.squared_bets = json["squared_bets"].Whole(t.wagered, kMostCount);
-  if ((t.squared_bets - 1) / largest_bet >= t.wagered && t.squared_bets > 0) {
-    json["squared_bets"].Refuse("is more than bets up to the table limit can give");
-  }
-  const int64_t capital = TruncateToInt32(SettingNumber(settings, "capital"));
-  t.result = json["result"].Whole(std::numeric_limits<int64_t>::min(), kMostCount);
+  const int64_t largest_bet = TruncateToInt32(typed.table_limit);
+  Must(t.squared_bets >= t.wagered, json["squared_bets"], Whole(t.wagered, kMostCount));
+  Must(t.squared_bets == 0 || (t.squared_bets - 1) / largest_bet < t.wagered, json["squared_bets"],
+       "is more than bets up to the table limit can give");
   int64_t started = 0;
-  if (__builtin_mul_overflow(capital, played, &started) || total - started != t.result) {
-    json["result"].Refuse("is not the final balances less the capital");
-  }
-  t.double_zero = json["double_zero"].Boolean();
-  if (t.double_zero != (NamedValue(settings, "double_zero") == "1"))
-    json["double_zero"].Refuse("is not the settings' wheel");
+  Must(
+      !__builtin_mul_overflow(int64_t{TruncateToInt32(typed.capital)}, played, &started) && total - started == t.result,
+      json["result"], "is not the final balances less the capital");
+  Must(t.double_zero == typed.double_zero, json["double_zero"], "is not the settings' wheel");
   return t;
 }
 
@@ -142,50 +178,36 @@ bool Near(double a, double b, double scale) { return std::fabs(a - b) <= kRoundi
 
 ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
   ExactRun r;
-  const int64_t sessions = TruncateToInt32(SettingNumber(settings, "session_count"));
-  r.sessions = json["sessions"].Whole(sessions, sessions);
-  const auto share = [&](const JsonField& field) {
-    const double value = field.NonNegative();
-    if (value > static_cast<double>(r.sessions) * (1 + kRounding)) field.Refuse("is more than the run's sessions");
-    return value;
+  ReadDeclared(json, kExactFields, r);
+  const SimSettings typed = Typed(settings);
+  const int64_t sessions = TruncateToInt32(typed.session_count);
+  Must(r.sessions == sessions, json["sessions"], Whole(sessions, sessions));
+  const double most = static_cast<double>(sessions) * (1 + kRounding);
+  const auto share = [&](const JsonField& field, double value) {
+    Must(value >= 0, field, "is negative");
+    Must(value <= most, field, "is more than the run's sessions");
   };
   const JsonField ended = json["ended"];
-  r.ended_high = share(ended["max_balance_or_wager_limit"]);
-  r.ended_low = share(ended["min_balance"]);
-  r.ended_limit = share(ended["table_limit_or_last_game"]);
-  r.ended_check = share(ended["failed_check"]);
-  r.ended_none = share(ended["no_count"]);
-  const double counted = r.ended_high + r.ended_low + r.ended_limit + r.ended_check + r.ended_none;
-  if (counted < static_cast<double>(r.sessions) * (1 - kRounding)) ended.Refuse("does not account for every session");
-  r.played = share(json["played"]);
-  const JsonField balances = json["final_balances"];
+  double counted = 0;
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    share(ended[kEndingWords[k].key], r.ended[k]);
+    counted += r.ended[k];
+  }
+  Must(counted >= static_cast<double>(sessions) * (1 - kRounding), ended, "does not account for every session");
+  share(json["played"], r.played);
   double played = 0;
   double total = 0;
-  for (std::size_t k = 0; k < balances.Size(); ++k) {
-    const JsonField pair = balances.At(k);
-    if (pair.Size() != 2) pair.Refuse("is not a pair of a balance and its expected sessions");
-    const auto balance = static_cast<int32_t>(pair.At(0).Whole(0, kMostBalance));
-    if (!r.final_balances.empty() && balance <= r.final_balances.back().first) {
-      pair.At(0).Refuse("is not above the balance before it");
-    }
-    r.final_balances.emplace_back(balance, share(pair.At(1)));
-    played += r.final_balances.back().second;
-    total += balance * r.final_balances.back().second;
+  for (const auto& [balance, count] : r.final_balances) {
+    share(json["final_balances"], count);
+    played += count;
+    total += balance * count;
   }
-  if (!Near(played, r.played, r.played)) balances.Refuse("does not add up to the sessions that played");
-  r.wagered = json["wagered"].NonNegative();
-  r.capital = static_cast<int32_t>(json["capital"].Whole(0, kMostBalance));
-  if (r.capital != TruncateToInt32(SettingNumber(settings, "capital"))) json["capital"].Refuse("is not the settings'");
-  r.result = json["result"].Number();
+  Must(Near(played, r.played, r.played), json["final_balances"], "does not add up to the sessions that played");
+  Must(r.wagered >= 0, json["wagered"], "is negative");
+  Must(r.capital == TruncateToInt32(typed.capital), json["capital"], "is not the settings'");
   const double started = static_cast<double>(r.capital) * r.played;
-  if (!Near(r.result, total - started, total + started))
-    json["result"].Refuse("is not the final balances less the capital");
+  Must(Near(r.result, total - started, total + started), json["result"], "is not the final balances less the capital");
   return r;
-}
-
-// The I-th of N contiguous blocks of `count` things, as the runs made them.
-std::pair<int64_t, int64_t> Block(int64_t count, int64_t index, int64_t parts) {
-  return {count * (index - 1) / parts, count * index / parts};
 }
 
 void ReadPart(const JsonField& root, int64_t domain, BatchResult& result) {
@@ -195,7 +217,7 @@ void ReadPart(const JsonField& root, int64_t domain, BatchResult& result) {
   const JsonField part = root["part"];
   result.part_count = part["count"].Whole(2, kMaxShards);
   result.part_index = part["index"].Whole(1, result.part_count);
-  const auto [begin, end] = Block(domain, result.part_index, result.part_count);
+  const auto [begin, end] = PartBlock(domain, result.part_index, result.part_count);
   result.part_begin = part["begin"].Whole(begin, begin);
   result.part_end = part["end"].Whole(end, end);
 }

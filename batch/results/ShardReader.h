@@ -3,7 +3,7 @@
 #include <string>
 
 #include "batch/results/BatchResult.h"
-#include "batch/results/Problem.h"
+#include "batch/core/Problem.h"
 
 // A summary that vantrel-batch wrote with --json, read back for merging,
 // believing nothing: every count is a whole number in its range, the

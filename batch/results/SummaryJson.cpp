@@ -1,49 +1,46 @@
 #include "batch/results/SummaryJson.h"
 
-#include "sim/DecimalText.h"
+#include "batch/core/Version.h"
+#include "batch/results/BatchSummary.h"
 
 namespace {
 
-Json Ended(double high, double low, double limit, double check, double none) {
-  return Json{{"max_balance_or_wager_limit", high},
-              {"min_balance", low},
-              {"table_limit_or_last_game", limit},
-              {"failed_check", check},
-              {"no_count", none}};
-}
-
-Json Ended(int64_t high, int64_t low, int64_t limit, int64_t check, int64_t none) {
-  return Json{{"max_balance_or_wager_limit", high},
-              {"min_balance", low},
-              {"table_limit_or_last_game", limit},
-              {"failed_check", check},
-              {"no_count", none}};
-}
-
-}  // namespace
-
-Json SettingsJson(const RunSettings& settings) {
+template <class Count>
+Json EndedJson(const EndingCounts<Count>& ended, double per = 1) {
   Json out = Json::object();
-  for (const std::string& name : SettingNames()) {
-    const std::string value = NamedValue(settings, name);
-    if (value.find(',') != std::string::npos) {
-      Json row = Json::array();
-      std::size_t start = 0;
-      for (std::size_t comma = value.find(','); start <= value.size(); comma = value.find(',', start)) {
-        row.push_back(std::stoll(value.substr(start, comma - start)));
-        if (comma == std::string::npos) break;
-        start = comma + 1;
+  for (std::size_t k = 0; k < kEndings; ++k) out[kEndingWords[k].key] = ended[k] / per;
+  return out;
+}
+
+Json EndedJson(const EndingCounts<int64_t>& ended) {
+  Json out = Json::object();
+  for (std::size_t k = 0; k < kEndings; ++k) out[kEndingWords[k].key] = ended[k];
+  return out;
+}
+
+template <class Record, class Balances>
+Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fields, const Balances& balances) {
+  Json out = Json::object();
+  for (const CountField<Record>& field : fields) {
+    switch (field.kind) {
+      case CountKind::Whole: out[field.key] = record.*field.whole; break;
+      case CountKind::Small: out[field.key] = record.*field.small; break;
+      case CountKind::Number: out[field.key] = record.*field.number; break;
+      case CountKind::Flag: out[field.key] = record.*field.flag; break;
+      case CountKind::Ended: out[field.key] = EndedJson(record.ended); break;
+      case CountKind::Balances: {
+        Json pairs = Json::array();
+        for (const auto& [balance, count] : balances) pairs.push_back({balance, count});
+        out[field.key] = pairs;
+        break;
       }
-      out[name] = row;
-    } else if (IsNumericSetting(name)) {
-      out[name] = ParseDecimal(value.c_str());
-    } else {
-      out[name] = value == "1";
     }
   }
   return out;
 }
 
+// The sampled summary's keys. The seeds are the first and the last; where
+// blocks were left out between them, the blocks as well.
 void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds) {
   const BatchSummary s = Summarise(tally);
   out["runs"] = tally.runs;
@@ -54,7 +51,7 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
     for (const SeedBlock& block : seeds) blocks.push_back({{"first", block.first}, {"last", block.second}});
     out["seeds"]["blocks"] = blocks;
   }
-  out["ended"] = Ended(s.ended_high, s.ended_low, s.ended_limit, s.ended_check, s.ended_none);
+  out["ended"] = EndedJson(s.ended);
   out["final_balance"] = {{"mean", s.mean},         {"median", s.median}, {"p5", s.percentile_5},
                           {"p95", s.percentile_95}, {"min", s.minimum},   {"max", s.maximum}};
   out["wagered"] = s.wagered;
@@ -63,12 +60,13 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
   out["expected_per_unit"] = s.expected_per_unit;
 }
 
+// The "exact" object: shares of the run's sessions, the final balance, the
+// wagered amount and the result per unit.
 Json ExactJson(const ExactRun& run) {
   const ExactFigures f = FiguresOf(run);
   const double n = run.sessions > 0 ? static_cast<double>(run.sessions) : 1;
   return Json{{"sessions", run.sessions},
-              {"ended", Ended(run.ended_high / n, run.ended_low / n, run.ended_limit / n, run.ended_check / n,
-                              run.ended_none / n)},
+              {"ended", EndedJson(run.ended, n)},
               {"final_balance",
                {{"mean", f.mean},
                 {"median", f.median},
@@ -79,27 +77,94 @@ Json ExactJson(const ExactRun& run) {
               {"result_per_unit", f.result_per_unit}};
 }
 
-Json TallyJson(const RunTally& t) {
-  Json balances = Json::array();
-  for (const auto& [balance, count] : t.final_balances) balances.push_back({balance, count});
-  return Json{{"runs", t.runs},
-              {"sessions", t.sessions},
-              {"ended", Ended(t.ended_high, t.ended_low, t.ended_limit, t.ended_check, t.ended_none)},
-              {"final_balances", balances},
-              {"wagered", t.wagered},
-              {"result", t.result},
-              {"wagered_on_red", t.wagered_on_red},
-              {"wagered_on_black", t.wagered_on_black},
-              {"squared_bets", t.squared_bets},
-              {"double_zero", t.double_zero}};
+// A cell's JSON: the summary keys of what it holds, and its counts.
+Json CellJson(const BatchResult& result, const CellResult& cell) {
+  Json out = Json::object();
+  if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result));
+  if (result.axes.empty()) out["settings"] = SettingsJson(result.settings);
+  if (cell.exact) out["exact"] = ExactJson(*cell.exact);
+  Json counts = Json::object();
+  if (cell.tally) counts["tally"] = TallyJson(*cell.tally);
+  if (cell.exact) counts["exact"] = ExactRunJson(*cell.exact);
+  out["counts"] = counts;
+  return out;
 }
 
-Json ExactRunJson(const ExactRun& r) {
-  Json balances = Json::array();
-  for (const auto& [balance, count] : r.final_balances) balances.push_back({balance, count});
-  return Json{
-      {"sessions", r.sessions}, {"ended", Ended(r.ended_high, r.ended_low, r.ended_limit, r.ended_check, r.ended_none)},
-      {"played", r.played},     {"final_balances", balances},
-      {"wagered", r.wagered},   {"result", r.result},
-      {"capital", r.capital}};
+}  // namespace
+
+const std::vector<CountField<RunTally>> kTallyFields = {
+    {"runs", CountKind::Whole, &RunTally::runs},
+    {"sessions", CountKind::Whole, &RunTally::sessions},
+    {"ended", CountKind::Ended},
+    {"final_balances", CountKind::Balances},
+    {"wagered", CountKind::Whole, &RunTally::wagered},
+    {"result", CountKind::Whole, &RunTally::result},
+    {"wagered_on_red", CountKind::Whole, &RunTally::wagered_on_red},
+    {"wagered_on_black", CountKind::Whole, &RunTally::wagered_on_black},
+    {"squared_bets", CountKind::Whole, &RunTally::squared_bets},
+    {"double_zero", CountKind::Flag, nullptr, nullptr, nullptr, &RunTally::double_zero},
+};
+
+const std::vector<CountField<ExactRun>> kExactFields = {
+    {"sessions", CountKind::Whole, &ExactRun::sessions},
+    {"ended", CountKind::Ended},
+    {"played", CountKind::Number, nullptr, nullptr, &ExactRun::played},
+    {"final_balances", CountKind::Balances},
+    {"wagered", CountKind::Number, nullptr, nullptr, &ExactRun::wagered},
+    {"result", CountKind::Number, nullptr, nullptr, &ExactRun::result},
+    {"capital", CountKind::Small, nullptr, &ExactRun::capital},
+};
+
+Json TallyJson(const RunTally& tally) { return CountsJson(tally, kTallyFields, tally.final_balances); }
+
+Json ExactRunJson(const ExactRun& run) { return CountsJson(run, kExactFields, run.final_balances); }
+
+Json SettingsJson(const RunSettings& settings) {
+  Json out = Json::object();
+  const SimSettings typed = Typed(settings);
+  for (const std::string& name : SettingNames()) {
+    if (IsRowSetting(name)) {
+      out[name] = name == "bet_after_wins" ? typed.bet_after_wins : typed.bet_after_losses;
+    } else if (IsNumericSetting(name)) {
+      out[name] = EnteredValue(settings, name);
+    } else {
+      out[name] = NamedValue(settings, name) == "1";
+    }
+  }
+  return out;
+}
+
+Json SweepCellJson(const BatchResult& result, const CellResult& cell) {
+  Json values = Json::object();
+  for (std::size_t a = 0; a < result.axes.size(); ++a) values[result.axes[a].name] = cell.values[a];
+  Json one = {{"values", values}};
+  one.update(CellJson(result, cell));
+  return one;
+}
+
+Json ResultJson(const BatchResult& result) {
+  Json out = Json::object();
+  if (result.axes.empty()) {
+    out = CellJson(result, result.cells.front());
+  } else {
+    Json axes = Json::array();
+    for (const SweepAxis& axis : result.axes) axes.push_back({{"name", axis.name}, {"values", axis.values}});
+    out["sweep"] = axes;
+    if (result.sampled) out["runs_per_cell"] = result.runs;
+    if (result.sampled) out["first_seed"] = result.first_seed;
+    out["settings"] = SettingsJson(result.settings);
+    Json cells = Json::array();
+    for (const CellResult& cell : result.cells) cells.push_back(SweepCellJson(result, cell));
+    out["cells"] = cells;
+  }
+  out["version"] = kProgramVersion;
+  out["batch"] = {
+      {"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs}, {"first_seed", result.first_seed}};
+  if (result.part_count > 1) {
+    out["part"] = {{"index", result.part_index},
+                   {"count", result.part_count},
+                   {"begin", result.part_begin},
+                   {"end", result.part_end}};
+  }
+  return out;
 }

@@ -2,28 +2,48 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "batch/results/BatchSummary.h"
-#include "batch/exact/ExactOdds.h"
-#include "batch/settings/RunSettings.h"
+#include "batch/results/BatchResult.h"
 
 // The batch program's summaries as JSON, with the keys the README lists,
 // and the counts behind them, from which parts of a batch merge exactly.
 using Json = nlohmann::ordered_json;
 
-// The named settings: numbers, rows as arrays, options as true or false.
+// The summary of a batch, with its counts; and of one cell of its sweep as
+// its list of cells holds it.
+Json ResultJson(const BatchResult& result);
+Json SweepCellJson(const BatchResult& result, const CellResult& cell);
+
+// The named settings: numbers as they were entered and as the program holds
+// them, rows as arrays, options as true or false.
 Json SettingsJson(const RunSettings& settings);
 
-// The sampled summary's keys (runs, sessions, seeds, ended, final_balance,
-// wagered, result, result_per_unit, expected_per_unit). The seeds are the
-// first and the last; where blocks were left out between them, the blocks
-// as well.
-void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds);
-// The "exact" object: shares of the run's sessions, the final balance,
-// the wagered amount and the result per unit.
-Json ExactJson(const ExactRun& run);
+// The counts behind a summary, each field once, in the order the JSON
+// keeps them; written and read (ShardReader) by these tables.
+enum class CountKind : uint8_t {
+  Whole,     // a whole number of int64_t
+  Small,     // a whole number of int32_t
+  Number,    // a double
+  Flag,      // true or false
+  Ended,     // how the sessions ended, by the endings' keys
+  Balances,  // pairs of a final balance and how many ended there
+};
 
-// The counts behind a sampled summary and an exact run, whole.
+template <class Record>
+struct CountField {
+  const char* key;
+  CountKind kind;
+  int64_t Record::*whole = nullptr;
+  int32_t Record::*small = nullptr;
+  double Record::*number = nullptr;
+  bool Record::*flag = nullptr;
+};
+
+extern const std::vector<CountField<RunTally>> kTallyFields;
+extern const std::vector<CountField<ExactRun>> kExactFields;
+
 Json TallyJson(const RunTally& tally);
 Json ExactRunJson(const ExactRun& run);

@@ -1,6 +1,6 @@
 #include "batch/sampling/PlayRuns.h"
 
-#include "batch/threads/MakeInOrder.h"
+#include "batch/core/MakeInOrder.h"
 
 void PlayRuns(const SimSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs,
               const std::function<void(RunOutcome&)>& take, const std::function<void(int64_t)>& progress,

@@ -4,17 +4,7 @@ void RunTally::Add(const RunOutcome& run) {
   ++runs;
   for (const SessionRecord& session : run.sessions) {
     ++sessions;
-    switch (session.ending) {
-      case SessionEnding::MaxBalanceOrWagerLimit: ++ended_high; break;
-      case SessionEnding::MinBalance: ++ended_low; break;
-      case SessionEnding::BothBalanceLimits:
-        ++ended_high;
-        ++ended_low;
-        break;
-      case SessionEnding::TableLimitOrLastGame: ++ended_limit; break;
-      case SessionEnding::FailedCheck: ++ended_check; break;
-      case SessionEnding::NoCounter: ++ended_none; break;
-    }
+    CountEnding<int64_t>(ended, session.ending, 1);
     if (session.games > 0) ++final_balances[session.final_balance];
     wagered += session.wagered;
     result += session.result;
@@ -33,11 +23,7 @@ bool RunTally::Add(const RunTally& other) {
   };
   add(sum.runs, other.runs);
   add(sum.sessions, other.sessions);
-  add(sum.ended_high, other.ended_high);
-  add(sum.ended_low, other.ended_low);
-  add(sum.ended_limit, other.ended_limit);
-  add(sum.ended_check, other.ended_check);
-  add(sum.ended_none, other.ended_none);
+  for (std::size_t k = 0; k < kEndings; ++k) add(sum.ended[k], other.ended[k]);
   for (const auto& [balance, count] : other.final_balances) add(sum.final_balances[balance], count);
   add(sum.wagered, other.wagered);
   add(sum.result, other.result);

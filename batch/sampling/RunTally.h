@@ -12,14 +12,8 @@
 struct RunTally {
   int64_t runs = 0;
   int64_t sessions = 0;
-  // Ended at the maximum balance or the wager limit, at the minimum
-  // balance (a session at both counts in both), at the table limit or the
-  // last game, by a failed check, and with no counter at all.
-  int64_t ended_high = 0;
-  int64_t ended_low = 0;
-  int64_t ended_limit = 0;
-  int64_t ended_check = 0;
-  int64_t ended_none = 0;
+  // How the sessions ended (a session at both balance limits counts twice).
+  EndingCounts<int64_t> ended{};
   // Sessions that played at least one game, by final balance.
   std::map<int32_t, int64_t> final_balances;
   int64_t wagered = 0;

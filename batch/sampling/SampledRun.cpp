@@ -7,21 +7,6 @@
 
 namespace {
 
-SessionEnding EndingOf(GameEnd end) {
-  switch (end) {
-    case GameEnd::WagerLimit:
-    case GameEnd::MaxBalance: return SessionEnding::MaxBalanceOrWagerLimit;
-    case GameEnd::MinBalance: return SessionEnding::MinBalance;
-    case GameEnd::MaxAndMinBalance: return SessionEnding::BothBalanceLimits;
-    case GameEnd::TableLimitOrBalance:
-    case GameEnd::LastGame: return SessionEnding::TableLimitOrLastGame;
-    case GameEnd::FailedCheck: return SessionEnding::FailedCheck;
-    case GameEnd::LastGameUncounted:
-    case GameEnd::None: break;
-  }
-  return SessionEnding::NoCounter;
-}
-
 // The balance the window's run state holds before its first session: the
 // reset's capital, which a session that fails its start check keeps.
 int32_t ResetBalance() { return TruncateToInt32(FindSetting("capital")->reset_value); }

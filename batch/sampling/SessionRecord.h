@@ -2,19 +2,7 @@
 
 #include <cstdint>
 
-// How a session ended, by the counters that grew at its end. A session may
-// end at both balance limits at once, or with no counter at all (a
-// fractional game count).
-enum class SessionEnding : uint8_t {
-  MaxBalanceOrWagerLimit,
-  MinBalance,
-  BothBalanceLimits,
-  TableLimitOrLastGame,
-  FailedCheck,
-  NoCounter,
-};
-
-const char* EndingName(SessionEnding ending);
+#include "batch/core/Endings.h"
 
 // One session of a batch run, as the window would have shown and kept it.
 struct SessionRecord {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "batch/settings/Numbers.h"
+#include "batch/core/Numbers.h"
 #include "sim/DecimalText.h"
 #include "sim/SettingTable.h"
 
@@ -13,11 +13,7 @@ namespace {
 // checks none, and a system scaled by the largest first bet stays below.
 constexpr double kLargestEntry = 9999999;
 
-std::string Shown(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.15g", value);
-  return text;
-}
+std::string Shown(double value) { return ExactText(value); }
 
 bool IsDelay(const SettingSpec& spec) { return spec.number == &SimSettings::delay_ms; }
 
@@ -229,6 +225,11 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
     case SettingKind::Option: break;
   }
   return OptionOf(settings, *spec) ? "1" : "0";
+}
+
+double EnteredValue(const RunSettings& settings, const std::string& name) {
+  const SettingSpec* spec = FindSetting(name);
+  return spec && spec->kind == SettingKind::Number ? ParseDecimal(TextOf(settings, *spec).c_str()) : 0;
 }
 
 std::string FirstNotFinite(const RunSettings& settings) {

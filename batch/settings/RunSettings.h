@@ -49,6 +49,10 @@ extern const char* const kSystemNames;
 // "2.5"), a row of eleven entries ("2,5,11,...") or an option ("0", "1").
 std::string NamedValue(const RunSettings& settings, const std::string& name);
 
+// A number as it was entered: the table limit without the one the engine
+// adds to it.
+double EnteredValue(const RunSettings& settings, const std::string& name);
+
 // The first numeric setting whose text reads as too large to hold (a
 // settings file may hold "1e400"), or empty.
 std::string FirstNotFinite(const RunSettings& settings);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "batch/settings/Numbers.h"
+#include "batch/core/Numbers.h"
 
 namespace {
 

@@ -39,9 +39,9 @@ TEST(ExactOdds, TheDefaultsGiveTheFiguresWorkedOutApart) {
   const ExactRun run = ComputeExactRun(Typed(ResetDefaults()));
   const ExactFigures f = FiguresOf(run);
   ASSERT_EQ(run.sessions, 10);
-  EXPECT_NEAR(run.ended_high / 10, 0.647848, 5e-7);
-  EXPECT_NEAR(run.ended_low / 10, 0.146273, 5e-7);
-  EXPECT_NEAR(run.ended_limit / 10, 0.205952, 5e-7);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::High)] / 10, 0.647848, 5e-7);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::Low)] / 10, 0.146273, 5e-7);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::Limit)] / 10, 0.205952, 5e-7);
   EXPECT_NEAR(f.mean, 474.876, 5e-4);
   EXPECT_NEAR(f.wagered_per_session, 927.70, 5e-3);
   EXPECT_NEAR(f.result_per_unit, -0.027082, 5e-7);
@@ -49,7 +49,7 @@ TEST(ExactOdds, TheDefaultsGiveTheFiguresWorkedOutApart) {
 
 TEST(ExactOdds, OneGameIsTheWheelsChance) {
   const ExactRun run = Exact({"games_per_session=1"});
-  EXPECT_DOUBLE_EQ(run.ended_limit, 1) << "a full session ends at its last game";
+  EXPECT_DOUBLE_EQ(run.ended[IndexOf(Ending::Limit)], 1) << "a full session ends at its last game";
   EXPECT_NEAR(Finals(run)[101], kBlack, 1e-15);
   EXPECT_NEAR(Finals(run)[99], 1 - kBlack, 1e-15);
   EXPECT_NEAR(FiguresOf(run).result_per_unit, 2 * kBlack - 1, 1e-15);
@@ -69,8 +69,8 @@ TEST(ExactOdds, DoublingAfterLossesIsRuinedByThreeLossesInARow) {
   const ExactRun run = Exact({"capital=7", "max_balance=8", "bet_after_losses=2,4,8,16,32,64,128,256,512,1024,2048",
                               "first_bet_after_loss=0", "first_bet_after_win=1", "table_limit=19999"});
   const double ruin = std::pow(1 - kBlack, 3);
-  EXPECT_NEAR(run.ended_low, ruin, 1e-15);
-  EXPECT_NEAR(run.ended_high, 1 - ruin, 1e-15);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::Low)], ruin, 1e-15);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::High)], 1 - ruin, 1e-15);
   EXPECT_NEAR(Finals(run)[0], ruin, 1e-15);
   EXPECT_NEAR(run.wagered, kBlack * 1 + (1 - kBlack) * kBlack * 3 + (1 - kBlack) * (1 - kBlack) * 7, 1e-12);
 }
@@ -80,7 +80,7 @@ TEST(ExactOdds, TheTableLimitStopsOrResetsAShortRow) {
   const double p = kBlack, q = 1 - kBlack;
   const ExactRun stop = Exact(
       {"games_per_session=3", "table_limit=3", "bet_after_wins=5,5,5,5,5,5,5,5,5,5,5", "first_bet_at_table_limit=0"});
-  EXPECT_DOUBLE_EQ(stop.ended_limit, 1);
+  EXPECT_DOUBLE_EQ(stop.ended[IndexOf(Ending::Limit)], 1);
   const auto finals = Finals(stop);
   EXPECT_NEAR(finals.at(101), p, 1e-15);
   EXPECT_NEAR(finals.at(100), q * p, 1e-15);
@@ -95,7 +95,7 @@ TEST(ExactOdds, TheTableLimitStopsOrResetsAShortRow) {
 TEST(ExactOdds, AWagerLimitThatBindsEndsEverySessionAfterItsSecondGame) {
   const ExactRun run = Exact({"wager_limit=2", "games_per_session=10"});
   const double p = kBlack, q = 1 - kBlack;
-  EXPECT_NEAR(run.ended_high, 1, 1e-15);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::High)], 1, 1e-15);
   EXPECT_NEAR(Finals(run)[102], p * p, 1e-15);
   EXPECT_NEAR(Finals(run)[100], 2 * p * q, 1e-15);
   EXPECT_NEAR(run.wagered, 2, 1e-15);
@@ -117,22 +117,23 @@ TEST(ExactOdds, OneGameCanEndASessionAtBothLimits) {
   // A win reaches the max of 11 below the next bet of 500.
   const ExactRun run = Exact({"games_per_session=1", "capital=10", "max_balance=11",
                               "bet_after_wins=500,1,1,1,1,1,1,1,1,1,1", "first_bet_at_table_limit=0"});
-  EXPECT_NEAR(run.ended_high, kBlack, 1e-15);
-  EXPECT_NEAR(run.ended_low, kBlack, 1e-15);
-  EXPECT_NEAR(run.ended_limit, 1 - kBlack, 1e-15);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::High)], kBlack, 1e-15);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::Low)], kBlack, 1e-15);
+  EXPECT_NEAR(run.ended[IndexOf(Ending::Limit)], 1 - kBlack, 1e-15);
 }
 
 TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
-  EXPECT_DOUBLE_EQ(Exact({"games_per_session=1.5"}).ended_none, 1);
-  EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).ended_check, 1) << "the balance limits fail after the first game";
+  EXPECT_DOUBLE_EQ(Exact({"games_per_session=1.5"}).ended[IndexOf(Ending::None)], 1);
+  EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).ended[IndexOf(Ending::Check)], 1)
+      << "the balance limits fail after the first game";
   EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).played, 1);
   const ExactRun unplayed = Exact({"first_bet=2", "wager_limit=1"});  // the first bet passes the limit
-  EXPECT_DOUBLE_EQ(unplayed.ended_high, 1);
+  EXPECT_DOUBLE_EQ(unplayed.ended[IndexOf(Ending::High)], 1);
   EXPECT_DOUBLE_EQ(unplayed.played, 0);
   RunSettings failing = ResetDefaults();
   failing.values.texts[0] = "0";
   const ExactRun none = ComputeExactRun(Typed(failing));
-  EXPECT_DOUBLE_EQ(none.ended_check, 10);
+  EXPECT_DOUBLE_EQ(none.ended[IndexOf(Ending::Check)], 10);
   EXPECT_DOUBLE_EQ(none.played, 0);
   MemoryBudget small(100000);  // the defaults' dense tables need 8000 states' worth, 384 kB
   const ExactRun refused = ComputeExactRun(Typed(ResetDefaults()), small);

@@ -58,10 +58,7 @@ TEST(BatchSummary, SmallRunWorkedOutByHand) {
   tally.Add(run);
   const BatchSummary s = Summarise(tally);
   EXPECT_EQ(s.sessions, 5);
-  EXPECT_EQ(s.ended_high, 2);
-  EXPECT_EQ(s.ended_low, 2);
-  EXPECT_EQ(s.ended_limit, 1);
-  EXPECT_EQ(s.ended_check, 1);
+  EXPECT_EQ(s.ended, (EndingCounts<int64_t>{2, 2, 1, 1, 0})) << "both limits count in both";
   // The failed check played nothing: balances 0, 480, 560, 600.
   EXPECT_EQ(s.balances, 4);
   EXPECT_DOUBLE_EQ(s.mean, 410);

@@ -68,9 +68,9 @@ TEST_P(SampledRuns, PlayWhatTheWindowsEnginePlays) {
     EXPECT_EQ(run.messages, window.messages);
     RunTally tally;
     tally.Add(run);
-    EXPECT_EQ(tally.ended_high, std::atoll(window.counters[0].c_str()));
-    EXPECT_EQ(tally.ended_low, std::atoll(window.counters[1].c_str()));
-    EXPECT_EQ(tally.ended_limit, std::atoll(window.counters[2].c_str()));
+    EXPECT_EQ(tally.ended[IndexOf(Ending::High)], std::atoll(window.counters[0].c_str()));
+    EXPECT_EQ(tally.ended[IndexOf(Ending::Low)], std::atoll(window.counters[1].c_str()));
+    EXPECT_EQ(tally.ended[IndexOf(Ending::Limit)], std::atoll(window.counters[2].c_str()));
     std::vector<int32_t> balances;
     for (const SessionRecord& session : run.sessions) balances.push_back(session.final_balance);
     EXPECT_EQ(balances, ListedBalances(window.results_list));

@@ -1,4 +1,4 @@
-#include "batch/threads/AloneWhenNeeded.h"
+#include "batch/core/AloneWhenNeeded.h"
 
 void AloneWhenNeeded::Enter() {
   std::unique_lock<std::mutex> hold(lock_);

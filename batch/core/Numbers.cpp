@@ -1,8 +1,9 @@
-#include "batch/settings/Numbers.h"
+#include "batch/core/Numbers.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -63,4 +64,13 @@ bool ReadWhole(const std::string& text, int64_t& value) {
   if (std::fabs(read) > 9007199254740992.0) return false;
   value = static_cast<int64_t>(read);
   return true;
+}
+
+std::string ExactText(double value) {
+  char text[40];
+  for (int digits = 15; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
+    if (std::strtod(text, nullptr) == value) break;
+  }
+  return text;
 }

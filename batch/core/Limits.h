@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+// What a batch may ask for: the runs, the threads, the seeds (32 bits, as
+// the generator takes them) and the parts of a batch.
+constexpr int64_t kMaxRuns = 1000000000;
+constexpr int64_t kMaxJobs = 256;
+constexpr int64_t kMaxSeed = 4294967295;
+constexpr int64_t kMaxShards = 1000000000;

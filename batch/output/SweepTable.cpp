@@ -1,0 +1,30 @@
+#include "batch/output/SweepTable.h"
+
+#include "batch/output/SessionsCsv.h"
+#include "batch/results/Figures.h"
+#include "batch/results/Printed.h"
+
+std::string SweepTableHead(const BatchResult& result) {
+  std::string csv;
+  for (const SweepAxis& axis : result.axes) csv += CsvField(axis.name) + ",";
+  std::string header;
+  for (const FigureSpec& spec : kFigures) header += std::string(",") + spec.key;
+  csv += header.substr(1);
+  if (result.sampled && result.exact) {
+    for (const FigureSpec& spec : kFigures) csv += std::string(",exact_") + spec.key;
+  }
+  return csv + "\r\n";
+}
+
+std::string SweepTableRow(const BatchResult& result, const CellResult& cell) {
+  std::string csv;
+  for (double value : cell.values) csv += SweptValue(value) + ",";
+  const FigureValues first =
+      cell.tally ? SampledFigures(*cell.tally, CapitalOf(result.settings)) : ExactFigureValues(*cell.exact);
+  std::string row;
+  for (double value : first) row += Printed(",%.10g", value);
+  if (result.sampled && result.exact) {
+    for (double value : ExactFigureValues(*cell.exact)) row += Printed(",%.10g", value);
+  }
+  return csv + row.substr(1) + "\r\n";
+}

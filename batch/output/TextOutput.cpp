@@ -1,0 +1,138 @@
+#include "batch/output/TextOutput.h"
+
+#include <cstdarg>
+
+#include "batch/results/Figures.h"
+#include "batch/results/Printed.h"
+
+namespace {
+
+void Line(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+void Line(std::string& out, const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  out += VPrinted(format, arguments);
+  va_end(arguments);
+  out += '\n';
+}
+
+std::string SampledBesideExact(const RunTally& tally, const ExactRun& exact) {
+  const BatchSummary s = Summarise(tally);
+  const ExactFigures e = FiguresOf(exact);
+  const double n = s.sessions > 0 ? static_cast<double>(s.sessions) : 1;
+  const double m = exact.sessions > 0 ? static_cast<double>(exact.sessions) : 1;
+  std::string out = Printed("%-40s %12s %12s\n", "share of the sessions, or figure", "measured", "exact");
+  const auto row = [&out](const char* name, double measured, double expected, const char* format) {
+    out += Printed("%-40s ", name) + Printed(format, measured) + " " + Printed(format, expected) + "\n";
+  };
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    row(kEndingWords[k].label, static_cast<double>(s.ended[k]) / n, exact.ended[k] / m, "%12.6f");
+  }
+  row("final balance, mean", s.mean, e.mean, "%12.2f");
+  row("final balance, median", s.median, e.median, "%12.1f");
+  row("final balance, 5th percentile", s.percentile_5, e.percentile_5, "%12.1f");
+  row("final balance, 95th percentile", s.percentile_95, e.percentile_95, "%12.1f");
+  row("wagered a session", static_cast<double>(s.wagered) / n, e.wagered_per_session, "%12.2f");
+  row("result per unit wagered", s.per_unit, e.result_per_unit, "%+12.6f");
+  return out;
+}
+
+std::string ExactText(const ExactRun& run, const std::string& wheel) {
+  const ExactFigures f = FiguresOf(run);
+  const double n = run.sessions > 0 ? static_cast<double>(run.sessions) : 1;
+  std::string out = Printed(
+      "exact odds of a run of %lld sessions (independent draws with the generator's number weights, %s wheel)\n",
+      static_cast<long long>(run.sessions), wheel.c_str());
+  out += Printed("%-40s %12s %14s\n", "expected sessions", "a session", "the run");
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    out += Printed("%-40s %12.6f %14.6f\n", kEndingWords[k].label, run.ended[k] / n, run.ended[k]);
+  }
+  out += Printed(
+      "final balance: mean %.2f, median %.0f, 5th percentile %.0f, 95th percentile %.0f, "
+      "at or above the capital %.6f\n",
+      f.mean, f.median, f.percentile_5, f.percentile_95, f.at_least_capital);
+  out += Printed("wagered: %.2f a session, %.2f the run\n", f.wagered_per_session, run.wagered);
+  out += Printed("result per unit wagered: %+.6f\n", f.result_per_unit);
+  return out;
+}
+
+// A cell's figures: from the exact odds where they were computed, else
+// from the sampled runs.
+FigureValues FiguresOfCell(const CellResult& cell) {
+  return cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0);
+}
+
+}  // namespace
+
+std::string SeedsText(const std::vector<SeedBlock>& seeds) {
+  std::string text = "seeds ";
+  for (std::size_t k = 0; k < seeds.size(); ++k) {
+    if (k > 0) text += k + 1 == seeds.size() ? " and " : ", ";
+    text += Printed("%lld to %lld", static_cast<long long>(seeds[k].first), static_cast<long long>(seeds[k].second));
+  }
+  return text;
+}
+
+std::string FormatSummary(const BatchSummary& s, const std::vector<SeedBlock>& seeds) {
+  std::string out;
+  int64_t runs = 0;
+  for (const SeedBlock& block : seeds) runs += block.second - block.first + 1;
+  if (runs == 1) {
+    Line(out, "seed: %lld", static_cast<long long>(seeds.front().first));
+  } else {
+    Line(out, "runs: %lld, %s", static_cast<long long>(runs), SeedsText(seeds).c_str());
+  }
+  Line(out, "sessions played: %lld", static_cast<long long>(s.sessions));
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    Line(out, "%s: %lld", kEndingWords[k].label, static_cast<long long>(s.ended[k]));
+  }
+  Line(out,
+       "final balance, of %lld sessions that played: mean %.2f, median %.1f, 5th percentile %.1f, "
+       "95th percentile %.1f, minimum %.0f, maximum %.0f",
+       static_cast<long long>(s.balances), s.mean, s.median, s.percentile_5, s.percentile_95, s.minimum, s.maximum);
+  Line(out, "total wagered: %lld", static_cast<long long>(s.wagered));
+  Line(out, "total result: %lld", static_cast<long long>(s.result));
+  Line(out, "result per unit wagered: %+.5f (95%% confidence interval %+.5f to %+.5f)", s.per_unit, s.interval_low,
+       s.interval_high);
+  Line(out, "expected per unit wagered: %+.5f (%s wheel, exact for its number mapping)", s.expected_per_unit,
+       s.double_zero ? "double-zero" : "single-zero");
+  return out;
+}
+
+std::string ResultText(const BatchResult& result) {
+  if (!result.axes.empty()) {
+    std::string out = SweepTextHead(result, static_cast<int64_t>(result.cells.size()));
+    for (const CellResult& cell : result.cells) out += SweepTextRow(cell);
+    return out;
+  }
+  const CellResult& cell = result.cells.front();
+  std::string out;
+  if (cell.tally) out += FormatSummary(Summarise(*cell.tally), CellSeeds(result));
+  if (cell.exact && cell.tally) return out + SampledBesideExact(*cell.tally, *cell.exact);
+  if (cell.exact) out += ExactText(*cell.exact, WheelName(result.settings));
+  return out;
+}
+
+std::string SweepTextHead(const BatchResult& result, int64_t cells) {
+  std::string out = "sweep of ";
+  for (std::size_t a = 0; a < result.axes.size(); ++a) out += (a ? " and " : "") + result.axes[a].name;
+  out +=
+      Printed(", %lld cells, %s\n", static_cast<long long>(cells),
+              result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
+  for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
+  for (const FigureSpec& spec : kFigures) {
+    if (spec.showable) out += Printed("%16s", spec.key);
+  }
+  return out + "\n";
+}
+
+std::string SweepTextRow(const CellResult& cell) {
+  std::string out;
+  for (double value : cell.values) out += Printed("%18s ", SweptValue(value).c_str());
+  const FigureValues f = FiguresOfCell(cell);
+  for (const FigureSpec& spec : kFigures) {
+    if (spec.showable) out += Printed(spec.column, Of(f, spec.figure));
+  }
+  return out + "\n";
+}

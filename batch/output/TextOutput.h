@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "batch/results/BatchResult.h"
+#include "batch/results/BatchSummary.h"
+
+// The text a batch prints: the summary of its runs, its exact odds, both
+// side by side, or a sweep's table, whose head and rows can be printed as
+// the cells come.
+std::string ResultText(const BatchResult& result);
+std::string SweepTextHead(const BatchResult& result, int64_t cells);
+std::string SweepTextRow(const CellResult& cell);
+
+// The seeds of the blocks as a summary says them: "seeds 7 to 16 and 27
+// to 36".
+std::string SeedsText(const std::vector<SeedBlock>& seeds);
+
+// The summary of sampled runs as lines of text, each "name: value", of
+// the runs with the seeds of the blocks.
+std::string FormatSummary(const BatchSummary& summary, const std::vector<SeedBlock>& seeds);

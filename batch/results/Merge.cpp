@@ -1,0 +1,86 @@
+#include "batch/results/Merge.h"
+
+#include <algorithm>
+
+#include "batch/results/Printed.h"
+#include "batch/results/SummaryJson.h"
+
+std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps) {
+  std::vector<const NamedPart*> order;
+  order.reserve(parts.size());
+  for (const NamedPart& part : parts) order.push_back(&part);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const NamedPart* a, const NamedPart* b) { return a->part.part_begin < b->part.part_begin; });
+  const NamedPart& first_named = *order.front();
+  const BatchResult& first = first_named.part;
+  const Json settings = SettingsJson(first.settings);
+  const auto axes_json = [](const BatchResult& r) {
+    Json axes = Json::array();
+    for (const SweepAxis& axis : r.axes) axes.push_back({axis.name, axis.values});
+    return axes;
+  };
+  whole = first;
+  whole.cells.clear();
+  whole.blocks.clear();
+  for (const NamedPart* named : order) {
+    const BatchResult& part = named->part;
+    if (SettingsJson(part.settings) != settings || axes_json(part) != axes_json(first) ||
+        part.sampled != first.sampled || part.exact != first.exact || part.runs != first.runs ||
+        part.first_seed != first.first_seed) {
+      return named->file + ": it belongs to another batch (other settings, sweep, runs or seeds)";
+    }
+    const int64_t covered = whole.blocks.empty() ? 0 : whole.blocks.back().second;
+    if (part.part_begin < covered)
+      return named->file + ": its " + (first.axes.empty() ? "seeds" : "cells") + " overlap another file's";
+    if (!whole.blocks.empty() && part.part_begin == covered) {
+      whole.blocks.back().second = part.part_end;
+    } else if (part.part_end > part.part_begin) {
+      whole.blocks.emplace_back(part.part_begin, part.part_end);
+    }
+    if (!first.axes.empty()) {
+      whole.cells.insert(whole.cells.end(), part.cells.begin(), part.cells.end());
+      continue;
+    }
+    if (whole.cells.empty()) {
+      whole.cells.push_back(part.cells.front());
+      continue;
+    }
+    CellResult& merged = whole.cells.front();
+    const CellResult& cell = part.cells.front();
+    // Every shard of one batch computes the same exact odds.
+    if (merged.exact && ExactRunJson(*merged.exact) != ExactRunJson(*cell.exact)) {
+      return named->file + ": its exact odds differ from those of " + first_named.file;
+    }
+    if (merged.tally && !merged.tally->Add(*cell.tally)) {
+      return named->file + ": its counts and the others' together pass what a count holds";
+    }
+  }
+  // What is missing: before, between and after the blocks.
+  const int64_t domain = DomainSize(first);
+  const char* unit = first.axes.empty() ? "seeds" : "cells";
+  const int64_t offset = first.axes.empty() ? first.first_seed : 0;
+  int64_t from = 0;
+  std::vector<std::string> missing;
+  for (const auto& [begin, end] : whole.blocks) {
+    if (begin > from)
+      missing.push_back(
+          Printed("%lld to %lld", static_cast<long long>(offset + from), static_cast<long long>(offset + begin - 1)));
+    from = end;
+  }
+  if (from < domain)
+    missing.push_back(
+        Printed("%lld to %lld", static_cast<long long>(offset + from), static_cast<long long>(offset + domain - 1)));
+  if (whole.blocks.empty()) return first_named.file + ": its part holds no " + unit + "; nothing to merge";
+  if (!missing.empty()) {
+    std::string list;
+    for (std::size_t k = 0; k < missing.size(); ++k)
+      list += (k ? (k + 1 == missing.size() ? " and " : ", ") : "") + missing[k];
+    gaps = std::string("missing ") + unit + " " + list;
+    if (!allow_gaps)
+      return std::string("the files leave out ") + unit + " " + list + " (--allow-gaps merges them anyway)";
+  }
+  whole.part_index = whole.part_count = 1;
+  whole.part_begin = whole.blocks.front().first;
+  whole.part_end = whole.blocks.back().second;
+  return std::string();
+}
