@@ -202,7 +202,7 @@ double StartUpSeconds() {
   }
   HWND window = nullptr;
   for (int tries = 0; tries < 20000 && !(window && IsWindowVisible(window)); ++tries) {
-    window = FindWindowA(nullptr, "Vantrel V1.1");
+    window = FindWindowA(nullptr, "Vantrel V" VANTREL_VERSION);
     if (!window) Sleep(1);
   }
   WaitForInputIdle(process.hProcess, 20000);

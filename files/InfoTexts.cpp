@@ -8,7 +8,7 @@ const char kInfoCaption[] = "program-info";
 const char kSponsorHost[] = VANTREL_SPONSOR_HOST;
 const char kSponsorPage[] = "https://" VANTREL_SPONSOR_HOST "/english/";
 const char kInfoNotice[] =
-    "Vantrel V1.1 - a simulator for betting systems on the colour bet of roulette\n" VANTREL_SPONSOR_HOST
+    "Vantrel V" VANTREL_VERSION " - a simulator for betting systems on the colour bet of roulette\n" VANTREL_SPONSOR_HOST
     "\nsite in English and German language";
 
 #undef VANTREL_SPONSOR_HOST

@@ -73,6 +73,15 @@ std::string Conflicts(const BatchOptions& o) {
   return std::string();
 }
 
+// A merge makes no batch: what would make one is no option of it.
+std::string MergeConflicts(const CLI::App& app) {
+  for (const char* option : {"--settings", "--set", "--system", "--print-settings", "--seed", "--runs", "--jobs",
+                             "--report", "--csv", "--exact", "--sweep", "--shard"}) {
+    if (app.count(option) > 0) return std::string("merge: ") + option + " makes a batch; a merge takes the shards' files";
+  }
+  return std::string();
+}
+
 }  // namespace
 
 ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& arguments) {
@@ -123,18 +132,14 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
   std::string shard;
   app.add_option("--shard", shard, "plays the I-th of N parts of the runs or cells")->type_name("I/N");
-  CLI::App* merge = app.add_subcommand("merge", "merges the JSON summaries of shards into the summary of the whole");
+  // The outputs above serve a merge as well: they fall through to it.
+  CLI::App* merge = app.add_subcommand(
+      "merge",
+      "merges the JSON summaries of shards into the summary of the whole; takes --json, --plot, --table, --heatmap "
+      "and --show as a batch does");
+  merge->fallthrough();
   merge->add_option("files", o.merge_files, "the shard summaries")->required()->type_name("FILE")->transform(kPath);
   merge->add_flag("--allow-gaps", o.allow_gaps, "merges shards that leave seeds or cells out, and says which");
-  merge->add_flag("--json", o.json, "prints the merged summary as one JSON object");
-  merge->add_option("--table", o.table, "writes one row per cell of a merged sweep")
-      ->type_name("FILE.csv")
-      ->transform(kPath);
-  merge->add_option("--heatmap", o.heatmap, "draws a merged two-sweep grid")->type_name("FILE.svg")->transform(kPath);
-  merge->add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
-  merge->add_option("--plot", o.plot, "draws a histogram of the final balances")
-      ->type_name("FILE.svg")
-      ->transform(kPath);
 
   try {
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -158,7 +163,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
     parsed.text = "--shard " + shard + ": takes I/N, such as 2/8, with 1 <= I <= N <= " + std::to_string(kMaxShards);
     return parsed;
   }
-  const std::string conflict = o.merge ? std::string() : Conflicts(o);
+  const std::string conflict = o.merge ? MergeConflicts(app) : Conflicts(o);
   if (!conflict.empty()) {
     parsed.done = true;
     parsed.exit_code = 2;

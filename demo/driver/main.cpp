@@ -28,7 +28,7 @@ constexpr Display kShares[] = {{195, "max"}, {196, "min"}, {197, "limit"}};
 
 HWND FindForm(int seconds) {
   for (int waited = 0; waited < seconds * 10; ++waited) {
-    if (HWND form = FindWindowA(nullptr, "Vantrel V1.1")) return form;
+    if (HWND form = FindWindowA(nullptr, "Vantrel V" VANTREL_VERSION)) return form;
     Sleep(100);
   }
   return nullptr;

@@ -97,7 +97,7 @@ class Program : public ::testing::TestWithParam<Ending> {
         << program;
     for (int waited = 0; waited < 300 && !window_; ++waited) {
       Sleep(100);
-      window_ = FindWindowA(nullptr, "Vantrel V1.1");
+      window_ = FindWindowA(nullptr, "Vantrel V" VANTREL_VERSION);
     }
     ASSERT_NE(window_, nullptr) << "the main window came up";
     // The window exists before its form has finished making its controls.

@@ -37,7 +37,7 @@ const char* WindowClassOf(FormMembers::Kind kind) {
 
 TEST_F(MainFormTest, TheWindowIsTheTemplatesTitleStyleAndSizeCentredAcross) {
   HWND window = Handle();
-  EXPECT_EQ(TextOf(window), "Vantrel V1.1");
+  EXPECT_EQ(TextOf(window), "Vantrel V" VANTREL_VERSION);
   const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
   const DWORD bits = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   EXPECT_EQ(style & bits, bits);
