@@ -1,0 +1,118 @@
+// The exact odds against the sampled runs of the same settings: both play
+// the engine's step, one on every state with the wheel's weights, the
+// other on the real generator, so a rule changed in one of their paths
+// shows here. Every share of the sessions' ends and the wagered amount lie
+// within 99.9% of what was sampled; and the halving of a row's balances
+// finds what the step does at every balance.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "batch/exact/ExactOdds.h"
+#include "batch/exact/GameMoves.h"
+#include "batch/exact/MemoryBudget.h"
+#include "batch/sampling/PlayRuns.h"
+#include "batch/sampling/RunTally.h"
+#include "batch/settings/RunSettings.h"
+
+namespace {
+
+struct Case {
+  const char* name;
+  std::vector<std::string> sets;
+};
+
+// Short sessions of varied rules, so that a few hundred thousand sessions
+// take a moment.
+const Case kCases[] = {
+    {"Defaults", {"games_per_session=60"}},
+    {"MartingaleStoppedByATableLimit",
+     {"games_per_session=40", "bet_after_losses=2,4,8,16,32,64,128,256,512,1024,2048", "first_bet_after_loss=0",
+      "first_bet_after_win=1", "table_limit=60", "first_bet_at_table_limit=0", "max_balance=530"}},
+    {"DoubleZeroRedSwitchingAfterWins",
+     {"games_per_session=30", "double_zero=1", "bet_on_red=1", "switch_after_win=1", "min_balance=470"}},
+    {"ParoliWithAWagerLimitAndAFractionalCount",
+     {"games_per_session=25.5", "bet_after_wins=2,4,1,2,4,1,2,4,1,2,4", "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1",
+      "first_bet_after_win=0", "first_bet_after_loss=1", "wager_limit=40"}},
+};
+
+SimSettings SettingsOf(const Case& c) {
+  RunSettings settings = ResetDefaults();
+  for (const std::string& set : c.sets) EXPECT_EQ(SetNamed(settings, set), "") << set;
+  return Typed(settings);
+}
+
+class ExactAgainstSampled : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ExactAgainstSampled, EveryFigureLiesWithinWhatWasSampled) {
+  const SimSettings settings = SettingsOf(GetParam());
+  const ExactRun exact = ComputeExactRun(settings);
+  ASSERT_EQ(exact.refused, "");
+  RunTally tally;
+  PlayRuns(settings, 20261207, 30000, 2, [&tally](RunOutcome& run) { tally.Add(run); });
+  const double sessions = static_cast<double>(tally.sessions);
+  constexpr double kZ = 3.29;  // two-sided 99.9%
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    const double p = exact.ended[k] / static_cast<double>(exact.sessions);
+    const double measured = static_cast<double>(tally.ended[k]) / sessions;
+    const double width = kZ * std::sqrt(std::max(p * (1 - p), 1e-12) / sessions) + 1e-12;
+    EXPECT_NEAR(measured, p, width) << kEndingWords[k].label;
+  }
+  // What a session wagers, within its spread over the sessions (each
+  // session wagers at most its games at the largest bet).
+  const double wagered = exact.wagered / static_cast<double>(exact.sessions);
+  EXPECT_NEAR(static_cast<double>(tally.wagered) / sessions, wagered, 0.02 * wagered + 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ExactAgainstSampled, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
+  const SimSettings settings = SettingsOf(GetParam());
+  const GameRules rules = RulesOf(settings, true);
+  Rests rests(rules);
+  MemoryBudget budget(int64_t{1} << 28);
+  const int32_t lowest = 1;
+  const int32_t highest = static_cast<int32_t>(rules.max_from) + 1;
+  GameMoves moves(rules, Axis::Balance, lowest, highest, rests, budget);
+  SessionState start;
+  start.bet_on_red = settings.bet_on_red;
+  rests.Intern(SessionStart(rules, 500, start));
+  const WheelKinds kinds = KindsOf(rules.double_zero);
+  // Every rest the rows reach, in the first game, one between and the last.
+  for (uint32_t rest = 0; rest < rests.size(); ++rest) {
+    for (const int32_t game : {1, 2, rules.last_game}) {
+      for (const Region& region : moves.Of(rest, 0, game)) {
+        for (int32_t balance = region.from; balance <= region.to; ++balance) {
+          SessionState state;
+          state.game = game - 1;
+          state.balance = balance;
+          state.bet = rests[rest].bet;
+          state.win_streak = rests[rest].win_streak;
+          state.loss_streak = rests[rest].loss_streak;
+          state.bet_on_red = rests[rest].bet_on_red;
+          const GameEnd before = EndBeforeSpin(rules, state);
+          ASSERT_EQ(before, region.before) << "balance " << balance << ", game " << game;
+          if (before != GameEnd::None) continue;
+          for (int kind = 0; kind < 3; ++kind) {
+            SessionState after = state;
+            GameEvent event;
+            Settle(rules, after, kinds.number[kind], event);
+            const GameEnd end = EndAfterSettlement(rules, after);
+            bool found = false;
+            for (int k = 0; k < region.kinds; ++k) {
+              const Move& move = region.moves[k];
+              found = found ||
+                      (move.end == end && move.change == after.balance - balance && rests[move.rest].bet == after.bet);
+            }
+            ASSERT_TRUE(found) << "balance " << balance << ", game " << game << ", number " << kinds.number[kind];
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(rests.size(), 1u);
+}
+
+}  // namespace
