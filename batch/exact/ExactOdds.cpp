@@ -350,6 +350,8 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
   Carried start{};
   start[CarriedOf(rules, first)] = 1;
   Carried began{};  // how many sessions began in each carried state
+  // The carried states each start state's session ends in, with their shares.
+  std::map<uint32_t, std::vector<std::pair<uint32_t, double>>> ends;
   for (int64_t played = 0; played < run.sessions; ++played) {
     std::vector<uint32_t> missing;
     for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
@@ -365,8 +367,20 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
     for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
       if (start[carried] == 0) continue;
       began[carried] += start[carried];
-      const Carried& ends = sessions[carried].carried;
-      for (uint32_t to = 0; to < kCarriedStates; ++to) next[to] += start[carried] * ends[to];
+      auto [at, fresh] = ends.try_emplace(carried);
+      if (fresh) {
+        const Carried& shares = sessions[carried].carried;
+        for (uint32_t to = 0; to < kCarriedStates; ++to) {
+          if (shares[to] != 0) at->second.emplace_back(to, shares[to]);
+        }
+      }
+      for (const auto& [to, share] : at->second) next[to] += start[carried] * share;
+    }
+    if (next == start) {
+      // Every later session starts alike to the last bit.
+      const auto remaining = static_cast<double>(run.sessions - played - 1);
+      for (uint32_t carried = 0; carried < kCarriedStates; ++carried) began[carried] += remaining * start[carried];
+      break;
     }
     start = next;
   }
