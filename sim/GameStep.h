@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "sim/BetSystem.h"
 #include "sim/SimSettings.h"
 #include "sim/Wheel.h"
 
@@ -12,11 +13,18 @@
 // the batch program's sampled runs and its exact odds all play this step,
 // so a rule is written here and nowhere else.
 
-// What a session plays by, fixed when it starts.
+// What a session plays by, fixed when it starts. Money (the balance, bets,
+// what was wagered and the limits) is counted in quanta: one to a unit of
+// money, or two where la partage gives half a bet back.
 struct GameRules {
-  int32_t first_bet = 1;
-  ProgressionRow bet_after_wins{};
+  int32_t quanta = 1;
+  int32_t first_bet = 1;  // in quanta: the unit of every system
+  BetSystem system = BetSystem::Rows;
+  ZeroRule zero_rule = ZeroRule::Lose;
+  ProgressionRow bet_after_wins{};  // in quanta
   ProgressionRow bet_after_losses{};
+  // A Labouchère's line as each cycle starts it, in units of the first bet.
+  StartLine line{};
   // The games a session plays at most, and whether that is the whole count
   // (a fractional count ends after its last whole game, without a count).
   int32_t last_game = 0;
@@ -39,7 +47,8 @@ struct GameRules {
   bool double_zero = false;
 };
 
-// The rules as the engine reads them from checked settings.
+// The rules as the engine reads them from checked settings; money in
+// quanta from here on.
 GameRules RulesOf(const SimSettings& settings, bool limits_pass);
 // The wager limit and the table limit (its stored value, the entry plus
 // one), and the balance limits, which the window reads again after a
@@ -47,8 +56,8 @@ GameRules RulesOf(const SimSettings& settings, bool limits_pass);
 void SetLimits(GameRules& rules, double wager_limit, double table_limit);
 void SetBalanceLimits(GameRules& rules, double max_balance, double min_balance);
 
-// A session's state before a game. The streaks and the colour bet carry
-// from one session into the next; the rest starts afresh.
+// A session's state before a game, money in quanta. The streaks and the
+// colour bet carry from one session into the next; the rest starts afresh.
 struct SessionState {
   int32_t game = 0;  // games played so far
   int32_t balance = 0;
@@ -57,10 +66,17 @@ struct SessionState {
   int32_t loss_streak = 0;
   bool bet_on_red = false;
   int64_t wagered = 0;  // the bets of this session, the next one's included once it is placed
+  SystemState system;   // what a system other than the rows carries
 };
 
-// The state a session starts in, after the one the last session left.
+// The state a session starts in, with `capital` units of money, after the
+// one the last session left.
 SessionState SessionStart(const GameRules& rules, int32_t capital, const SessionState& carried);
+
+// A system other than the rows: starts afresh (its next bet its first), and
+// books a game's outcome into its state and the next bet.
+void StartSystem(const GameRules& rules, SessionState& state);
+void BookSystem(const GameRules& rules, SessionState& state, BetOutcome outcome);
 
 // Why a session ended at a game, if it did.
 enum class GameEnd : uint8_t {
@@ -80,8 +96,10 @@ struct GameEvent {
   GameEnd end = GameEnd::None;
   bool spun = false;  // the wheel turned (a game stopped before its spin does not)
   int32_t number = 0;
-  int32_t bet = 0;          // the bet placed, when spun
-  bool bet_on_red = false;  // its colour
+  int32_t prison_number = -1;  // en prison: the spin that freed or lost the bet
+  int32_t bet = 0;             // the bet placed, when spun
+  bool bet_on_red = false;     // its colour
+  BetOutcome outcome = BetOutcome::Lost;
   bool won = false;
   bool colour_switched = false;
 };
@@ -117,11 +135,25 @@ inline int32_t Entry(const ProgressionRow& row, int32_t streak, int32_t bet) {
 
 }  // namespace game_detail
 
-// A won or lost game booked: the streaks, the balance, the next bet from
-// the rows and the first-bet options, the colour switch after a win.
-inline void Book(const GameRules& rules, SessionState& state, bool won, GameEvent& event) {
-  event.won = won;
-  if (won) {
+// A game's outcome booked: the balance, the colour switch after a win and
+// the next bet. The rows count the streaks and take the next bet from
+// them and the first-bet options; another system picks it itself. A bet
+// half lost counts as lost for the streaks and the systems; one that came
+// back changes nothing.
+inline void Book(const GameRules& rules, SessionState& state, BetOutcome outcome, GameEvent& event) {
+  event.outcome = outcome;
+  event.won = outcome == BetOutcome::Won;
+  if (outcome == BetOutcome::Returned) return;
+  if (rules.system != BetSystem::Rows) {
+    state.balance += event.won ? state.bet : outcome == BetOutcome::HalfBack ? -state.bet / 2 : -state.bet;
+    if (event.won && rules.switch_after_win) {
+      state.bet_on_red = !state.bet_on_red;
+      event.colour_switched = true;
+    }
+    BookSystem(rules, state, outcome);
+    return;
+  }
+  if (event.won) {
     game_detail::Extend(state.win_streak, state.loss_streak);
     state.balance += state.bet;
     state.bet = game_detail::Entry(rules.bet_after_wins, state.win_streak, state.bet);
@@ -132,22 +164,49 @@ inline void Book(const GameRules& rules, SessionState& state, bool won, GameEven
     if (rules.first_bet_after_win) state.bet = rules.first_bet;
   } else {
     game_detail::Extend(state.loss_streak, state.win_streak);
-    state.balance -= state.bet;
+    state.balance -= outcome == BetOutcome::HalfBack ? state.bet / 2 : state.bet;
     state.bet = game_detail::Entry(rules.bet_after_losses, state.loss_streak, state.bet);
     if (rules.first_bet_after_loss) state.bet = rules.first_bet;
   }
-  if (state.bet <= 1) state.bet = 1;
+  if (state.bet <= rules.quanta) state.bet = rules.quanta;
 }
 
-// The number settled on the colour bet (0 and 00 lose both colours), and a
-// next bet at the table limit made the first bet where the option says so.
-inline void Settle(const GameRules& rules, SessionState& state, int32_t number, GameEvent& event) {
+// How the colour bet came out: 0 and 00 lose both colours, except where a
+// zero rule of the single-zero wheel gives half back or turns the wheel
+// again (`spin()`) for the imprisoned bet.
+template <class Spin>
+inline BetOutcome OutcomeOf(const GameRules& rules, bool bet_on_red, int32_t number, Spin&& spin, GameEvent& event) {
+  const NumberColour bet_colour = bet_on_red ? NumberColour::Red : NumberColour::Black;
+  const NumberColour colour = ColourOf(number);
+  if (colour == bet_colour) return BetOutcome::Won;
+  if (colour != NumberColour::Zero || rules.zero_rule == ZeroRule::Lose) return BetOutcome::Lost;
+  if (rules.zero_rule == ZeroRule::LaPartage) return BetOutcome::HalfBack;
+  event.prison_number = spin();
+  return ColourOf(event.prison_number) == bet_colour ? BetOutcome::Returned : BetOutcome::Lost;
+}
+
+// The first number settled on the colour bet (and, en prison, a second one
+// from `spin()`); a next bet at the table limit starts again from the first
+// bet, or the system's first, where the option says so.
+template <class Spin>
+inline void SettleSpins(const GameRules& rules, SessionState& state, int32_t number, Spin&& spin, GameEvent& event) {
   event.spun = true;
   event.number = number;
   event.bet = state.bet;
   event.bet_on_red = state.bet_on_red;
-  Book(rules, state, ColourOf(number) == (state.bet_on_red ? NumberColour::Red : NumberColour::Black), event);
-  if (rules.first_bet_at_table_limit && state.bet >= rules.first_bet_from) state.bet = rules.first_bet;
+  Book(rules, state, OutcomeOf(rules, state.bet_on_red, number, spin, event), event);
+  if (rules.first_bet_at_table_limit && state.bet >= rules.first_bet_from) {
+    if (rules.system == BetSystem::Rows) {
+      state.bet = rules.first_bet;
+    } else {
+      StartSystem(rules, state);
+    }
+  }
+}
+
+// The number settled, where no zero rule turns the wheel again.
+inline void Settle(const GameRules& rules, SessionState& state, int32_t number, GameEvent& event) {
+  SettleSpins(rules, state, number, [number] { return number; }, event);
 }
 
 inline GameEnd EndAfterSettlement(const GameRules& rules, const SessionState& state) {
@@ -178,7 +237,8 @@ inline GameEvent PlayGame(const GameRules& rules, SessionState& state, Spin&& sp
   GameEvent event;
   event.end = EndBeforeSpin(rules, state);
   if (event.end != GameEnd::None) return event;
-  Settle(rules, state, spin(), event);
+  const int32_t number = spin();
+  SettleSpins(rules, state, number, spin, event);
   event.end = EndAfterSettlement(rules, state);
   return event;
 }
@@ -187,6 +247,7 @@ inline GameEvent PlayGame(const GameRules& rules, SessionState& state, Spin&& sp
 // alike. A streak longer than the rows no longer changes the bet, so it is
 // cut to one beyond them; where a first-bet option replaces every bet after
 // a win (or a loss), the winning (or losing) streak changes no bet at all,
-// and is 0. The state with its streaks so cut.
+// and is 0; a system other than the rows counts no streaks. The state with
+// its streaks so cut.
 constexpr int32_t kStreakBeyondTheRows = static_cast<int32_t>(kRowLength) + 1;
 SessionState Canonical(const GameRules& rules, const SessionState& state);

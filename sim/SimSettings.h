@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "sim/BetSystem.h"
+
 // The entries of a progression row: the bet after 1 to 11 wins, or losses,
 // in a row.
 constexpr std::size_t kRowLength = 11;
@@ -33,4 +35,10 @@ struct SimSettings {
   bool switch_after_win = false;
   bool first_bet_at_table_limit = false;
   bool show_numbers_live = false;
+
+  // Beyond the window's fields, which play the rows on a table where zero
+  // loses: the batch program's system and zero rule.
+  BetSystem system = BetSystem::Rows;
+  ZeroRule zero_rule = ZeroRule::Lose;
+  StartLine line = kDefaultLine;
 };

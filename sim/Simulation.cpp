@@ -265,7 +265,7 @@ void Simulation::settle_loss() { settle(false); }
 void Simulation::settle(bool won) {
   Stake stake = load_stake();
   GameEvent event;
-  Book(inputs_.rules, stake.game, won, event);
+  Book(inputs_.rules, stake.game, won ? BetOutcome::Won : BetOutcome::Lost, event);
   if (won) settings_.switch_after_win = inputs_.rules.switch_after_win;
   store_stake(stake);
 }
