@@ -7,6 +7,7 @@
 #include "batch/core/Numbers.h"
 #include "batch/results/Figures.h"
 #include "batch/settings/RunSettings.h"
+#include "batch/settings/Systems.h"
 
 namespace {
 
@@ -77,7 +78,8 @@ std::string Conflicts(const BatchOptions& o) {
 std::string MergeConflicts(const CLI::App& app) {
   for (const char* option : {"--settings", "--set", "--system", "--print-settings", "--seed", "--runs", "--jobs",
                              "--report", "--csv", "--exact", "--sweep", "--shard"}) {
-    if (app.count(option) > 0) return std::string("merge: ") + option + " makes a batch; a merge takes the shards' files";
+    if (app.count(option) > 0)
+      return std::string("merge: ") + option + " makes a batch; a merge takes the shards' files";
   }
   return std::string();
 }
@@ -92,6 +94,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
       "or computes their odds exactly, and says how the sessions ended.",
       "vantrel-batch");
   app.get_formatter()->column_width(34);
+  app.footer("Systems (--system NAME; u is the first bet):\n" + SystemRules() + "Zero rules (--set zero_rule=NAME):\n" +
+             ZeroRuleRules());
   app.add_option("--settings", o.settings, "a settings file, read as the window's load command reads it")
       ->type_name("FILE")
       ->transform(kPath);
@@ -99,7 +103,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
       ->type_name("NAME=VALUE")
       ->take_all()
       ->allow_extra_args(false);
-  app.add_option("--system", o.system, std::string("fills both rows and the first-bet options: ") + kSystemNames)
+  app.add_option("--system", o.system,
+                 "a betting system, or a preset of the rows that fills both rows and the first-bet options (below)")
       ->type_name("NAME");
   app.add_flag("--print-settings", o.print_settings, "prints the settings by name and ends");
   app.add_option("--seed", o.seed, "repeats a run: the reset seeds with N, the run's start with N + 5")

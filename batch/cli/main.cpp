@@ -74,6 +74,8 @@ MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
       if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
     }
   }
+  const std::string clash = CombinationProblem(settings);
+  if (!clash.empty()) return Problem{ProblemKind::BadInput, clash};
   return std::nullopt;
 }
 

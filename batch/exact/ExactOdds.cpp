@@ -21,6 +21,7 @@ using Carried = std::array<double, kCarriedStates>;
 struct SessionFigures {
   EndingCounts<double> ended{};
   double played = 0;
+  double games = 0;
   double wagered = 0;
   double result = 0;
   std::vector<double> finals;  // by final balance
@@ -38,6 +39,13 @@ struct SessionFigures {
 enum class Layout { Untracked, ByWagered, ByGame };
 enum class Played { Whole, OverBudget, WagerLimitCanBind };
 
+// Where a game moves states: a layer, and which of the two that take turns
+// it is (where the moves keep the place of their rows in it), or -1.
+struct Destination {
+  StateLayer* layer;
+  int slot;
+};
+
 // Where a pass passed its budget: what it would have held at once at
 // least, and the states before the game it stopped at.
 struct PassCost {
@@ -50,13 +58,14 @@ class SessionPass {
   SessionPass(const GameRules& rules, int32_t capital, Layout layout, MemoryBudget& budget, PassCost& cost,
               const std::function<void(int64_t)>& progress)
       : rules_(rules),
-        capital_(capital),
+        capital_(capital * rules.quanta),
         layout_(layout),
         axis_(layout == Layout::ByGame ? Axis::Wagered : Axis::Balance),
-        lowest_(axis_ == Axis::Wagered ? 0 : std::min<int64_t>(capital, std::max<int64_t>(rules.min_up_to + 1, 0))),
-        highest_(axis_ == Axis::Wagered ? std::min<int64_t>(rules.most_wagered, INT32_MAX)
-                                        : std::max<int64_t>(capital, std::min<int64_t>(rules.max_from - 1, INT32_MAX))),
-        rests_(rules),
+        lowest_(axis_ == Axis::Wagered ? 0 : std::min<int64_t>(capital_, std::max<int64_t>(rules.min_up_to + 1, 0))),
+        highest_(axis_ == Axis::Wagered
+                     ? std::min<int64_t>(rules.most_wagered, INT32_MAX)
+                     : std::max<int64_t>(capital_, std::min<int64_t>(rules.max_from - 1, INT32_MAX))),
+        rests_(rules, budget),
         moves_(rules, axis_, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), rests_, budget),
         budget_(budget),
         cost_(cost),
@@ -75,7 +84,7 @@ class SessionPass {
   void AddStart(const Carried& start, StateLayer& layer) {
     for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
       if (start[carried] == 0) continue;
-      const SessionState state = SessionStart(rules_, capital_, CarriedState(carried));
+      const SessionState state = SessionStart(rules_, capital_ / rules_.quanta, CarriedState(carried));
       const double most = 0;
       const bool along_balance = axis_ == Axis::Balance;
       layer.Add(rests_.Intern(state), along_balance ? 0 : capital_, along_balance ? capital_ : 0, &start[carried],
@@ -90,9 +99,9 @@ class SessionPass {
     StateLayer* next = &second;
     AddStart(start, *now);
     for (int32_t game = 1; game <= rules_.last_game && !now->Empty(); ++game) {
-      for (StateRow& row : now->Rows()) {
-        if (!row.live) continue;
-        const Played played = PlayRow(row, game, [&](int64_t) -> StateLayer& { return *next; });
+      for (uint32_t at : now->Live()) {
+        StateRow& row = now->Rows()[at];
+        const Played played = PlayRow(row, game, [&](int64_t) { return Destination{next, next == &second ? 1 : 0}; });
         if (played == Played::OverBudget || OverBudget(first, second)) {
           Refused(*now, std::max(first.Wanted(), second.Wanted()));
           return Played::OverBudget;
@@ -120,13 +129,13 @@ class SessionPass {
       // Every game wagers at least 1: the first has wagered nothing before
       // it, every later one something, and none reaches its last game.
       const int32_t game = wagered == 0 ? 1 : 2;
-      for (const StateRow& row : current->second.Rows()) {
-        if (!row.live) continue;
-        const Played played = PlayRow(row, game, [&](int64_t to) -> StateLayer& {
+      for (uint32_t at : current->second.Live()) {
+        StateRow& row = current->second.Rows()[at];
+        const Played played = PlayRow(row, game, [&](int64_t to) {
           // A layer is done before the layers of more wagered: a game that
           // wagered nothing would break that order.
           if (to <= wagered) throw std::logic_error("a game of the exact odds wagered nothing");
-          return layer_of(to);
+          return Destination{&layer_of(to), -1};
         });
         if (played != Played::Whole) return played;
       }
@@ -159,10 +168,16 @@ class SessionPass {
 
   // One game on every state of a row: each region of its axis stops, ends
   // or moves on as the step said.
-  template <class Destination>
-  Played PlayRow(const StateRow& row, int32_t game, Destination&& destination) {
+  template <class DestinationOf>
+  Played PlayRow(StateRow& row, int32_t game, DestinationOf&& destination) {
     const bool along_balance = axis_ == Axis::Balance;
-    const std::vector<Region>& regions = moves_.Of(row.rest, row.other, game);
+    const int slot = moves_.SlotOf(game);
+    const std::vector<Region>* known = row.moves[slot];
+    if (!known) {
+      known = &moves_.Of(row.rest, row.other, game);
+      if (!moves_.OverBudget()) row.moves[slot] = known;
+    }
+    const std::vector<Region>& regions = *known;
     for (const Region& region : regions) {
       const int32_t from = std::max(region.from, row.first);
       const int32_t to = std::min(region.to, row.last);
@@ -179,6 +194,7 @@ class SessionPass {
         continue;
       }
       figures_->wagered += sum * region.bet;
+      figures_->games += sum;
       const double* most = Tracked() ? nullptr : row.most.data() + (from - row.lo);
       if (most) {
         // Some path to these states could pass the wager limit now: it has
@@ -194,7 +210,14 @@ class SessionPass {
         const double q = region.chance[kind];
         if (move.end == GameEnd::None) {
           const int64_t other = Tracked() ? move.other : 0;
-          destination(move.other).Add(move.rest, other, from + move.change, p, most, count, q, region.bet);
+          const Destination to = destination(move.other);
+          if (to.slot < 0) {
+            to.layer->Add(move.rest, other, from + move.change, p, most, count, q, region.bet);
+            continue;
+          }
+          uint32_t& at = move.row_at[to.slot];
+          if (at == kNoRow) at = to.layer->RowAt(move.rest, other);
+          if (at != kNoRow) to.layer->AddAt(at, from + move.change, p, most, count, q, region.bet);
         } else {
           End(move.end, true, along_balance ? from + move.change : move.balance, step, p, count, q, move.carried);
         }
@@ -241,7 +264,7 @@ class SessionPass {
   }
 
   const GameRules& rules_;
-  int32_t capital_;
+  int32_t capital_;  // in quanta
   Layout layout_;
   Axis axis_;
   int64_t lowest_;
@@ -392,6 +415,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
     const double times = began[carried];
     for (std::size_t k = 0; k < kEndings; ++k) run.ended[k] += times * session.ended[k];
     run.played += times * session.played;
+    run.games += times * session.games;
     run.wagered += times * session.wagered;
     run.result += times * session.result;
     if (finals.size() < session.finals.size()) finals.resize(session.finals.size(), 0.0);
@@ -411,6 +435,7 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
                          int64_t jobs) {
   ExactRun run;
   run.capital = TruncateToInt32(settings.capital);
+  run.quanta = RulesOf(settings, true).quanta;
   if (FirstFailure(CheckGroup::SessionCount, settings)) return run;
   run.sessions = TruncateToInt32(settings.session_count);
   if (FirstFailure(CheckGroup::SessionStart, settings)) {
@@ -440,24 +465,27 @@ ExactFigures FiguresOf(const ExactRun& run) {
     double at_least = 0;
     for (const auto& [balance, count] : run.final_balances) {
       total += balance * count;
-      if (balance >= run.capital) at_least += count;
+      if (balance >= int64_t{run.capital} * run.quanta) at_least += count;
     }
-    figures.mean = total / run.played;
+    figures.mean = total / run.played / run.quanta;
     figures.at_least_capital = at_least / run.played;
     // The smallest balance whose share of sessions at or below it reaches p.
     const auto quantile = [&run](double p) {
       double below = 0;
       for (const auto& [balance, count] : run.final_balances) {
         below += count;
-        if (below >= p * run.played * (1 - 1e-12)) return static_cast<double>(balance);
+        if (below >= p * run.played * (1 - 1e-12)) return static_cast<double>(balance) / run.quanta;
       }
-      return static_cast<double>(run.final_balances.back().first);
+      return static_cast<double>(run.final_balances.back().first) / run.quanta;
     };
     figures.median = quantile(0.5);
     figures.percentile_5 = quantile(0.05);
     figures.percentile_95 = quantile(0.95);
   }
-  if (run.sessions > 0) figures.wagered_per_session = run.wagered / static_cast<double>(run.sessions);
+  if (run.sessions > 0) {
+    figures.wagered_per_session = run.wagered / run.quanta / static_cast<double>(run.sessions);
+    figures.mean_games = run.games / static_cast<double>(run.sessions);
+  }
   if (run.wagered > 0) figures.result_per_unit = run.result / run.wagered;
   return figures;
 }

@@ -44,13 +44,16 @@ struct ExactRun {
   // sessions.
   EndingCounts<double> ended{};
   // Expected sessions that played at least one game, and the expected
-  // number of them ending at each final balance, in ascending order.
+  // number of them ending at each final balance (in quanta of money, as
+  // the step counts it), in ascending order.
   double played = 0;
   std::vector<std::pair<int32_t, double>> final_balances;
-  double wagered = 0;
-  // Final balance less the capital, of the sessions that played.
+  double games = 0;    // expected games played
+  double wagered = 0;  // in quanta
+  // Final balance less the capital, of the sessions that played, in quanta.
   double result = 0;
-  int32_t capital = 0;
+  int32_t capital = 0;  // in units
+  int32_t quanta = 1;
 
   // What it cost: where refused, the states alive before the game that
   // passed the budget; and the start states whose session was computed.
@@ -81,6 +84,7 @@ struct ExactFigures {
   double percentile_95 = 0;
   double at_least_capital = 0;
   double wagered_per_session = 0;
+  double mean_games = 0;
   double result_per_unit = 0;
 };
 

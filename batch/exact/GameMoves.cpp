@@ -31,18 +31,53 @@ SessionState CarriedState(uint32_t carried) {
   return state;
 }
 
-uint32_t Rests::Intern(const SessionState& state) {
-  const SessionState canonical = Canonical(rules_, state);
-  const Rest rest{canonical.bet, canonical.win_streak, canonical.loss_streak, canonical.bet_on_red};
-  const auto [at, fresh] = ids_.emplace(KeyOf(rest), static_cast<uint32_t>(rests_.size()));
-  if (fresh) rests_.push_back(rest);
-  return at->second;
+// A system's rest by its bytes: the bet and colour, the level, the profit
+// and the line (the streaks are none of its business).
+std::string BytesOf(const Rest& rest) {
+  const int32_t head[4] = {rest.bet, rest.bet_on_red ? 1 : 0, rest.system.level, rest.system.profit};
+  std::string bytes(reinterpret_cast<const char*>(head), sizeof head);
+  bytes.append(reinterpret_cast<const char*>(rest.system.line.data()), rest.system.line.size() * sizeof(int32_t));
+  return bytes;
 }
 
-WheelKinds KindsOf(bool double_zero) {
-  const double red = WinChance(double_zero, true);
-  const double black = WinChance(double_zero, false);
-  return {{red, black, 1 - red - black}, {1, 2, 0}};
+uint32_t Rests::Intern(const SessionState& state) {
+  const SessionState canonical = Canonical(rules_, state);
+  Rest rest{canonical.bet, canonical.win_streak, canonical.loss_streak, canonical.bet_on_red, canonical.system};
+  const auto id = static_cast<uint32_t>(rests_.size());
+  const auto keep = [&](const auto& emplaced) {
+    if (emplaced.second) {
+      // The rest, its line, its key and the index's entry, as the budget counts them.
+      const int64_t bytes = static_cast<int64_t>(sizeof(Rest) + 2 * sizeof(int32_t) * rest.system.line.size()) + 96;
+      if (!share_.Resize(share_.Held() + bytes)) over_budget_ = true;
+      rests_.push_back(std::move(rest));
+    }
+    return emplaced.first->second;
+  };
+  return rules_.system == BetSystem::Rows ? keep(ids_.emplace(KeyOf(rest), id))
+                                          : keep(by_bytes_.emplace(BytesOf(rest), id));
+}
+
+WheelKinds KindsOf(const GameRules& rules) {
+  const double red = WinChance(rules.double_zero, true);
+  const double black = WinChance(rules.double_zero, false);
+  const double zero = 1 - red - black;
+  WheelKinds kinds;
+  const auto add = [&kinds](double chance, int32_t first, int32_t second) {
+    kinds.chance[kinds.count] = chance;
+    kinds.numbers[kinds.count][0] = first;
+    kinds.numbers[kinds.count][1] = second;
+    ++kinds.count;
+  };
+  add(red, 1, 0);
+  add(black, 2, 0);
+  if (rules.zero_rule == ZeroRule::EnPrison) {
+    add(zero * red, 0, 1);
+    add(zero * black, 0, 2);
+    add(zero * zero, 0, 0);
+  } else {
+    add(zero, 0, 0);
+  }
+  return kinds;
 }
 
 // The step's answer for one balance: a stop before the spin, or what each
@@ -51,11 +86,15 @@ struct GameMoves::Probe {
   GameEnd before = GameEnd::None;
   int32_t bet = 0;
   uint32_t carried = 0;
-  Move moves[3];
+  int32_t kinds = 0;
+  Move moves[kMostKinds];
   bool operator==(const Probe& other) const {
-    return before == other.before && bet == other.bet && carried == other.carried &&
-           (before != GameEnd::None ||
-            (moves[0] == other.moves[0] && moves[1] == other.moves[1] && moves[2] == other.moves[2]));
+    if (before != other.before || bet != other.bet || carried != other.carried) return false;
+    if (before != GameEnd::None) return true;
+    for (int32_t kind = 0; kind < kinds; ++kind) {
+      if (!(moves[kind] == other.moves[kind])) return false;
+    }
+    return true;
   }
 };
 
@@ -73,7 +112,7 @@ GameMoves::GameMoves(const GameRules& rules, Axis axis, int32_t lowest, int32_t 
       lowest_(lowest),
       highest_(highest),
       rests_(rests),
-      kinds_(KindsOf(rules.double_zero)),
+      kinds_(KindsOf(rules)),
       share_(budget) {}
 
 GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, int32_t along) {
@@ -84,6 +123,7 @@ GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, i
   state.win_streak = rest.win_streak;
   state.loss_streak = rest.loss_streak;
   state.bet_on_red = rest.bet_on_red;
+  state.system = rest.system;
   state.wagered = axis_ == Axis::Balance ? other : along;
   const int32_t balance = state.balance;
   const int64_t wagered = state.wagered;
@@ -94,10 +134,13 @@ GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, i
     probe.carried = CarriedOf(rules_, state);
     return probe;
   }
-  for (int kind = 0; kind < 3; ++kind) {
+  probe.kinds = kinds_.count;
+  for (int kind = 0; kind < kinds_.count; ++kind) {
     SessionState after = state;
     GameEvent event;
-    Settle(rules_, after, kinds_.number[kind], event);
+    const int32_t* numbers = kinds_.numbers[kind];
+    SettleSpins(
+        rules_, after, numbers[0], [numbers] { return numbers[1]; }, event);
     Move& move = probe.moves[kind];
     move.end = EndAfterSettlement(rules_, after);
     move.rest = rests_.Intern(after);
@@ -148,7 +191,7 @@ Region GameMoves::RegionOf(const Rest& rest, const Span& span) const {
   // Kinds of number that move alike are one, with their chances added;
   // where the two that lose a colour bet are one, theirs is 1 less the
   // winning kind's chance.
-  for (int kind = 0; kind < 3; ++kind) {
+  for (int kind = 0; kind < kinds_.count; ++kind) {
     int32_t same = 0;
     while (same < region.kinds && !(region.moves[same] == span.probe.moves[kind])) ++same;
     if (same == region.kinds) {
@@ -167,12 +210,15 @@ Region GameMoves::RegionOf(const Rest& rest, const Span& span) const {
   return region;
 }
 
+int GameMoves::SlotOf(int32_t game) const {
+  const int32_t alike = GameAlike(rules_, game);
+  return alike == 1 ? 0 : alike == 2 ? 1 : 2;
+}
+
 const std::vector<Region>& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   const int32_t alike = GameAlike(rules_, game);
   const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(other + 1) << 2) ^
-                       static_cast<uint64_t>(alike == 1   ? 0
-                                             : alike == 2 ? 1
-                                                          : 2);
+                       static_cast<uint64_t>(SlotOf(game));
   const auto found = known_.find(key);
   if (found != known_.end()) return found->second;
   static const std::vector<Region> kNone;

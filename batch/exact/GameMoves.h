@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct Rest {
   int32_t win_streak = 0;
   int32_t loss_streak = 0;
   bool bet_on_red = false;
+  SystemState system;
 };
 
 // The streaks and colour a session carries into the next, numbered.
@@ -30,16 +32,23 @@ constexpr uint32_t kCarriedStates = (kStreakBeyondTheRows + 1) * (kStreakBeyondT
 uint32_t CarriedOf(const GameRules& rules, const SessionState& state);
 SessionState CarriedState(uint32_t carried);
 
+// The rests, each once, numbered; what they take comes out of the budget.
+// One that the budget has no room for is kept all the same, and says so:
+// the computation stops after the game it is in.
 class Rests {
  public:
-  explicit Rests(const GameRules& rules) : rules_(rules) {}
+  Rests(const GameRules& rules, MemoryBudget& budget) : rules_(rules), share_(budget) {}
   uint32_t Intern(const SessionState& state);
   const Rest& operator[](uint32_t id) const { return rests_[id]; }
   std::size_t size() const { return rests_.size(); }
+  bool OverBudget() const { return over_budget_; }
 
  private:
   const GameRules& rules_;
-  std::unordered_map<uint64_t, uint32_t> ids_;
+  BudgetShare share_;
+  bool over_budget_ = false;
+  std::unordered_map<uint64_t, uint32_t> ids_;          // the rows' rests, by their fields packed
+  std::unordered_map<std::string, uint32_t> by_bytes_;  // other systems' rests, by their fields' bytes
   std::vector<Rest> rests_;
 };
 
@@ -47,7 +56,15 @@ class Rests {
 enum class Axis { Balance, Wagered };
 
 // What one kind of number does in a region.
+// A spin settles the bet, and en prison a zero turns the wheel again: a
+// game's numbers come in up to five kinds for the colour bet, each a script
+// of one or two numbers.
+constexpr int kMostKinds = 5;
+
 struct Move {
+  // Where the states it moves go in each of the two layers that a game
+  // moves from one into the other, once the layer was asked (StateLayer).
+  mutable uint32_t row_at[2] = {UINT32_MAX, UINT32_MAX};
   GameEnd end = GameEnd::None;
   uint32_t rest = 0;     // the rest after the game
   int64_t other = 0;     // the coordinate off the axis after it
@@ -70,17 +87,19 @@ struct Region {
   int32_t bet = 0;
   uint32_t carried = 0;  // where it stops before the spin
   int32_t kinds = 0;
-  Move moves[3];
-  double chance[3] = {};
+  Move moves[kMostKinds];
+  double chance[kMostKinds] = {};
 };
 
-// The kinds of number a spin shows, for the colour bet: red, black, and
-// zero (with double zero); their chances on the wheel, and a number of each.
+// The kinds of number a game's spins show, for the colour bet: red, black,
+// and zero (with double zero), or en prison a zero followed by red, black
+// or zero again; their chances on the wheel, and the numbers of each.
 struct WheelKinds {
-  double chance[3];
-  int32_t number[3];
+  int32_t count = 0;
+  double chance[kMostKinds] = {};
+  int32_t numbers[kMostKinds][2] = {};
 };
-WheelKinds KindsOf(bool double_zero);
+WheelKinds KindsOf(const GameRules& rules);
 
 class GameMoves {
  public:
@@ -89,11 +108,14 @@ class GameMoves {
   GameMoves(const GameRules& rules, Axis axis, int32_t lowest, int32_t highest, Rests& rests, MemoryBudget& budget);
 
   // The regions of the row of this rest and off-axis coordinate in game
-  // `game` (as GameAlike numbers it): kept once found. None where the
-  // budget had no room to keep them (OverBudget).
+  // `game` (as GameAlike numbers it): kept once found, where they stay
+  // while the moves last. None where the budget had no room to keep them
+  // (OverBudget).
   const std::vector<Region>& Of(uint32_t rest, int64_t other, int32_t game);
+  // Which of a session's first game, one between and its last the game is.
+  int SlotOf(int32_t game) const;
 
-  bool OverBudget() const { return over_budget_; }
+  bool OverBudget() const { return over_budget_ || rests_.OverBudget(); }
   int64_t Wanted() const { return wanted_; }
 
  private:

@@ -68,13 +68,26 @@ bool StateLayer::Cover(StateRow& row, int32_t from, int32_t to) {
   return true;
 }
 
+uint32_t StateLayer::RowAt(uint32_t rest, int64_t other) {
+  if (over_budget_) return kNoRow;
+  const StateRow* row = RowFor(rest, other);
+  return row ? static_cast<uint32_t>(row - rows_.data()) : kNoRow;
+}
+
 void StateLayer::Add(uint32_t rest, int64_t other, int32_t along, const double* p, const double* most, int32_t count,
                      double q, double more) {
+  const uint32_t at = RowAt(rest, other);
+  if (at != kNoRow) AddAt(at, along, p, most, count, q, more);
+}
+
+void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, const double* most, int32_t count, double q,
+                       double more) {
   if (over_budget_) return;
-  StateRow* row = RowFor(rest, other);
-  if (!row || !Cover(*row, along, along + count - 1)) return;
+  StateRow* row = &rows_[at];
+  if (!Cover(*row, along, along + count - 1)) return;
   if (!row->live) {
     row->live = true;
+    live_.push_back(static_cast<uint32_t>(row - rows_.data()));
     row->first = along;
     row->last = along + count - 1;
     ++live_rows_;
@@ -105,12 +118,14 @@ void StateLayer::Clear(StateRow& row) {
 }
 
 void StateLayer::Clear() {
-  for (StateRow& row : rows_) Clear(row);
+  for (uint32_t at : live_) Clear(rows_[at]);
+  live_.clear();
 }
 
 int64_t StateLayer::LiveStates() const {
   int64_t live = 0;
-  for (const StateRow& row : rows_) {
+  for (uint32_t at : live_) {
+    const StateRow& row = rows_[at];
     if (row.live) live += std::count_if(row.p.begin(), row.p.end(), [](double p) { return p != 0; });
   }
   return live;

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "batch/exact/GameMoves.h"
 #include "batch/exact/MemoryBudget.h"
 
 // The states of a session before one game, in rows: a row holds the states
@@ -24,8 +25,14 @@ struct StateRow {
   // The part of the axis added to since, where the probabilities are.
   int32_t first = 0;
   int32_t last = -1;
+  // What a game does to the row, once asked of the moves: for its first
+  // game, one between, and its last (GameMoves::SlotOf).
+  const std::vector<Region>* moves[3] = {};
   int32_t Hi() const { return lo + static_cast<int32_t>(p.size()) - 1; }
 };
+
+// No row (yet), where a move keeps the place of its destination's row.
+constexpr uint32_t kNoRow = UINT32_MAX;
 
 class StateLayer {
  public:
@@ -37,8 +44,14 @@ class StateLayer {
   // wagered (plus `more`).
   void Add(uint32_t rest, int64_t other, int32_t along, const double* p, const double* most, int32_t count, double q,
            double more);
-  // The rows, the live ones among them those added to since the last Clear.
+  // The same, to the row at a place that RowAt gave; RowAt is kNoRow
+  // where the budget had no room for the row.
+  uint32_t RowAt(uint32_t rest, int64_t other);
+  void AddAt(uint32_t at, int32_t along, const double* p, const double* most, int32_t count, double q, double more);
+  // The rows, and the live ones among them (those added to since the last
+  // Clear) by their place, in the order they came alive.
   std::vector<StateRow>& Rows() { return rows_; }
+  const std::vector<uint32_t>& Live() const { return live_; }
   bool Empty() const { return live_rows_ == 0; }
   // Empties a row, or every row, but keeps it and its memory for the game
   // after the next: the rows of one game are mostly those of the game
@@ -66,6 +79,7 @@ class StateLayer {
   BudgetShare share_;
   std::unordered_map<uint64_t, uint32_t> index_;
   std::vector<StateRow> rows_;
+  std::vector<uint32_t> live_;
   std::size_t live_rows_ = 0;
   bool over_budget_ = false;
   int64_t wanted_ = 0;

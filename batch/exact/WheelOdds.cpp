@@ -6,6 +6,7 @@ namespace {
 
 struct Odds {
   double won;
+  double zero;
   double drawn;
 };
 
@@ -14,14 +15,16 @@ Odds Count(bool double_zero, bool red) {
   const int numbers = WheelNumbers(double_zero);
   const NumberColour colour = red ? NumberColour::Red : NumberColour::Black;
   long won = 0;
+  long zero = 0;
   long drawn = 0;
   for (int raw = 0; raw < kRawValues; ++raw) {
     const int number = raw % kRawModulus;
     if (number >= numbers) continue;  // drawn again
     ++drawn;
     if (ColourOf(number) == colour) ++won;
+    if (ColourOf(number) == NumberColour::Zero || ColourOf(number) == NumberColour::DoubleZero) ++zero;
   }
-  return {static_cast<double>(won), static_cast<double>(drawn)};
+  return {static_cast<double>(won), static_cast<double>(zero), static_cast<double>(drawn)};
 }
 
 // Counted once per wheel and colour.
@@ -37,8 +40,19 @@ double WinChance(bool double_zero, bool red) {
   return odds.won / odds.drawn;
 }
 
-double ExpectedPerUnit(bool double_zero, bool red) {
-  // A win pays the stake once; anything else loses it.
+double ZeroChance(bool double_zero) {
+  const Odds& odds = OddsOf(double_zero, true);
+  return odds.zero / odds.drawn;
+}
+
+double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule) {
   const Odds& odds = OddsOf(double_zero, red);
-  return (2.0 * odds.won - odds.drawn) / odds.drawn;
+  const double lose_all = (2.0 * odds.won - odds.drawn) / odds.drawn;
+  const double zero = odds.zero / odds.drawn;
+  switch (zero_rule) {
+    case ZeroRule::Lose: break;
+    case ZeroRule::LaPartage: return lose_all + zero / 2;
+    case ZeroRule::EnPrison: return lose_all + zero * WinChance(double_zero, red);
+  }
+  return lose_all;
 }

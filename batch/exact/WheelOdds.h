@@ -5,7 +5,13 @@
 // come up once more than 26 to 50, so low numbers are a little likelier than
 // high ones.
 
-// The chance that a spin shows the colour.
+#include "sim/BetSystem.h"
+
+// The chance that a spin shows the colour, and that it shows a zero (0 or 00).
 double WinChance(bool double_zero, bool red);
-// The expected result per unit wagered.
-double ExpectedPerUnit(bool double_zero, bool red);
+double ZeroChance(bool double_zero);
+// The expected result per unit wagered under the zero rule: a win pays the
+// stake once; a zero loses it, gives half back (la partage), or imprisons
+// it for a spin that returns it on its colour (en prison); the other colour
+// loses it.
+double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule = ZeroRule::Lose);

@@ -2,7 +2,9 @@
 
 #include <cstdarg>
 
+#include "batch/core/Money.h"
 #include "batch/results/Figures.h"
+#include "batch/settings/Systems.h"
 #include "batch/results/Printed.h"
 
 namespace {
@@ -33,7 +35,8 @@ std::string SampledBesideExact(const RunTally& tally, const ExactRun& exact) {
   row("final balance, median", s.median, e.median, "%12.1f");
   row("final balance, 5th percentile", s.percentile_5, e.percentile_5, "%12.1f");
   row("final balance, 95th percentile", s.percentile_95, e.percentile_95, "%12.1f");
-  row("wagered a session", static_cast<double>(s.wagered) / n, e.wagered_per_session, "%12.2f");
+  row("wagered a session", Units(s.wagered, s.quanta) / n, e.wagered_per_session, "%12.2f");
+  row("games a session", s.mean_games, e.mean_games, "%12.2f");
   row("result per unit wagered", s.per_unit, e.result_per_unit, "%+12.6f");
   return out;
 }
@@ -41,18 +44,20 @@ std::string SampledBesideExact(const RunTally& tally, const ExactRun& exact) {
 std::string ExactText(const ExactRun& run, const std::string& wheel) {
   const ExactFigures f = FiguresOf(run);
   const double n = run.sessions > 0 ? static_cast<double>(run.sessions) : 1;
-  std::string out = Printed(
-      "exact odds of a run of %lld sessions (independent draws with the generator's number weights, %s wheel)\n",
-      static_cast<long long>(run.sessions), wheel.c_str());
+  std::string out =
+      Printed("exact odds of a run of %lld sessions (independent draws with the generator's number weights, %s)\n",
+              static_cast<long long>(run.sessions), wheel.c_str());
   out += Printed("%-40s %12s %14s\n", "expected sessions", "a session", "the run");
   for (std::size_t k = 0; k < kEndings; ++k) {
     out += Printed("%-40s %12.6f %14.6f\n", kEndingWords[k].label, run.ended[k] / n, run.ended[k]);
   }
   out += Printed(
-      "final balance: mean %.2f, median %.0f, 5th percentile %.0f, 95th percentile %.0f, "
+      "final balance: mean %.2f, median %s, 5th percentile %s, 95th percentile %s, "
       "at or above the capital %.6f\n",
-      f.mean, f.median, f.percentile_5, f.percentile_95, f.at_least_capital);
-  out += Printed("wagered: %.2f a session, %.2f the run\n", f.wagered_per_session, run.wagered);
+      f.mean, MoneyText(f.median).c_str(), MoneyText(f.percentile_5).c_str(), MoneyText(f.percentile_95).c_str(),
+      f.at_least_capital);
+  out += Printed("wagered: %.2f a session, %.2f the run\n", f.wagered_per_session, run.wagered / run.quanta);
+  out += Printed("games a session, mean: %.2f\n", f.mean_games);
   out += Printed("result per unit wagered: %+.6f\n", f.result_per_unit);
   return out;
 }
@@ -89,14 +94,18 @@ std::string FormatSummary(const BatchSummary& s, const std::vector<SeedBlock>& s
   }
   Line(out,
        "final balance, of %lld sessions that played: mean %.2f, median %.1f, 5th percentile %.1f, "
-       "95th percentile %.1f, minimum %.0f, maximum %.0f",
-       static_cast<long long>(s.balances), s.mean, s.median, s.percentile_5, s.percentile_95, s.minimum, s.maximum);
-  Line(out, "total wagered: %lld", static_cast<long long>(s.wagered));
-  Line(out, "total result: %lld", static_cast<long long>(s.result));
+       "95th percentile %.1f, minimum %s, maximum %s",
+       static_cast<long long>(s.balances), s.mean, s.median, s.percentile_5, s.percentile_95,
+       MoneyText(s.minimum).c_str(), MoneyText(s.maximum).c_str());
+  Line(out, "games a session, mean: %.2f", s.mean_games);
+  Line(out, "total wagered: %s", MoneyText(s.wagered, s.quanta).c_str());
+  Line(out, "total result: %s", MoneyText(s.result, s.quanta).c_str());
   Line(out, "result per unit wagered: %+.5f (95%% confidence interval %+.5f to %+.5f)", s.per_unit, s.interval_low,
        s.interval_high);
-  Line(out, "expected per unit wagered: %+.5f (%s wheel, exact for its number mapping)", s.expected_per_unit,
-       s.double_zero ? "double-zero" : "single-zero");
+  const std::string rule =
+      s.zero_rule == ZeroRule::Lose ? std::string() : std::string(", zero rule ") + SpecOf(s.zero_rule).name;
+  Line(out, "expected per unit wagered: %+.5f (%s wheel%s, exact for its number mapping)", s.expected_per_unit,
+       s.double_zero ? "double-zero" : "single-zero", rule.c_str());
   return out;
 }
 

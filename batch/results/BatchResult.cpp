@@ -1,5 +1,6 @@
 #include "batch/results/BatchResult.h"
 
+#include "batch/settings/Systems.h"
 #include "sim/DecimalText.h"
 
 int64_t DomainSize(const BatchResult& result) {
@@ -21,7 +22,10 @@ std::vector<SeedBlock> CellSeeds(const BatchResult& result) {
 }
 
 std::string WheelName(const RunSettings& settings) {
-  return Typed(settings).double_zero ? "double-zero" : "single-zero";
+  const SimSettings typed = Typed(settings);
+  if (typed.double_zero) return "double-zero wheel";
+  if (typed.zero_rule == ZeroRule::Lose) return "single-zero wheel";
+  return std::string("single-zero wheel, zero rule ") + SpecOf(typed.zero_rule).name;
 }
 
 int32_t CapitalOf(const RunSettings& settings) { return TruncateToInt32(Typed(settings).capital); }

@@ -54,7 +54,7 @@ using SeedBlock = std::pair<int64_t, int64_t>;
 // of a sweep's cell.
 std::vector<SeedBlock> CellSeeds(const BatchResult& result);
 
-// The wheel the settings play, as the texts name it.
+// The wheel the settings play and its zero rule, as the texts name them.
 std::string WheelName(const RunSettings& settings);
 // The capital a session starts with, as the engine truncates it.
 int32_t CapitalOf(const RunSettings& settings);

@@ -36,28 +36,32 @@ BatchSummary Summarise(const RunTally& tally) {
   BatchSummary summary;
   summary.sessions = tally.sessions;
   summary.ended = tally.ended;
+  summary.quanta = tally.quanta;
+  const double quanta = tally.quanta;
+  if (tally.sessions > 0) summary.mean_games = static_cast<double>(tally.games) / static_cast<double>(tally.sessions);
   int64_t total = 0;
   for (const auto& [balance, count] : tally.final_balances) {
     summary.balances += count;
     total += static_cast<int64_t>(balance) * count;
   }
   if (summary.balances > 0) {
-    summary.mean = static_cast<double>(total) / static_cast<double>(summary.balances);
-    summary.median = Quantile(tally.final_balances, 0.5);
-    summary.percentile_5 = Quantile(tally.final_balances, 0.05);
-    summary.percentile_95 = Quantile(tally.final_balances, 0.95);
-    summary.minimum = tally.final_balances.begin()->first;
-    summary.maximum = tally.final_balances.rbegin()->first;
+    summary.mean = static_cast<double>(total) / static_cast<double>(summary.balances) / quanta;
+    summary.median = Quantile(tally.final_balances, 0.5) / quanta;
+    summary.percentile_5 = Quantile(tally.final_balances, 0.05) / quanta;
+    summary.percentile_95 = Quantile(tally.final_balances, 0.95) / quanta;
+    summary.minimum = tally.final_balances.begin()->first / quanta;
+    summary.maximum = tally.final_balances.rbegin()->first / quanta;
   }
   summary.wagered = tally.wagered;
   summary.result = tally.result;
   summary.double_zero = tally.double_zero;
+  summary.zero_rule = tally.zero_rule;
   if (summary.wagered > 0) {
     const auto wagered = static_cast<double>(summary.wagered);
     summary.per_unit = static_cast<double>(summary.result) / wagered;
     summary.expected_per_unit =
-        (static_cast<double>(tally.wagered_on_red) * ExpectedPerUnit(tally.double_zero, true) +
-         static_cast<double>(tally.wagered_on_black) * ExpectedPerUnit(tally.double_zero, false)) /
+        (static_cast<double>(tally.wagered_on_red) * ExpectedPerUnit(tally.double_zero, true, tally.zero_rule) +
+         static_cast<double>(tally.wagered_on_black) * ExpectedPerUnit(tally.double_zero, false, tally.zero_rule)) /
         wagered;
     const double variance = std::max(0.0, 1 - summary.per_unit * summary.per_unit);
     const double error = std::sqrt(static_cast<double>(tally.squared_bets) * variance) / wagered;

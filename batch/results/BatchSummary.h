@@ -15,7 +15,9 @@ struct BatchSummary {
   int64_t sessions = 0;
   EndingCounts<int64_t> ended{};
 
-  // Final balances of the sessions that played at least one game.
+  // The games a session of the run played, on average.
+  double mean_games = 0;
+  // Final balances of the sessions that played at least one game, in units.
   int64_t balances = 0;
   double mean = 0;
   double median = 0;
@@ -24,8 +26,10 @@ struct BatchSummary {
   double minimum = 0;
   double maximum = 0;
 
+  // In quanta.
   int64_t wagered = 0;
   int64_t result = 0;
+  int32_t quanta = 1;
   double per_unit = 0;
   // The 95% confidence interval of the result per unit wagered. Given the
   // bets, games are independent: the error is the square root of the sum of
@@ -34,10 +38,12 @@ struct BatchSummary {
   double interval_high = 0;
   double expected_per_unit = 0;
   bool double_zero = false;
+  ZeroRule zero_rule = ZeroRule::Lose;
 };
 
 // The p-th quantile (0 to 1) of the counted values, interpolating linearly
-// between the two nearest ranks of the values in ascending order.
+// between the two nearest ranks of the values in ascending order; in the
+// values' own quanta.
 double Quantile(const std::map<int32_t, int64_t>& counts, double p);
 
 BatchSummary Summarise(const RunTally& tally);

@@ -4,6 +4,8 @@
 #include <set>
 #include <vector>
 
+#include "batch/core/Money.h"
+
 namespace {
 
 // Builds the document as nlohmann's own reader does, refusing what a
@@ -112,6 +114,26 @@ double JsonField::Number() const {
   const double value = json_.get<double>();
   if (!std::isfinite(value)) Refuse("is not a finite number");
   return value;
+}
+
+int64_t JsonField::Money(int32_t quanta, int64_t low, int64_t high) const {
+  const std::string range = "an amount from " + MoneyText(low, quanta) + " to " + MoneyText(high, quanta) +
+                            (quanta == 1 ? " in whole units" : " in whole or half units");
+  int64_t count = 0;
+  if (json_.is_number_integer()) {
+    if (__builtin_mul_overflow(Whole(INT64_MIN, INT64_MAX), quanta, &count)) Refuse("is not " + range);
+  } else {
+    // Halves are exact in a double up to 2^52.
+    constexpr double kExactHalves = 4503599627370496.0;
+    const double quanta_count = Number() * quanta;
+    if (quanta == 1 || quanta_count != std::floor(quanta_count) || std::fabs(quanta_count) > kExactHalves) {
+      Refuse("is not " + range);
+    }
+    count = static_cast<int64_t>(quanta_count);
+    if (count % quanta == 0) Refuse("is a whole amount written as a fraction");
+  }
+  if (count < low || count > high) Refuse("is not " + range);
+  return count;
 }
 
 double JsonField::NonNegative() const {

@@ -34,6 +34,9 @@ class JsonField {
 
   int64_t Whole(int64_t low, int64_t high) const;
   double Number() const;  // any finite number
+  // An amount of money counted in quanta (1 or 2 to a unit), written as
+  // its units: a whole number, or one with .5 where a unit has two quanta.
+  int64_t Money(int32_t quanta, int64_t low, int64_t high) const;
   double NonNegative() const;
   bool Boolean() const;
   std::string Text() const;

@@ -1,5 +1,6 @@
 #include "batch/results/Figures.h"
 
+#include "batch/core/Money.h"
 #include "batch/results/BatchSummary.h"
 
 // clang-format off
@@ -15,6 +16,7 @@ const std::array<FigureSpec, kFigureCount> kFigures = {{
     {Figure::P95Final, "p95_final", "95th percentile of the final balance", "%.1f", "%16.1f", false},
     {Figure::PAtLeastCapital, "p_at_least_capital", "Chance of ending at or above the capital", "%.3f", "%16.6f", false},
     {Figure::WageredPerSession, "wagered_per_session", "Wagered a session", "%.1f", "%16.2f", false},
+    {Figure::MeanGames, "mean_games", "Mean games a session", "%.1f", "%16.2f", true},
     {Figure::ResultPerUnit, "result_per_unit", "Result per unit wagered", "%.4f", "%+16.6f", true},
 }};
 // clang-format on
@@ -51,7 +53,7 @@ FigureValues SampledFigures(const RunTally& tally, int32_t capital) {
   Shares(values, s.ended, static_cast<double>(s.sessions));
   int64_t at_least = 0;
   for (const auto& [balance, count] : tally.final_balances) {
-    if (balance >= capital) at_least += count;
+    if (balance >= int64_t{capital} * tally.quanta) at_least += count;
   }
   const double played = s.balances > 0 ? static_cast<double>(s.balances) : 1;
   const double n = s.sessions > 0 ? static_cast<double>(s.sessions) : 1;
@@ -60,7 +62,8 @@ FigureValues SampledFigures(const RunTally& tally, int32_t capital) {
   values[static_cast<std::size_t>(Figure::P5Final)] = s.percentile_5;
   values[static_cast<std::size_t>(Figure::P95Final)] = s.percentile_95;
   values[static_cast<std::size_t>(Figure::PAtLeastCapital)] = static_cast<double>(at_least) / played;
-  values[static_cast<std::size_t>(Figure::WageredPerSession)] = static_cast<double>(s.wagered) / n;
+  values[static_cast<std::size_t>(Figure::WageredPerSession)] = Units(s.wagered, s.quanta) / n;
+  values[static_cast<std::size_t>(Figure::MeanGames)] = s.mean_games;
   values[static_cast<std::size_t>(Figure::ResultPerUnit)] = s.per_unit;
   return values;
 }
@@ -75,6 +78,7 @@ FigureValues ExactFigureValues(const ExactRun& run) {
   values[static_cast<std::size_t>(Figure::P95Final)] = f.percentile_95;
   values[static_cast<std::size_t>(Figure::PAtLeastCapital)] = f.at_least_capital;
   values[static_cast<std::size_t>(Figure::WageredPerSession)] = f.wagered_per_session;
+  values[static_cast<std::size_t>(Figure::MeanGames)] = f.mean_games;
   values[static_cast<std::size_t>(Figure::ResultPerUnit)] = f.result_per_unit;
   return values;
 }

@@ -24,9 +24,10 @@ enum class Figure : uint8_t {
   P95Final,
   PAtLeastCapital,
   WageredPerSession,
+  MeanGames,
   ResultPerUnit,
 };
-constexpr std::size_t kFigureCount = 12;
+constexpr std::size_t kFigureCount = 13;
 
 struct FigureSpec {
   Figure figure;

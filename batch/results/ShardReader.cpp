@@ -32,8 +32,17 @@ RunSettings ReadSettings(const JsonField& json) {
     const JsonField value = json[name.c_str()];
     std::string text;
     if (IsRowSetting(name)) {
-      if (value.Size() != 11) value.Refuse("does not hold eleven entries");
-      for (std::size_t k = 0; k < 11; ++k) text += (k ? "," : "") + std::to_string(value.At(k).Whole(1, kMostBalance));
+      if (value.Size() != kRowLength) value.Refuse("does not hold eleven entries");
+      for (std::size_t k = 0; k < kRowLength; ++k) {
+        text += (k ? "," : "") + std::to_string(value.At(k).Whole(1, kMostBalance));
+      }
+    } else if (IsNamedSetting(name)) {
+      text = value.Text();
+    } else if (IsLineSetting(name)) {
+      if (value.Size() < 1 || value.Size() > kLongestStartLine) value.Refuse("does not hold 1 to 20 entries");
+      for (std::size_t k = 0; k < value.Size(); ++k) {
+        text += (k ? "," : "") + std::to_string(value.At(k).Whole(1, kMostBalance));
+      }
     } else if (IsNumericSetting(name)) {
       char exact[32];
       std::snprintf(exact, sizeof exact, "%.17g", value.Number());
@@ -44,6 +53,8 @@ RunSettings ReadSettings(const JsonField& json) {
     const std::string problem = SetNamed(settings, name + "=" + text);
     if (!problem.empty()) value.Refuse(problem.substr(problem.find(name + " ") + name.size() + 1));
   }
+  const std::string clash = CombinationProblem(settings);
+  if (!clash.empty()) json["zero_rule"].Refuse("cannot be played: " + clash);
   return settings;
 }
 
@@ -80,14 +91,14 @@ std::vector<SweepAxis> ReadAxes(const JsonField& json) {
 void ReadCount(const JsonField& json, int64_t& count) { count = json.Whole(INT64_MIN, INT64_MAX); }
 void ReadCount(const JsonField& json, double& count) { count = json.Number(); }
 
-void ReadBalance(const JsonField& pair, std::map<int32_t, int64_t>& balances) {
-  const auto balance = static_cast<int32_t>(pair.At(0).Whole(0, kMostBalance));
+void ReadBalance(const JsonField& pair, int32_t quanta, std::map<int32_t, int64_t>& balances) {
+  const auto balance = static_cast<int32_t>(pair.At(0).Money(quanta, 0, kMostBalance));
   if (!balances.empty() && balance <= balances.rbegin()->first) pair.At(0).Refuse("is not above the balance before it");
   balances[balance] = pair.At(1).Whole(1, kMostCount);
 }
 
-void ReadBalance(const JsonField& pair, std::vector<std::pair<int32_t, double>>& balances) {
-  const auto balance = static_cast<int32_t>(pair.At(0).Whole(0, kMostBalance));
+void ReadBalance(const JsonField& pair, int32_t quanta, std::vector<std::pair<int32_t, double>>& balances) {
+  const auto balance = static_cast<int32_t>(pair.At(0).Money(quanta, 0, kMostBalance));
   if (!balances.empty() && balance <= balances.back().first) pair.At(0).Refuse("is not above the balance before it");
   balances.emplace_back(balance, pair.At(1).NonNegative());
 }
@@ -100,6 +111,8 @@ void ReadDeclared(const JsonField& json, const std::vector<CountField<Record>>& 
       case CountKind::Whole: record.*field.whole = value.Whole(INT64_MIN, INT64_MAX); break;
       case CountKind::Small: record.*field.small = static_cast<int32_t>(value.Whole(INT32_MIN, INT32_MAX)); break;
       case CountKind::Number: record.*field.number = value.Number(); break;
+      case CountKind::Money: record.*field.whole = value.Money(record.quanta, INT64_MIN, INT64_MAX); break;
+      case CountKind::MoneySum: record.*field.number = value.Number() * record.quanta; break;
       case CountKind::Flag: record.*field.flag = value.Boolean(); break;
       case CountKind::Ended:
         for (std::size_t k = 0; k < kEndings; ++k) ReadCount(value[kEndingWords[k].key], record.ended[k]);
@@ -108,7 +121,7 @@ void ReadDeclared(const JsonField& json, const std::vector<CountField<Record>>& 
         for (std::size_t k = 0; k < value.Size(); ++k) {
           const JsonField pair = value.At(k);
           if (pair.Size() != 2) pair.Refuse("is not a pair of a balance and how many sessions ended there");
-          ReadBalance(pair, record.final_balances);
+          ReadBalance(pair, record.quanta, record.final_balances);
         }
         break;
     }
@@ -126,9 +139,12 @@ std::string Whole(int64_t low, int64_t high) {
 
 // The counts of sampled runs, each against the others and the settings.
 RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& settings) {
-  RunTally t;
-  ReadDeclared(json, kTallyFields, t);
   const SimSettings typed = Typed(settings);
+  const GameRules rules = RulesOf(typed, true);
+  RunTally t;
+  t.quanta = rules.quanta;
+  t.zero_rule = rules.zero_rule;
+  ReadDeclared(json, kTallyFields, t);
   Must(t.runs == runs, json["runs"], Whole(runs, runs));
   const int64_t sessions = runs * TruncateToInt32(typed.session_count);
   Must(t.sessions == sessions, json["sessions"], Whole(sessions, sessions));
@@ -153,19 +169,22 @@ RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& setti
     total = Add(balances, total, product);
   }
   Must(played <= sessions, balances, "counts more sessions than were played");
-  Must(t.wagered >= played, json["wagered"], Whole(played, kMostCount));
+  int64_t most_games = 0;
+  if (__builtin_mul_overflow(sessions, int64_t{rules.last_game}, &most_games)) most_games = kMostCount;
+  Must(t.games >= played && t.games <= most_games, json["games"], Whole(played, most_games));
+  Must(t.wagered / t.quanta >= t.games, json["wagered"], "is less than a unit a game");
   Must(t.wagered_on_red >= 0 && t.wagered_on_red <= t.wagered, json["wagered_on_red"], Whole(0, t.wagered));
   Must(t.wagered_on_black >= 0 && t.wagered_on_black <= t.wagered, json["wagered_on_black"], Whole(0, t.wagered));
   Must(t.wagered_on_red + t.wagered_on_black == t.wagered, json["wagered"], "is not what was wagered on red and black");
-  // Every bet is at least 1 and at most the table limit.
-  const int64_t largest_bet = TruncateToInt32(typed.table_limit);
+  // Every bet is at least a unit and at most the table limit.
+  const int64_t largest_bet = int64_t{TruncateToInt32(typed.table_limit)} * t.quanta;
   Must(t.squared_bets >= t.wagered, json["squared_bets"], Whole(t.wagered, kMostCount));
   Must(t.squared_bets == 0 || (t.squared_bets - 1) / largest_bet < t.wagered, json["squared_bets"],
        "is more than bets up to the table limit can give");
   int64_t started = 0;
-  Must(
-      !__builtin_mul_overflow(int64_t{TruncateToInt32(typed.capital)}, played, &started) && total - started == t.result,
-      json["result"], "is not the final balances less the capital");
+  Must(!__builtin_mul_overflow(int64_t{TruncateToInt32(typed.capital)} * t.quanta, played, &started) &&
+           total - started == t.result,
+       json["result"], "is not the final balances less the capital");
   Must(t.double_zero == typed.double_zero, json["double_zero"], "is not the settings' wheel");
   return t;
 }
@@ -177,9 +196,11 @@ constexpr double kRounding = 1e-9;
 bool Near(double a, double b, double scale) { return std::fabs(a - b) <= kRounding * std::max(1.0, scale); }
 
 ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
-  ExactRun r;
-  ReadDeclared(json, kExactFields, r);
   const SimSettings typed = Typed(settings);
+  const GameRules rules = RulesOf(typed, true);
+  ExactRun r;
+  r.quanta = rules.quanta;
+  ReadDeclared(json, kExactFields, r);
   const int64_t sessions = TruncateToInt32(typed.session_count);
   Must(r.sessions == sessions, json["sessions"], Whole(sessions, sessions));
   const double most = static_cast<double>(sessions) * (1 + kRounding);
@@ -203,9 +224,11 @@ ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
     total += balance * count;
   }
   Must(Near(played, r.played, r.played), json["final_balances"], "does not add up to the sessions that played");
+  Must(r.games >= 0 && r.games <= most * rules.last_game, json["games"],
+       "is not from 0 to the games the sessions can play");
   Must(r.wagered >= 0, json["wagered"], "is negative");
   Must(r.capital == TruncateToInt32(typed.capital), json["capital"], "is not the settings'");
-  const double started = static_cast<double>(r.capital) * r.played;
+  const double started = static_cast<double>(r.capital) * r.quanta * r.played;
   Must(Near(r.result, total - started, total + started), json["result"], "is not the final balances less the capital");
   return r;
 }

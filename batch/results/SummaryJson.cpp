@@ -26,11 +26,13 @@ Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fie
       case CountKind::Whole: out[field.key] = record.*field.whole; break;
       case CountKind::Small: out[field.key] = record.*field.small; break;
       case CountKind::Number: out[field.key] = record.*field.number; break;
+      case CountKind::Money: out[field.key] = MoneyJson(record.*field.whole, record.quanta); break;
+      case CountKind::MoneySum: out[field.key] = record.*field.number / record.quanta; break;
       case CountKind::Flag: out[field.key] = record.*field.flag; break;
       case CountKind::Ended: out[field.key] = EndedJson(record.ended); break;
       case CountKind::Balances: {
         Json pairs = Json::array();
-        for (const auto& [balance, count] : balances) pairs.push_back({balance, count});
+        for (const auto& [balance, count] : balances) pairs.push_back({MoneyJson(balance, record.quanta), count});
         out[field.key] = pairs;
         break;
       }
@@ -54,8 +56,9 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
   out["ended"] = EndedJson(s.ended);
   out["final_balance"] = {{"mean", s.mean},         {"median", s.median}, {"p5", s.percentile_5},
                           {"p95", s.percentile_95}, {"min", s.minimum},   {"max", s.maximum}};
-  out["wagered"] = s.wagered;
-  out["result"] = s.result;
+  out["wagered"] = MoneyJson(s.wagered, s.quanta);
+  out["mean_games"] = s.mean_games;
+  out["result"] = MoneyJson(s.result, s.quanta);
   out["result_per_unit"] = {{"value", s.per_unit}, {"ci95", {s.interval_low, s.interval_high}}};
   out["expected_per_unit"] = s.expected_per_unit;
 }
@@ -74,6 +77,7 @@ Json ExactJson(const ExactRun& run) {
                 {"p95", f.percentile_95},
                 {"p_at_least_capital", f.at_least_capital}}},
               {"wagered_per_session", f.wagered_per_session},
+              {"mean_games", f.mean_games},
               {"result_per_unit", f.result_per_unit}};
 }
 
@@ -92,13 +96,19 @@ Json CellJson(const BatchResult& result, const CellResult& cell) {
 
 }  // namespace
 
+Json MoneyJson(int64_t quanta_count, int32_t quanta) {
+  if (quanta_count % quanta == 0) return quanta_count / quanta;
+  return static_cast<double>(quanta_count) / quanta;
+}
+
 const std::vector<CountField<RunTally>> kTallyFields = {
     {"runs", CountKind::Whole, &RunTally::runs},
     {"sessions", CountKind::Whole, &RunTally::sessions},
     {"ended", CountKind::Ended},
     {"final_balances", CountKind::Balances},
-    {"wagered", CountKind::Whole, &RunTally::wagered},
-    {"result", CountKind::Whole, &RunTally::result},
+    {"games", CountKind::Whole, &RunTally::games},
+    {"wagered", CountKind::Money, &RunTally::wagered},
+    {"result", CountKind::Money, &RunTally::result},
     {"wagered_on_red", CountKind::Whole, &RunTally::wagered_on_red},
     {"wagered_on_black", CountKind::Whole, &RunTally::wagered_on_black},
     {"squared_bets", CountKind::Whole, &RunTally::squared_bets},
@@ -110,8 +120,9 @@ const std::vector<CountField<ExactRun>> kExactFields = {
     {"ended", CountKind::Ended},
     {"played", CountKind::Number, nullptr, nullptr, &ExactRun::played},
     {"final_balances", CountKind::Balances},
-    {"wagered", CountKind::Number, nullptr, nullptr, &ExactRun::wagered},
-    {"result", CountKind::Number, nullptr, nullptr, &ExactRun::result},
+    {"games", CountKind::Number, nullptr, nullptr, &ExactRun::games},
+    {"wagered", CountKind::MoneySum, nullptr, nullptr, &ExactRun::wagered},
+    {"result", CountKind::MoneySum, nullptr, nullptr, &ExactRun::result},
     {"capital", CountKind::Small, nullptr, &ExactRun::capital},
 };
 
@@ -125,6 +136,10 @@ Json SettingsJson(const RunSettings& settings) {
   for (const std::string& name : SettingNames()) {
     if (IsRowSetting(name)) {
       out[name] = name == "bet_after_wins" ? typed.bet_after_wins : typed.bet_after_losses;
+    } else if (IsNamedSetting(name)) {
+      out[name] = NamedValue(settings, name);
+    } else if (IsLineSetting(name)) {
+      out[name] = std::vector<int32_t>(typed.line.units.begin(), typed.line.units.begin() + typed.line.length);
     } else if (IsNumericSetting(name)) {
       out[name] = EnteredValue(settings, name);
     } else {

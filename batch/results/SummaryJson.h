@@ -27,6 +27,8 @@ enum class CountKind : uint8_t {
   Whole,     // a whole number of int64_t
   Small,     // a whole number of int32_t
   Number,    // a double
+  Money,     // an int64_t of quanta, written in units
+  MoneySum,  // a double of quanta, written in units
   Flag,      // true or false
   Ended,     // how the sessions ended, by the endings' keys
   Balances,  // pairs of a final balance and how many ended there
@@ -47,3 +49,6 @@ extern const std::vector<CountField<ExactRun>> kExactFields;
 
 Json TallyJson(const RunTally& tally);
 Json ExactRunJson(const ExactRun& run);
+
+// Money counted in quanta, in its units: a whole number where it is whole.
+Json MoneyJson(int64_t quanta_count, int32_t quanta);

@@ -6,6 +6,7 @@ void RunTally::Add(const RunOutcome& run) {
     ++sessions;
     CountEnding<int64_t>(ended, session.ending, 1);
     if (session.games > 0) ++final_balances[session.final_balance];
+    games += session.games;
     wagered += session.wagered;
     result += session.result;
   }
@@ -13,6 +14,8 @@ void RunTally::Add(const RunOutcome& run) {
   wagered_on_black += run.wagered_on_black;
   squared_bets += run.squared_bets;
   double_zero = run.double_zero;
+  quanta = run.quanta;
+  zero_rule = run.zero_rule;
 }
 
 bool RunTally::Add(const RunTally& other) {
@@ -25,12 +28,15 @@ bool RunTally::Add(const RunTally& other) {
   add(sum.sessions, other.sessions);
   for (std::size_t k = 0; k < kEndings; ++k) add(sum.ended[k], other.ended[k]);
   for (const auto& [balance, count] : other.final_balances) add(sum.final_balances[balance], count);
+  add(sum.games, other.games);
   add(sum.wagered, other.wagered);
   add(sum.result, other.result);
   add(sum.wagered_on_red, other.wagered_on_red);
   add(sum.wagered_on_black, other.wagered_on_black);
   add(sum.squared_bets, other.squared_bets);
   sum.double_zero = double_zero || other.double_zero;
+  sum.quanta = runs == 0 ? other.quanta : quanta;
+  sum.zero_rule = runs == 0 ? other.zero_rule : zero_rule;
   if (overflow) return false;
   *this = std::move(sum);
   return true;

@@ -8,7 +8,8 @@
 // What a batch keeps of its runs: counts and sums, not sessions, so its
 // memory stays flat however many sessions it plays, and tallies of parts of
 // a batch add up to the tally of the whole. The final balances are whole
-// numbers, so a count per balance gives the exact median and percentiles.
+// numbers of quanta, so a count per balance gives the exact median and
+// percentiles; the money is in quanta throughout.
 struct RunTally {
   int64_t runs = 0;
   int64_t sessions = 0;
@@ -16,14 +17,17 @@ struct RunTally {
   EndingCounts<int64_t> ended{};
   // Sessions that played at least one game, by final balance.
   std::map<int32_t, int64_t> final_balances;
+  int64_t games = 0;  // the games the sessions played
   int64_t wagered = 0;
   int64_t result = 0;
   int64_t wagered_on_red = 0;
   int64_t wagered_on_black = 0;
-  // A played bet is at most the table limit, 20001, so the squares of the
-  // largest batch's games still sum exactly.
+  // A played bet is at most the table limit, 20001 (40002 quanta), so the
+  // squares of the largest batch's games still sum exactly.
   int64_t squared_bets = 0;
   bool double_zero = false;
+  int32_t quanta = 1;
+  ZeroRule zero_rule = ZeroRule::Lose;
 
   void Add(const RunOutcome& run);
   // Adds the tally of another part; false, with this tally unchanged,

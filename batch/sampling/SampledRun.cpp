@@ -74,11 +74,13 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run) {
   const SettingSpec* limits_failure = FirstFailure(CheckGroup::BalanceLimits, settings);
   const GameRules rules = RulesOf(settings, limits_failure == nullptr);
   outcome.double_zero = start_failure == nullptr && settings.double_zero;
+  outcome.quanta = rules.quanta;
+  outcome.zero_rule = rules.zero_rule;
   const int32_t capital = TruncateToInt32(settings.capital);
   uint32_t generator = static_cast<uint32_t>(seed + 5);
   SessionState carried;
   carried.bet_on_red = settings.bet_on_red;
-  carried.balance = ResetBalance();
+  carried.balance = ResetBalance() * rules.quanta;
   const int32_t sessions = TruncateToInt32(settings.session_count);
   outcome.sessions.reserve(static_cast<std::size_t>(sessions));
   // Kept in locals across the games, where the compiler keeps them in registers.
@@ -110,7 +112,7 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run) {
     on_red += rules.switch_after_win ? session_on_red : (started_on_red ? record.wagered : 0);
     if (end == GameEnd::FailedCheck) outcome.messages.emplace_back(limits_failure->message);
     record.final_balance = state.balance;
-    record.result = record.games > 0 ? int64_t{state.balance} - capital : 0;
+    record.result = record.games > 0 ? int64_t{state.balance} - int64_t{capital} * rules.quanta : 0;
     record.ending = EndingOf(end);
     outcome.sessions.push_back(record);
     carried = state;

@@ -20,6 +20,8 @@ struct RunOutcome {
   // For the odds: what was wagered on each colour, on which wheel, and the
   // sum of the squared bets.
   bool double_zero = false;
+  int32_t quanta = 1;  // of the money in the records
+  ZeroRule zero_rule = ZeroRule::Lose;
   int64_t wagered_on_red = 0;
   int64_t wagered_on_black = 0;
   int64_t squared_bets = 0;

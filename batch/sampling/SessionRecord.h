@@ -4,7 +4,8 @@
 
 #include "batch/core/Endings.h"
 
-// One session of a batch run, as the window would have shown and kept it.
+// One session of a batch run, as the window would have shown and kept it;
+// its money in the run's quanta.
 struct SessionRecord {
   int32_t run = 0;
   // 1 for the session played first.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "batch/core/Numbers.h"
+#include "batch/settings/Systems.h"
 #include "sim/DecimalText.h"
 #include "sim/SettingTable.h"
 
@@ -53,6 +54,18 @@ std::string Range(const SettingSpec& spec) {
   return "takes 0 or 1";
 }
 
+std::vector<std::string> Split(const std::string& text) {
+  std::vector<std::string> entries(1);
+  for (char c : text) {
+    if (c == ',') {
+      entries.emplace_back();
+    } else {
+      entries.back() += c;
+    }
+  }
+  return entries;
+}
+
 bool SetEntry(RunSettings& settings, const SettingSpec& row, std::size_t entry, const std::string& text) {
   double value = 0;
   if (!ReadNumber(text, value) || value != std::floor(value) || value < 1 || value > kLargestEntry) return false;
@@ -70,14 +83,7 @@ bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& te
     }
     return SetEntry(settings, row, static_cast<std::size_t>(entry) - 1, text.substr(colon + 1));
   }
-  std::vector<std::string> entries(1);
-  for (char c : text) {
-    if (c == ',') {
-      entries.emplace_back();
-    } else {
-      entries.back() += c;
-    }
-  }
+  const std::vector<std::string> entries = Split(text);
   if (entries.size() != kRowLength) return false;
   RunSettings changed = settings;  // all eleven or none
   for (std::size_t k = 0; k < kRowLength; ++k) {
@@ -85,6 +91,49 @@ bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& te
   }
   settings = changed;
   return true;
+}
+
+// The settings beyond the window's, by name.
+const char* const kSystemSetting = "system";
+const char* const kZeroRuleSetting = "zero_rule";
+const char* const kLineSetting = "line";
+
+bool SetLine(RunSettings& settings, const std::string& text) {
+  const std::vector<std::string> entries = Split(text);
+  if (entries.size() > kLongestStartLine) return false;
+  StartLine line;
+  for (const std::string& entry : entries) {
+    double value = 0;
+    if (!ReadNumber(entry, value) || value != std::floor(value) || value < 1 || value > kLargestEntry) return false;
+    line.units[static_cast<std::size_t>(line.length++)] = static_cast<int32_t>(value);
+  }
+  settings.line = line;
+  return true;
+}
+
+// What a setting beyond the window's takes; empty where the name is none.
+std::string BeyondRange(const std::string& name) {
+  if (name == kSystemSetting) return "takes one of " + SystemNames();
+  if (name == kZeroRuleSetting) return "takes one of " + ZeroRuleNames();
+  if (name == kLineSetting) {
+    return "takes 1 to " + std::to_string(kLongestStartLine) + " comma-separated whole numbers from 1 to " +
+           Shown(kLargestEntry);
+  }
+  return std::string();
+}
+
+bool SetBeyond(RunSettings& settings, const std::string& name, const std::string& text) {
+  if (name == kSystemSetting) {
+    const SystemSpec* spec = FindSystem(text);
+    if (spec) settings.system = spec->system;
+    return spec != nullptr;
+  }
+  if (name == kZeroRuleSetting) {
+    const ZeroRuleSpec* spec = FindZeroRule(text);
+    if (spec) settings.zero_rule = spec->rule;
+    return spec != nullptr;
+  }
+  return SetLine(settings, text);
 }
 
 bool SetValue(RunSettings& settings, const SettingSpec& spec, const std::string& text) {
@@ -145,14 +194,21 @@ SimSettings Typed(const RunSettings& settings) {
       case SettingKind::Option: typed.*spec.option = OptionOf(settings, spec); break;
     }
   }
+  typed.system = settings.system;
+  typed.zero_rule = settings.zero_rule;
+  typed.line = settings.line;
   return typed;
 }
 
 std::vector<std::string> SettingNames() {
   std::vector<std::string> names;
   for (const SettingSpec& spec : kSettings) names.emplace_back(spec.name);
+  for (const char* name : {kSystemSetting, kZeroRuleSetting, kLineSetting}) names.emplace_back(name);
   return names;
 }
+
+bool IsNamedSetting(const std::string& name) { return name == kSystemSetting || name == kZeroRuleSetting; }
+bool IsLineSetting(const std::string& name) { return name == kLineSetting; }
 
 bool IsNumericSetting(const std::string& name) {
   const SettingSpec* spec = FindSetting(name);
@@ -168,9 +224,16 @@ std::string SetNamed(RunSettings& settings, const std::string& assignment) {
   const std::size_t equals = assignment.find('=');
   const std::string name = assignment.substr(0, equals);
   const SettingSpec* spec = FindSetting(name);
+  const std::string beyond = BeyondRange(name);
+  if (!beyond.empty()) {
+    if (equals == std::string::npos || !SetBeyond(settings, name, assignment.substr(equals + 1))) {
+      return "--set " + assignment + ": " + name + " " + beyond;
+    }
+    return std::string();
+  }
   if (!spec) {
     std::string names;
-    for (const SettingSpec& each : kSettings) names += std::string(names.empty() ? "" : ", ") + each.name;
+    for (const std::string& each : SettingNames()) names += (names.empty() ? "" : ", ") + each;
     return "--set " + assignment + ": there is no setting " + name + " (the settings: " + names + ")";
   }
   if (equals == std::string::npos || !SetValue(settings, *spec, assignment.substr(equals + 1))) {
@@ -179,23 +242,18 @@ std::string SetNamed(RunSettings& settings, const std::string& assignment) {
   return std::string();
 }
 
-const char* const kSystemNames = "flat, martingale, fibonacci, paroli, vantrel";
-
 std::string ApplySystem(RunSettings& settings, const std::string& system) {
-  constexpr ProgressionRow kOnes = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-  constexpr ProgressionRow kDoubling = {2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048};
-  constexpr ProgressionRow kFibonacci = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144};
-  constexpr ProgressionRow kParoli = {2, 4, 1, 2, 4, 1, 2, 4, 1, 2, 4};
-  const int32_t first_bet = std::max(1, TruncateToInt32(Typed(settings).first_bet));
-  if (system == "flat") {
-    FillRows(settings, kOnes, kOnes, first_bet, true, true);
-  } else if (system == "martingale") {
-    FillRows(settings, kOnes, kDoubling, first_bet, true, false);
-  } else if (system == "fibonacci") {
-    FillRows(settings, kOnes, kFibonacci, first_bet, true, false);
-  } else if (system == "paroli") {
-    FillRows(settings, kParoli, kOnes, first_bet, false, true);
-  } else if (system == "vantrel") {
+  if (const SystemSpec* spec = FindSystem(system)) {
+    settings.system = spec->system;
+    return std::string();
+  }
+  const RowPreset* preset = FindPreset(system);
+  if (!preset) {
+    return "--system " + system + ": there is no such system (the systems: " + SystemNames() +
+           "; the presets of the rows: " + PresetNames() + ")";
+  }
+  settings.system = BetSystem::Rows;
+  if (std::string(preset->name) == "vantrel") {
     const RunSettings defaults = ResetDefaults();
     for (const char* name : {"bet_after_wins", "bet_after_losses"}) {
       for (std::size_t k = 0; k < kRowLength; ++k)
@@ -204,13 +262,32 @@ std::string ApplySystem(RunSettings& settings, const std::string& system) {
     for (const char* name : {"first_bet_after_win", "first_bet_after_loss"}) {
       SetOption(settings, *FindSetting(name), OptionOf(defaults, *FindSetting(name)));
     }
-  } else {
-    return "--system " + system + ": there is no such system (the systems: " + kSystemNames + ")";
+    return std::string();
+  }
+  const int32_t first_bet = std::max(1, TruncateToInt32(Typed(settings).first_bet));
+  FillRows(settings, preset->wins, preset->losses, first_bet, preset->first_bet_after_win,
+           preset->first_bet_after_loss);
+  return std::string();
+}
+
+std::string CombinationProblem(const RunSettings& settings) {
+  if (settings.zero_rule != ZeroRule::Lose && Typed(settings).double_zero) {
+    return std::string("zero_rule=") + SpecOf(settings.zero_rule).name +
+           " is a rule of the single-zero wheel; these settings play the double zero (double_zero=1)";
   }
   return std::string();
 }
 
 std::string NamedValue(const RunSettings& settings, const std::string& name) {
+  if (name == kSystemSetting) return SpecOf(settings.system).name;
+  if (name == kZeroRuleSetting) return SpecOf(settings.zero_rule).name;
+  if (name == kLineSetting) {
+    std::string line;
+    for (int32_t k = 0; k < settings.line.length; ++k) {
+      line += (k ? "," : "") + std::to_string(settings.line.units[static_cast<std::size_t>(k)]);
+    }
+    return line;
+  }
   const SettingSpec* spec = FindSetting(name);
   if (!spec) return std::string();
   switch (spec->kind) {
@@ -242,7 +319,6 @@ std::string FirstNotFinite(const RunSettings& settings) {
 
 std::string PrintSettings(const RunSettings& settings) {
   std::string lines;
-  for (const SettingSpec& spec : kSettings)
-    lines += std::string(spec.name) + "=" + NamedValue(settings, spec.name) + "\n";
+  for (const std::string& name : SettingNames()) lines += name + "=" + NamedValue(settings, name) + "\n";
   return lines;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/SettingsFile.h"
+#include "sim/BetSystem.h"
 #include "sim/SimSettings.h"
 
 // The settings of a batch run as the window's fields and check boxes hold
@@ -12,10 +13,16 @@
 // read and set by its name in the settings' table ("capital",
 // "bet_after_wins", "double_zero"); the engine plays what Typed reads from
 // them, as the window's checks read its fields.
+//
+// Beyond the window's: the system, the zero rule and a Labouchère's line
+// ("system", "zero_rule", "line"), which a settings file does not hold.
 struct RunSettings {
   SettingsFile::Values values;
   std::string delay;
   bool show_numbers_live = true;
+  BetSystem system = BetSystem::Rows;
+  ZeroRule zero_rule = ZeroRule::Lose;
+  StartLine line = kDefaultLine;
 };
 
 // The fields and boxes as the reset writes them.
@@ -27,10 +34,13 @@ SimSettings Typed(const RunSettings& settings);
 
 // The names of the settings, in the order they are printed.
 std::vector<std::string> SettingNames();
-// Whether the setting takes a number that may be swept, or is a
-// progression row of eleven whole numbers (else it is an option, 0 or 1).
+// Whether the setting takes a number that may be swept, is a progression
+// row of eleven whole numbers, a name (the system, the zero rule) or a line
+// of whole numbers (else it is an option, 0 or 1).
 bool IsNumericSetting(const std::string& name);
 bool IsRowSetting(const std::string& name);
+bool IsNamedSetting(const std::string& name);
+bool IsLineSetting(const std::string& name);
 
 // "name=value" for one setting; empty on success, else one line naming the
 // setting and what it takes. Numbers take what the window's check of the
@@ -39,11 +49,15 @@ bool IsRowSetting(const std::string& name);
 // take 0 or 1.
 std::string SetNamed(RunSettings& settings, const std::string& assignment);
 
-// A well-known progression in both rows and the first-bet options, scaled
-// by the first bet: "flat", "martingale", "fibonacci", "paroli" or "vantrel"
-// (the reset defaults). Empty on success, else what is wrong.
+// A system by name ("dalembert"), or a well-known progression of the rows
+// in both rows and the first-bet options, scaled by the first bet
+// ("martingale"; "vantrel" the reset defaults). Empty on success, else what
+// is wrong.
 std::string ApplySystem(RunSettings& settings, const std::string& system);
-extern const char* const kSystemNames;
+
+// Where settings that each passed cannot be played together (a zero rule
+// of the single-zero wheel on the double-zero wheel): what is wrong, or empty.
+std::string CombinationProblem(const RunSettings& settings);
 
 // The value of a setting as the engine reads it: a number ("500",
 // "2.5"), a row of eleven entries ("2,5,11,...") or an option ("0", "1").

@@ -121,9 +121,9 @@ class Settings(Folder):
         self.assertEqual((values["first_bet_after_win"], values["first_bet_after_loss"]), ("1", "0"))
         self.assertEqual(values["double_zero"], "1")
         systems = {name: dict(line.split("=", 1) for line in self.ok("--system", name, "--print-settings").splitlines())
-                   for name in ("flat", "fibonacci", "paroli", "vantrel")}
+                   for name in ("flat", "fibonacci_rows", "paroli", "vantrel", "labouchere")}
         self.assertEqual(systems["flat"]["bet_after_wins"], ",".join(["1"] * 11))
-        self.assertEqual(systems["fibonacci"]["bet_after_losses"], "1,2,3,5,8,13,21,34,55,89,144")
+        self.assertEqual(systems["fibonacci_rows"]["bet_after_losses"], "1,2,3,5,8,13,21,34,55,89,144")
         self.assertEqual(systems["paroli"]["bet_after_wins"], "2,4,1,2,4,1,2,4,1,2,4")
         self.assertEqual(systems["vantrel"], dict(line.split("=", 1) for line in self.ok("--print-settings").splitlines()))
 
@@ -137,7 +137,8 @@ class Settings(Folder):
                ("--set", "bet_after_wins=1,2", "eleven comma-separated"), ("--set", "bet_after_losses=12:5", "N:VALUE"),
                ("--set", "bet_after_losses=1:0", "bet_after_losses takes"), ("--set", "bet_on_red=2", "takes 0 or 1"),
                ("--set", "show_numbers_live=yes", "takes 0 or 1"), ("--set", "nope=1", "there is no setting nope"),
-               ("--set", "capital", "capital takes"), ("--system", "labouchere", "no such system"),
+               ("--set", "capital", "capital takes"), ("--system", "martingail", "no such system"),
+               ("--set", "line=1,0", "line takes"), ("--set", "zero_rule=half", "zero_rule takes"),
                ("--runs", "0", "--runs"), ("--jobs", "257", "--jobs"), ("--seed", "-4", "--seed"),
                ("--sweep", "capital=9:1", "FROM <= TO"), ("--sweep", "bet_on_red=0:1", "numeric"),
                ("--show", "p_none", "--show"), ("--frobnicate", "1", "--frobnicate")]

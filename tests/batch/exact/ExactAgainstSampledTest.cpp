@@ -35,6 +35,17 @@ const Case kCases[] = {
     {"ParoliWithAWagerLimitAndAFractionalCount",
      {"games_per_session=25.5", "bet_after_wins=2,4,1,2,4,1,2,4,1,2,4", "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1",
       "first_bet_after_win=0", "first_bet_after_loss=1", "wager_limit=40"}},
+    {"DAlembertLaPartage",
+     {"games_per_session=60", "system=dalembert", "zero_rule=la_partage", "table_limit=20", "max_balance=530"}},
+    {"LabouchereEnPrison",
+     {"games_per_session=50", "system=labouchere", "zero_rule=en_prison", "table_limit=40", "max_balance=520"}},
+    {"OscarsGrindFromTwo",
+     {"games_per_session=60", "system=oscars_grind", "first_bet=2", "max_balance=520", "min_balance=450"}},
+    {"FibonacciRestartingAtTheTableLimit", {"games_per_session=60", "system=fibonacci", "table_limit=30"}},
+    {"ReverseLabouchereWithAWagerLimit",
+     {"games_per_session=40", "system=reverse_labouchere", "line=1,1,2", "wager_limit=200", "max_balance=600"}},
+    {"ContraDAlembertDoubleZeroSwitching",
+     {"games_per_session=40", "system=contra_dalembert", "double_zero=1", "switch_after_win=1"}},
 };
 
 SimSettings SettingsOf(const Case& c) {
@@ -63,6 +74,8 @@ TEST_P(ExactAgainstSampled, EveryFigureLiesWithinWhatWasSampled) {
   // session wagers at most its games at the largest bet).
   const double wagered = exact.wagered / static_cast<double>(exact.sessions);
   EXPECT_NEAR(static_cast<double>(tally.wagered) / sessions, wagered, 0.02 * wagered + 0.05);
+  const double games = exact.games / static_cast<double>(exact.sessions);
+  EXPECT_NEAR(static_cast<double>(tally.games) / sessions, games, 0.02 * games + 0.05);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, ExactAgainstSampled, ::testing::ValuesIn(kCases),
@@ -71,17 +84,19 @@ INSTANTIATE_TEST_SUITE_P(Settings, ExactAgainstSampled, ::testing::ValuesIn(kCas
 TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
   const SimSettings settings = SettingsOf(GetParam());
   const GameRules rules = RulesOf(settings, true);
-  Rests rests(rules);
   MemoryBudget budget(int64_t{1} << 28);
+  Rests rests(rules, budget);
   const int32_t lowest = 1;
   const int32_t highest = static_cast<int32_t>(rules.max_from) + 1;
   GameMoves moves(rules, Axis::Balance, lowest, highest, rests, budget);
   SessionState start;
   start.bet_on_red = settings.bet_on_red;
   rests.Intern(SessionStart(rules, 500, start));
-  const WheelKinds kinds = KindsOf(rules.double_zero);
-  // Every rest the rows reach, in the first game, one between and the last.
-  for (uint32_t rest = 0; rest < rests.size(); ++rest) {
+  const WheelKinds kinds = KindsOf(rules);
+  // The first rests the rows or the system reach (the lines of Labouchère
+  // grow without end), in the first game, one between and the last.
+  constexpr uint32_t kRestsChecked = 200;
+  for (uint32_t rest = 0; rest < rests.size() && rest < kRestsChecked; ++rest) {
     for (const int32_t game : {1, 2, rules.last_game}) {
       for (const Region& region : moves.Of(rest, 0, game)) {
         for (int32_t balance = region.from; balance <= region.to; ++balance) {
@@ -92,21 +107,25 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
           state.win_streak = rests[rest].win_streak;
           state.loss_streak = rests[rest].loss_streak;
           state.bet_on_red = rests[rest].bet_on_red;
+          state.system = rests[rest].system;
           const GameEnd before = EndBeforeSpin(rules, state);
           ASSERT_EQ(before, region.before) << "balance " << balance << ", game " << game;
           if (before != GameEnd::None) continue;
-          for (int kind = 0; kind < 3; ++kind) {
+          for (int kind = 0; kind < kinds.count; ++kind) {
             SessionState after = state;
             GameEvent event;
-            Settle(rules, after, kinds.number[kind], event);
+            const int32_t* numbers = kinds.numbers[kind];
+            SettleSpins(
+                rules, after, numbers[0], [numbers] { return numbers[1]; }, event);
             const GameEnd end = EndAfterSettlement(rules, after);
             bool found = false;
             for (int k = 0; k < region.kinds; ++k) {
               const Move& move = region.moves[k];
-              found = found ||
-                      (move.end == end && move.change == after.balance - balance && rests[move.rest].bet == after.bet);
+              found = found || (move.end == end && move.change == after.balance - balance &&
+                                rests[move.rest].bet == after.bet && rests[move.rest].system == after.system);
             }
-            ASSERT_TRUE(found) << "balance " << balance << ", game " << game << ", number " << kinds.number[kind];
+            ASSERT_TRUE(found) << "balance " << balance << ", game " << game << ", numbers " << numbers[0] << ","
+                               << numbers[1];
           }
         }
       }

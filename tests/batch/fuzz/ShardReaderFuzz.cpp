@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "batch/results/Merge.h"
 #include "batch/results/ShardReader.h"
+#include "batch/results/SummaryJson.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
