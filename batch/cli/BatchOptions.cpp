@@ -48,9 +48,60 @@ bool ReadShard(const std::string& text, int64_t& index, int64_t& count) {
 
 std::string SweptName(const std::string& sweep) { return sweep.substr(0, sweep.find('=')); }
 
+// The systems of a comparison's --system list, then its files.
+std::vector<std::string> ComparedNames(const BatchOptions& o) {
+  std::vector<std::string> names;
+  std::size_t from = 0;
+  while (!o.system.empty() && from <= o.system.size()) {
+    const std::size_t comma = std::min(o.system.find(',', from), o.system.size());
+    names.push_back(o.system.substr(from, comma - from));
+    from = comma + 1;
+  }
+  names.insert(names.end(), o.compare_files.begin(), o.compare_files.end());
+  return names;
+}
+
+std::string CompareConflicts(const BatchOptions& o) {
+  const auto count = static_cast<int64_t>(o.compared.size());
+  if (count < 2 || count > kMaxCompared) {
+    return "compare: give 2 to " + std::to_string(kMaxCompared) +
+           " systems (--system A,B,...) or settings files; these are " + std::to_string(count);
+  }
+  for (std::size_t k = 0; k < o.compared.size(); ++k) {
+    if (o.compared[k].empty()) return "compare: --system " + o.system + " names an empty system";
+    if (std::find(o.compared.begin(), o.compared.begin() + static_cast<std::ptrdiff_t>(k), o.compared[k]) !=
+        o.compared.begin() + static_cast<std::ptrdiff_t>(k)) {
+      return "compare: " + o.compared[k] + " is named twice";
+    }
+  }
+  if (!o.settings.empty() && !o.compare_files.empty()) {
+    return "compare: --settings is what the systems are applied to; settings files to compare take its place";
+  }
+  if (!o.sweeps.empty() || !o.report.empty() || !o.csv.empty() || !o.heatmap.empty() || !o.solve.empty() ||
+      o.print_settings) {
+    return "compare: --sweep, --report, --csv, --heatmap, --solve and --print-settings are no options of a comparison";
+  }
+  return std::string();
+}
+
+std::string SolveConflicts(const BatchOptions& o) {
+  if (o.solve_for.empty()) return "--solve needs --for FIGURE<=VALUE or FIGURE>=VALUE";
+  if (o.runs_given || !o.sweeps.empty() || o.shard_count > 1 || !o.report.empty() || !o.csv.empty() ||
+      !o.plot.empty() || !o.table.empty() || !o.heatmap.empty() || o.print_settings) {
+    return "--solve computes exact odds and prints what it tried; leave out --runs, --sweep, --shard and the files";
+  }
+  return std::string();
+}
+
 // Combinations the parser's own rules cannot say.
 std::string Conflicts(const BatchOptions& o) {
   const bool sampled = !o.exact || o.runs_given;
+  if (o.compare) return CompareConflicts(o);
+  if (!o.solve.empty() || !o.solve_for.empty()) {
+    if (o.solve.empty()) return "--for needs --solve NAME";
+    return SolveConflicts(o);
+  }
+  if (o.largest) return "--largest needs --solve NAME";
   if (o.sweeps.size() > 2) return "--sweep: at most two sweeps";
   if (o.sweeps.size() == 2 && SweptName(o.sweeps[0]) == SweptName(o.sweeps[1])) {
     return "--sweep: " + SweptName(o.sweeps[0]) + " is swept twice; sweep two different settings";
@@ -77,7 +128,7 @@ std::string Conflicts(const BatchOptions& o) {
 // A merge makes no batch: what would make one is no option of it.
 std::string MergeConflicts(const CLI::App& app) {
   for (const char* option : {"--settings", "--set", "--system", "--print-settings", "--seed", "--runs", "--jobs",
-                             "--report", "--csv", "--exact", "--sweep", "--shard"}) {
+                             "--report", "--csv", "--exact", "--sweep", "--shard", "--solve", "--for", "--largest"}) {
     if (app.count(option) > 0)
       return std::string("merge: ") + option + " makes a batch; a merge takes the shards' files";
   }
@@ -145,6 +196,19 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   merge->fallthrough();
   merge->add_option("files", o.merge_files, "the shard summaries")->required()->type_name("FILE")->transform(kPath);
   merge->add_flag("--allow-gaps", o.allow_gaps, "merges shards that leave seeds or cells out, and says which");
+  app.add_option("--solve", o.solve,
+                 "finds with the exact odds the smallest value of a numeric setting (over its range, or FROM to TO) "
+                 "that meets --for")
+      ->type_name("NAME[=FROM:TO]");
+  app.add_option("--for", o.solve_for, "the bound --solve meets, such as p_min<=0.05 or mean_final>=480")
+      ->type_name("FIGURE<=VALUE");
+  app.add_flag("--largest", o.largest, "--solve finds the largest value instead");
+  CLI::App* compare = app.add_subcommand(
+      "compare",
+      "sets systems (--system A,B,...) or settings files side by side, on the same settings and seeds otherwise; "
+      "takes the options of a batch: --table writes a row per system, --plot draws them side by side");
+  compare->fallthrough();
+  compare->add_option("files", o.compare_files, "settings files to compare")->type_name("FILE")->transform(kPath);
 
   try {
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -160,6 +224,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
     return parsed;
   }
   o.merge = merge->parsed();
+  o.compare = compare->parsed();
+  if (o.compare) o.compared = ComparedNames(o);
   o.has_seed = app.count("--seed") > 0;
   o.runs_given = app.count("--runs") > 0;
   if (app.count("--shard") > 0 && !ReadShard(shard, o.shard_index, o.shard_count)) {

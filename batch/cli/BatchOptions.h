@@ -33,6 +33,16 @@ struct BatchOptions {
   bool merge = false;
   std::vector<std::string> merge_files;
   bool allow_gaps = false;
+  // vantrel-batch compare: the systems of --system A,B,... and these
+  // settings files, side by side.
+  bool compare = false;
+  std::vector<std::string> compare_files;
+  std::vector<std::string> compared;  // the systems' names, then the files
+  // --solve NAME[=FROM:TO] --for FIGURE<=VALUE: the smallest value (the
+  // largest with --largest) that meets the bound.
+  std::string solve;
+  std::string solve_for;
+  bool largest = false;
 };
 
 // What the command line asks for: the options, or text to print and the

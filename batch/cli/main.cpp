@@ -14,6 +14,10 @@
 #include <thread>
 
 #include "batch/output/BalanceHistogram.h"
+#include "batch/cli/BatchSettings.h"
+#include "batch/cli/Compare.h"
+#include "batch/cli/PlayCell.h"
+#include "batch/cli/Solve.h"
 #include "batch/cli/BatchOptions.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/core/AloneWhenNeeded.h"
@@ -37,86 +41,6 @@
 
 namespace {
 
-// The window's message without its second line, which tells the window's
-// user that the form kept its fields.
-std::string FirstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
-
-// The settings as the window's load command reads them.
-MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
-  std::string bytes;
-  const std::string reason = FileAccess::Read(path, bytes);
-  if (!reason.empty()) return Problem{ProblemKind::Unreadable, FirstLine(FileErrors::NotRead(path, reason))};
-  const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
-  const std::string unusable = FileErrors::Unusable(path, parsed);
-  if (!unusable.empty()) return Problem{ProblemKind::BadInput, FirstLine(unusable)};
-  settings.values = parsed.values;
-  const std::string too_large = FirstNotFinite(settings);
-  if (!too_large.empty()) {
-    return Problem{ProblemKind::BadInput, path + ": its " + too_large + " is too large to be a number"};
-  }
-  return std::nullopt;
-}
-
-// The file, then every --set, the system, and every --set again, so that a
-// set value wins over the system and the system is scaled by the first bet.
-MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
-  settings = ResetDefaults();
-  if (!options.settings.empty()) {
-    if (MaybeProblem problem = LoadSettings(options.settings, settings)) return problem;
-  }
-  for (int pass = 0; pass < (options.system.empty() ? 1 : 2); ++pass) {
-    for (const std::string& assignment : options.sets) {
-      const std::string problem = SetNamed(settings, assignment);
-      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
-    }
-    if (pass == 0 && !options.system.empty()) {
-      const std::string problem = ApplySystem(settings, options.system);
-      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
-    }
-  }
-  const std::string clash = CombinationProblem(settings);
-  if (!clash.empty()) return Problem{ProblemKind::BadInput, clash};
-  return std::nullopt;
-}
-
-// The exact odds of one set of settings, with their progress; the problem
-// where they were refused.
-MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, std::optional<ExactRun>& exact) {
-  MemoryBudget budget(kExactMemoryBudget);
-  Progress progress(0, "steps computed");
-  std::atomic<int64_t> steps{0};
-  exact = ComputeExactRun(
-      Typed(settings), budget,
-      [&](int64_t session, int64_t) {
-        progress.Show(++steps, "a session from start state " + std::to_string(session));
-      },
-      jobs);
-  if (exact->refused.empty()) return std::nullopt;
-  return Problem{ProblemKind::Refused, exact->refused + "; --runs K samples these settings instead"};
-}
-
-// Sampled runs of one set of settings: their tally, their sessions as CSV
-// rows as they finish, and their "Fehler" messages (a sweep's cells only
-// count theirs: the messages would fill the terminal).
-RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,
-                   FileAccess::Replacement* csv, Progress* progress, bool messages) {
-  RunTally tally;
-  PlayRuns(
-      Typed(settings), first_seed, runs, jobs,
-      [&](RunOutcome& run) {
-        for (const std::string& message : run.messages) {
-          if (messages) std::fprintf(stderr, "Fehler: %s\n", message.c_str());
-        }
-        if (csv) csv->Write(SessionsCsvRows(run));
-        tally.Add(run);
-      },
-      [&](int64_t done) {
-        if (progress) progress->Show(done);
-      },
-      first_run);
-  return tally;
-}
-
 // What every batch starts from: its settings, its kind and its part.
 BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, const std::vector<SweepAxis>& axes,
                       int64_t seed) {
@@ -129,7 +53,8 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   head.runs = head.sampled ? options.runs : 0;
   head.part_index = options.shard_index;
   head.part_count = options.shard_count;
-  const int64_t domain = axes.empty() ? (head.sampled ? head.runs : 1) : SweepCellCount(axes);
+  head.compared = options.compared;
+  const int64_t domain = DomainSize(head);
   std::tie(head.part_begin, head.part_end) = PartBlock(domain, options.shard_index, options.shard_count);
   head.blocks = {{head.part_begin, head.part_end}};
   return head;
@@ -275,23 +200,27 @@ MaybeProblem Merge(const BatchOptions& options) {
   for (const std::string& file : options.merge_files) {
     NamedPart named{file, {}};
     if (MaybeProblem problem = ReadSummaryFile(file, named.part)) return problem;
-    if (!named.part.axes.empty()) named.part.cells.clear();
+    if (!named.part.axes.empty()) named.part.cells.clear();  // read again as they are written
     parts.push_back(std::move(named));
   }
   BatchResult whole;
   std::string gaps;
   const std::string problem = MergeParts(parts, options.allow_gaps, whole, gaps);
   if (!problem.empty()) return Problem{ProblemKind::Unreadable, problem};
-  if (!options.plot.empty() && (!whole.axes.empty() || !whole.sampled)) {
+  if (!options.heatmap.empty() && !whole.compared.empty()) {
+    return Problem{ProblemKind::BadInput, "--heatmap draws a sweep; these shards hold a comparison"};
+  }
+  if (!options.plot.empty() && whole.compared.empty() && (!whole.axes.empty() || !whole.sampled)) {
     return Problem{ProblemKind::BadInput, "--plot draws the sessions of sampled runs; these shards hold none"};
   }
-  if ((!options.table.empty() || !options.heatmap.empty()) && whole.axes.empty()) {
+  if ((!options.table.empty() || !options.heatmap.empty()) && whole.axes.empty() && whole.compared.empty()) {
     return Problem{ProblemKind::BadInput, "--table and --heatmap need shards of a sweep"};
   }
   if (!options.heatmap.empty() && whole.axes.size() != 2) {
     return Problem{ProblemKind::BadInput, "--heatmap draws two sweeps; these shards have one"};
   }
   if (!gaps.empty()) std::fprintf(stderr, "vantrel-batch: merged, %s\n", gaps.c_str());
+  if (!whole.compared.empty()) return WriteComparison(options, whole);
   if (whole.axes.empty()) return PrintAndWrite(options, whole, nullptr, nullptr);
 
   int64_t cells = 0;
@@ -317,7 +246,9 @@ MaybeProblem Merge(const BatchOptions& options) {
 MaybeProblem Run(const BatchOptions& options) {
   if (options.merge) return Merge(options);
   RunSettings settings;
-  if (MaybeProblem problem = BuildSettings(options, settings)) return problem;
+  BatchOptions base = options;
+  if (options.compare) base.system.clear();  // the systems compared apply to these settings
+  if (MaybeProblem problem = BuildSettings(base, settings)) return problem;
   if (options.print_settings) {
     StandardOutput::Write(PrintSettings(settings));
     return std::nullopt;
@@ -327,7 +258,9 @@ MaybeProblem Run(const BatchOptions& options) {
     const std::string wrong = ParseSweep(options.sweeps[a], axes[a]);
     if (!wrong.empty()) return Problem{ProblemKind::BadInput, wrong};
   }
-  if (options.exact && !options.runs_given && options.shard_count > 1 && axes.empty()) {
+  const int64_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+  if (!options.solve.empty()) return Solve(options, settings, jobs);
+  if (options.exact && !options.runs_given && options.shard_count > 1 && axes.empty() && !options.compare) {
     return Problem{ProblemKind::BadInput,
                    "--shard parts runs or the cells of a sweep; an exact run alone is one piece"};
   }
@@ -337,8 +270,8 @@ MaybeProblem Run(const BatchOptions& options) {
                                               std::to_string(seed) + " would pass the last seed, " +
                                               std::to_string(kMaxSeed) + "; give --seed"};
   }
-  const int64_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
   BatchResult head = BatchHead(options, settings, axes, seed);
+  if (options.compare) return PlayComparison(options, head, jobs);
   return axes.empty() ? PlayOne(options, head, jobs) : PlaySweep(options, head, jobs);
 }
 

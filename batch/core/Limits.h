@@ -8,3 +8,6 @@ constexpr int64_t kMaxRuns = 1000000000;
 constexpr int64_t kMaxJobs = 256;
 constexpr int64_t kMaxSeed = 4294967295;
 constexpr int64_t kMaxShards = 1000000000;
+// The systems or files a comparison sets side by side: as many as its
+// picture tells apart.
+constexpr int64_t kMaxCompared = 8;

@@ -45,14 +45,16 @@ double ZeroChance(bool double_zero) {
   return odds.zero / odds.drawn;
 }
 
-double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule) {
-  const Odds& odds = OddsOf(double_zero, red);
-  const double lose_all = (2.0 * odds.won - odds.drawn) / odds.drawn;
-  const double zero = odds.zero / odds.drawn;
+double ExpectedPerUnit(double win, double zero, ZeroRule zero_rule) {
+  const double lose_all = 2 * win - 1;
   switch (zero_rule) {
     case ZeroRule::Lose: break;
     case ZeroRule::LaPartage: return lose_all + zero / 2;
-    case ZeroRule::EnPrison: return lose_all + zero * WinChance(double_zero, red);
+    case ZeroRule::EnPrison: return lose_all + zero * win;
   }
   return lose_all;
+}
+
+double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule) {
+  return ExpectedPerUnit(WinChance(double_zero, red), ZeroChance(double_zero), zero_rule);
 }

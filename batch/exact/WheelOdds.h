@@ -15,3 +15,6 @@ double ZeroChance(bool double_zero);
 // it for a spin that returns it on its colour (en prison); the other colour
 // loses it.
 double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule = ZeroRule::Lose);
+// The same for a wheel given by its chances of the colour and of a zero
+// (18/37 and 1/37 on a fair single-zero wheel).
+double ExpectedPerUnit(double win, double zero, ZeroRule zero_rule);

@@ -10,6 +10,21 @@ std::string Coordinate(double value) {
   return text;
 }
 
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 std::string Start(double width, double height, int font_size) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
          Coordinate(width) + "\" height=\"" + Coordinate(height) + "\" font-family=\"sans-serif\" font-size=\"" +

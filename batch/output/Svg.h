@@ -6,6 +6,9 @@
 namespace Svg {
 
 std::string Coordinate(double value);
+// Text with XML's five special characters escaped, for any text that comes
+// from the user (a settings file's name).
+std::string Escaped(const std::string& text);
 // The document's start: its size, a sans-serif font and a white page.
 std::string Start(double width, double height, int font_size);
 constexpr const char* kEnd = "</svg>\n";

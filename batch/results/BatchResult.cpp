@@ -5,6 +5,7 @@
 
 int64_t DomainSize(const BatchResult& result) {
   if (!result.axes.empty()) return SweepCellCount(result.axes);
+  if (!result.compared.empty()) return static_cast<int64_t>(result.compared.size());
   return result.sampled ? result.runs : 1;
 }
 
@@ -13,7 +14,9 @@ std::pair<int64_t, int64_t> PartBlock(int64_t count, int64_t index, int64_t part
 }
 
 std::vector<SeedBlock> CellSeeds(const BatchResult& result) {
-  if (!result.axes.empty()) return {{result.first_seed, result.first_seed + result.runs - 1}};
+  if (!result.axes.empty() || !result.compared.empty()) {
+    return {{result.first_seed, result.first_seed + result.runs - 1}};
+  }
   std::vector<SeedBlock> seeds;
   for (const auto& [begin, end] : result.blocks) {
     seeds.emplace_back(result.first_seed + begin, result.first_seed + end - 1);
@@ -29,3 +32,17 @@ std::string WheelName(const RunSettings& settings) {
 }
 
 int32_t CapitalOf(const RunSettings& settings) { return TruncateToInt32(Typed(settings).capital); }
+
+BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell) {
+  BatchResult one;
+  one.settings = *cell.settings;
+  one.first_seed = comparison.first_seed;
+  one.runs = comparison.runs;
+  one.sampled = comparison.sampled;
+  one.exact = comparison.exact;
+  one.part_end = DomainSize(one);
+  one.blocks = {{0, one.part_end}};
+  one.cells.push_back(cell);
+  one.cells.front().settings.reset();
+  return one;
+}

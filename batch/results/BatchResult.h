@@ -18,11 +18,17 @@ struct CellResult {
   std::vector<double> values;  // the swept values; none outside a sweep
   std::optional<RunTally> tally;
   std::optional<ExactRun> exact;
+  // A comparison's cell: the settings of its system or file.
+  std::optional<RunSettings> settings;
 };
 
 struct BatchResult {
   RunSettings settings;
   std::vector<SweepAxis> axes;
+  // A comparison: the names of its systems or settings files, a cell each,
+  // every cell played on the same seeds; `settings` are those the systems
+  // were applied to.
+  std::vector<std::string> compared;
   // The batch asked for: K runs from the first seed per cell, or none.
   int64_t first_seed = 0;
   int64_t runs = 0;
@@ -41,7 +47,11 @@ struct BatchResult {
   std::vector<CellResult> cells;
 };
 
-// The runs of a batch, or the cells of its sweep.
+// The batch of one compared cell (part of the comparison or not): its
+// settings, its runs or exact odds, whole.
+BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell);
+
+// The runs of a batch, or the cells of its sweep or comparison.
 int64_t DomainSize(const BatchResult& result);
 
 // The I-th of N contiguous blocks of `count` runs or cells, from 1: [begin,

@@ -9,8 +9,11 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   std::vector<const NamedPart*> order;
   order.reserve(parts.size());
   for (const NamedPart& part : parts) order.push_back(&part);
-  std::stable_sort(order.begin(), order.end(),
-                   [](const NamedPart* a, const NamedPart* b) { return a->part.part_begin < b->part.part_begin; });
+  std::stable_sort(order.begin(), order.end(), [](const NamedPart* a, const NamedPart* b) {
+    // An empty part (more shards than cells) comes before
+    // the part that starts where it lies.
+    return std::pair(a->part.part_begin, a->part.part_end) < std::pair(b->part.part_begin, b->part.part_end);
+  });
   const NamedPart& first_named = *order.front();
   const BatchResult& first = first_named.part;
   const Json settings = SettingsJson(first.settings);
@@ -19,25 +22,27 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
     for (const SweepAxis& axis : r.axes) axes.push_back({axis.name, axis.values});
     return axes;
   };
+  // A sweep's or a comparison's parts hold cells; a batch's parts, runs.
+  const bool of_cells = !first.axes.empty() || !first.compared.empty();
   whole = first;
   whole.cells.clear();
   whole.blocks.clear();
   for (const NamedPart* named : order) {
     const BatchResult& part = named->part;
     if (SettingsJson(part.settings) != settings || axes_json(part) != axes_json(first) ||
-        part.sampled != first.sampled || part.exact != first.exact || part.runs != first.runs ||
-        part.first_seed != first.first_seed) {
-      return named->file + ": it belongs to another batch (other settings, sweep, runs or seeds)";
+        part.compared != first.compared || part.sampled != first.sampled || part.exact != first.exact ||
+        part.runs != first.runs || part.first_seed != first.first_seed) {
+      return named->file + ": it belongs to another batch (other settings, sweep, systems, runs or seeds)";
     }
     const int64_t covered = whole.blocks.empty() ? 0 : whole.blocks.back().second;
     if (part.part_begin < covered)
-      return named->file + ": its " + (first.axes.empty() ? "seeds" : "cells") + " overlap another file's";
+      return named->file + ": its " + (of_cells ? "cells" : "seeds") + " overlap another file's";
     if (!whole.blocks.empty() && part.part_begin == covered) {
       whole.blocks.back().second = part.part_end;
     } else if (part.part_end > part.part_begin) {
       whole.blocks.emplace_back(part.part_begin, part.part_end);
     }
-    if (!first.axes.empty()) {
+    if (of_cells) {
       whole.cells.insert(whole.cells.end(), part.cells.begin(), part.cells.end());
       continue;
     }
@@ -57,8 +62,8 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   }
   // What is missing: before, between and after the blocks.
   const int64_t domain = DomainSize(first);
-  const char* unit = first.axes.empty() ? "seeds" : "cells";
-  const int64_t offset = first.axes.empty() ? first.first_seed : 0;
+  const char* unit = of_cells ? "cells" : "seeds";
+  const int64_t offset = of_cells ? 0 : first.first_seed;
   int64_t from = 0;
   std::vector<std::string> missing;
   for (const auto& [begin, end] : whole.blocks) {

@@ -9,6 +9,7 @@
 #include "batch/core/Version.h"
 #include "batch/results/SummaryJson.h"
 #include "batch/results/CheckedJson.h"
+#include "batch/settings/Systems.h"
 #include "files/FileAccess.h"
 #include "sim/DecimalText.h"
 
@@ -254,6 +255,45 @@ CellResult ReadCell(const JsonField& cell, const RunSettings& settings, const Ba
   return one;
 }
 
+void FromJson(const JsonField& root, BatchResult& result);
+
+// A comparison's part: the names of all its cells, and a summary of each
+// cell of the part, which is read as the summary of a batch of its own and
+// must be one of this comparison's (the same runs and seeds, the system of
+// its name).
+void ReadComparison(const JsonField& root, BatchResult& result) {
+  const JsonField names = root["compare"];
+  if (names.Size() < 2 || static_cast<int64_t>(names.Size()) > kMaxCompared) {
+    names.Refuse("does not name 2 to " + std::to_string(kMaxCompared) + " systems or files");
+  }
+  for (std::size_t k = 0; k < names.Size(); ++k) result.compared.push_back(names.At(k).Text());
+  ReadPart(root, static_cast<int64_t>(result.compared.size()), result);
+  const JsonField systems = root["systems"];
+  if (static_cast<int64_t>(systems.Size()) != result.part_end - result.part_begin) {
+    systems.Refuse("does not hold the systems of its part");
+  }
+  for (std::size_t k = 0; k < systems.Size(); ++k) {
+    const JsonField entry = systems.At(k);
+    const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
+    if (entry["system"].Text() != name) entry["system"].Refuse("is not the name of its place in the comparison");
+    Json alone = entry.Value();
+    alone.erase("system");
+    BatchResult one;
+    FromJson(JsonField(alone, entry.Path()), one);
+    if (one.sampled != result.sampled || one.exact != result.exact || one.runs != result.runs ||
+        one.first_seed != result.first_seed || one.part_count != 1) {
+      entry["batch"].Refuse("is not the batch of the comparison (other runs or seeds, or a part)");
+    }
+    const SystemSpec* system = FindSystem(name);
+    if (system && Typed(one.settings).system != system->system) {
+      entry["settings"]["system"].Refuse("is not the system " + name);
+    }
+    CellResult cell = std::move(one.cells.front());
+    cell.settings = std::move(one.settings);
+    result.cells.push_back(std::move(cell));
+  }
+}
+
 void FromJson(const JsonField& root, BatchResult& result) {
   if (!root.Value().is_object() || !root.Has("version")) root.Refuse("is no summary of vantrel-batch");
   const std::string version = root["version"].Text();
@@ -266,7 +306,9 @@ void FromJson(const JsonField& root, BatchResult& result) {
   result.runs = result.sampled ? batch["runs"].Whole(1, kMaxRuns) : batch["runs"].Whole(0, 0);
   result.first_seed = batch["first_seed"].Whole(0, kMaxSeed - std::max<int64_t>(result.runs - 1, 0));
   result.settings = ReadSettings(root["settings"]);
-  if (root.Has("sweep")) {
+  if (root.Has("compare")) {
+    ReadComparison(root, result);
+  } else if (root.Has("sweep")) {
     result.axes = ReadAxes(root["sweep"]);
     ReadPart(root, SweepCellCount(result.axes), result);
     const JsonField cells = root["cells"];

@@ -19,6 +19,7 @@ MaybeProblem ReadSummaryFile(const std::string& file, BatchResult& part);
 // The same for bytes already read; `file` only names them.
 MaybeProblem ReadSummary(const std::string& file, const std::string& bytes, BatchResult& part);
 
-// The deepest a summary nests: cells, a cell, its counts, a tally, its
-// final balances and one pair of them.
+// The deepest a summary nests: cells (or a comparison's systems), a cell
+// (or a system), its counts, a tally, its final balances and one pair of
+// them.
 constexpr std::size_t kDeepestSummary = 7;

@@ -157,9 +157,21 @@ Json SweepCellJson(const BatchResult& result, const CellResult& cell) {
   return one;
 }
 
+Json ComparedCellJson(const BatchResult& result, std::size_t index) {
+  Json one = {{"system", result.compared[static_cast<std::size_t>(result.part_begin) + index]}};
+  one.update(ResultJson(ComparedBatch(result, result.cells[index])));
+  return one;
+}
+
 Json ResultJson(const BatchResult& result) {
   Json out = Json::object();
-  if (result.axes.empty()) {
+  if (!result.compared.empty()) {
+    out["compare"] = result.compared;
+    out["settings"] = SettingsJson(result.settings);
+    Json systems = Json::array();
+    for (std::size_t k = 0; k < result.cells.size(); ++k) systems.push_back(ComparedCellJson(result, k));
+    out["systems"] = systems;
+  } else if (result.axes.empty()) {
     out = CellJson(result, result.cells.front());
   } else {
     Json axes = Json::array();

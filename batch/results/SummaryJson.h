@@ -16,6 +16,9 @@ using Json = nlohmann::ordered_json;
 // its list of cells holds it.
 Json ResultJson(const BatchResult& result);
 Json SweepCellJson(const BatchResult& result, const CellResult& cell);
+// The summary of the comparison's cell at that place of its list of cells,
+// as `--system NAME` alone gives it, named by its system.
+Json ComparedCellJson(const BatchResult& result, std::size_t index);
 
 // The named settings: numbers as they were entered and as the program holds
 // them, rows as arrays, options as true or false.

@@ -165,7 +165,11 @@ class Shards(Folder):
 
     def outputs(self, arguments, prefix):
         """The text, JSON and pictures of a batch, or of its merged shards."""
-        files = {"table": "--table", "heatmap": "--heatmap"} if "--sweep" in arguments else {"plot": "--plot"}
+        files = {"plot": "--plot"}
+        if "--sweep" in arguments:
+            files = {"table": "--table", "heatmap": "--heatmap"}
+        elif "compare" in arguments:
+            files = {"table": "--table", "plot": "--plot"}
         written = []
         for name, option in files.items():
             written += [option, self.path(f"{prefix}-{name}")]
@@ -194,6 +198,10 @@ class Shards(Folder):
         self.check_splits(["--seed", "8", "--runs", "3", "--sweep", "capital=300:500:100", "--sweep",
                            "first_bet=1:3"])
 
+    def test_a_comparison_merges_into_the_whole(self):
+        self.check_splits(["compare", "--system", "martingale,dalembert,oscars_grind", "--seed", "4", "--runs", "3",
+                           "--exact", "--set", "games_per_session=30"])
+
     def test_bad_shard_sets_are_refused_and_write_nothing(self):
         parts = []
         for index in (1, 2, 3):
@@ -218,6 +226,81 @@ class Shards(Folder):
         self.assertEqual(allowed.returncode, 0)
         self.assertIn("missing seeds 8 to 10", allowed.stderr)
         self.assertIn("runs: 6,", allowed.stdout)
+
+
+class Comparisons(Folder):
+    SETTINGS = ["--set", "games_per_session=20", "--set", "session_count=3"]
+
+    def test_each_system_is_its_own_batch_on_the_same_seeds(self):
+        with open(self.path("a&b.dat"), "w", newline="") as f:
+            lines = ["   500", "    60", "   1", "100000", "  1000", "   550", "     0", "     3"]
+            f.write("".join(line + "\r\n" for line in lines + ["   1"] * 22 + ["0"] * 6))
+        names = ["labouchere", "great_martingale"]
+        common = ["--seed", "11", "--runs", "4", "--exact", *self.SETTINGS, "--set", "zero_rule=la_partage"]
+        out = json.loads(self.ok("compare", "--system", ",".join(names), self.path("a&b.dat"), *common, "--json"))
+        self.assertEqual(out["compare"], names + [self.path("a&b.dat")])
+        for entry, name in zip(out["systems"], names):
+            alone = json.loads(self.ok("--system", name, *common, "--json"))
+            self.assertEqual(entry.pop("system"), name)
+            self.assertEqual(entry, alone)
+        from_file = json.loads(self.ok("--settings", self.path("a&b.dat"), *common, "--json"))
+        self.assertEqual(out["systems"][2]["exact"], from_file["exact"])
+        self.ok("compare", "--system", ",".join(names), self.path("a&b.dat"), *common, "--table", self.path("t.csv"),
+                "--plot", self.path("p.svg"))
+        rows = list(csv.DictReader(self.read("t.csv").splitlines()))
+        self.assertEqual([r["system"] for r in rows], out["compare"])
+        self.assertAlmostEqual(float(rows[0]["exact_mean_games"]), out["systems"][0]["exact"]["mean_games"], places=6)
+        texts = [t.text for t in ElementTree.parse(self.path("p.svg")).getroot().iter(SVG + "text")]
+        for name in out["compare"]:
+            self.assertIn(name, texts)
+
+    def test_a_comparison_refuses_what_it_cannot_compare(self):
+        cases = [(["--system", "dalembert"], "2 to 8"),
+                 (["--system", ",".join(["flat"] * 2)], "flat is named twice"),
+                 (["--system", "dalembert,nosuch"], "no such system"),
+                 (["--system", "dalembert,flat,", ], "empty system"),
+                 (["--system", "dalembert,flat", "--sweep", "capital=1:2"], "no options of a comparison"),
+                 (["--system", "dalembert,flat", "--set", "double_zero=1", "--set", "zero_rule=en_prison"],
+                  "zero_rule")]
+        for arguments, says in cases:
+            with self.subTest(says=says):
+                done = run("compare", *arguments, "--plot", self.path("never.svg"))
+                self.assertEqual(done.returncode, 2, done.stdout)
+                self.assertIn(says, done.stderr)
+                self.assertFalse(os.path.exists(self.path("never.svg")))
+
+    def test_solve_finds_the_edge_of_the_bound_and_says_what_it_tried(self):
+        def figure(capital):
+            out = json.loads(self.ok("--exact", "--json", *flat, "--set", f"capital={capital}"))
+            return out["exact"]["ended"]["min_balance"]
+
+        # Flat bets: the chance of ruin falls as the capital grows.
+        flat = ["--system", "flat", "--set", "first_bet=5", *self.SETTINGS]
+        solved = json.loads(self.ok("--solve", "capital=10:500", "--for", "p_min<=0.01", "--json", *flat))
+        answer = solved["solve"]["value"]
+        self.assertLessEqual(figure(answer), 0.01)
+        self.assertGreater(figure(answer - 1), 0.01)
+        tried = {t["value"]: t["figure"] for t in solved["solve"]["tried"]}
+        self.assertEqual(tried[answer], figure(answer))
+        self.assertIn(10, tried)
+        self.assertGreater(answer, 10)
+        largest = json.loads(self.ok("--solve", "capital=10:500", "--for", "p_min>=0.01", "--largest", "--json",
+                                     *flat))
+        self.assertEqual(largest["solve"]["value"], answer - 1)
+        none = json.loads(self.ok("--solve", "capital=10:500", "--for", "p_min<=-1", "--json", *flat))
+        self.assertIsNone(none["solve"]["value"])
+        text = self.ok("--solve", "capital=10:500", "--for", "p_min<=0.01", *flat)
+        self.assertNotIn("not monotone", text)
+        self.assertIn(f"answer: capital={answer} ", text)
+        for arguments, says in [(["--solve", "capital"], "--for"), (["--for", "p_min<=1"], "--solve"),
+                                (["--solve", "bet_on_red", "--for", "p_min<=1"], "numeric setting"),
+                                (["--solve", "capital=5:1", "--for", "p_min<=1"], "FROM:TO"),
+                                (["--solve", "capital", "--for", "p_min<1"], "FIGURE<=VALUE"),
+                                (["--solve", "capital", "--for", "p_min<=1", "--runs", "3"], "leave out")]:
+            with self.subTest(says=says):
+                done = run(*arguments)
+                self.assertEqual(done.returncode, 2, done.stdout)
+                self.assertIn(says, done.stderr)
 
 
 if __name__ == "__main__":

@@ -54,6 +54,8 @@ SimSettings SettingsOf(const Case& c) {
   return Typed(settings);
 }
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 class ExactAgainstSampled : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ExactAgainstSampled, EveryFigureLiesWithinWhatWasSampled) {

@@ -1,0 +1,49 @@
+#include "batch/cli/BatchSettings.h"
+
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+#include "files/SettingsFile.h"
+
+namespace {
+
+// The window's message without its second line, which tells the window's
+// user that the form kept its fields.
+std::string FirstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
+
+// The settings as the window's load command reads them.
+MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
+  std::string bytes;
+  const std::string reason = FileAccess::Read(path, bytes);
+  if (!reason.empty()) return Problem{ProblemKind::Unreadable, FirstLine(FileErrors::NotRead(path, reason))};
+  const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
+  const std::string unusable = FileErrors::Unusable(path, parsed);
+  if (!unusable.empty()) return Problem{ProblemKind::BadInput, FirstLine(unusable)};
+  settings.values = parsed.values;
+  const std::string too_large = FirstNotFinite(settings);
+  if (!too_large.empty()) {
+    return Problem{ProblemKind::BadInput, path + ": its " + too_large + " is too large to be a number"};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
+  settings = ResetDefaults();
+  if (!options.settings.empty()) {
+    if (MaybeProblem problem = LoadSettings(options.settings, settings)) return problem;
+  }
+  for (int pass = 0; pass < (options.system.empty() ? 1 : 2); ++pass) {
+    for (const std::string& assignment : options.sets) {
+      const std::string problem = SetNamed(settings, assignment);
+      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+    }
+    if (pass == 0 && !options.system.empty()) {
+      const std::string problem = ApplySystem(settings, options.system);
+      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+    }
+  }
+  const std::string clash = CombinationProblem(settings);
+  if (!clash.empty()) return Problem{ProblemKind::BadInput, clash};
+  return std::nullopt;
+}

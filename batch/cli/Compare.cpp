@@ -1,0 +1,69 @@
+#include "batch/cli/Compare.h"
+
+#include "batch/cli/BatchSettings.h"
+#include "batch/cli/PlayCell.h"
+#include "batch/cli/Progress.h"
+#include "batch/output/Comparison.h"
+#include "batch/output/StandardOutput.h"
+#include "batch/results/SummaryJson.h"
+#include "files/FileErrors.h"
+
+namespace {
+
+// The options that build one compared cell's settings: its system on the
+// command line's settings, or its file in place of them.
+BatchOptions OptionsOf(const BatchOptions& options, const std::string& name, bool is_file) {
+  BatchOptions one = options;
+  one.system = is_file ? std::string() : name;
+  if (is_file) one.settings = name;
+  return one;
+}
+
+MaybeProblem Write(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return std::nullopt;
+  const std::string reason = FileAccess::WriteReplacing(path, bytes);
+  if (reason.empty()) return std::nullopt;
+  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
+}
+
+}  // namespace
+
+MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, int64_t jobs) {
+  const std::size_t systems = options.compared.size() - options.compare_files.size();
+  for (int64_t k = result.part_begin; k < result.part_end; ++k) {
+    const auto place = static_cast<std::size_t>(k);
+    CellResult cell;
+    cell.settings.emplace();
+    if (MaybeProblem problem =
+            BuildSettings(OptionsOf(options, options.compared[place], place >= systems), *cell.settings)) {
+      return problem;
+    }
+    result.cells.push_back(std::move(cell));
+  }
+  Progress progress(static_cast<int64_t>(result.cells.size()) * (result.sampled ? result.runs : 1), "runs");
+  int64_t done = 0;
+  for (std::size_t k = 0; k < result.cells.size(); ++k) {
+    CellResult& cell = result.cells[k];
+    const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
+    if (result.exact) {
+      if (MaybeProblem problem = ComputeExact(*cell.settings, jobs, cell.exact)) {
+        return Problem{problem->kind, name + ": " + problem->text};
+      }
+    }
+    if (result.sampled) {
+      cell.tally = PlayTally(*cell.settings, result.first_seed, result.runs, jobs, 1, nullptr, nullptr, false);
+      done += result.runs;
+    } else {
+      ++done;
+    }
+    progress.Show(done);
+  }
+  return WriteComparison(options, result);
+}
+
+MaybeProblem WriteComparison(const BatchOptions& options, const BatchResult& result) {
+  StandardOutput::Write(options.json ? ResultJson(result).dump(2) + "\n" : ComparisonText(result));
+  if (MaybeProblem problem = Write(options.table, ComparisonTable(result))) return problem;
+  if (!result.cells.empty()) return Write(options.plot, ComparisonPlot(result));
+  return std::nullopt;
+}

@@ -1,0 +1,73 @@
+#include "batch/output/Comparison.h"
+
+#include "batch/output/SessionsCsv.h"
+#include "batch/output/SweepTable.h"
+#include "batch/results/Figures.h"
+#include "batch/results/Printed.h"
+#include "batch/output/TextOutput.h"
+
+namespace {
+
+// The table leaves out only the share at or above the capital, which the
+// percentiles show.
+bool InTable(const FigureSpec& spec) { return spec.figure != Figure::PAtLeastCapital; }
+
+int Width(const FigureSpec& spec) { return std::max<int>(static_cast<int>(std::string(spec.key).size()), 9); }
+
+std::string Cell(const FigureSpec& spec, double value) {
+  const int width = Width(spec);
+  if (spec.figure == Figure::ResultPerUnit) return Printed(" %+*.5f", width, value);
+  if (std::string(spec.key).rfind("p_", 0) == 0) return Printed(" %*.5f", width, value);
+  return Printed(" %*.2f", width, value);
+}
+
+std::string Rows(const BatchResult& result, bool exact) {
+  std::string out = Printed("%-24s", "system");
+  for (const FigureSpec& spec : kFigures) {
+    if (InTable(spec)) out += Printed(" %*s", Width(spec), spec.key);
+  }
+  out += "\n";
+  for (std::size_t k = 0; k < result.cells.size(); ++k) {
+    const CellResult& cell = result.cells[k];
+    const FigureValues values =
+        exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, CapitalOf(*cell.settings));
+    out += Printed("%-24s", result.compared[static_cast<std::size_t>(result.part_begin) + k].c_str());
+    for (const FigureSpec& spec : kFigures) {
+      if (InTable(spec)) out += Cell(spec, Of(values, spec.figure));
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string ComparisonText(const BatchResult& result) {
+  std::string out =
+      Printed("comparison of %zu systems on the %s\n", result.compared.size(), WheelName(result.settings).c_str());
+  if (result.cells.size() != result.compared.size()) {
+    out += Printed("(this part holds %zu of them)\n", result.cells.size());
+  }
+  if (result.exact && !result.cells.empty()) {
+    out += Printed("exact odds, a session of a run of %lld sessions\n",
+                   static_cast<long long>(result.cells.front().exact->sessions));
+    out += Rows(result, true);
+  }
+  if (result.sampled) {
+    out += Printed("%ssampled, %lld runs of each, %s\n", result.exact ? "\n" : "", static_cast<long long>(result.runs),
+                   SeedsText(CellSeeds(result)).c_str());
+    out += Rows(result, false);
+  }
+  return out;
+}
+
+std::string ComparisonTable(const BatchResult& result) {
+  std::string csv;
+  for (std::size_t k = 0; k < result.cells.size(); ++k) {
+    const BatchResult one = ComparedBatch(result, result.cells[k]);
+    if (k == 0) csv += "system," + SweepTableHead(one);
+    csv += CsvField(result.compared[static_cast<std::size_t>(result.part_begin) + k]) + "," +
+           SweepTableRow(one, one.cells.front());
+  }
+  return csv;
+}
