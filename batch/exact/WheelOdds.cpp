@@ -45,16 +45,17 @@ double ZeroChance(bool double_zero) {
   return odds.zero / odds.drawn;
 }
 
-double ExpectedPerUnit(double win, double zero, ZeroRule zero_rule) {
-  const double lose_all = 2 * win - 1;
+double ExpectedPerUnit(double won, double zero, double drawn, ZeroRule zero_rule) {
+  const double lose_all = (2.0 * won - drawn) / drawn;
   switch (zero_rule) {
     case ZeroRule::Lose: break;
-    case ZeroRule::LaPartage: return lose_all + zero / 2;
-    case ZeroRule::EnPrison: return lose_all + zero * win;
+    case ZeroRule::LaPartage: return lose_all + zero / drawn / 2;
+    case ZeroRule::EnPrison: return lose_all + zero / drawn * (won / drawn);
   }
   return lose_all;
 }
 
 double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule) {
-  return ExpectedPerUnit(WinChance(double_zero, red), ZeroChance(double_zero), zero_rule);
+  const Odds& odds = OddsOf(double_zero, red);
+  return ExpectedPerUnit(odds.won, odds.zero, odds.drawn, zero_rule);
 }

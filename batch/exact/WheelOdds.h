@@ -15,6 +15,7 @@ double ZeroChance(bool double_zero);
 // it for a spin that returns it on its colour (en prison); the other colour
 // loses it.
 double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule = ZeroRule::Lose);
-// The same for a wheel given by its chances of the colour and of a zero
-// (18/37 and 1/37 on a fair single-zero wheel).
-double ExpectedPerUnit(double win, double zero, ZeroRule zero_rule);
+// The same for a wheel given by how many of its equally likely outcomes
+// show the colour, a zero, and in all (18, 1 and 37 on a fair single-zero
+// wheel).
+double ExpectedPerUnit(double won, double zero, double drawn, ZeroRule zero_rule);

@@ -15,10 +15,10 @@
 namespace {
 
 TEST(ClosedForm, TheZeroRulesOnAFairWheel) {
-  EXPECT_NEAR(ExpectedPerUnit(18.0 / 37, 1.0 / 37, ZeroRule::Lose), -1.0 / 37, 1e-15);
-  EXPECT_NEAR(ExpectedPerUnit(18.0 / 37, 1.0 / 37, ZeroRule::LaPartage), -1.0 / 74, 1e-15);
-  EXPECT_NEAR(ExpectedPerUnit(18.0 / 37, 1.0 / 37, ZeroRule::EnPrison), -19.0 / 1369, 1e-15);
-  EXPECT_NEAR(ExpectedPerUnit(18.0 / 38, 2.0 / 38, ZeroRule::Lose), -2.0 / 38, 1e-15);
+  EXPECT_NEAR(ExpectedPerUnit(18, 1, 37, ZeroRule::Lose), -1.0 / 37, 1e-15);
+  EXPECT_NEAR(ExpectedPerUnit(18, 1, 37, ZeroRule::LaPartage), -1.0 / 74, 1e-15);
+  EXPECT_NEAR(ExpectedPerUnit(18, 1, 37, ZeroRule::EnPrison), -19.0 / 1369, 1e-15);
+  EXPECT_NEAR(ExpectedPerUnit(18, 2, 38, ZeroRule::Lose), -2.0 / 38, 1e-15);
 }
 
 struct Unbounded {
