@@ -74,10 +74,11 @@ std::vector<Row> RowsOf(const BatchResult& result) {
 }
 
 std::string Title(const BatchResult& result) {
-  const std::string what = result.exact
-                               ? Printed("exact odds of a run of %lld sessions",
-                                         static_cast<long long>(result.cells.front().exact->sessions))
-                               : Printed("%lld sampled runs each, the same seeds", static_cast<long long>(result.runs));
+  const CellResult& first = result.cells.front();
+  const std::string what =
+      result.exact ? Printed("exact odds of a run of %lld sessions", static_cast<long long>(first.exact->sessions))
+                   : Printed("%lld sampled sessions each (%lld runs on the same seeds)",
+                             static_cast<long long>(first.tally->sessions), static_cast<long long>(result.runs));
   return "Final balances of " + std::to_string(result.cells.size()) + " systems: " + what + ", " +
          WheelName(result.settings);
 }
