@@ -22,24 +22,25 @@ std::vector<std::string> answered_texts;
 std::function<void()> answer_hook;
 
 // A visible message box of this thread with the caption: a dialog window
-// with the box's text control (a dialog of the same caption has none).
+// with the box's text control (a dialog of the same caption has none). A
+// function of its own: the 32-bit callback's calling convention is none a
+// lambda converts to.
+BOOL CALLBACK IsTheBox(HWND window, LPARAM result) {
+  char caption[256] = {};
+  char kind[16] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  GetClassNameA(window, kind, sizeof kind);
+  if (!IsWindowVisible(window) || std::string(kind) != "#32770" || !answer_caption ||
+      std::string(caption) != answer_caption || !GetDlgItem(window, 0xFFFF)) {
+    return TRUE;
+  }
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
 HWND FindBox() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM result) {
-        char caption[256] = {};
-        char kind[16] = {};
-        GetWindowTextA(window, caption, sizeof caption);
-        GetClassNameA(window, kind, sizeof kind);
-        if (!IsWindowVisible(window) || std::string(kind) != "#32770" || !answer_caption ||
-            std::string(caption) != answer_caption || !GetDlgItem(window, 0xFFFF)) {
-          return TRUE;
-        }
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), IsTheBox, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
