@@ -78,8 +78,14 @@ std::string CompareConflicts(const BatchOptions& o) {
     return "compare: --settings is what the systems are applied to; settings files to compare take its place";
   }
   if (!o.sweeps.empty() || !o.report.empty() || !o.csv.empty() || !o.heatmap.empty() || !o.solve.empty() ||
-      o.print_settings) {
-    return "compare: --sweep, --report, --csv, --heatmap, --solve and --print-settings are no options of a comparison";
+      o.print_settings || !o.paths.empty()) {
+    return "compare: --sweep, --report, --csv, --heatmap, --paths, --solve and --print-settings are no options of a "
+           "comparison";
+  }
+  if (!o.fan.empty() && !o.exact) return "--fan draws the exact odds: give --exact";
+  if (o.shard_count > 1 && !o.json) return "--shard writes a mergeable summary; give --json as well";
+  if (o.shard_count > 1 && (!o.plot.empty() || !o.table.empty() || !o.fan.empty() || !o.html.empty())) {
+    return "--shard plays a part of the systems; draw and write the table when merging";
   }
   return std::string();
 }
@@ -87,7 +93,8 @@ std::string CompareConflicts(const BatchOptions& o) {
 std::string SolveConflicts(const BatchOptions& o) {
   if (o.solve_for.empty()) return "--solve needs --for FIGURE<=VALUE or FIGURE>=VALUE";
   if (o.runs_given || !o.sweeps.empty() || o.shard_count > 1 || !o.report.empty() || !o.csv.empty() ||
-      !o.plot.empty() || !o.table.empty() || !o.heatmap.empty() || o.print_settings) {
+      !o.plot.empty() || !o.table.empty() || !o.heatmap.empty() || o.print_settings || !o.fan.empty() ||
+      !o.paths.empty()) {
     return "--solve computes exact odds and prints what it tried; leave out --runs, --sweep, --shard and the files";
   }
   return std::string();
@@ -119,6 +126,14 @@ std::string Conflicts(const BatchOptions& o) {
   if ((!o.table.empty() || !o.heatmap.empty()) && o.sweeps.empty()) return "--table and --heatmap need --sweep";
   if (!o.heatmap.empty() && o.sweeps.size() != 2) return "--heatmap draws two sweeps; give --sweep twice";
   if (o.shard_count > 1 && !o.json) return "--shard writes a mergeable summary; give --json as well";
+  if (o.shard_count > 1 && (!o.fan.empty() || !o.paths.empty() || !o.html.empty())) {
+    return "--shard plays a part; draw --fan, --paths and --html when merging";
+  }
+  if (!o.fan.empty() && (!o.exact || !o.sweeps.empty()))
+    return "--fan draws the exact odds: give --exact, and no --sweep";
+  if (!o.paths.empty() && (!sampled || !o.sweeps.empty() || o.compare)) {
+    return "--paths draws the sessions of sampled runs: give --runs, and no --sweep or compare";
+  }
   if (o.shard_count > 1 && !o.sweeps.empty() && !o.heatmap.empty()) {
     return "--shard plays a part of the cells; draw the heat map when merging";
   }
@@ -186,13 +201,23 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
     if (spec.showable) showable.emplace_back(spec.key);
   }
   app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
+  app.add_option("--fan", o.fan,
+                 "draws the course of the first session exactly: percentile bands of the balance after each game")
+      ->type_name("FILE.svg")
+      ->transform(kPath);
+  app.add_option("--paths", o.paths, "draws the balance over the games of the first 50 sampled sessions")
+      ->type_name("FILE.svg")
+      ->transform(kPath);
+  app.add_option("--html", o.html, "writes one page with the settings, the summary and every picture")
+      ->type_name("FILE.html")
+      ->transform(kPath);
   std::string shard;
   app.add_option("--shard", shard, "plays the I-th of N parts of the runs or cells")->type_name("I/N");
   // The outputs above serve a merge as well: they fall through to it.
   CLI::App* merge = app.add_subcommand(
       "merge",
-      "merges the JSON summaries of shards into the summary of the whole; takes --json, --plot, --table, --heatmap "
-      "and --show as a batch does");
+      "merges the JSON summaries of shards into the summary of the whole; takes --json, --plot, --table, --heatmap, "
+      "--show, --fan, --paths and --html as a batch does");
   merge->fallthrough();
   merge->add_option("files", o.merge_files, "the shard summaries")->required()->type_name("FILE")->transform(kPath);
   merge->add_flag("--allow-gaps", o.allow_gaps, "merges shards that leave seeds or cells out, and says which");

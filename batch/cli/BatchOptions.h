@@ -26,6 +26,11 @@ struct BatchOptions {
   std::string table;
   std::string heatmap;
   std::string show = "p_max";
+  // The course of the first session, exactly; the first sampled sessions;
+  // one page of everything the command made.
+  std::string fan;
+  std::string paths;
+  std::string html;
   // The I-th of N parts of the runs or the sweep's cells, from 1.
   int64_t shard_index = 1;
   int64_t shard_count = 1;

@@ -2,6 +2,7 @@
 
 #include "batch/cli/BatchSettings.h"
 #include "batch/cli/PlayCell.h"
+#include "batch/cli/Pictures.h"
 #include "batch/cli/Progress.h"
 #include "batch/output/Comparison.h"
 #include "batch/output/StandardOutput.h"
@@ -46,7 +47,7 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
     CellResult& cell = result.cells[k];
     const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
     if (result.exact) {
-      if (MaybeProblem problem = ComputeExact(*cell.settings, jobs, cell.exact)) {
+      if (MaybeProblem problem = ComputeExact(*cell.settings, jobs, true, cell.exact)) {
         return Problem{problem->kind, name + ": " + problem->text};
       }
     }
@@ -64,6 +65,8 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
 MaybeProblem WriteComparison(const BatchOptions& options, const BatchResult& result) {
   StandardOutput::Write(options.json ? ResultJson(result).dump(2) + "\n" : ComparisonText(result));
   if (MaybeProblem problem = Write(options.table, ComparisonTable(result))) return problem;
-  if (!result.cells.empty()) return Write(options.plot, ComparisonPlot(result));
-  return std::nullopt;
+  if (!result.cells.empty()) {
+    if (MaybeProblem problem = Write(options.plot, ComparisonPlot(result))) return problem;
+  }
+  return WriteCoursePictures(options, result);
 }

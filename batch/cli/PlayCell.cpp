@@ -9,7 +9,7 @@
 #include "batch/output/SessionsCsv.h"
 #include "batch/sampling/PlayRuns.h"
 
-MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, std::optional<ExactRun>& exact) {
+MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, bool fan, std::optional<ExactRun>& exact) {
   MemoryBudget budget(kExactMemoryBudget);
   Progress progress(0, "steps computed");
   std::atomic<int64_t> steps{0};
@@ -18,7 +18,7 @@ MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, std::option
       [&](int64_t session, int64_t) {
         progress.Show(++steps, "a session from start state " + std::to_string(session));
       },
-      jobs);
+      jobs, fan);
   if (exact->refused.empty()) return std::nullopt;
   return Problem{ProblemKind::Refused, exact->refused + "; --runs K samples these settings instead"};
 }

@@ -17,6 +17,7 @@
 #include "batch/cli/BatchSettings.h"
 #include "batch/cli/Compare.h"
 #include "batch/cli/PlayCell.h"
+#include "batch/cli/Pictures.h"
 #include "batch/cli/Solve.h"
 #include "batch/cli/BatchOptions.h"
 #include "batch/sampling/PlayRuns.h"
@@ -96,7 +97,7 @@ MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& resul
                                              {number("capital"), number("max_balance"), number("min_balance")});
     if (MaybeProblem problem = NotWritten(options.plot, FileAccess::WriteReplacing(options.plot, svg))) return problem;
   }
-  return std::nullopt;
+  return WriteCoursePictures(options, result);
 }
 
 // A batch of one set of settings: its exact odds, its runs, or both.
@@ -109,7 +110,7 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   }
   CellResult cell;
   if (result.exact) {
-    if (MaybeProblem problem = ComputeExact(result.settings, jobs, cell.exact)) return problem;
+    if (MaybeProblem problem = ComputeExact(result.settings, jobs, true, cell.exact)) return problem;
   }
   if (result.sampled) {
     const int64_t begin = result.part_begin;

@@ -25,7 +25,9 @@ struct SessionFigures {
   double wagered = 0;
   double result = 0;
   std::vector<double> finals;  // by final balance
+  double unplayed = 0;         // sessions that ended before their first game
   Carried carried{};           // what the sessions carry on
+  std::vector<FanPoint> course;
 };
 
 // How a session's states are laid out:
@@ -56,7 +58,7 @@ struct PassCost {
 class SessionPass {
  public:
   SessionPass(const GameRules& rules, int32_t capital, Layout layout, MemoryBudget& budget, PassCost& cost,
-              const std::function<void(int64_t)>& progress)
+              const std::function<void(int64_t)>& progress, bool course)
       : rules_(rules),
         capital_(capital * rules.quanta),
         layout_(layout),
@@ -69,7 +71,8 @@ class SessionPass {
         moves_(rules, axis_, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), rests_, budget),
         budget_(budget),
         cost_(cost),
-        progress_(progress) {}
+        progress_(progress),
+        course_(course && layout != Layout::ByWagered) {}
 
   Played Play(const Carried& start, SessionFigures& figures) {
     figures = SessionFigures();
@@ -98,7 +101,9 @@ class SessionPass {
     StateLayer* now = &first;
     StateLayer* next = &second;
     AddStart(start, *now);
-    for (int32_t game = 1; game <= rules_.last_game && !now->Empty(); ++game) {
+    int32_t game = 1;
+    for (; game <= rules_.last_game && !now->Empty(); ++game) {
+      const double games_before = figures_->games;
       for (uint32_t at : now->Live()) {
         StateRow& row = now->Rows()[at];
         const Played played = PlayRow(row, game, [&](int64_t) { return Destination{next, next == &second ? 1 : 0}; });
@@ -110,10 +115,49 @@ class SessionPass {
         now->Clear(row);
       }
       if (progress_) progress_(game);
+      if (course_) Course(game, figures_->games - games_before, *next);
       now->Clear();
       std::swap(now, next);
     }
+    // Every session ended before the last game: the balances stay.
+    for (; course_ && game <= rules_.last_game; ++game) Course(game, 0, *now);
     return Played::Whole;
+  }
+
+  // The balances after a game: of the states that go on, and of every
+  // session that ended so far; their quantiles are a point of the course.
+  void Course(int32_t game, double playing, StateLayer& after) {
+    // The states that go on lie below the max balance.
+    const auto top =
+        static_cast<std::size_t>(std::max<int64_t>(capital_, std::min<int64_t>(rules_.max_from - 1, INT32_MAX)) + 1);
+    std::vector<double>& mass = balances_;
+    mass.assign(std::max(top, figures_->finals.size()), 0.0);
+    for (std::size_t b = 0; b < figures_->finals.size(); ++b) mass[b] = figures_->finals[b];
+    mass[static_cast<std::size_t>(capital_)] += figures_->unplayed;
+    for (uint32_t at : after.Live()) {
+      const StateRow& row = after.Rows()[at];
+      for (int32_t i = row.first; i <= row.last; ++i) {
+        const double p = row.p[static_cast<std::size_t>(i - row.lo)];
+        mass[static_cast<std::size_t>(axis_ == Axis::Balance ? i : row.other)] += p;
+      }
+    }
+    double total = 0;
+    for (double m : mass) total += m;
+    FanPoint point;
+    point.game = game;
+    point.playing = playing;
+    double* const quantiles[] = {&point.p5, &point.p25, &point.p50, &point.p75, &point.p95};
+    const double shares[] = {0.05, 0.25, 0.5, 0.75, 0.95};
+    double cumulative = 0;
+    std::size_t next = 0;
+    for (std::size_t b = 0; b < mass.size() && next < 5; ++b) {
+      cumulative += mass[b];
+      // A relative slack, so that sums that should reach a share exactly do.
+      while (next < 5 && cumulative > 0 && cumulative >= shares[next] * total * (1 - 1e-12)) {
+        *quantiles[next++] = static_cast<double>(b) / rules_.quanta;
+      }
+    }
+    figures_->course.push_back(point);
   }
 
   Played PlayByWagered(const Carried& start) {
@@ -234,7 +278,10 @@ class SessionPass {
     const double mass = q * Sum(p, count);
     CountEnding(figures.ended, EndingOf(end), mass);
     figures.carried[carried] += mass;
-    if (!played) return;
+    if (!played) {
+      figures.unplayed += mass;
+      return;
+    }
     figures.played += mass;
     const auto top = static_cast<std::size_t>(balance + step * (count - 1) + 1);
     if (figures.finals.size() < top) figures.finals.resize(top, 0.0);
@@ -274,6 +321,8 @@ class SessionPass {
   MemoryBudget& budget_;
   PassCost& cost_;
   const std::function<void(int64_t)>& progress_;
+  bool course_;
+  std::vector<double> balances_;
   SessionFigures* figures_ = nullptr;
 };
 
@@ -281,18 +330,18 @@ class SessionPass {
 // where some session could pass the wager limit, then by itself where no
 // session can reach its last game first (every game wagers at least 1).
 Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, MemoryBudget& budget, PassCost& cost,
-                const std::function<void(int64_t)>& progress, SessionFigures& figures) {
+                const std::function<void(int64_t)>& progress, bool course, SessionFigures& figures) {
   Carried start{};
   start[carried] = 1;
   Played played = Played::WagerLimitCanBind;
   {
-    SessionPass untracked(rules, capital, Layout::Untracked, budget, cost, progress);
+    SessionPass untracked(rules, capital, Layout::Untracked, budget, cost, progress, course);
     played = untracked.Play(start, figures);
   }
   if (played != Played::WagerLimitCanBind) return played;
   const bool last_game_out_of_reach = rules.last_game >= 3 && rules.last_game > rules.most_wagered;
   SessionPass tracked(rules, capital, last_game_out_of_reach ? Layout::ByWagered : Layout::ByGame, budget, cost,
-                      progress);
+                      progress, course);
   return tracked.Play(start, figures);
 }
 
@@ -301,9 +350,11 @@ Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, Memor
 // is computed again alone.
 class SessionsFrom {
  public:
+  // The session from `course_of` keeps its course (kNoCourse: none).
+  static constexpr uint32_t kNoCourse = UINT32_MAX;
   SessionsFrom(const GameRules& rules, int32_t capital, MemoryBudget& budget, int64_t jobs,
-               const ExactProgress& progress)
-      : rules_(rules), capital_(capital), budget_(budget), jobs_(jobs), progress_(progress) {}
+               const ExactProgress& progress, uint32_t course_of)
+      : rules_(rules), capital_(capital), budget_(budget), jobs_(jobs), progress_(progress), course_of_(course_of) {}
 
   bool Known(uint32_t carried) const { return known_.count(carried) > 0; }
   const SessionFigures& operator[](uint32_t carried) const { return known_.at(carried); }
@@ -327,13 +378,14 @@ class SessionsFrom {
             if (progress_) progress_(offset + k + 1, step);
           };
           alone_.Enter();
-          computed.played = PlayFrom(rules_, capital_, starts[static_cast<std::size_t>(k)], budget_, computed.cost,
-                                     progress, computed.figures);
+          const uint32_t from = starts[static_cast<std::size_t>(k)];
+          computed.played =
+              PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, from == course_of_, computed.figures);
           if (computed.played == Played::OverBudget) {
             computed.cost = PassCost();
             alone_.BeAlone();
-            computed.played = PlayFrom(rules_, capital_, starts[static_cast<std::size_t>(k)], budget_, computed.cost,
-                                       progress, computed.figures);
+            computed.played = PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, from == course_of_,
+                                       computed.figures);
             alone_.DoneAlone();
           }
           alone_.Leave();
@@ -356,6 +408,7 @@ class SessionsFrom {
   MemoryBudget& budget_;
   int64_t jobs_;
   const ExactProgress& progress_;
+  uint32_t course_of_;
   AloneWhenNeeded alone_;
   std::map<uint32_t, SessionFigures> known_;
 };
@@ -366,12 +419,13 @@ class SessionsFrom {
 // those its distribution asks for; the run adds up how often each start
 // state began a session. Whole, or why not.
 bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, MemoryBudget& budget, int64_t jobs,
-                   const ExactProgress& progress, ExactRun& run) {
-  SessionsFrom sessions(rules, capital, budget, jobs, progress);
+                   const ExactProgress& progress, bool fan, ExactRun& run) {
   SessionState first;
   first.bet_on_red = bet_on_red;
+  const uint32_t first_carried = CarriedOf(rules, first);
+  SessionsFrom sessions(rules, capital, budget, jobs, progress, fan ? first_carried : SessionsFrom::kNoCourse);
   Carried start{};
-  start[CarriedOf(rules, first)] = 1;
+  start[first_carried] = 1;
   Carried began{};  // how many sessions began in each carried state
   // The carried states each start state's session ends in, with their shares.
   std::map<uint32_t, std::vector<std::pair<uint32_t, double>>> ends;
@@ -408,6 +462,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
     start = next;
   }
   run.sessions_computed = static_cast<int64_t>(sessions.size());
+  if (fan) run.fan = sessions[first_carried].course;
   std::vector<double> finals;
   for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
     if (began[carried] == 0) continue;
@@ -431,8 +486,8 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
 
 }  // namespace
 
-ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress,
-                         int64_t jobs) {
+ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress, int64_t jobs,
+                         bool fan) {
   ExactRun run;
   run.capital = TruncateToInt32(settings.capital);
   run.quanta = RulesOf(settings, true).quanta;
@@ -443,7 +498,7 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
     return run;
   }
   const GameRules rules = RulesOf(settings, FirstFailure(CheckGroup::BalanceLimits, settings) == nullptr);
-  if (!ChainSessions(rules, run.capital, settings.bet_on_red, budget, jobs, progress, run)) {
+  if (!ChainSessions(rules, run.capital, settings.bet_on_red, budget, jobs, progress, fan, run)) {
     constexpr int64_t kMiB = 1 << 20;
     run.refused = "the exact odds of these settings need more memory than their budget of " +
                   std::to_string(budget.Limit() / kMiB) + " MiB (at least " +

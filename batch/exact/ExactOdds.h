@@ -31,6 +31,21 @@
 // figures are linear in the distribution it starts from, so each state a
 // session can start in is computed once, and every session of the run is
 // the mix of them that its start distribution gives.
+
+// The course of a session: after game `game`, the share of the sessions
+// that played it, and the 5th to 95th percentiles of the balance over all sessions (one that ended earlier
+// keeps its final balance), in units of money. A q-quantile is the
+// smallest balance whose cumulative probability reaches q.
+struct FanPoint {
+  int32_t game = 0;
+  double playing = 0;
+  double p5 = 0;
+  double p25 = 0;
+  double p50 = 0;
+  double p75 = 0;
+  double p95 = 0;
+};
+
 struct ExactRun {
   // Why no figures could be computed: the states would not fit the memory
   // budget (then `needed_bytes` is at least what they would have needed),
@@ -54,6 +69,11 @@ struct ExactRun {
   double result = 0;
   int32_t capital = 0;  // in units
   int32_t quanta = 1;
+  // The course of the run's first session, game by game, where asked for
+  // and where its states are computed game by game (not where the wager
+  // limit ends every session before its last game, whose states are
+  // computed by what they wagered).
+  std::vector<FanPoint> fan;
 
   // What it cost: where refused, the states alive before the game that
   // passed the budget; and the start states whose session was computed.
@@ -71,8 +91,9 @@ using ExactProgress = std::function<void(int64_t session, int64_t step)>;
 // what the states take is taken from it before it is allocated. The
 // sessions from different start states are computed on up to `jobs`
 // threads.
+// With `fan`, the course of the first session as well.
 ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr,
-                         int64_t jobs = 1);
+                         int64_t jobs = 1, bool fan = false);
 // Within a budget of its own, kExactMemoryBudget.
 ExactRun ComputeExactRun(const SimSettings& settings);
 

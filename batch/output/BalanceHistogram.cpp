@@ -17,23 +17,6 @@ constexpr double kTop = 50;
 constexpr double kBottom = 70;
 constexpr int kBins = 40;
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6g", value);
-  return text;
-}
-
-// A step of 1, 2 or 5 times a power of ten giving about `count` ticks.
-double TickStep(double span, int count) {
-  if (span <= 0) return 1;
-  const double raw = span / count;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  for (double factor : {1.0, 2.0, 5.0}) {
-    if (raw <= factor * power) return factor * power;
-  }
-  return 10 * power;
-}
-
 struct Axes {
   double low;
   double high;
@@ -47,15 +30,15 @@ std::string AxesAndTicks(const Axes& axes) {
   const double base = kHeight - kBottom;
   svg += Svg::Line(kLeft, base, kWidth - kRight, base, "stroke=\"black\"");
   svg += Svg::Line(kLeft, kTop, kLeft, base, "stroke=\"black\"");
-  const double x_step = TickStep(axes.high - axes.low, 8);
+  const double x_step = Svg::TickStep(axes.high - axes.low, 8);
   for (double v = std::ceil(axes.low / x_step) * x_step; v <= axes.high + x_step * 1e-9; v += x_step) {
     svg += Svg::Line(axes.X(v), base, axes.X(v), base + 5, "stroke=\"black\"");
-    svg += Svg::Text(axes.X(v), base + 20, Number(v), "middle");
+    svg += Svg::Text(axes.X(v), base + 20, Svg::Number(v), "middle");
   }
-  const double y_step = TickStep(axes.top_count, 5);
+  const double y_step = Svg::TickStep(axes.top_count, 5);
   for (double c = 0; c <= axes.top_count + y_step * 1e-9; c += y_step) {
     svg += Svg::Line(kLeft - 5, axes.Y(c), kLeft, axes.Y(c), "stroke=\"black\"");
-    svg += Svg::Text(kLeft - 8, axes.Y(c) + 4, Number(c), "end");
+    svg += Svg::Text(kLeft - 8, axes.Y(c) + 4, Svg::Number(c), "end");
   }
   svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 20, "final balance", "middle");
   svg += Svg::Text(20, (kTop + base) / 2, "sessions", "middle",
@@ -72,7 +55,7 @@ std::string Mark(const Axes& axes, double value, const std::string& label, const
   const double legend_x = kWidth - kRight - 190;
   const double legend_y = kTop + 12 + 18 * row;
   svg += Svg::Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style);
-  svg += Svg::Text(legend_x + 34, legend_y, label + " " + Number(value), "start",
+  svg += Svg::Text(legend_x + 34, legend_y, label + " " + Svg::Number(value), "start",
                    (std::string(" fill=\"") + colour + "\""));
   return svg;
 }

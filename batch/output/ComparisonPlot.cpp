@@ -38,18 +38,6 @@ constexpr EndingBar kEndingBars[] = {
     {Figure::PNone, "no count", "#e0e0e0"},
 };
 
-std::string Number(double value) { return Printed("%.6g", value); }
-
-double TickStep(double span, int count) {
-  if (span <= 0) return 1;
-  const double raw = span / count;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  for (double factor : {1.0, 2.0, 5.0}) {
-    if (raw <= factor * power) return factor * power;
-  }
-  return 10 * power;
-}
-
 struct Row {
   std::string name;
   Distribution balances;
@@ -143,10 +131,10 @@ std::string ComparisonPlot(const BatchResult& result) {
   }
   // The balance axis and its ticks.
   svg += Svg::Line(kLeft, base, kPlotRight, base, "stroke=\"black\"");
-  const double step = TickStep(high - low, 7);
+  const double step = Svg::TickStep(high - low, 7);
   for (double v = std::ceil(low / step) * step; v <= high + step * 1e-9; v += step) {
     svg += Svg::Line(x(v), base, x(v), base + 5, "stroke=\"black\"");
-    svg += Svg::Text(x(v), base + 19, Number(v), "middle");
+    svg += Svg::Text(x(v), base + 19, Svg::Number(v), "middle");
   }
   for (int share = 0; share <= 4; ++share) {
     const double bx = kBarLeft + share / 4.0 * (kBarRight - kBarLeft);

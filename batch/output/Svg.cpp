@@ -1,5 +1,6 @@
 #include "batch/output/Svg.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace Svg {
@@ -8,6 +9,22 @@ std::string Coordinate(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f", value);
   return text;
+}
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+double TickStep(double span, int count) {
+  if (span <= 0) return 1;
+  const double raw = span / count;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double factor : {1.0, 2.0, 5.0}) {
+    if (raw <= factor * power) return factor * power;
+  }
+  return 10 * power;
 }
 
 std::string Escaped(const std::string& text) {

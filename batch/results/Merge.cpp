@@ -53,7 +53,8 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
     CellResult& merged = whole.cells.front();
     const CellResult& cell = part.cells.front();
     // Every shard of one batch computes the same exact odds.
-    if (merged.exact && ExactRunJson(*merged.exact) != ExactRunJson(*cell.exact)) {
+    if (merged.exact && (ExactRunJson(*merged.exact) != ExactRunJson(*cell.exact) ||
+                         FanJson(merged.exact->fan, 1) != FanJson(cell.exact->fan, 1))) {
       return named->file + ": its exact odds differ from those of " + first_named.file;
     }
     if (merged.tally && !merged.tally->Add(*cell.tally)) {

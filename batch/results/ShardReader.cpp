@@ -247,11 +247,40 @@ void ReadPart(const JsonField& root, int64_t domain, BatchResult& result) {
 }
 
 // A cell's counts, against the cell's own settings.
+// The course of the first session: a point for each game from the first
+// to the last, the share playing it falling, the percentiles in order and
+// on the balances the money can hold.
+std::vector<FanPoint> ReadFan(const JsonField& json, const SimSettings& typed) {
+  const GameRules rules = RulesOf(typed, true);
+  if (json.Size() != static_cast<std::size_t>(rules.last_game)) json.Refuse("does not hold a point for every game");
+  std::vector<FanPoint> fan;
+  double playing = 1;
+  for (std::size_t k = 0; k < json.Size(); ++k) {
+    const JsonField at = json.At(k);
+    FanPoint point;
+    point.game = static_cast<int32_t>(at["game"].Whole(static_cast<int64_t>(k) + 1, static_cast<int64_t>(k) + 1));
+    point.playing = at["playing"].NonNegative();
+    if (point.playing > playing * (1 + 1e-12)) at["playing"].Refuse("is more than played the game before");
+    playing = point.playing;
+    double below = 0;
+    for (const auto& [key, field] :
+         {std::pair{"p5", &FanPoint::p5}, std::pair{"p25", &FanPoint::p25}, std::pair{"p50", &FanPoint::p50},
+          std::pair{"p75", &FanPoint::p75}, std::pair{"p95", &FanPoint::p95}}) {
+      point.*field = static_cast<double>(at[key].Money(rules.quanta, 0, kMostBalance)) / rules.quanta;
+      if (point.*field < below) at[key].Refuse("is below the percentile before it");
+      below = point.*field;
+    }
+    fan.push_back(point);
+  }
+  return fan;
+}
+
 CellResult ReadCell(const JsonField& cell, const RunSettings& settings, const BatchResult& result, int64_t runs) {
   CellResult one;
   const JsonField counts = cell["counts"];
   if (result.sampled) one.tally = ReadTally(counts["tally"], runs, settings);
   if (result.exact) one.exact = ReadExact(counts["exact"], settings);
+  if (result.exact && cell.Has("fan")) one.exact->fan = ReadFan(cell["fan"], Typed(settings));
   return one;
 }
 

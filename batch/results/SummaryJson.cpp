@@ -1,5 +1,7 @@
 #include "batch/results/SummaryJson.h"
 
+#include <cmath>
+
 #include "batch/core/Version.h"
 #include "batch/results/BatchSummary.h"
 
@@ -87,6 +89,7 @@ Json CellJson(const BatchResult& result, const CellResult& cell) {
   if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result));
   if (result.axes.empty()) out["settings"] = SettingsJson(result.settings);
   if (cell.exact) out["exact"] = ExactJson(*cell.exact);
+  if (cell.exact && !cell.exact->fan.empty()) out["fan"] = FanJson(cell.exact->fan, cell.exact->quanta);
   Json counts = Json::object();
   if (cell.tally) counts["tally"] = TallyJson(*cell.tally);
   if (cell.exact) counts["exact"] = ExactRunJson(*cell.exact);
@@ -99,6 +102,24 @@ Json CellJson(const BatchResult& result, const CellResult& cell) {
 Json MoneyJson(int64_t quanta_count, int32_t quanta) {
   if (quanta_count % quanta == 0) return quanta_count / quanta;
   return static_cast<double>(quanta_count) / quanta;
+}
+
+// A balance in units, written as the money it is.
+Json Balance(double units, int32_t quanta) { return MoneyJson(std::llround(units * quanta), quanta); }
+
+// The course of a session, a point a game.
+Json FanJson(const std::vector<FanPoint>& fan, int32_t quanta) {
+  Json out = Json::array();
+  for (const FanPoint& point : fan) {
+    out.push_back({{"game", point.game},
+                   {"playing", point.playing},
+                   {"p5", Balance(point.p5, quanta)},
+                   {"p25", Balance(point.p25, quanta)},
+                   {"p50", Balance(point.p50, quanta)},
+                   {"p75", Balance(point.p75, quanta)},
+                   {"p95", Balance(point.p95, quanta)}});
+  }
+  return out;
 }
 
 const std::vector<CountField<RunTally>> kTallyFields = {

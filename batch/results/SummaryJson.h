@@ -51,6 +51,8 @@ extern const std::vector<CountField<RunTally>> kTallyFields;
 extern const std::vector<CountField<ExactRun>> kExactFields;
 
 Json TallyJson(const RunTally& tally);
+// The course of a session, a point a game.
+Json FanJson(const std::vector<FanPoint>& fan, int32_t quanta);
 Json ExactRunJson(const ExactRun& run);
 
 // Money counted in quanta, in its units: a whole number where it is whole.

@@ -21,9 +21,10 @@ namespace {
 // on red only where the colour can change within the session.
 // The rules, the state, the generator and the sums are locals within, where
 // the compiler keeps what a game uses in registers.
-template <bool kColourChanges>
+// With kCourse, the balance after every game played joins `course`.
+template <bool kColourChanges, bool kCourse = false>
 GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint32_t& generator_state,
-                    int64_t& squared_sum, int64_t& on_red_sum) {
+                    int64_t& squared_sum, int64_t& on_red_sum, std::vector<int32_t>* course = nullptr) {
   const GameRules rules = session_rules;
   SessionState state = session;
   uint32_t generator = generator_state;
@@ -45,6 +46,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
   for (;;) {
     const GameEvent event = PlayGame(rules, state, spin);
     end = event.end;
+    if (kCourse && event.spun) course->push_back(state.balance);
     if (end == GameEnd::None) {
       book(event);
       continue;
@@ -61,7 +63,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
 
 }  // namespace
 
-RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run) {
+RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32_t courses) {
   RunOutcome outcome;
   outcome.seed = seed;
   // The poll tick that would start the run checks the count first; a run
@@ -102,9 +104,16 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run) {
     SessionState state = SessionStart(rules, capital, carried);
     const bool started_on_red = state.bet_on_red;
     int64_t session_on_red = 0;
-    const GameEnd end = rules.switch_after_win
-                            ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red)
-                            : PlaySession<false>(rules, state, generator, squared_bets, session_on_red);
+    GameEnd end = GameEnd::None;
+    if (session <= courses) {
+      std::vector<int32_t>& course = outcome.courses.emplace_back(1, state.balance);
+      end = rules.switch_after_win
+                ? PlaySession<true, true>(rules, state, generator, squared_bets, session_on_red, &course)
+                : PlaySession<false, true>(rules, state, generator, squared_bets, session_on_red, &course);
+    } else {
+      end = rules.switch_after_win ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red)
+                                   : PlaySession<false>(rules, state, generator, squared_bets, session_on_red);
+    }
     const bool unplayed = end == GameEnd::WagerLimit || end == GameEnd::TableLimitOrBalance;
     record.games = state.game - (unplayed ? 1 : 0);
     record.wagered = state.wagered - (unplayed ? state.bet : 0);

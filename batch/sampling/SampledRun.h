@@ -25,7 +25,12 @@ struct RunOutcome {
   int64_t wagered_on_red = 0;
   int64_t wagered_on_black = 0;
   int64_t squared_bets = 0;
+  // Where asked for: the balance of each of the first sessions (in quanta)
+  // before its first game and after every game it played. A session that
+  // failed its start check has none.
+  std::vector<std::vector<int32_t>> courses;
 };
 
-// `run` numbers the sessions' records.
-RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run);
+// `run` numbers the sessions' records; the courses of the first `courses`
+// sessions are kept.
+RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32_t courses = 0);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "batch/core/Endings.h"
+#include "batch/exact/ExactOdds.h"
+
+// Pictures of the course of sessions over their games: the balance up the
+// left, the game across, the capital and the balance limits drawn and
+// labelled, and below, on the same game axis, the share of sessions that
+// play each game.
+
+struct CourseLimits {
+  double capital = 0;
+  double min_balance = 0;
+  double max_balance = 0;
+};
+
+// One system's course, exactly: its name (for a legend), its points and
+// its limits.
+struct FanSeries {
+  std::string name;
+  std::vector<FanPoint> fan;
+  CourseLimits limits;
+};
+
+// The percentile bands of one session's balance (5th to 95th, 25th to
+// 75th) around the median; of several systems, each its 5th to 95th band
+// and its median in a colour and a dash of its own, with a legend.
+std::string FanChart(const std::vector<FanSeries>& series, const std::string& title);
+
+// Sampled sessions, a thin line each: the balance before the first game
+// and after every game it played, coloured by how it ended.
+struct SessionPath {
+  std::vector<double> balances;
+  Ending ending = Ending::None;
+};
+std::string PathsChart(const std::vector<SessionPath>& paths, const CourseLimits& limits, int32_t last_game,
+                       const std::string& title);
