@@ -1,6 +1,7 @@
 #include "batch/cli/Compare.h"
 
 #include "batch/cli/BatchSettings.h"
+#include "batch/cli/Page.h"
 #include "batch/cli/PlayCell.h"
 #include "batch/cli/Pictures.h"
 #include "batch/cli/Progress.h"
@@ -68,5 +69,6 @@ MaybeProblem WriteComparison(const BatchOptions& options, const BatchResult& res
   if (!result.cells.empty()) {
     if (MaybeProblem problem = Write(options.plot, ComparisonPlot(result))) return problem;
   }
-  return WriteCoursePictures(options, result);
+  if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
+  return options.html.empty() ? std::nullopt : WritePage(options.html, BatchPage(options, result));
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "batch/cli/Page.h"
 #include "batch/cli/PlayCell.h"
 #include "batch/core/Numbers.h"
 #include "batch/core/Version.h"
@@ -193,6 +194,34 @@ Json SolveJson(const Question& q, const Search& search, const std::optional<int6
   return {{"solve", solve}, {"settings", SettingsJson(settings)}, {"version", kProgramVersion}};
 }
 
+std::string SolvePage(const Question& q, const Search& search, const std::optional<int64_t>& answer,
+                      const RunSettings& settings) {
+  const char* relation = q.at_most ? "&le;" : "&ge;";
+  std::string question = Printed(
+      "<p>The %s value of <code>%s</code> from %lld to %lld for which <code>%s</code> %s %.10g "
+      "(%s), by the exact odds.</p>\n",
+      q.largest ? "largest" : "smallest", q.setting.c_str(), static_cast<long long>(q.from),
+      static_cast<long long>(q.to), q.figure->key, relation, q.bound, HtmlEscaped(q.figure->title).c_str());
+  question += answer ? Printed("<p><strong>Answer: %s = %lld</strong> (%s %.6f).</p>\n", q.setting.c_str(),
+                               static_cast<long long>(*answer), q.figure->key, search.Tried().at(*answer))
+                     : std::string("<p><strong>No value of the range meets the bound.</strong></p>\n");
+  if (!search.Monotone()) {
+    question += "<p class=\"note\">The figure is not monotone in " + q.setting +
+                " over the values tried: a value the search passed over may meet the bound as well.</p>\n";
+  }
+  std::vector<std::vector<std::string>> rows;
+  for (const auto& [value, figure] : search.Tried()) {
+    rows.push_back({std::to_string(value), Printed("%.6f", figure), search.Meets(figure) ? "meets" : ""});
+  }
+  const std::vector<PageSection> sections = {
+      {"The question", question},
+      {"What was tried",
+       HtmlTable({"<code>" + q.setting + "</code>", std::string("<code>") + q.figure->key + "</code>", "the bound"},
+                 rows)},
+      SettingsSection(settings)};
+  return HtmlPage("Vantrel: solving for " + q.setting, WheelName(settings) + "; " + kProgramVersion, sections);
+}
+
 }  // namespace
 
 MaybeProblem Solve(const BatchOptions& options, const RunSettings& settings, int64_t jobs) {
@@ -205,5 +234,5 @@ MaybeProblem Solve(const BatchOptions& options, const RunSettings& settings, int
   if (MaybeProblem problem = search.Run(answer)) return problem;
   StandardOutput::Write(options.json ? SolveJson(q, search, answer, settings).dump(2) + "\n"
                                      : SolveText(q, search, answer));
-  return std::nullopt;
+  return options.html.empty() ? std::nullopt : WritePage(options.html, SolvePage(q, search, answer, settings));
 }

@@ -16,6 +16,7 @@
 #include "batch/output/BalanceHistogram.h"
 #include "batch/cli/BatchSettings.h"
 #include "batch/cli/Compare.h"
+#include "batch/cli/Page.h"
 #include "batch/cli/PlayCell.h"
 #include "batch/cli/Pictures.h"
 #include "batch/cli/Solve.h"
@@ -93,11 +94,13 @@ MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& resul
   }
   if (!options.plot.empty()) {
     const auto number = [&](const char* name) { return std::stod(NamedValue(result.settings, name)); };
-    const std::string svg = BalanceHistogram(result.cells.front().tally->final_balances,
+    const RunTally& tally = *result.cells.front().tally;
+    const std::string svg = BalanceHistogram(tally.final_balances, tally.quanta,
                                              {number("capital"), number("max_balance"), number("min_balance")});
     if (MaybeProblem problem = NotWritten(options.plot, FileAccess::WriteReplacing(options.plot, svg))) return problem;
   }
-  return WriteCoursePictures(options, result);
+  if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
+  return options.html.empty() ? std::nullopt : WritePage(options.html, BatchPage(options, result));
 }
 
 // A batch of one set of settings: its exact odds, its runs, or both.
@@ -128,7 +131,7 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
 }
 
 SweepFiles FilesOf(const BatchOptions& options) {
-  return {options.json, options.table, options.heatmap, FindFigure(options.show)};
+  return {options.json, options.table, options.heatmap, FindFigure(options.show), !options.html.empty()};
 }
 
 // A cell of a sweep that could not be computed ends the sweep.
@@ -189,7 +192,8 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
   } catch (const StopSweep& stop) {
     return stop.problem;
   }
-  return outputs.Finish();
+  if (MaybeProblem problem = outputs.Finish()) return problem;
+  return WritePage(options.html, options.html.empty() ? std::string() : SweepPage(options, head, outputs));
 }
 
 // The merged summary of shards: every file read and checked first, so that
@@ -241,7 +245,8 @@ MaybeProblem Merge(const BatchOptions& options) {
       outputs.Add(again.part_begin + static_cast<int64_t>(k), again.cells[k]);
     }
   }
-  return outputs.Finish();
+  if (MaybeProblem problem = outputs.Finish()) return problem;
+  return WritePage(options.html, options.html.empty() ? std::string() : SweepPage(options, whole, outputs));
 }
 
 MaybeProblem Run(const BatchOptions& options) {

@@ -145,7 +145,7 @@ class SessionPass {
     for (double m : mass) total += m;
     FanPoint point;
     point.game = game;
-    point.playing = playing;
+    point.playing = std::clamp(playing, 0.0, 1.0);  // a difference of sums, off by a rounding
     double* const quantiles[] = {&point.p5, &point.p25, &point.p50, &point.p75, &point.p95};
     const double shares[] = {0.05, 0.25, 0.5, 0.75, 0.95};
     double cumulative = 0;

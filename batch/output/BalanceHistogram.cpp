@@ -62,19 +62,19 @@ std::string Mark(const Axes& axes, double value, const std::string& label, const
 
 }  // namespace
 
-std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, const HistogramMarks& marks) {
+std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, int32_t quanta, const HistogramMarks& marks) {
   double low = std::min(marks.min_balance, marks.capital);
   double high = std::max(marks.max_balance, marks.capital);
   int64_t sessions = 0;
   if (!balances.empty()) {
-    low = std::min<double>(low, balances.begin()->first);
-    high = std::max<double>(high, balances.rbegin()->first);
+    low = std::min(low, static_cast<double>(balances.begin()->first) / quanta);
+    high = std::max(high, static_cast<double>(balances.rbegin()->first) / quanta);
   }
   if (high <= low) high = low + 1;
   std::vector<int64_t> bins(kBins, 0);
   const double width = (high - low) / kBins;
   for (const auto& [balance, count] : balances) {
-    const auto bin = std::min(kBins - 1, static_cast<int>((balance - low) / width));
+    const auto bin = std::min(kBins - 1, static_cast<int>((static_cast<double>(balance) / quanta - low) / width));
     bins[static_cast<std::size_t>(bin)] += count;
     sessions += count;
   }

@@ -13,5 +13,6 @@ struct HistogramMarks {
   double min_balance = 0;
 };
 
-// `balances` counts the sessions by final balance.
-std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, const HistogramMarks& marks);
+// `balances` counts the sessions by final balance, in quanta of money
+// (`quanta` to a unit).
+std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, int32_t quanta, const HistogramMarks& marks);

@@ -15,10 +15,7 @@ bool InTable(const FigureSpec& spec) { return spec.figure != Figure::PAtLeastCap
 int Width(const FigureSpec& spec) { return std::max<int>(static_cast<int>(std::string(spec.key).size()), 9); }
 
 std::string Cell(const FigureSpec& spec, double value) {
-  const int width = Width(spec);
-  if (spec.figure == Figure::ResultPerUnit) return Printed(" %+*.5f", width, value);
-  if (std::string(spec.key).rfind("p_", 0) == 0) return Printed(" %*.5f", width, value);
-  return Printed(" %*.2f", width, value);
+  return Printed(" %*s", Width(spec), FigureText(spec, value).c_str());
 }
 
 std::string Rows(const BatchResult& result, bool exact) {

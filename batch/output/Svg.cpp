@@ -44,8 +44,9 @@ std::string Escaped(const std::string& text) {
 
 std::string Start(double width, double height, int font_size) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-         Coordinate(width) + "\" height=\"" + Coordinate(height) + "\" font-family=\"sans-serif\" font-size=\"" +
-         std::to_string(font_size) + "\">\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+         Coordinate(width) + "\" height=\"" + Coordinate(height) + "\" viewBox=\"0 0 " + Coordinate(width) + " " +
+         Coordinate(height) + "\" font-family=\"sans-serif\" font-size=\"" + std::to_string(font_size) +
+         "\">\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
 }
 
 std::string Text(double x, double y, const std::string& text, const char* anchor, const std::string& extra) {

@@ -27,7 +27,7 @@ constexpr const char* kCellsPlace = "\"cells\": []";
 
 SweepOutputs::SweepOutputs(const SweepFiles& options, const BatchResult& head, int64_t cells)
     : options_(options), head_(head), cells_(cells) {
-  if (!options_.heatmap.empty()) {
+  if (!options_.heatmap.empty() || (options_.page && head_.axes.size() == 2)) {
     grid_.assign(head_.axes[0].values.size(), std::vector<double>(head_.axes[1].values.size(), NAN));
   }
 }
@@ -60,6 +60,15 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
     grid_[static_cast<std::size_t>(index / size)][static_cast<std::size_t>(index % size)] =
         Of(cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0), options_.show->figure);
   }
+  if (options_.page && page_rows_.size() < kMostPageRows) {
+    std::vector<std::string> row;
+    for (double value : cell.values) row.push_back(SweptValue(value));
+    const FigureValues values = cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0);
+    for (const FigureSpec& spec : kFigures) {
+      if (spec.showable) row.push_back(FigureText(spec, Of(values, spec.figure)));
+    }
+    page_rows_.push_back(std::move(row));
+  }
   if (options_.json) {
     StandardOutput::Write((added_ > 0 ? ",\n" : "") + Indented(SweepCellJson(head_, cell).dump(2), "    "));
   } else {
@@ -70,7 +79,7 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
 
 MaybeProblem SweepOutputs::Finish() {
   if (options_.json) StandardOutput::Write(json_tail_);
-  if (!grid_.empty()) {
+  if (!options_.heatmap.empty()) {
     const std::string reason = FileAccess::WriteReplacing(options_.heatmap, SweepHeatmap(head_, grid_, *options_.show));
     if (!reason.empty()) return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(options_.heatmap, reason)};
   }

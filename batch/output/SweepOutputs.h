@@ -16,7 +16,11 @@ struct SweepFiles {
   std::string table;
   std::string heatmap;
   const FigureSpec* show = nullptr;
+  bool page = false;  // keeps what a page shows: the grid, the first rows
 };
+
+// The most cells a page's table shows; the table file holds them all.
+constexpr std::size_t kMostPageRows = 1000;
 
 // The outputs of a sweep, written as its cells come in order: the text or
 // the JSON on standard output, the table's rows, and the heat map's values
@@ -34,6 +38,12 @@ class SweepOutputs {
   // The JSON's tail; the heat map and the table put in place.
   MaybeProblem Finish();
 
+  // For a page: the grid of the heat map's figure (of two sweeps), and the
+  // first cells' rows of the table, each its swept values and figures.
+  const std::vector<std::vector<double>>& Grid() const { return grid_; }
+  const std::vector<std::vector<std::string>>& PageRows() const { return page_rows_; }
+  int64_t Added() const { return added_; }
+
  private:
   const SweepFiles& options_;
   const BatchResult& head_;
@@ -42,4 +52,5 @@ class SweepOutputs {
   std::string json_tail_;
   std::unique_ptr<FileAccess::Replacement> table_;
   std::vector<std::vector<double>> grid_;
+  std::vector<std::vector<std::string>> page_rows_;
 };

@@ -2,6 +2,7 @@
 
 #include "batch/core/Money.h"
 #include "batch/results/BatchSummary.h"
+#include "batch/results/Printed.h"
 
 // clang-format off
 const std::array<FigureSpec, kFigureCount> kFigures = {{
@@ -26,6 +27,12 @@ const FigureSpec* FindFigure(const std::string& key) {
     if (key == spec.key) return &spec;
   }
   return nullptr;
+}
+
+std::string FigureText(const FigureSpec& spec, double value) {
+  if (spec.figure == Figure::ResultPerUnit) return Printed("%+.5f", value);
+  if (std::string(spec.key).rfind("p_", 0) == 0) return Printed("%.5f", value);
+  return Printed("%.2f", value);
 }
 
 std::string ShowableKeys(const char* separator) {

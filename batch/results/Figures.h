@@ -44,6 +44,10 @@ const FigureSpec* FindFigure(const std::string& key);
 // The keys of the figures a heat map can show, in the table's order.
 std::string ShowableKeys(const char* separator);
 
+// A figure's value as a table shows it: a share with five decimals, money
+// with two, the result per unit wagered signed.
+std::string FigureText(const FigureSpec& spec, double value);
+
 using FigureValues = std::array<double, kFigureCount>;
 FigureValues SampledFigures(const RunTally& tally, int32_t capital);
 FigureValues ExactFigureValues(const ExactRun& run);

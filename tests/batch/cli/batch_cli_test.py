@@ -11,6 +11,7 @@ import sys
 import tempfile
 import unittest
 import xml.etree.ElementTree as ElementTree
+from html.parser import HTMLParser
 
 BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
 SVG = "{http://www.w3.org/2000/svg}"
@@ -165,11 +166,11 @@ class Shards(Folder):
 
     def outputs(self, arguments, prefix):
         """The text, JSON and pictures of a batch, or of its merged shards."""
-        files = {"plot": "--plot"}
+        files = {"plot": "--plot", "fan": "--fan", "paths": "--paths", "html": "--html"}
         if "--sweep" in arguments:
-            files = {"table": "--table", "heatmap": "--heatmap"}
+            files = {"table": "--table", "heatmap": "--heatmap", "html": "--html"}
         elif "compare" in arguments:
-            files = {"table": "--table", "plot": "--plot"}
+            files = {"table": "--table", "plot": "--plot", "fan": "--fan", "html": "--html"}
         written = []
         for name, option in files.items():
             written += [option, self.path(f"{prefix}-{name}")]
@@ -226,6 +227,81 @@ class Shards(Folder):
         self.assertEqual(allowed.returncode, 0)
         self.assertIn("missing seeds 8 to 10", allowed.stderr)
         self.assertIn("runs: 6,", allowed.stdout)
+
+
+class Pictures(Folder):
+    """The course of sessions and the page, read by standard parsers."""
+
+    def test_the_fan_is_the_course_of_the_first_session(self):
+        # One session: the first is the run.
+        out = json.loads(self.ok("--exact", "--json", "--set", "games_per_session=40", "--set", "session_count=1",
+                                 "--fan", self.path("f.svg")))
+        fan = out["fan"]
+        self.assertEqual([p["game"] for p in fan], list(range(1, 41)))
+        for p in fan:
+            self.assertEqual(sorted([p["p5"], p["p25"], p["p50"], p["p75"], p["p95"]]),
+                             [p["p5"], p["p25"], p["p50"], p["p75"], p["p95"]])
+        playing = [p["playing"] for p in fan]
+        self.assertTrue(all(later <= earlier + 1e-12 for earlier, later in zip(playing, playing[1:])), playing)
+        self.assertAlmostEqual(sum(playing), out["counts"]["exact"]["games"], places=9)
+        root = ElementTree.parse(self.path("f.svg")).getroot()
+        texts = " ".join(t.text or "" for t in root.iter(SVG + "text"))
+        for words in ("exact", "game", "balance", "capital 500", "max balance 550", "min balance 0", "median"):
+            self.assertIn(words, texts)
+        self.assertEqual(len(root.findall(f"{SVG}polygon")), 2)
+
+    def test_paths_draw_the_first_sessions_as_they_ended(self):
+        self.ok("--seed", "4", "--runs", "7", "--paths", self.path("p.svg"), "--csv", self.path("s.csv"))
+        lines = ElementTree.parse(self.path("p.svg")).getroot().findall(f"{SVG}polyline")
+        sessions = list(csv.DictReader(self.read("s.csv").splitlines()))
+        self.assertEqual(len(lines), 50)
+        colours = {}
+        for line, session in zip(lines, sessions):
+            points = line.get("points").split()
+            self.assertEqual(len(points), int(session["games"]) + 1)
+            colours.setdefault(session["ended"], set()).add(line.get("stroke"))
+        self.assertTrue(all(len(c) == 1 for c in colours.values()), colours)
+        self.assertEqual(len(set.union(*colours.values())), len(colours))
+
+    def test_pages_are_whole_and_self_contained(self):
+        class Page(HTMLParser):
+            def __init__(self):
+                super().__init__()
+                self.tags, self.headings, self.outside = [], [], []
+                self.in_heading = False
+
+            def handle_starttag(self, tag, attributes):
+                self.tags.append(tag)
+                self.in_heading = tag == "h2"
+                self.outside += [v for k, v in attributes if k in ("src", "href") or (v and "url(" in v)]
+
+            def handle_data(self, data):
+                if self.in_heading:
+                    self.headings.append(data)
+                    self.in_heading = False
+
+        cases = [(["--exact", "--runs", "3", "--paths", self.path("p.svg"), "--set", "games_per_session=30"],
+                  ["Summary", "The course of the first session", "Final balances", "The first sessions", "Settings"]),
+                 (["compare", "--system", "dalembert,fibonacci", "--exact", "--set", "games_per_session=30"],
+                  ["The systems side by side", "Their final balances and endings",
+                   "The course of the first session, system by system"]),
+                 (["--exact", "--sweep", "capital=300:500:100", "--sweep", "first_bet=1:2"], ["Heat map", "The cells"]),
+                 (["--solve", "capital=100:500", "--for", "p_min<=0.5", "--set", "games_per_session=30"],
+                  ["The question", "What was tried"])]
+        for arguments, sections in cases:
+            with self.subTest(arguments=arguments[:2]):
+                self.ok(*arguments, "--html", self.path("page.html"))
+                page = Page()
+                page.feed(self.read("page.html"))
+                self.assertNotIn("script", page.tags)
+                self.assertEqual(page.outside, [])
+                for section in sections:
+                    self.assertIn(section, page.headings)
+                self.assertEqual(page.tags.count("svg"), sum(s in ("Heat map", "The course of the first session",
+                                                                   "Final balances", "The first sessions",
+                                                                   "Their final balances and endings",
+                                                                   "The course of the first session, system by system")
+                                                              for s in page.headings))
 
 
 class Comparisons(Folder):

@@ -1,0 +1,167 @@
+#include "batch/cli/Page.h"
+
+#include "batch/cli/Pictures.h"
+#include "batch/core/Version.h"
+#include "batch/output/BalanceHistogram.h"
+#include "batch/output/Comparison.h"
+#include "batch/output/Heatmap.h"
+#include "batch/output/SweepOutputs.h"
+#include "batch/output/TextOutput.h"
+#include "batch/results/Figures.h"
+#include "batch/results/Printed.h"
+#include "batch/settings/Systems.h"
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+
+namespace {
+
+// The figures of a cell in a table, a row a figure: sampled and exact
+// side by side where both were computed.
+std::string FiguresTable(const BatchResult& result, const CellResult& cell, const RunSettings& settings) {
+  std::vector<std::string> head = {"figure", "key"};
+  if (cell.tally) head.emplace_back("sampled");
+  if (cell.exact) head.emplace_back("exact");
+  std::vector<std::vector<std::string>> rows;
+  const FigureValues sampled = cell.tally ? SampledFigures(*cell.tally, CapitalOf(settings)) : FigureValues{};
+  const FigureValues exact = cell.exact ? ExactFigureValues(*cell.exact) : FigureValues{};
+  for (const FigureSpec& spec : kFigures) {
+    std::vector<std::string> row = {HtmlEscaped(spec.title), std::string("<code>") + spec.key + "</code>"};
+    if (cell.tally) row.push_back(FigureText(spec, Of(sampled, spec.figure)));
+    if (cell.exact) row.push_back(FigureText(spec, Of(exact, spec.figure)));
+    rows.push_back(row);
+  }
+  (void)result;
+  return HtmlTable(head, rows);
+}
+
+// A comparison's table: a row a figure, a column a system, so that up to
+// eight systems fit the page.
+std::string ComparedTable(const BatchResult& result, bool exact) {
+  std::vector<std::string> head = {"figure", "key"};
+  std::vector<FigureValues> values;
+  for (std::size_t k = 0; k < result.cells.size(); ++k) {
+    const CellResult& cell = result.cells[k];
+    head.push_back(HtmlEscaped(result.compared[static_cast<std::size_t>(result.part_begin) + k]));
+    values.push_back(exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, CapitalOf(*cell.settings)));
+  }
+  std::vector<std::vector<std::string>> rows;
+  for (const FigureSpec& spec : kFigures) {
+    std::vector<std::string> row = {HtmlEscaped(spec.title), std::string("<code>") + spec.key + "</code>"};
+    for (const FigureValues& v : values) row.push_back(FigureText(spec, Of(v, spec.figure)));
+    rows.push_back(row);
+  }
+  return HtmlTable(head, rows);
+}
+
+std::string Picture(const std::string& svg, const std::string& note) {
+  return InlineSvg(svg) + (note.empty() ? "" : "<p class=\"note\">" + HtmlEscaped(note) + "</p>\n");
+}
+
+constexpr const char* kFanNote =
+    "Exact: for every game, the balance after it over all first sessions (a session that ended keeps its final "
+    "balance), as bands from the 5th to the 95th percentile; below, the share of sessions still playing.";
+
+void AddComparison(const BatchResult& result, std::vector<PageSection>& sections) {
+  std::string body;
+  if (result.exact) body += "<p>Exact odds.</p>\n" + ComparedTable(result, true);
+  if (result.sampled) {
+    body += Printed("<p>Sampled: %lld runs of each system, ", static_cast<long long>(result.runs)) +
+            HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n" + ComparedTable(result, false);
+  }
+  sections.push_back({"The systems side by side", body});
+  sections.push_back({"Their final balances and endings",
+                      Picture(ComparisonPlot(result), "Each system on the same settings otherwise" +
+                                                          std::string(result.sampled ? " and the same seeds." : "."))});
+  const std::string fan = FanPicture(result);
+  if (!fan.empty()) sections.push_back({"The course of the first session, system by system", Picture(fan, kFanNote)});
+}
+
+}  // namespace
+
+PageSection SettingsSection(const RunSettings& settings) {
+  // Two settings a row, so that the list takes half the height.
+  std::vector<std::vector<std::string>> rows;
+  const std::string lines = PrintSettings(settings);
+  for (std::size_t from = 0; from < lines.size();) {
+    const std::size_t end = lines.find('\n', from);
+    const std::string line = lines.substr(from, end - from);
+    const std::size_t equals = line.find('=');
+    if (rows.empty() || rows.back().size() == 4) rows.emplace_back();
+    rows.back().push_back("<code>" + HtmlEscaped(line.substr(0, equals)) + "</code>");
+    rows.back().push_back(HtmlEscaped(line.substr(equals + 1)));
+    from = end + 1;
+  }
+  rows.back().resize(4);
+  return {"Settings", HtmlTable({"setting", "value", "setting", "value"}, rows)};
+}
+
+std::string PageSubtitle(const BatchResult& result) {
+  std::string what;
+  if (result.exact) what = "exact odds";
+  if (result.sampled) {
+    what += (what.empty() ? "" : " and ") + Printed("%lld sampled runs", static_cast<long long>(result.runs));
+  }
+  return what + "; " + WheelName(result.settings) + "; " + kProgramVersion;
+}
+
+std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
+  std::vector<PageSection> sections;
+  if (!result.compared.empty()) {
+    AddComparison(result, sections);
+    sections.push_back(SettingsSection(result.settings));
+    sections.back().title = "Settings the systems were applied to";
+    return HtmlPage("Vantrel: " + std::to_string(result.compared.size()) + " systems compared", PageSubtitle(result),
+                    sections);
+  }
+  const CellResult& cell = result.cells.front();
+  std::string summary = FiguresTable(result, cell, result.settings);
+  if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
+  sections.push_back({"Summary", summary});
+  const std::string fan = FanPicture(result);
+  if (!fan.empty()) sections.push_back({"The course of the first session", Picture(fan, kFanNote)});
+  if (cell.tally) {
+    const SimSettings typed = Typed(result.settings);
+    sections.push_back({"Final balances", Picture(BalanceHistogram(cell.tally->final_balances, cell.tally->quanta,
+                                                                   {static_cast<double>(CapitalOf(result.settings)),
+                                                                    typed.max_balance, typed.min_balance}),
+                                                  "The sampled sessions that played, by final balance.")});
+  }
+  if (!options.paths.empty()) {
+    sections.push_back({"The first sessions", Picture(PathsPicture(result), "Sampled, replayed from their seeds.")});
+  }
+  sections.push_back(SettingsSection(result.settings));
+  const BetSystem system = Typed(result.settings).system;
+  const std::string name = system == BetSystem::Rows ? "the progression rows" : SpecOf(system).name;
+  return HtmlPage("Vantrel: " + name, PageSubtitle(result), sections);
+}
+
+std::string SweepPage(const BatchOptions& options, const BatchResult& head, const SweepOutputs& outputs) {
+  std::vector<PageSection> sections;
+  const FigureSpec& show = *FindFigure(options.show);
+  if (head.axes.size() == 2) {
+    sections.push_back({"Heat map", Picture(SweepHeatmap(head, outputs.Grid(), show), "")});
+  }
+  std::vector<std::string> columns;
+  std::string names;
+  for (const SweepAxis& axis : head.axes) {
+    columns.push_back("<code>" + axis.name + "</code>");
+    names += (names.empty() ? "" : " and ") + axis.name;
+  }
+  for (const FigureSpec& spec : kFigures) {
+    if (spec.showable) columns.push_back(std::string("<code>") + spec.key + "</code>");
+  }
+  std::string note = Printed("%lld cells", static_cast<long long>(outputs.Added()));
+  if (outputs.Added() > static_cast<int64_t>(outputs.PageRows().size())) {
+    note += Printed(", the first %zu shown; --table writes them all", outputs.PageRows().size());
+  }
+  sections.push_back({"The cells", HtmlTable(columns, outputs.PageRows()) + "<p class=\"note\">" + note + ".</p>\n"});
+  sections.push_back(SettingsSection(head.settings));
+  return HtmlPage("Vantrel: a sweep of " + names, PageSubtitle(head), sections);
+}
+
+MaybeProblem WritePage(const std::string& path, const std::string& page) {
+  if (path.empty()) return std::nullopt;
+  const std::string reason = FileAccess::WriteReplacing(path, page);
+  if (reason.empty()) return std::nullopt;
+  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
+}

@@ -1,0 +1,70 @@
+// The course of a session against flat bets of one, worked out as a plain
+// random walk: until a session is ruined its balance is the capital plus
+// wins less losses, a shifted binomial; a ruined session keeps its 0.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "batch/exact/ExactOdds.h"
+#include "batch/exact/MemoryBudget.h"
+#include "batch/exact/WheelOdds.h"
+#include "batch/settings/RunSettings.h"
+
+namespace {
+
+double Quantile(const std::map<int, double>& mass, double q) {
+  double cumulative = 0;
+  for (const auto& [balance, p] : mass) {
+    cumulative += p;
+    if (cumulative >= q * (1 - 1e-12)) return balance;
+  }
+  return mass.rbegin()->first;
+}
+
+TEST(Fan, FlatBetsAreAShiftedBinomialUntilRuin) {
+  constexpr int kCapital = 3;
+  constexpr int kGames = 7;
+  RunSettings settings = ResetDefaults();
+  for (const std::string& set :
+       {std::string("capital=3"), std::string("max_balance=1000"), std::string("min_balance=0"),
+        std::string("games_per_session=7"), std::string("bet_on_red=0"), std::string("switch_after_win=0")}) {
+    ASSERT_EQ(SetNamed(settings, set), "") << set;
+  }
+  ASSERT_EQ(ApplySystem(settings, "flat"), "");
+  MemoryBudget budget(kExactMemoryBudget);
+  const ExactRun run = ComputeExactRun(Typed(settings), budget, nullptr, 1, true);
+  ASSERT_EQ(run.refused, "");
+  ASSERT_EQ(run.fan.size(), static_cast<std::size_t>(kGames));
+
+  const double win = WinChance(false, false);
+  std::map<int, double> mass{{kCapital, 1.0}};
+  for (int game = 1; game <= kGames; ++game) {
+    double playing = 0;
+    std::map<int, double> after;
+    for (const auto& [balance, p] : mass) {
+      if (balance == 0) {
+        after[0] += p;
+        continue;
+      }
+      playing += p;
+      after[balance + 1] += p * win;
+      after[balance - 1] += p * (1 - win);
+    }
+    mass = after;
+    const FanPoint& point = run.fan[static_cast<std::size_t>(game - 1)];
+    SCOPED_TRACE("game " + std::to_string(game));
+    EXPECT_EQ(point.game, game);
+    EXPECT_NEAR(point.playing, playing, 1e-12);
+    EXPECT_EQ(point.p5, Quantile(mass, 0.05));
+    EXPECT_EQ(point.p25, Quantile(mass, 0.25));
+    EXPECT_EQ(point.p50, Quantile(mass, 0.5));
+    EXPECT_EQ(point.p75, Quantile(mass, 0.75));
+    EXPECT_EQ(point.p95, Quantile(mass, 0.95));
+  }
+  // Asked for no course, the odds keep none.
+  EXPECT_TRUE(ComputeExactRun(Typed(settings)).fan.empty());
+}
+
+}  // namespace
