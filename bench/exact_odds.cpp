@@ -52,6 +52,12 @@ int main(int argc, char** argv) {
   const double exact_ten = Fastest(3, [&] { exact(ten, starts); });
   std::printf("exact, defaults (10 sessions): %.3f s, sessions from %lld start states\n", exact_ten,
               static_cast<long long>(starts));
+  const double with_fan = Fastest(3, [&] {
+    MemoryBudget budget(kExactMemoryBudget);
+    ComputeExactRun(ten, budget, nullptr, cores, true);
+  });
+  std::printf("exact, defaults with the course of the first session: %.3f s (%.2f times without)\n", with_fan,
+              with_fan / exact_ten);
   const double exact_many = Fastest(3, [&] { exact(DefaultsWith("session_count=500000"), starts); });
   std::printf("exact, 500000 sessions: %.3f s (%.2f times the 10)\n", exact_many, exact_many / exact_ten);
   const double sampled = Fastest(3, [&] { PlayRuns(ten, 12345, 10000, cores, [](RunOutcome&) {}); });

@@ -1,5 +1,7 @@
 #include "batch/output/HtmlPage.h"
 
+#include "batch/output/Svg.h"
+
 namespace {
 
 constexpr const char* kStyle = R"(
@@ -30,19 +32,7 @@ bool LooksNumeric(const std::string& cell) {
 
 }  // namespace
 
-std::string HtmlEscaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string HtmlEscaped(const std::string& text) { return Svg::Escaped(text); }
 
 std::string InlineSvg(const std::string& svg) {
   const std::size_t start = svg.find("<svg");

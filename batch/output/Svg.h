@@ -7,7 +7,7 @@ namespace Svg {
 
 std::string Coordinate(double value);
 // Text with XML's five special characters escaped, for any text that comes
-// from the user (a settings file's name).
+// from the user (a settings file's name); the page's HTML takes it too.
 std::string Escaped(const std::string& text);
 // A number for a tick's label: six significant digits at most.
 std::string Number(double value);
