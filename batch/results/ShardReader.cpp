@@ -305,6 +305,9 @@ void ReadComparison(const JsonField& root, BatchResult& result) {
     const JsonField entry = systems.At(k);
     const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
     if (entry["system"].Text() != name) entry["system"].Refuse("is not the name of its place in the comparison");
+    if (entry.Has("compare") || entry.Has("sweep") || entry.Has("part")) {
+      entry.Refuse("is not the summary of one system's batch");
+    }
     Json alone = entry.Value();
     alone.erase("system");
     BatchResult one;

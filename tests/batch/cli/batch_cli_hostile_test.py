@@ -259,6 +259,35 @@ class EditedShards(Folder):
                 self.refused(done, 1, says)
                 self.assertFalse(os.path.exists(self.path("never.svg")))
 
+    def test_edited_comparisons_are_refused(self):
+        arguments = ["compare", "--system", "dalembert,fibonacci,oscars_grind", "--seed", "7", "--runs", "2", "--exact",
+                     *SMALL]
+        parts = [shard(*arguments, "--shard", f"{k}/2") for k in (1, 2)]
+
+        def rename(d):
+            d["systems"][0]["system"] = "dalembert"
+
+        def swap_settings(d):
+            d["systems"][0]["settings"]["system"] = "dalembert"
+
+        def nest(d):
+            d["systems"][0]["compare"] = d["compare"]
+        edits = [("a name", rename, "systems[0].system is not the name of its place"),
+                 ("the system played", swap_settings, "systems[0]."),
+                 ("a nested comparison", nest, "is not the summary of one system"),
+                 ("other seeds", lambda d: d["systems"][0]["batch"].update(first_seed=8), "systems[0]."),
+                 ("the names", lambda d: d["compare"].reverse(), "is not the name of its place"),
+                 ("the course", lambda d: d["systems"][0]["fan"][3].update(p5=10 ** 6), "fan[3].p25 is below"),
+                 ("a system too many", lambda d: d["systems"].append(d["systems"][0]), "does not hold the systems")]
+        self.assertEqual(self.merge(parts).returncode, 0)
+        for name, edit, says in edits:
+            with self.subTest(edit=name):
+                documents = copy.deepcopy(parts)
+                edit(documents[1])
+                done = self.merge(documents, "--plot", self.path("never.svg"))
+                self.refused(done, 1, says)
+                self.assertFalse(os.path.exists(self.path("never.svg")))
+
     def test_files_no_summary_could_be(self):
         text = json.dumps(self.runs[1], indent=2)
         cases = [("a duplicate key", text.replace('"runs": 3,', '"runs": 3, "runs": 9,', 1), "appears twice"),
