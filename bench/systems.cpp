@@ -86,8 +86,9 @@ int main() {
   }
   const std::string page = BatchPage(BatchOptions(), comparison);
   const double page_seconds = Since(page_start) - bare;
-  std::printf("page of martingale, dalembert, fibonacci and oscars_grind compared exactly: %.2f s (%.2f times their "
-              "exact odds alone, %zu bytes)\n",
-              page_seconds, page_seconds / bare, page.size());
+  std::printf(
+      "page of martingale, dalembert, fibonacci and oscars_grind compared exactly: %.2f s (%.2f times their "
+      "exact odds alone, %zu bytes)\n",
+      page_seconds, page_seconds / bare, page.size());
   return 0;
 }

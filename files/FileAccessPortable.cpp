@@ -37,7 +37,7 @@ std::string Followed(std::string path, int& error) {
       return {};
     }
     const std::string next(target.data(), static_cast<std::size_t>(length));
-    path = next[0] == '/' ? next : FolderOf(path) + "/" + next;
+    path = next[0] == '/' ? next : FolderOf(path).append("/").append(next);
   }
   error = ELOOP;
   return {};

@@ -7,9 +7,9 @@ namespace InfoTexts {
 const char kInfoCaption[] = "program-info";
 const char kSponsorHost[] = VANTREL_SPONSOR_HOST;
 const char kSponsorPage[] = "https://" VANTREL_SPONSOR_HOST "/english/";
-const char kInfoNotice[] =
-    "Vantrel V" VANTREL_VERSION " - a simulator for betting systems on the colour bet of roulette\n" VANTREL_SPONSOR_HOST
-    "\nsite in English and German language";
+const char kInfoNotice[] = "Vantrel V" VANTREL_VERSION
+                           " - a simulator for betting systems on the colour bet of roulette\n" VANTREL_SPONSOR_HOST
+                           "\nsite in English and German language";
 
 #undef VANTREL_SPONSOR_HOST
 

@@ -120,8 +120,7 @@ void BookSystem(const GameRules& rules, SessionState& state, BetOutcome outcome)
       LineBet(rules, state);
       return;
     case BetSystem::OscarsGrind:
-      GrindBet(rules, state, won,
-               won ? state.bet : outcome == BetOutcome::HalfBack ? -(state.bet / 2) : -state.bet);
+      GrindBet(rules, state, won, won ? state.bet : outcome == BetOutcome::HalfBack ? -(state.bet / 2) : -state.bet);
       return;
   }
 }
@@ -166,7 +165,6 @@ SessionState Canonical(const GameRules& rules, const SessionState& state) {
   SessionState canonical = state;
   const bool rows = rules.system == BetSystem::Rows;
   canonical.win_streak = !rows || rules.first_bet_after_win ? 0 : std::min(state.win_streak, kStreakBeyondTheRows);
-  canonical.loss_streak =
-      !rows || rules.first_bet_after_loss ? 0 : std::min(state.loss_streak, kStreakBeyondTheRows);
+  canonical.loss_streak = !rows || rules.first_bet_after_loss ? 0 : std::min(state.loss_streak, kStreakBeyondTheRows);
   return canonical;
 }

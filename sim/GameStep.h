@@ -206,7 +206,8 @@ inline void SettleSpins(const GameRules& rules, SessionState& state, int32_t num
 
 // The number settled, where no zero rule turns the wheel again.
 inline void Settle(const GameRules& rules, SessionState& state, int32_t number, GameEvent& event) {
-  SettleSpins(rules, state, number, [number] { return number; }, event);
+  SettleSpins(
+      rules, state, number, [number] { return number; }, event);
 }
 
 inline GameEnd EndAfterSettlement(const GameRules& rules, const SessionState& state) {

@@ -283,7 +283,7 @@ class SessionPass {
       return;
     }
     figures.played += mass;
-    const auto top = static_cast<std::size_t>(balance + step * (count - 1) + 1);
+    const auto top = static_cast<std::size_t>(balance) + static_cast<std::size_t>(step) * (count - 1) + 1;
     if (figures.finals.size() < top) figures.finals.resize(top, 0.0);
     if (step == 0) {
       // One balance for all: what ends there is their mass.

@@ -53,7 +53,7 @@ bool StateLayer::Cover(StateRow& row, int32_t from, int32_t to) {
   const int32_t spare = std::max(held, to - from + 1) + 8;
   const int32_t lo = std::max(lowest_, std::min(old_lo, from) - (from < old_lo || !row.live ? spare : 0));
   const int32_t hi = std::min(highest_, std::max(old_hi, to) + (to > old_hi || !row.live ? spare : 0));
-  const auto size = static_cast<std::size_t>(hi - lo + 1);
+  const auto size = static_cast<std::size_t>(hi - lo) + 1;
   const int64_t grown = (static_cast<int64_t>(size) - held) * (keep_most_ ? 16 : 8);
   if (!Hold(grown)) return false;
   std::vector<double> p(size, 0.0);

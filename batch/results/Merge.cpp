@@ -70,12 +70,12 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   for (const auto& [begin, end] : whole.blocks) {
     if (begin > from)
       missing.push_back(
-          Printed("%lld to %lld", static_cast<long long>(offset + from), static_cast<long long>(offset + begin - 1)));
+          Printed("%lld to %lld", static_cast<long long>(offset) + from, static_cast<long long>(offset) + begin - 1));
     from = end;
   }
   if (from < domain)
     missing.push_back(
-        Printed("%lld to %lld", static_cast<long long>(offset + from), static_cast<long long>(offset + domain - 1)));
+        Printed("%lld to %lld", static_cast<long long>(offset) + from, static_cast<long long>(offset) + domain - 1));
   if (whole.blocks.empty()) return first_named.file + ": its part holds no " + unit + "; nothing to merge";
   if (!missing.empty()) {
     std::string list;

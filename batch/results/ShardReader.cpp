@@ -51,7 +51,9 @@ RunSettings ReadSettings(const JsonField& json) {
     } else {
       text = value.Boolean() ? "1" : "0";
     }
-    const std::string problem = SetNamed(settings, name + "=" + text);
+    std::string assignment = name;
+    assignment.append("=").append(text);
+    const std::string problem = SetNamed(settings, assignment);
     if (!problem.empty()) value.Refuse(problem.substr(problem.find(name + " ") + name.size() + 1));
   }
   const std::string clash = CombinationProblem(settings);
@@ -176,7 +178,9 @@ RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& setti
   Must(t.wagered / t.quanta >= t.games, json["wagered"], "is less than a unit a game");
   Must(t.wagered_on_red >= 0 && t.wagered_on_red <= t.wagered, json["wagered_on_red"], Whole(0, t.wagered));
   Must(t.wagered_on_black >= 0 && t.wagered_on_black <= t.wagered, json["wagered_on_black"], Whole(0, t.wagered));
-  Must(t.wagered_on_red + t.wagered_on_black == t.wagered, json["wagered"], "is not what was wagered on red and black");
+  int64_t on_both = 0;
+  Must(!__builtin_add_overflow(t.wagered_on_red, t.wagered_on_black, &on_both) && on_both == t.wagered, json["wagered"],
+       "is not what was wagered on red and black");
   // Every bet is at least a unit and at most the table limit.
   const int64_t largest_bet = int64_t{TruncateToInt32(typed.table_limit)} * t.quanta;
   Must(t.squared_bets >= t.wagered, json["squared_bets"], Whole(t.wagered, kMostCount));
@@ -370,9 +374,9 @@ std::string FirstDifference(const Json& a, const Json& b, const std::string& pat
   if (a.is_object() != b.is_object() || a.is_array() != b.is_array()) return path;
   if (a.is_object()) {
     for (const auto& item : a.items()) {
-      const std::string inner = path.empty() ? item.key() : path + "." + item.key();
+      std::string inner = path.empty() ? item.key() : path + "." + item.key();
       if (!b.contains(item.key())) return inner;
-      const std::string found = FirstDifference(item.value(), b.at(item.key()), inner);
+      std::string found = FirstDifference(item.value(), b.at(item.key()), inner);
       if (!found.empty()) return found;
     }
     for (const auto& item : b.items()) {
@@ -382,7 +386,7 @@ std::string FirstDifference(const Json& a, const Json& b, const std::string& pat
   }
   if (a.is_array()) {
     for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k) {
-      const std::string found = FirstDifference(a[k], b[k], path + "[" + std::to_string(k) + "]");
+      std::string found = FirstDifference(a[k], b[k], path + "[" + std::to_string(k) + "]");
       if (!found.empty()) return found;
     }
     return a.size() == b.size() ? std::string() : path;

@@ -16,7 +16,7 @@ struct SystemCase {
   const char* name;
   BetSystem system;
   ZeroRule zero;
-  int32_t unit;      // the first bet
+  int32_t unit;       // the first bet
   const char* spins;  // W wins (black), L loses (red), Z is zero
   std::vector<double> bets;
   double balance;  // after the spins, from 500
@@ -73,8 +73,10 @@ const SystemCase kSystemCases[] = {
      5,
      {{1, 2, 3, 4, 5}, {1, 2, 3, 4}},
      6},
+    // clang-format off
     {"WithoutTheRestartABetBeyondTheLimitStops", D, Lose, 1, "LLLLL", {1, 2, 3, 4}, 490, 5, {}, 3, false, {1, 2, 3, 4},
      GameEnd::TableLimitOrBalance},
+    // clang-format on
     {"LaPartageGivesHalfBackAndCountsAsALoss", D, Partage, 1, "ZW", {1, 2}, 501.5, 1},
     {"LaPartageOnTheRows", BetSystem::Rows, Partage, 1, "ZZ", {1, 1}, 499, 1},
     {"LaPartageRoundsOscarsRaiseUpToWholeMoney", OG, Partage, 1, "ZWW", {1, 1, 1}, 501.5, 1},
