@@ -123,7 +123,7 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
         PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(), &progress, true);
   }
   result.cells.push_back(std::move(cell));
-  if (result.sampled && result.runs == 1 && result.part_count == 1) {
+  if (result.sampled && result.runs == 1 && result.part_count == 1 && WindowPlays(result.settings)) {
     const WindowView view = ReplayInWindow(result.settings, result.first_seed);
     return PrintAndWrite(options, result, &view, csv.get());
   }
@@ -263,6 +263,11 @@ MaybeProblem Run(const BatchOptions& options) {
   for (std::size_t a = 0; a < axes.size(); ++a) {
     const std::string wrong = ParseSweep(options.sweeps[a], axes[a]);
     if (!wrong.empty()) return Problem{ProblemKind::BadInput, wrong};
+  }
+  if (!options.report.empty() && !WindowPlays(settings)) {
+    return Problem{ProblemKind::BadInput,
+                   "--report writes the window's report, and the window plays neither systems beyond its rows nor "
+                   "zero rules"};
   }
   const int64_t jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
   if (!options.solve.empty()) return Solve(options, settings, jobs);

@@ -34,3 +34,7 @@ WindowView ReplayInWindow(const RunSettings& settings, int64_t seed) {
   view.report = ResultsReport::Format(form, simulation.settings());
   return view;
 }
+
+bool WindowPlays(const RunSettings& settings) {
+  return settings.system == BetSystem::Rows && settings.zero_rule == ZeroRule::Lose;
+}

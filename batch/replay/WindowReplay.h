@@ -22,3 +22,8 @@ struct WindowView {
 };
 
 WindowView ReplayInWindow(const RunSettings& settings, int64_t seed);
+
+// Whether the window can play these settings: its rows and the wheel's
+// plain rule, not a system beyond them nor a zero rule of the French
+// tables, which its form cannot hold.
+bool WindowPlays(const RunSettings& settings);

@@ -307,6 +307,15 @@ class Pictures(Folder):
 class Comparisons(Folder):
     SETTINGS = ["--set", "games_per_session=20", "--set", "session_count=3"]
 
+    def test_what_the_window_cannot_play_it_does_not_show(self):
+        for setting in ("system=dalembert", "zero_rule=en_prison"):
+            with self.subTest(setting=setting):
+                out = self.ok("--seed", "1", "--set", setting)
+                self.assertTrue(out.startswith("seed: 1\n"), out[:80])
+                done = run("--seed", "1", "--set", setting, "--report", self.path("r.txt"))
+                self.assertEqual(done.returncode, 2)
+                self.assertIn("--report writes the window's report", done.stderr)
+
     def test_each_system_is_its_own_batch_on_the_same_seeds(self):
         with open(self.path("a&b.dat"), "w", newline="") as f:
             lines = ["   500", "    60", "   1", "100000", "  1000", "   550", "     0", "     3"]
