@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
               static_cast<long long>(starts));
   const double with_fan = Fastest(3, [&] {
     MemoryBudget budget(kExactMemoryBudget);
-    ComputeExactRun(ten, budget, nullptr, cores, true);
+    ComputeExactRun(ten, budget, nullptr, cores, FanCourse::Always);
   });
   std::printf("exact, defaults with the course of the first session: %.3f s (%.2f times without)\n", with_fan,
               with_fan / exact_ten);

@@ -81,7 +81,7 @@ int main() {
     ComputeExactRun(Typed(*cell.settings), bare_budget, nullptr, cores);
     bare += Since(alone);
     MemoryBudget budget(kExactMemoryBudget);
-    cell.exact = ComputeExactRun(Typed(*cell.settings), budget, nullptr, cores, true);
+    cell.exact = ComputeExactRun(Typed(*cell.settings), budget, nullptr, cores, FanCourse::Always);
     comparison.cells.push_back(std::move(cell));
   }
   const std::string page = BatchPage(BatchOptions(), comparison);

@@ -48,7 +48,7 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
     CellResult& cell = result.cells[k];
     const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
     if (result.exact) {
-      if (MaybeProblem problem = ComputeExact(*cell.settings, jobs, true, cell.exact)) {
+      if (MaybeProblem problem = ComputeExact(*cell.settings, jobs, FanOf(options), cell.exact)) {
         return Problem{problem->kind, name + ": " + problem->text};
       }
     }

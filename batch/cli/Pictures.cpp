@@ -27,6 +27,10 @@ MaybeProblem Write(const std::string& path, const std::string& picture, const ch
 
 }  // namespace
 
+FanCourse FanOf(const BatchOptions& options) {
+  return options.fan.empty() && options.html.empty() ? FanCourse::WhereGameByGame : FanCourse::Always;
+}
+
 std::string FanPicture(const BatchResult& result) {
   if (!result.axes.empty() || result.cells.empty()) return std::string();
   std::vector<FanSeries> series;
@@ -76,10 +80,10 @@ std::string PathsPicture(const BatchResult& result) {
 
 MaybeProblem WriteCoursePictures(const BatchOptions& options, const BatchResult& result) {
   if (!options.fan.empty()) {
-    if (MaybeProblem problem = Write(options.fan, FanPicture(result),
-                                     "--fan: these exact odds hold no course of a session (a sweep, or sessions "
-                                     "that the wager limit ends before their last game are computed by what "
-                                     "they wagered, not game by game)")) {
+    if (MaybeProblem problem =
+            Write(options.fan, FanPicture(result),
+                  "--fan: these exact odds hold no course of a session (their shards were computed by what was "
+                  "wagered; compute them with --exact --fan)")) {
       return problem;
     }
   }

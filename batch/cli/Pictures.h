@@ -15,6 +15,11 @@
 std::string FanPicture(const BatchResult& result);
 std::string PathsPicture(const BatchResult& result);
 
+// How much of the first session's course a command's exact odds keep: all
+// of it where it draws the fan or the page, else where it costs little,
+// so that shards carry it to a merge that draws it.
+FanCourse FanOf(const BatchOptions& options);
+
 // The most sessions the paths draw.
 constexpr int32_t kMostPaths = 50;
 

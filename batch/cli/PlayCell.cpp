@@ -9,7 +9,7 @@
 #include "batch/output/SessionsCsv.h"
 #include "batch/sampling/PlayRuns.h"
 
-MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, bool fan, std::optional<ExactRun>& exact) {
+MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse fan, std::optional<ExactRun>& exact) {
   MemoryBudget budget(kExactMemoryBudget);
   Progress progress(0, "steps computed");
   std::atomic<int64_t> steps{0};

@@ -11,9 +11,10 @@
 
 class Progress;
 
-// The exact odds of one set of settings (with `fan`, the course of its
-// first session), with their progress; the problem where they were refused.
-MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, bool fan, std::optional<ExactRun>& exact);
+// The exact odds of one set of settings (with the course of its first
+// session, as `fan` says), with their progress; the problem where they were
+// refused.
+MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse fan, std::optional<ExactRun>& exact);
 
 // Sampled runs of one set of settings: their tally, their sessions as CSV
 // rows as they finish (where `csv` is given), and their "Fehler" messages

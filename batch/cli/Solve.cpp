@@ -83,7 +83,7 @@ class Search {
     RunSettings settings = settings_;
     SetNamed(settings, q_.setting + "=" + std::to_string(value));
     std::optional<ExactRun> exact;
-    if (MaybeProblem problem = ComputeExact(settings, jobs_, false, exact)) {
+    if (MaybeProblem problem = ComputeExact(settings, jobs_, FanCourse::None, exact)) {
       return Problem{problem->kind, "--solve: at " + q_.setting + "=" + std::to_string(value) + ": " + problem->text};
     }
     figure = Of(ExactFigureValues(*exact), q_.figure->figure);

@@ -113,7 +113,7 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   }
   CellResult cell;
   if (result.exact) {
-    if (MaybeProblem problem = ComputeExact(result.settings, jobs, true, cell.exact)) return problem;
+    if (MaybeProblem problem = ComputeExact(result.settings, jobs, FanOf(options), cell.exact)) return problem;
   }
   if (result.sampled) {
     const int64_t begin = result.part_begin;

@@ -330,7 +330,8 @@ class SessionPass {
 // where some session could pass the wager limit, then by itself where no
 // session can reach its last game first (every game wagers at least 1).
 Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, MemoryBudget& budget, PassCost& cost,
-                const std::function<void(int64_t)>& progress, bool course, SessionFigures& figures) {
+                const std::function<void(int64_t)>& progress, FanCourse fan, SessionFigures& figures) {
+  const bool course = fan != FanCourse::None;
   Carried start{};
   start[carried] = 1;
   Played played = Played::WagerLimitCanBind;
@@ -339,7 +340,10 @@ Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, Memor
     played = untracked.Play(start, figures);
   }
   if (played != Played::WagerLimitCanBind) return played;
-  const bool last_game_out_of_reach = rules.last_game >= 3 && rules.last_game > rules.most_wagered;
+  // The course of a session is taken game by game, so a session asked for
+  // it is never laid out by what was wagered alone.
+  const bool last_game_out_of_reach =
+      fan != FanCourse::Always && rules.last_game >= 3 && rules.last_game > rules.most_wagered;
   SessionPass tracked(rules, capital, last_game_out_of_reach ? Layout::ByWagered : Layout::ByGame, budget, cost,
                       progress, course);
   return tracked.Play(start, figures);
@@ -353,9 +357,16 @@ class SessionsFrom {
   // The session from `course_of` keeps its course (kNoCourse: none).
   static constexpr uint32_t kNoCourse = UINT32_MAX;
   SessionsFrom(const GameRules& rules, int32_t capital, MemoryBudget& budget, int64_t jobs,
-               const ExactProgress& progress, uint32_t course_of)
-      : rules_(rules), capital_(capital), budget_(budget), jobs_(jobs), progress_(progress), course_of_(course_of) {}
+               const ExactProgress& progress, uint32_t course_of, FanCourse fan)
+      : rules_(rules),
+        capital_(capital),
+        budget_(budget),
+        jobs_(jobs),
+        progress_(progress),
+        course_of_(course_of),
+        fan_(fan) {}
 
+  FanCourse FanOf(uint32_t carried) const { return carried == course_of_ ? fan_ : FanCourse::None; }
   bool Known(uint32_t carried) const { return known_.count(carried) > 0; }
   const SessionFigures& operator[](uint32_t carried) const { return known_.at(carried); }
   std::size_t size() const { return known_.size(); }
@@ -380,12 +391,12 @@ class SessionsFrom {
           alone_.Enter();
           const uint32_t from = starts[static_cast<std::size_t>(k)];
           computed.played =
-              PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, from == course_of_, computed.figures);
+              PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, FanOf(from), computed.figures);
           if (computed.played == Played::OverBudget) {
             computed.cost = PassCost();
             alone_.BeAlone();
-            computed.played = PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, from == course_of_,
-                                       computed.figures);
+            computed.played =
+                PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, FanOf(from), computed.figures);
             alone_.DoneAlone();
           }
           alone_.Leave();
@@ -409,6 +420,7 @@ class SessionsFrom {
   int64_t jobs_;
   const ExactProgress& progress_;
   uint32_t course_of_;
+  FanCourse fan_;
   AloneWhenNeeded alone_;
   std::map<uint32_t, SessionFigures> known_;
 };
@@ -419,11 +431,12 @@ class SessionsFrom {
 // those its distribution asks for; the run adds up how often each start
 // state began a session. Whole, or why not.
 bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, MemoryBudget& budget, int64_t jobs,
-                   const ExactProgress& progress, bool fan, ExactRun& run) {
+                   const ExactProgress& progress, FanCourse fan, ExactRun& run) {
   SessionState first;
   first.bet_on_red = bet_on_red;
   const uint32_t first_carried = CarriedOf(rules, first);
-  SessionsFrom sessions(rules, capital, budget, jobs, progress, fan ? first_carried : SessionsFrom::kNoCourse);
+  SessionsFrom sessions(rules, capital, budget, jobs, progress,
+                        fan != FanCourse::None ? first_carried : SessionsFrom::kNoCourse, fan);
   Carried start{};
   start[first_carried] = 1;
   Carried began{};  // how many sessions began in each carried state
@@ -462,7 +475,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
     start = next;
   }
   run.sessions_computed = static_cast<int64_t>(sessions.size());
-  if (fan) run.fan = sessions[first_carried].course;
+  if (fan != FanCourse::None) run.fan = sessions[first_carried].course;
   std::vector<double> finals;
   for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
     if (began[carried] == 0) continue;
@@ -487,7 +500,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
 }  // namespace
 
 ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress, int64_t jobs,
-                         bool fan) {
+                         FanCourse fan) {
   ExactRun run;
   run.capital = TruncateToInt32(settings.capital);
   run.quanta = RulesOf(settings, true).quanta;

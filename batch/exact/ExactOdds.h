@@ -46,6 +46,12 @@ struct FanPoint {
   double p95 = 0;
 };
 
+// Whether the exact odds keep the course of the first session: not at all,
+// where its states are computed game by game anyway (not where the wager
+// limit ends every session before its last game, which is computed by
+// what was wagered, faster), or always.
+enum class FanCourse : uint8_t { None, WhereGameByGame, Always };
+
 struct ExactRun {
   // Why no figures could be computed: the states would not fit the memory
   // budget (then `needed_bytes` is at least what they would have needed),
@@ -70,9 +76,7 @@ struct ExactRun {
   int32_t capital = 0;  // in units
   int32_t quanta = 1;
   // The course of the run's first session, game by game, where asked for
-  // and where its states are computed game by game (not where the wager
-  // limit ends every session before its last game, whose states are
-  // computed by what they wagered).
+  // (FanCourse) and kept.
   std::vector<FanPoint> fan;
 
   // What it cost: where refused, the states alive before the game that
@@ -91,9 +95,8 @@ using ExactProgress = std::function<void(int64_t session, int64_t step)>;
 // what the states take is taken from it before it is allocated. The
 // sessions from different start states are computed on up to `jobs`
 // threads.
-// With `fan`, the course of the first session as well.
 ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, const ExactProgress& progress = nullptr,
-                         int64_t jobs = 1, bool fan = false);
+                         int64_t jobs = 1, FanCourse fan = FanCourse::None);
 // Within a budget of its own, kExactMemoryBudget.
 ExactRun ComputeExactRun(const SimSettings& settings);
 

@@ -34,7 +34,7 @@ TEST(Fan, FlatBetsAreAShiftedBinomialUntilRuin) {
   }
   ASSERT_EQ(ApplySystem(settings, "flat"), "");
   MemoryBudget budget(kExactMemoryBudget);
-  const ExactRun run = ComputeExactRun(Typed(settings), budget, nullptr, 1, true);
+  const ExactRun run = ComputeExactRun(Typed(settings), budget, nullptr, 1, FanCourse::Always);
   ASSERT_EQ(run.refused, "");
   ASSERT_EQ(run.fan.size(), static_cast<std::size_t>(kGames));
 
