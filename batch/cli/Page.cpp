@@ -17,7 +17,7 @@ namespace {
 
 // The figures of a cell in a table, a row a figure: sampled and exact
 // side by side where both were computed.
-std::string FiguresTable(const BatchResult& result, const CellResult& cell, const RunSettings& settings) {
+std::string FiguresTable(const CellResult& cell, const RunSettings& settings) {
   std::vector<std::string> head = {"figure", "key"};
   if (cell.tally) head.emplace_back("sampled");
   if (cell.exact) head.emplace_back("exact");
@@ -30,7 +30,6 @@ std::string FiguresTable(const BatchResult& result, const CellResult& cell, cons
     if (cell.exact) row.push_back(FigureText(spec, Of(exact, spec.figure)));
     rows.push_back(row);
   }
-  (void)result;
   return HtmlTable(head, rows);
 }
 
@@ -114,7 +113,7 @@ std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
                     sections);
   }
   const CellResult& cell = result.cells.front();
-  std::string summary = FiguresTable(result, cell, result.settings);
+  std::string summary = FiguresTable(cell, result.settings);
   if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
   sections.push_back({"Summary", summary});
   const std::string fan = FanPicture(result);
