@@ -74,6 +74,10 @@ std::string CompareConflicts(const BatchOptions& o) {
       return "compare: " + o.compared[k] + " is named twice";
     }
   }
+  for (const std::string& set : o.sets) {
+    if (set.rfind("system=", 0) == 0)
+      return "compare: --set " + set + " would play one system in every place; name them in --system";
+  }
   if (!o.settings.empty() && !o.compare_files.empty()) {
     return "compare: --settings is what the systems are applied to; settings files to compare take its place";
   }

@@ -345,6 +345,7 @@ class Comparisons(Folder):
                  (["--system", "dalembert,nosuch"], "no such system"),
                  (["--system", "dalembert,flat,", ], "empty system"),
                  (["--system", "dalembert,flat", "--sweep", "capital=1:2"], "no options of a comparison"),
+                 (["--system", "dalembert,flat", "--set", "system=labouchere"], "name them in --system"),
                  (["--system", "dalembert,flat", "--set", "double_zero=1", "--set", "zero_rule=en_prison"],
                   "zero_rule")]
         for arguments, says in cases:
