@@ -26,13 +26,13 @@ void Simulation::reset_settings() {
   numbers_.Seed(static_cast<uint32_t>(state_.seed));
 
   for (const char* name : kFieldOrder) {
-    const SettingSpec& spec = *FindSetting(name);
-    settings_.*spec.number = spec.reset_value;
+    const SettingSpec& item = *FindSetting(name);
+    settings_.*item.number = item.reset_value;
   }
   state_.max_count = state_.min_count = state_.limit_count = 0;
   for (const char* name : kFieldOrder) {
-    const SettingSpec& spec = *FindSetting(name);
-    form_.SetText(spec.control, WString(ResetText(spec).c_str()));
+    const SettingSpec& item = *FindSetting(name);
+    form_.SetText(item.control, WString(ResetText(item).c_str()));
   }
 
   const WString empty("");
@@ -48,8 +48,8 @@ void Simulation::reset_settings() {
 
   // The boxes only; the stored flags keep what the game loop last read.
   for (const char* name : kBoxOrder) {
-    const SettingSpec& spec = *FindSetting(name);
-    form_.SetChecked(spec.control, spec.reset_checked);
+    const SettingSpec& item = *FindSetting(name);
+    form_.SetChecked(item.control, item.reset_checked);
   }
 
   for (Control display : kRunDisplays) form_.SetText(display, empty);

@@ -68,13 +68,13 @@ const SettingSpec kSettings[kSettingCount] = {
 const ProgressionRow kResetBetAfterWins = {2, 5, 11, 23, 47, 95, 191, 382, 765, 1531, 3063};
 const ProgressionRow kResetBetAfterLosses = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
-std::string ResetText(const SettingSpec& spec) { return Formatted(spec.reset_format, spec.reset_value).GetText(); }
+std::string ResetText(const SettingSpec& item) { return Formatted(item.reset_format, item.reset_value).GetText(); }
 
 std::string ResetEntryText(int32_t entry) { return Formatted("%4d", entry).GetText(); }
 
 const SettingSpec* FindSetting(const std::string& name) {
-  for (const SettingSpec& spec : kSettings) {
-    if (name == spec.name) return &spec;
+  for (const SettingSpec& item : kSettings) {
+    if (name == item.name) return &item;
   }
   return nullptr;
 }
@@ -97,11 +97,11 @@ CheckList ChecksOf(CheckGroup group) {
   return {kSessionCount, std::size(kSessionCount)};
 }
 
-bool Passes(const SettingSpec& spec, const SimSettings& settings, double value) {
-  if (!(spec.low <= value && value <= spec.high)) return false;
-  switch (spec.bound) {
-    case Bound::AtMost: return value <= settings.*spec.other;
-    case Bound::AtLeast: return value >= settings.*spec.other;
+bool Passes(const SettingSpec& item, const SimSettings& settings, double value) {
+  if (!(item.low <= value && value <= item.high)) return false;
+  switch (item.bound) {
+    case Bound::AtMost: return value <= settings.*item.other;
+    case Bound::AtLeast: return value >= settings.*item.other;
     case Bound::None: break;
   }
   return true;
@@ -110,8 +110,8 @@ bool Passes(const SettingSpec& spec, const SimSettings& settings, double value) 
 const SettingSpec* FirstFailure(CheckGroup group, const SimSettings& settings) {
   const CheckList list = ChecksOf(group);
   for (std::size_t k = 0; k < list.count; ++k) {
-    const SettingSpec& spec = *list.checks[k];
-    if (!Passes(spec, settings, settings.*spec.number)) return &spec;
+    const SettingSpec& item = *list.checks[k];
+    if (!Passes(item, settings, settings.*item.number)) return &item;
   }
   return nullptr;
 }

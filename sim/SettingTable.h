@@ -50,7 +50,7 @@ extern const ProgressionRow kResetBetAfterWins;
 extern const ProgressionRow kResetBetAfterLosses;
 
 // The texts the reset writes: a number's field, and a row's entry.
-std::string ResetText(const SettingSpec& spec);
+std::string ResetText(const SettingSpec& item);
 std::string ResetEntryText(int32_t entry);
 
 // The groups of checks in the order the engine makes them: at a session's
@@ -65,6 +65,6 @@ CheckList ChecksOf(CheckGroup group);
 
 // Whether a number's stored value passes its check, given the settings
 // read before it.
-bool Passes(const SettingSpec& spec, const SimSettings& settings, double value);
+bool Passes(const SettingSpec& item, const SimSettings& settings, double value);
 // The first check of the group that the stored values fail, or null.
 const SettingSpec* FirstFailure(CheckGroup group, const SimSettings& settings);

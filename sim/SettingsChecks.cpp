@@ -8,11 +8,11 @@ namespace {
 bool Run(CheckGroup group, FormOperations& form, SimSettings& settings) {
   const CheckList list = ChecksOf(group);
   for (std::size_t k = 0; k < list.count; ++k) {
-    const SettingSpec& spec = *list.checks[k];
-    const double value = ParseDecimal(form.GetText(spec.control).GetText()) + spec.offset;
-    settings.*spec.number = value;
-    if (!Passes(spec, settings, value)) {
-      form.ShowInformation("Fehler", spec.message);
+    const SettingSpec& item = *list.checks[k];
+    const double value = ParseDecimal(form.GetText(item.control).GetText()) + item.offset;
+    settings.*item.number = value;
+    if (!Passes(item, settings, value)) {
+      form.ShowInformation("Fehler", item.message);
       return false;
     }
   }

@@ -201,8 +201,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
       ->type_name("FILE.svg")
       ->transform(kPath);
   std::vector<std::string> showable;
-  for (const FigureSpec& spec : kFigures) {
-    if (spec.showable) showable.emplace_back(spec.key);
+  for (const FigureSpec& item : kFigures) {
+    if (item.showable) showable.emplace_back(item.key);
   }
   app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
   app.add_option("--fan", o.fan,

@@ -24,10 +24,10 @@ std::string FiguresTable(const CellResult& cell, const RunSettings& settings) {
   std::vector<std::vector<std::string>> rows;
   const FigureValues sampled = cell.tally ? SampledFigures(*cell.tally, CapitalOf(settings)) : FigureValues{};
   const FigureValues exact = cell.exact ? ExactFigureValues(*cell.exact) : FigureValues{};
-  for (const FigureSpec& spec : kFigures) {
-    std::vector<std::string> row = {HtmlEscaped(spec.title), std::string("<code>") + spec.key + "</code>"};
-    if (cell.tally) row.push_back(FigureText(spec, Of(sampled, spec.figure)));
-    if (cell.exact) row.push_back(FigureText(spec, Of(exact, spec.figure)));
+  for (const FigureSpec& item : kFigures) {
+    std::vector<std::string> row = {HtmlEscaped(item.title), std::string("<code>") + item.key + "</code>"};
+    if (cell.tally) row.push_back(FigureText(item, Of(sampled, item.figure)));
+    if (cell.exact) row.push_back(FigureText(item, Of(exact, item.figure)));
     rows.push_back(row);
   }
   return HtmlTable(head, rows);
@@ -44,9 +44,9 @@ std::string ComparedTable(const BatchResult& result, bool exact) {
     values.push_back(exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, CapitalOf(*cell.settings)));
   }
   std::vector<std::vector<std::string>> rows;
-  for (const FigureSpec& spec : kFigures) {
-    std::vector<std::string> row = {HtmlEscaped(spec.title), std::string("<code>") + spec.key + "</code>"};
-    for (const FigureValues& v : values) row.push_back(FigureText(spec, Of(v, spec.figure)));
+  for (const FigureSpec& item : kFigures) {
+    std::vector<std::string> row = {HtmlEscaped(item.title), std::string("<code>") + item.key + "</code>"};
+    for (const FigureValues& v : values) row.push_back(FigureText(item, Of(v, item.figure)));
     rows.push_back(row);
   }
   return HtmlTable(head, rows);
@@ -146,8 +146,8 @@ std::string SweepPage(const BatchOptions& options, const BatchResult& head, cons
     columns.push_back("<code>" + axis.name + "</code>");
     names += (names.empty() ? "" : " and ") + axis.name;
   }
-  for (const FigureSpec& spec : kFigures) {
-    if (spec.showable) columns.push_back(std::string("<code>") + spec.key + "</code>");
+  for (const FigureSpec& item : kFigures) {
+    if (item.showable) columns.push_back(std::string("<code>") + item.key + "</code>");
   }
   std::string note = Printed("%lld cells", static_cast<long long>(outputs.Added()));
   if (outputs.Added() > static_cast<int64_t>(outputs.PageRows().size())) {

@@ -36,12 +36,12 @@ MaybeProblem Wrong(const std::string& text) { return Problem{ProblemKind::BadInp
 MaybeProblem ReadSetting(const std::string& text, Question& q) {
   const std::size_t equals = text.find('=');
   q.setting = text.substr(0, equals);
-  const SettingSpec* spec = FindSetting(q.setting);
-  if (!IsNumericSetting(q.setting) || !spec || spec->kind != SettingKind::Number || q.setting == "delay_ms") {
+  const SettingSpec* item = FindSetting(q.setting);
+  if (!IsNumericSetting(q.setting) || !item || item->kind != SettingKind::Number || q.setting == "delay_ms") {
     return Wrong("--solve " + text + ": takes NAME[=FROM:TO] over a numeric setting of the game");
   }
-  q.from = static_cast<int64_t>(std::ceil(spec->low - spec->offset));
-  q.to = static_cast<int64_t>(std::floor(spec->high - spec->offset));
+  q.from = static_cast<int64_t>(std::ceil(item->low - item->offset));
+  q.to = static_cast<int64_t>(std::floor(item->high - item->offset));
   if (equals == std::string::npos) return std::nullopt;
   const std::string range = text.substr(equals + 1);
   const std::size_t colon = range.find(':');

@@ -10,18 +10,18 @@ namespace {
 
 // The table leaves out only the share at or above the capital, which the
 // percentiles show.
-bool InTable(const FigureSpec& spec) { return spec.figure != Figure::PAtLeastCapital; }
+bool InTable(const FigureSpec& item) { return item.figure != Figure::PAtLeastCapital; }
 
-int Width(const FigureSpec& spec) { return std::max<int>(static_cast<int>(std::string(spec.key).size()), 9); }
+int Width(const FigureSpec& item) { return std::max<int>(static_cast<int>(std::string(item.key).size()), 9); }
 
-std::string Cell(const FigureSpec& spec, double value) {
-  return Printed(" %*s", Width(spec), FigureText(spec, value).c_str());
+std::string Cell(const FigureSpec& item, double value) {
+  return Printed(" %*s", Width(item), FigureText(item, value).c_str());
 }
 
 std::string Rows(const BatchResult& result, bool exact) {
   std::string out = Printed("%-24s", "system");
-  for (const FigureSpec& spec : kFigures) {
-    if (InTable(spec)) out += Printed(" %*s", Width(spec), spec.key);
+  for (const FigureSpec& item : kFigures) {
+    if (InTable(item)) out += Printed(" %*s", Width(item), item.key);
   }
   out += "\n";
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
@@ -29,8 +29,8 @@ std::string Rows(const BatchResult& result, bool exact) {
     const FigureValues values =
         exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, CapitalOf(*cell.settings));
     out += Printed("%-24s", result.compared[static_cast<std::size_t>(result.part_begin) + k].c_str());
-    for (const FigureSpec& spec : kFigures) {
-      if (InTable(spec)) out += Cell(spec, Of(values, spec.figure));
+    for (const FigureSpec& item : kFigures) {
+      if (InTable(item)) out += Cell(item, Of(values, item.figure));
     }
     out += "\n";
   }

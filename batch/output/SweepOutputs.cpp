@@ -64,8 +64,8 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
     std::vector<std::string> row;
     for (double value : cell.values) row.push_back(SweptValue(value));
     const FigureValues values = cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0);
-    for (const FigureSpec& spec : kFigures) {
-      if (spec.showable) row.push_back(FigureText(spec, Of(values, spec.figure)));
+    for (const FigureSpec& item : kFigures) {
+      if (item.showable) row.push_back(FigureText(item, Of(values, item.figure)));
     }
     page_rows_.push_back(std::move(row));
   }

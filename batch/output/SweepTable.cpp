@@ -8,10 +8,10 @@ std::string SweepTableHead(const BatchResult& result) {
   std::string csv;
   for (const SweepAxis& axis : result.axes) csv += CsvField(axis.name) + ",";
   std::string header;
-  for (const FigureSpec& spec : kFigures) header += std::string(",") + spec.key;
+  for (const FigureSpec& item : kFigures) header += std::string(",") + item.key;
   csv += header.substr(1);
   if (result.sampled && result.exact) {
-    for (const FigureSpec& spec : kFigures) csv += std::string(",exact_") + spec.key;
+    for (const FigureSpec& item : kFigures) csv += std::string(",exact_") + item.key;
   }
   return csv + "\r\n";
 }

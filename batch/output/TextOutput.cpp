@@ -130,8 +130,8 @@ std::string SweepTextHead(const BatchResult& result, int64_t cells) {
       Printed(", %lld cells, %s\n", static_cast<long long>(cells),
               result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
   for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
-  for (const FigureSpec& spec : kFigures) {
-    if (spec.showable) out += Printed("%16s", spec.key);
+  for (const FigureSpec& item : kFigures) {
+    if (item.showable) out += Printed("%16s", item.key);
   }
   return out + "\n";
 }
@@ -140,8 +140,8 @@ std::string SweepTextRow(const CellResult& cell) {
   std::string out;
   for (double value : cell.values) out += Printed("%18s ", SweptValue(value).c_str());
   const FigureValues f = FiguresOfCell(cell);
-  for (const FigureSpec& spec : kFigures) {
-    if (spec.showable) out += Printed(spec.column, Of(f, spec.figure));
+  for (const FigureSpec& item : kFigures) {
+    if (item.showable) out += Printed(item.column, Of(f, item.figure));
   }
   return out + "\n";
 }

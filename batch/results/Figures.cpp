@@ -23,22 +23,22 @@ const std::array<FigureSpec, kFigureCount> kFigures = {{
 // clang-format on
 
 const FigureSpec* FindFigure(const std::string& key) {
-  for (const FigureSpec& spec : kFigures) {
-    if (key == spec.key) return &spec;
+  for (const FigureSpec& item : kFigures) {
+    if (key == item.key) return &item;
   }
   return nullptr;
 }
 
-std::string FigureText(const FigureSpec& spec, double value) {
-  if (spec.figure == Figure::ResultPerUnit) return Printed("%+.5f", value);
-  if (std::string(spec.key).rfind("p_", 0) == 0) return Printed("%.5f", value);
+std::string FigureText(const FigureSpec& item, double value) {
+  if (item.figure == Figure::ResultPerUnit) return Printed("%+.5f", value);
+  if (std::string(item.key).rfind("p_", 0) == 0) return Printed("%.5f", value);
   return Printed("%.2f", value);
 }
 
 std::string ShowableKeys(const char* separator) {
   std::string keys;
-  for (const FigureSpec& spec : kFigures) {
-    if (spec.showable) keys += (keys.empty() ? "" : separator) + std::string(spec.key);
+  for (const FigureSpec& item : kFigures) {
+    if (item.showable) keys += (keys.empty() ? "" : separator) + std::string(item.key);
   }
   return keys;
 }

@@ -46,7 +46,7 @@ std::string ShowableKeys(const char* separator);
 
 // A figure's value as a table shows it: a share with five decimals, money
 // with two, the result per unit wagered signed.
-std::string FigureText(const FigureSpec& spec, double value);
+std::string FigureText(const FigureSpec& item, double value);
 
 using FigureValues = std::array<double, kFigureCount>;
 FigureValues SampledFigures(const RunTally& tally, int32_t capital);

@@ -16,36 +16,36 @@ constexpr double kLargestEntry = 9999999;
 
 std::string Shown(double value) { return ExactText(value); }
 
-bool IsDelay(const SettingSpec& spec) { return spec.number == &SimSettings::delay_ms; }
+bool IsDelay(const SettingSpec& item) { return item.number == &SimSettings::delay_ms; }
 
 // The text of a number's field, or of a row's entry.
-const std::string& TextOf(const RunSettings& settings, const SettingSpec& spec, std::size_t entry = 0) {
-  if (IsDelay(spec)) return settings.delay;
-  return settings.values.texts[SettingsFile::TextLineOf(spec.control) + entry];
+const std::string& TextOf(const RunSettings& settings, const SettingSpec& item, std::size_t entry = 0) {
+  if (IsDelay(item)) return settings.delay;
+  return settings.values.texts[SettingsFile::TextLineOf(item.control) + entry];
 }
 
-std::string& TextOf(RunSettings& settings, const SettingSpec& spec, std::size_t entry = 0) {
-  return const_cast<std::string&>(TextOf(static_cast<const RunSettings&>(settings), spec, entry));
+std::string& TextOf(RunSettings& settings, const SettingSpec& item, std::size_t entry = 0) {
+  return const_cast<std::string&>(TextOf(static_cast<const RunSettings&>(settings), item, entry));
 }
 
-bool OptionOf(const RunSettings& settings, const SettingSpec& spec) {
-  const std::size_t line = SettingsFile::OptionLineOf(spec.control);
+bool OptionOf(const RunSettings& settings, const SettingSpec& item) {
+  const std::size_t line = SettingsFile::OptionLineOf(item.control);
   return line < SettingsFile::kFlagLines ? settings.values.options[line] : settings.show_numbers_live;
 }
 
-void SetOption(RunSettings& settings, const SettingSpec& spec, bool value) {
-  const std::size_t line = SettingsFile::OptionLineOf(spec.control);
+void SetOption(RunSettings& settings, const SettingSpec& item, bool value) {
+  const std::size_t line = SettingsFile::OptionLineOf(item.control);
   (line < SettingsFile::kFlagLines ? settings.values.options[line] : settings.show_numbers_live) = value;
 }
 
 // A number as entered: what the window's check lets pass, less what it
 // adds to the entry.
-double Low(const SettingSpec& spec) { return spec.low - spec.offset; }
-double High(const SettingSpec& spec) { return spec.high - spec.offset; }
+double Low(const SettingSpec& item) { return item.low - item.offset; }
+double High(const SettingSpec& item) { return item.high - item.offset; }
 
-std::string Range(const SettingSpec& spec) {
-  switch (spec.kind) {
-    case SettingKind::Number: return "takes a number from " + Shown(Low(spec)) + " to " + Shown(High(spec));
+std::string Range(const SettingSpec& item) {
+  switch (item.kind) {
+    case SettingKind::Number: return "takes a number from " + Shown(Low(item)) + " to " + Shown(High(item));
     case SettingKind::Row:
       return "takes eleven comma-separated whole numbers from 1 to " + Shown(kLargestEntry) +
              ", or N:VALUE for entry N (1 to " + std::to_string(kRowLength) + ")";
@@ -124,29 +124,29 @@ std::string BeyondRange(const std::string& name) {
 
 bool SetBeyond(RunSettings& settings, const std::string& name, const std::string& text) {
   if (name == kSystemSetting) {
-    const SystemSpec* spec = FindSystem(text);
-    if (spec) settings.system = spec->system;
-    return spec != nullptr;
+    const SystemSpec* item = FindSystem(text);
+    if (item) settings.system = item->system;
+    return item != nullptr;
   }
   if (name == kZeroRuleSetting) {
-    const ZeroRuleSpec* spec = FindZeroRule(text);
-    if (spec) settings.zero_rule = spec->rule;
-    return spec != nullptr;
+    const ZeroRuleSpec* item = FindZeroRule(text);
+    if (item) settings.zero_rule = item->rule;
+    return item != nullptr;
   }
   return SetLine(settings, text);
 }
 
-bool SetValue(RunSettings& settings, const SettingSpec& spec, const std::string& text) {
+bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string& text) {
   double value = 0;
-  switch (spec.kind) {
+  switch (item.kind) {
     case SettingKind::Number:
-      if (!ReadNumber(text, value) || value < Low(spec) || value > High(spec)) return false;
-      TextOf(settings, spec) = Shown(value);
+      if (!ReadNumber(text, value) || value < Low(item) || value > High(item)) return false;
+      TextOf(settings, item) = Shown(value);
       return true;
-    case SettingKind::Row: return SetRow(settings, spec, text);
+    case SettingKind::Row: return SetRow(settings, item, text);
     case SettingKind::Option:
       if (text != "0" && text != "1") return false;
-      SetOption(settings, spec, text == "1");
+      SetOption(settings, item, text == "1");
       return true;
   }
   return false;
@@ -166,16 +166,16 @@ void FillRows(RunSettings& settings, const ProgressionRow& wins, const Progressi
 
 RunSettings ResetDefaults() {
   RunSettings settings;
-  for (const SettingSpec& spec : kSettings) {
-    switch (spec.kind) {
-      case SettingKind::Number: TextOf(settings, spec) = ResetText(spec); break;
+  for (const SettingSpec& item : kSettings) {
+    switch (item.kind) {
+      case SettingKind::Number: TextOf(settings, item) = ResetText(item); break;
       case SettingKind::Row: {
         const ProgressionRow& row =
-            spec.row == &SimSettings::bet_after_wins ? kResetBetAfterWins : kResetBetAfterLosses;
-        for (std::size_t k = 0; k < kRowLength; ++k) TextOf(settings, spec, k) = ResetEntryText(row[k]);
+            item.row == &SimSettings::bet_after_wins ? kResetBetAfterWins : kResetBetAfterLosses;
+        for (std::size_t k = 0; k < kRowLength; ++k) TextOf(settings, item, k) = ResetEntryText(row[k]);
         break;
       }
-      case SettingKind::Option: SetOption(settings, spec, spec.reset_checked); break;
+      case SettingKind::Option: SetOption(settings, item, item.reset_checked); break;
     }
   }
   return settings;
@@ -183,15 +183,15 @@ RunSettings ResetDefaults() {
 
 SimSettings Typed(const RunSettings& settings) {
   SimSettings typed;
-  for (const SettingSpec& spec : kSettings) {
-    switch (spec.kind) {
-      case SettingKind::Number: typed.*spec.number = ParseDecimal(TextOf(settings, spec).c_str()) + spec.offset; break;
+  for (const SettingSpec& item : kSettings) {
+    switch (item.kind) {
+      case SettingKind::Number: typed.*item.number = ParseDecimal(TextOf(settings, item).c_str()) + item.offset; break;
       case SettingKind::Row:
         for (std::size_t k = 0; k < kRowLength; ++k) {
-          (typed.*spec.row)[k] = TruncateToInt32(ParseDecimal(TextOf(settings, spec, k).c_str()));
+          (typed.*item.row)[k] = TruncateToInt32(ParseDecimal(TextOf(settings, item, k).c_str()));
         }
         break;
-      case SettingKind::Option: typed.*spec.option = OptionOf(settings, spec); break;
+      case SettingKind::Option: typed.*item.option = OptionOf(settings, item); break;
     }
   }
   typed.system = settings.system;
@@ -202,7 +202,7 @@ SimSettings Typed(const RunSettings& settings) {
 
 std::vector<std::string> SettingNames() {
   std::vector<std::string> names;
-  for (const SettingSpec& spec : kSettings) names.emplace_back(spec.name);
+  for (const SettingSpec& item : kSettings) names.emplace_back(item.name);
   for (const char* name : {kSystemSetting, kZeroRuleSetting, kLineSetting}) names.emplace_back(name);
   return names;
 }
@@ -211,19 +211,19 @@ bool IsNamedSetting(const std::string& name) { return name == kSystemSetting || 
 bool IsLineSetting(const std::string& name) { return name == kLineSetting; }
 
 bool IsNumericSetting(const std::string& name) {
-  const SettingSpec* spec = FindSetting(name);
-  return spec && spec->kind == SettingKind::Number;
+  const SettingSpec* item = FindSetting(name);
+  return item && item->kind == SettingKind::Number;
 }
 
 bool IsRowSetting(const std::string& name) {
-  const SettingSpec* spec = FindSetting(name);
-  return spec && spec->kind == SettingKind::Row;
+  const SettingSpec* item = FindSetting(name);
+  return item && item->kind == SettingKind::Row;
 }
 
 std::string SetNamed(RunSettings& settings, const std::string& assignment) {
   const std::size_t equals = assignment.find('=');
   const std::string name = assignment.substr(0, equals);
-  const SettingSpec* spec = FindSetting(name);
+  const SettingSpec* item = FindSetting(name);
   const std::string beyond = BeyondRange(name);
   if (!beyond.empty()) {
     if (equals == std::string::npos || !SetBeyond(settings, name, assignment.substr(equals + 1))) {
@@ -231,20 +231,20 @@ std::string SetNamed(RunSettings& settings, const std::string& assignment) {
     }
     return std::string();
   }
-  if (!spec) {
+  if (!item) {
     std::string names;
     for (const std::string& each : SettingNames()) names += (names.empty() ? "" : ", ") + each;
     return "--set " + assignment + ": there is no setting " + name + " (the settings: " + names + ")";
   }
-  if (equals == std::string::npos || !SetValue(settings, *spec, assignment.substr(equals + 1))) {
-    return "--set " + assignment + ": " + name + " " + Range(*spec);
+  if (equals == std::string::npos || !SetValue(settings, *item, assignment.substr(equals + 1))) {
+    return "--set " + assignment + ": " + name + " " + Range(*item);
   }
   return std::string();
 }
 
 std::string ApplySystem(RunSettings& settings, const std::string& system) {
-  if (const SystemSpec* spec = FindSystem(system)) {
-    settings.system = spec->system;
+  if (const SystemSpec* item = FindSystem(system)) {
+    settings.system = item->system;
     return std::string();
   }
   const RowPreset* preset = FindPreset(system);
@@ -288,31 +288,31 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
     }
     return line;
   }
-  const SettingSpec* spec = FindSetting(name);
-  if (!spec) return std::string();
-  switch (spec->kind) {
-    case SettingKind::Number: return Shown(ParseDecimal(TextOf(settings, *spec).c_str()));
+  const SettingSpec* item = FindSetting(name);
+  if (!item) return std::string();
+  switch (item->kind) {
+    case SettingKind::Number: return Shown(ParseDecimal(TextOf(settings, *item).c_str()));
     case SettingKind::Row: {
       std::string row;
       for (std::size_t k = 0; k < kRowLength; ++k) {
-        row += (k ? "," : "") + std::to_string(TruncateToInt32(ParseDecimal(TextOf(settings, *spec, k).c_str())));
+        row += (k ? "," : "") + std::to_string(TruncateToInt32(ParseDecimal(TextOf(settings, *item, k).c_str())));
       }
       return row;
     }
     case SettingKind::Option: break;
   }
-  return OptionOf(settings, *spec) ? "1" : "0";
+  return OptionOf(settings, *item) ? "1" : "0";
 }
 
 double EnteredValue(const RunSettings& settings, const std::string& name) {
-  const SettingSpec* spec = FindSetting(name);
-  return spec && spec->kind == SettingKind::Number ? ParseDecimal(TextOf(settings, *spec).c_str()) : 0;
+  const SettingSpec* item = FindSetting(name);
+  return item && item->kind == SettingKind::Number ? ParseDecimal(TextOf(settings, *item).c_str()) : 0;
 }
 
 std::string FirstNotFinite(const RunSettings& settings) {
-  for (const SettingSpec& spec : kSettings) {
-    if (spec.kind == SettingKind::Number && !std::isfinite(ParseDecimal(TextOf(settings, spec).c_str())))
-      return spec.name;
+  for (const SettingSpec& item : kSettings) {
+    if (item.kind == SettingKind::Number && !std::isfinite(ParseDecimal(TextOf(settings, item).c_str())))
+      return item.name;
   }
   return std::string();
 }

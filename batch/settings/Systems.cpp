@@ -75,15 +75,15 @@ std::string NamesOf(const Table& table) {
 }  // namespace
 
 const SystemSpec* FindSystem(const std::string& name) {
-  for (const SystemSpec& spec : kSystems) {
-    if (name == spec.name) return &spec;
+  for (const SystemSpec& item : kSystems) {
+    if (name == item.name) return &item;
   }
   return nullptr;
 }
 
 const SystemSpec& SpecOf(BetSystem system) {
-  for (const SystemSpec& spec : kSystems) {
-    if (spec.system == system) return spec;
+  for (const SystemSpec& item : kSystems) {
+    if (item.system == system) return item;
   }
   return kSystems.front();
 }
@@ -96,15 +96,15 @@ const RowPreset* FindPreset(const std::string& name) {
 }
 
 const ZeroRuleSpec* FindZeroRule(const std::string& name) {
-  for (const ZeroRuleSpec& spec : kZeroRules) {
-    if (name == spec.name) return &spec;
+  for (const ZeroRuleSpec& item : kZeroRules) {
+    if (name == item.name) return &item;
   }
   return nullptr;
 }
 
 const ZeroRuleSpec& SpecOf(ZeroRule rule) {
-  for (const ZeroRuleSpec& spec : kZeroRules) {
-    if (spec.rule == rule) return spec;
+  for (const ZeroRuleSpec& item : kZeroRules) {
+    if (item.rule == rule) return item;
   }
   return kZeroRules.front();
 }
@@ -115,13 +115,13 @@ std::string ZeroRuleNames() { return NamesOf(kZeroRules); }
 
 std::string SystemRules() {
   std::string rules;
-  for (const SystemSpec& spec : kSystems) rules += std::string("  ") + spec.name + ": " + spec.rule + "\n";
+  for (const SystemSpec& item : kSystems) rules += std::string("  ") + item.name + ": " + item.rule + "\n";
   for (const RowPreset& preset : kPresets) rules += std::string("  ") + preset.name + " (rows): " + preset.rule + "\n";
   return rules;
 }
 
 std::string ZeroRuleRules() {
   std::string rules;
-  for (const ZeroRuleSpec& spec : kZeroRules) rules += std::string("  ") + spec.name + ": " + spec.text + "\n";
+  for (const ZeroRuleSpec& item : kZeroRules) rules += std::string("  ") + item.name + ": " + item.text + "\n";
   return rules;
 }
