@@ -5,10 +5,10 @@
 #include "batch/cli/PlayCell.h"
 #include "batch/cli/Pictures.h"
 #include "batch/cli/Progress.h"
+#include "batch/cli/Written.h"
 #include "batch/output/Comparison.h"
 #include "batch/output/StandardOutput.h"
 #include "batch/results/SummaryJson.h"
-#include "files/FileErrors.h"
 
 namespace {
 
@@ -19,13 +19,6 @@ BatchOptions OptionsOf(const BatchOptions& options, const std::string& name, boo
   one.system = is_file ? std::string() : name;
   if (is_file) one.settings = name;
   return one;
-}
-
-MaybeProblem Write(const std::string& path, const std::string& bytes) {
-  if (path.empty()) return std::nullopt;
-  const std::string reason = FileAccess::WriteReplacing(path, bytes);
-  if (reason.empty()) return std::nullopt;
-  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
 }
 
 }  // namespace
@@ -65,10 +58,10 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
 
 MaybeProblem WriteComparison(const BatchOptions& options, const BatchResult& result) {
   StandardOutput::Write(options.json ? ResultJson(result).dump(2) + "\n" : ComparisonText(result));
-  if (MaybeProblem problem = Write(options.table, ComparisonTable(result))) return problem;
+  if (MaybeProblem problem = WriteWhole(options.table, ComparisonTable(result))) return problem;
   if (!result.cells.empty()) {
-    if (MaybeProblem problem = Write(options.plot, ComparisonPlot(result))) return problem;
+    if (MaybeProblem problem = WriteWhole(options.plot, ComparisonPlot(result))) return problem;
   }
   if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
-  return options.html.empty() ? std::nullopt : WritePage(options.html, BatchPage(options, result));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, BatchPage(options, result));
 }

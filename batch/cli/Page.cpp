@@ -10,8 +10,6 @@
 #include "batch/results/Figures.h"
 #include "batch/results/Printed.h"
 #include "batch/settings/Systems.h"
-#include "files/FileAccess.h"
-#include "files/FileErrors.h"
 
 namespace {
 
@@ -156,11 +154,4 @@ std::string SweepPage(const BatchOptions& options, const BatchResult& head, cons
   sections.push_back({"The cells", HtmlTable(columns, outputs.PageRows()) + "<p class=\"note\">" + note + ".</p>\n"});
   sections.push_back(SettingsSection(head.settings));
   return HtmlPage("Vantrel: a sweep of " + names, PageSubtitle(head), sections);
-}
-
-MaybeProblem WritePage(const std::string& path, const std::string& page) {
-  if (path.empty()) return std::nullopt;
-  const std::string reason = FileAccess::WriteReplacing(path, page);
-  if (reason.empty()) return std::nullopt;
-  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
 }

@@ -24,6 +24,3 @@ std::string SweepPage(const BatchOptions& options, const BatchResult& head, cons
 PageSection SettingsSection(const RunSettings& settings);
 // What a page says it shows: exact, sampled, which wheel.
 std::string PageSubtitle(const BatchResult& result);
-
-// Writes a page whole; the problem where it could not.
-MaybeProblem WritePage(const std::string& path, const std::string& page);

@@ -7,8 +7,7 @@
 #include "batch/sampling/SampledRun.h"
 #include "batch/settings/RunSettings.h"
 #include "sim/GameStep.h"
-#include "files/FileAccess.h"
-#include "files/FileErrors.h"
+#include "batch/cli/Written.h"
 
 namespace {
 
@@ -18,11 +17,8 @@ CourseLimits LimitsOf(const RunSettings& settings) {
 }
 
 MaybeProblem Write(const std::string& path, const std::string& picture, const char* missing) {
-  if (path.empty()) return std::nullopt;
-  if (picture.empty()) return Problem{ProblemKind::BadInput, missing};
-  const std::string reason = FileAccess::WriteReplacing(path, picture);
-  if (reason.empty()) return std::nullopt;
-  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
+  if (!path.empty() && picture.empty()) return Problem{ProblemKind::BadInput, missing};
+  return WriteWhole(path, picture);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "batch/cli/Page.h"
 #include "batch/cli/PlayCell.h"
+#include "batch/cli/Written.h"
 #include "batch/core/Numbers.h"
 #include "batch/core/Version.h"
 #include "batch/output/StandardOutput.h"
@@ -234,5 +235,5 @@ MaybeProblem Solve(const BatchOptions& options, const RunSettings& settings, int
   if (MaybeProblem problem = search.Run(answer)) return problem;
   StandardOutput::Write(options.json ? SolveJson(q, search, answer, settings).dump(2) + "\n"
                                      : SolveText(q, search, answer));
-  return options.html.empty() ? std::nullopt : WritePage(options.html, SolvePage(q, search, answer, settings));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SolvePage(q, search, answer, settings));
 }

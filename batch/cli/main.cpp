@@ -20,6 +20,7 @@
 #include "batch/cli/PlayCell.h"
 #include "batch/cli/Pictures.h"
 #include "batch/cli/Solve.h"
+#include "batch/cli/Written.h"
 #include "batch/cli/BatchOptions.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/core/AloneWhenNeeded.h"
@@ -67,11 +68,6 @@ void PrintView(const WindowView& view) {
                         "\n" + view.percentages[0] + ' ' + view.percentages[1] + ' ' + view.percentages[2] + "\n");
 }
 
-MaybeProblem NotWritten(const std::string& path, const std::string& reason) {
-  if (reason.empty()) return std::nullopt;
-  return Problem{ProblemKind::Unwritable, FileErrors::NotWritten(path, reason)};
-}
-
 // The summary of a batch of one cell, and its files, each whole or not at
 // all; the first that cannot be written is reported.
 // A batch of one run prints what the window shows after it, and writes the
@@ -85,9 +81,7 @@ MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& resul
     StandardOutput::Write(ResultText(result));
   }
   if (!options.report.empty()) {
-    if (MaybeProblem problem = NotWritten(options.report, FileAccess::WriteReplacing(options.report, view->report))) {
-      return problem;
-    }
+    if (MaybeProblem problem = WriteWhole(options.report, view->report)) return problem;
   }
   if (csv) {
     if (MaybeProblem problem = NotWritten(options.csv, csv->Commit())) return problem;
@@ -97,10 +91,10 @@ MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& resul
     const RunTally& tally = *result.cells.front().tally;
     const std::string svg = BalanceHistogram(tally.final_balances, tally.quanta,
                                              {number("capital"), number("max_balance"), number("min_balance")});
-    if (MaybeProblem problem = NotWritten(options.plot, FileAccess::WriteReplacing(options.plot, svg))) return problem;
+    if (MaybeProblem problem = WriteWhole(options.plot, svg)) return problem;
   }
   if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
-  return options.html.empty() ? std::nullopt : WritePage(options.html, BatchPage(options, result));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, BatchPage(options, result));
 }
 
 // A batch of one set of settings: its exact odds, its runs, or both.
@@ -193,7 +187,7 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
     return stop.problem;
   }
   if (MaybeProblem problem = outputs.Finish()) return problem;
-  return WritePage(options.html, options.html.empty() ? std::string() : SweepPage(options, head, outputs));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(options, head, outputs));
 }
 
 // The merged summary of shards: every file read and checked first, so that
@@ -246,7 +240,7 @@ MaybeProblem Merge(const BatchOptions& options) {
     }
   }
   if (MaybeProblem problem = outputs.Finish()) return problem;
-  return WritePage(options.html, options.html.empty() ? std::string() : SweepPage(options, whole, outputs));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(options, whole, outputs));
 }
 
 MaybeProblem Run(const BatchOptions& options) {
