@@ -38,6 +38,24 @@ TEST_F(FileAccessTest, AWriteReplacesTheFileWholeWithTheBytesGivenAndLeavesNothi
   EXPECT_EQ(Entries(), 1u) << "no temporary file stays";
 }
 
+TEST_F(FileAccessTest, ALinkStaysALinkAndItsTargetIsReplacedWhereverItLeads) {
+  // A relative link is read from its own folder, not from where the
+  // program runs; an absolute one from the root; a chain of both is followed.
+  fs::create_directory(folder / "reports");
+  fs::create_directory(folder / "links");
+  const fs::path target = folder / "reports" / "report.txt";
+  std::ofstream(target) << "old";
+  fs::create_symlink("../reports/report.txt", folder / "links" / "relative.txt");
+  fs::create_symlink(folder / "links" / "relative.txt", folder / "absolute.txt");
+  for (const char* link : {"links/relative.txt", "absolute.txt"}) {
+    const std::string bytes = std::string("through ") + link;
+    ASSERT_EQ(FileAccess::WriteReplacing((folder / link).string(), bytes), "") << link;
+    EXPECT_TRUE(fs::is_symlink(folder / link));
+    EXPECT_EQ(Read(target), bytes);
+  }
+  EXPECT_EQ(Entries(), 3u) << "no temporary file stays";
+}
+
 TEST_F(FileAccessTest, AFailedWriteOrReadSaysWhyAndLeavesWhatWasThere) {
   const fs::path nowhere = folder / "no such folder" / "report.txt";
   EXPECT_NE(FileAccess::WriteReplacing(nowhere.string(), "x"), "");
