@@ -126,6 +126,7 @@ class Settings(Folder):
         self.assertEqual(systems["flat"]["bet_after_wins"], ",".join(["1"] * 11))
         self.assertEqual(systems["fibonacci_rows"]["bet_after_losses"], "1,2,3,5,8,13,21,34,55,89,144")
         self.assertEqual(systems["paroli"]["bet_after_wins"], "2,4,1,2,4,1,2,4,1,2,4")
+        self.assertEqual((systems["labouchere"]["system"], systems["labouchere"]["line"]), ("labouchere", "1,2,3,4"))
         self.assertEqual(systems["vantrel"], dict(line.split("=", 1) for line in self.ok("--print-settings").splitlines()))
 
     def test_every_bad_value_is_refused_in_one_line_naming_it(self):
