@@ -33,15 +33,15 @@ MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
   if (!options.settings.empty()) {
     if (MaybeProblem problem = LoadSettings(options.settings, settings)) return problem;
   }
-  for (int pass = 0; pass < (options.system.empty() ? 1 : 2); ++pass) {
-    for (const std::string& assignment : options.sets) {
-      const std::string problem = SetNamed(settings, assignment);
-      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
-    }
-    if (pass == 0 && !options.system.empty()) {
-      const std::string problem = ApplySystem(settings, options.system);
-      if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
-    }
+  // The system first, so that every --set wins over it; rows it fills
+  // follow a first bet set after it.
+  if (!options.system.empty()) {
+    const std::string problem = ApplySystem(settings, options.system);
+    if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+  }
+  for (const std::string& assignment : options.sets) {
+    const std::string problem = SetNamed(settings, assignment);
+    if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
   }
   const std::string clash = CombinationProblem(settings);
   if (!clash.empty()) return Problem{ProblemKind::BadInput, clash};

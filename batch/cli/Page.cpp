@@ -15,12 +15,12 @@ namespace {
 
 // The figures of a cell in a table, a row a figure: sampled and exact
 // side by side where both were computed.
-std::string FiguresTable(const CellResult& cell, const RunSettings& settings) {
+std::string FiguresTable(const CellResult& cell) {
   std::vector<std::string> head = {"figure", "key"};
   if (cell.tally) head.emplace_back("sampled");
   if (cell.exact) head.emplace_back("exact");
   std::vector<std::vector<std::string>> rows;
-  const FigureValues sampled = cell.tally ? SampledFigures(*cell.tally, CapitalOf(settings)) : FigureValues{};
+  const FigureValues sampled = cell.tally ? SampledFigures(*cell.tally) : FigureValues{};
   const FigureValues exact = cell.exact ? ExactFigureValues(*cell.exact) : FigureValues{};
   for (const FigureSpec& item : kFigures) {
     std::vector<std::string> row = {HtmlEscaped(item.title), std::string("<code>") + item.key + "</code>"};
@@ -39,7 +39,7 @@ std::string ComparedTable(const BatchResult& result, bool exact) {
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
     head.push_back(HtmlEscaped(result.compared[static_cast<std::size_t>(result.part_begin) + k]));
-    values.push_back(exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, CapitalOf(*cell.settings)));
+    values.push_back(exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally));
   }
   std::vector<std::vector<std::string>> rows;
   for (const FigureSpec& item : kFigures) {
@@ -111,7 +111,7 @@ std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
                     sections);
   }
   const CellResult& cell = result.cells.front();
-  std::string summary = FiguresTable(cell, result.settings);
+  std::string summary = FiguresTable(cell);
   if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
   sections.push_back({"Summary", summary});
   const std::string fan = FanPicture(result);

@@ -24,7 +24,8 @@ MaybeProblem Write(const std::string& path, const std::string& picture, const ch
 }  // namespace
 
 FanCourse FanOf(const BatchOptions& options) {
-  return options.fan.empty() && options.html.empty() ? FanCourse::WhereGameByGame : FanCourse::Always;
+  // A summary in JSON may be merged into a page: it carries the course.
+  return options.fan.empty() && options.html.empty() && !options.json ? FanCourse::WhereGameByGame : FanCourse::Always;
 }
 
 std::string FanPicture(const BatchResult& result) {

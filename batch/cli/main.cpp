@@ -6,6 +6,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
+#include <filesystem>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -29,6 +30,7 @@
 #include "batch/results/BatchSummary.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/core/Problem.h"
+#include "batch/core/ShownName.h"
 #include "batch/cli/Progress.h"
 #include "batch/output/SessionsCsv.h"
 #include "batch/results/ShardReader.h"
@@ -56,7 +58,8 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   head.runs = head.sampled ? options.runs : 0;
   head.part_index = options.shard_index;
   head.part_count = options.shard_count;
-  head.compared = options.compared;
+  for (const std::string& name : options.compared) head.compared.push_back(ShownName(name));
+  head.compared_files = static_cast<int64_t>(options.compare_files.size());
   const int64_t domain = DomainSize(head);
   std::tie(head.part_begin, head.part_end) = PartBlock(domain, options.shard_index, options.shard_count);
   head.blocks = {{head.part_begin, head.part_end}};
@@ -194,7 +197,22 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
 // a file that does not hold leaves nothing written; a sweep's cells are
 // then read again file by file and written as they come, so that a merge
 // holds one file's cells at a time.
+// An output that is one of the merged files would replace what is read.
+MaybeProblem OutputAmongInputs(const BatchOptions& options) {
+  for (const std::string* output : {&options.plot, &options.table, &options.heatmap, &options.fan, &options.paths,
+                                    &options.html}) {
+    for (const std::string& input : options.merge_files) {
+      std::error_code error;
+      if (!output->empty() && (*output == input || std::filesystem::equivalent(*output, input, error))) {
+        return Problem{ProblemKind::BadInput, *output + " is one of the merged files; write the output elsewhere"};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 MaybeProblem Merge(const BatchOptions& options) {
+  if (MaybeProblem problem = OutputAmongInputs(options)) return problem;
   std::vector<NamedPart> parts;
   for (const std::string& file : options.merge_files) {
     NamedPart named{file, {}};
@@ -283,7 +301,7 @@ MaybeProblem Run(const BatchOptions& options) {
 // Says what went wrong, if anything, and whether standard output took
 // everything; the exit code.
 int End(const MaybeProblem& problem) {
-  if (problem) std::fprintf(stderr, "vantrel-batch: %s\n", problem->text.c_str());
+  if (problem) std::fprintf(stderr, "vantrel-batch: %s\n", ShownName(problem->text).c_str());
   const std::string output = StandardOutput::Finish();
   if (output == StandardOutput::kClosed) return 1;
   if (!output.empty()) {

@@ -1,5 +1,6 @@
 #include "batch/core/Numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -49,20 +50,46 @@ bool ReadNumber(const std::string& text, double& value) {
   return true;
 }
 
+// Whole by its digits, not by a double: "2.0000000000000001" and "1e-400"
+// are not whole, though a double would round them to one.
 bool ReadWhole(const std::string& text, int64_t& value) {
-  double read = 0;
-  if (!ReadNumber(text, read) || read != std::floor(read)) return false;
-  if (text.find_first_of(".eE") == std::string::npos) {
-    // Digits alone are read exactly, beyond what a double holds.
-    errno = 0;
-    const long long whole = std::strtoll(text.c_str(), nullptr, 10);
-    if (errno == ERANGE) return false;
-    value = whole;
+  if (!Spelled(text)) return false;
+  std::size_t at = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) ++at;
+  std::string digits;  // the mantissa's digits, the point left out
+  int64_t scale = 0;   // the power of ten of the last of them
+  for (; at < text.size() && text[at] != 'e' && text[at] != 'E'; ++at) {
+    if (text[at] == '.') continue;
+    digits += text[at];
+    if (text.find('.') < at) --scale;
+  }
+  if (at < text.size()) {
+    // An exponent beyond any digits a count could hold only matters as a sign.
+    const std::string exponent = text.substr(at + 1);
+    const long long read = std::strtoll(exponent.c_str(), nullptr, 10);
+    scale += std::max(-100000LL, std::min(100000LL, read));
+  }
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  if (digits.empty()) {
+    value = 0;
     return true;
   }
-  // Spelled with a point or an exponent: only where the double is exact.
-  if (std::fabs(read) > 9007199254740992.0) return false;
-  value = static_cast<int64_t>(read);
+  if (scale < 0) {
+    const auto fraction = static_cast<std::size_t>(-scale);
+    if (fraction >= digits.size() || digits.find_first_not_of('0', digits.size() - fraction) != std::string::npos) {
+      return false;
+    }
+    digits.resize(digits.size() - fraction);
+  } else if (scale > 19 || digits.size() + static_cast<std::size_t>(scale) > 19) {
+    return false;
+  } else {
+    digits.append(static_cast<std::size_t>(scale), '0');
+  }
+  errno = 0;
+  const long long whole = std::strtoll(((negative ? "-" : "") + digits).c_str(), nullptr, 10);
+  if (errno == ERANGE) return false;
+  value = whole;
   return true;
 }
 

@@ -52,7 +52,7 @@ std::vector<Row> RowsOf(const BatchResult& result) {
     const SimSettings typed = Typed(*cell.settings);
     Row row{result.compared[static_cast<std::size_t>(result.part_begin) + k],
             FinalBalances(cell),
-            cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, CapitalOf(*cell.settings)),
+            cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally),
             static_cast<double>(CapitalOf(*cell.settings)),
             typed.min_balance,
             typed.max_balance};

@@ -58,12 +58,12 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
   if (!grid_.empty()) {
     const auto size = static_cast<int64_t>(head_.axes[1].values.size());
     grid_[static_cast<std::size_t>(index / size)][static_cast<std::size_t>(index % size)] =
-        Of(cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0), options_.show->figure);
+        Of(cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally), options_.show->figure);
   }
   if (options_.page && page_rows_.size() < kMostPageRows) {
     std::vector<std::string> row;
     for (double value : cell.values) row.push_back(SweptValue(value));
-    const FigureValues values = cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0);
+    const FigureValues values = cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);
     for (const FigureSpec& item : kFigures) {
       if (item.showable) row.push_back(FigureText(item, Of(values, item.figure)));
     }

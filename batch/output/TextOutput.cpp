@@ -65,7 +65,7 @@ std::string ExactText(const ExactRun& run, const std::string& wheel) {
 // A cell's figures: from the exact odds where they were computed, else
 // from the sampled runs.
 FigureValues FiguresOfCell(const CellResult& cell) {
-  return cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally, 0);
+  return cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ struct BatchResult {
   // every cell played on the same seeds; `settings` are those the systems
   // were applied to.
   std::vector<std::string> compared;
+  // How many of the last compared names are settings files, not systems.
+  int64_t compared_files = 0;
   // The batch asked for: K runs from the first seed per cell, or none.
   int64_t first_seed = 0;
   int64_t runs = 0;

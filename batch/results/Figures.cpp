@@ -54,13 +54,13 @@ void Shares(FigureValues& values, const EndingCounts<Count>& ended, double sessi
 
 }  // namespace
 
-FigureValues SampledFigures(const RunTally& tally, int32_t capital) {
+FigureValues SampledFigures(const RunTally& tally) {
   const BatchSummary s = Summarise(tally);
   FigureValues values{};
   Shares(values, s.ended, static_cast<double>(s.sessions));
   int64_t at_least = 0;
   for (const auto& [balance, count] : tally.final_balances) {
-    if (balance >= int64_t{capital} * tally.quanta) at_least += count;
+    if (balance >= int64_t{tally.capital} * tally.quanta) at_least += count;
   }
   const double played = s.balances > 0 ? static_cast<double>(s.balances) : 1;
   const double n = s.sessions > 0 ? static_cast<double>(s.sessions) : 1;

@@ -49,6 +49,6 @@ std::string ShowableKeys(const char* separator);
 std::string FigureText(const FigureSpec& item, double value);
 
 using FigureValues = std::array<double, kFigureCount>;
-FigureValues SampledFigures(const RunTally& tally, int32_t capital);
+FigureValues SampledFigures(const RunTally& tally);
 FigureValues ExactFigureValues(const ExactRun& run);
 inline double Of(const FigureValues& values, Figure figure) { return values[static_cast<std::size_t>(figure)]; }

@@ -30,7 +30,7 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   for (const NamedPart* named : order) {
     const BatchResult& part = named->part;
     if (SettingsJson(part.settings) != settings || axes_json(part) != axes_json(first) ||
-        part.compared != first.compared || part.sampled != first.sampled || part.exact != first.exact ||
+        part.compared != first.compared || part.compared_files != first.compared_files || part.sampled != first.sampled || part.exact != first.exact ||
         part.runs != first.runs || part.first_seed != first.first_seed) {
       return named->file + ": it belongs to another batch (other settings, sweep, systems, runs or seeds)";
     }

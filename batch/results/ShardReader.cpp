@@ -1,11 +1,13 @@
 #include "batch/results/ShardReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <map>
 
 #include "batch/core/Limits.h"
+#include "batch/core/ShownName.h"
 #include "batch/core/Version.h"
 #include "batch/results/SummaryJson.h"
 #include "batch/results/CheckedJson.h"
@@ -147,6 +149,7 @@ RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& setti
   RunTally t;
   t.quanta = rules.quanta;
   t.zero_rule = rules.zero_rule;
+  t.capital = TruncateToInt32(typed.capital);
   ReadDeclared(json, kTallyFields, t);
   Must(t.runs == runs, json["runs"], Whole(runs, runs));
   const int64_t sessions = runs * TruncateToInt32(typed.session_count);
@@ -290,6 +293,27 @@ CellResult ReadCell(const JsonField& cell, const RunSettings& settings, const Ba
 
 void FromJson(const JsonField& root, BatchResult& result);
 
+// A compared system's settings are the comparison's with the system
+// applied: a true system changes only the system; a preset of the rows
+// fills the rows and the first-bet options, each of which a --set may have
+// kept as the comparison's own.
+void CheckSystemEntry(const JsonField& field, const std::string& name, const RunSettings& base,
+                      const RunSettings& played) {
+  RunSettings applied = base;
+  if (!ApplySystem(applied, name).empty()) field.Refuse("belongs to " + name + ", which is no system");
+  const Json expected = SettingsJson(applied);
+  const Json kept = SettingsJson(base);
+  const Json entry = SettingsJson(played);
+  for (const auto& item : expected.items()) {
+    const Json& value = entry.at(item.key());
+    const bool preset_filled = FindPreset(name) && (IsRowSetting(item.key()) || item.key() == "first_bet_after_win" ||
+                                                    item.key() == "first_bet_after_loss");
+    if (value != item.value() && !(preset_filled && value == kept.at(item.key()))) {
+      field[item.key().c_str()].Refuse("is not what the system " + name + " plays on the comparison's settings");
+    }
+  }
+}
+
 // A comparison's part: the names of all its cells, and a summary of each
 // cell of the part, which is read as the summary of a batch of its own and
 // must be one of this comparison's (the same runs and seeds, the system of
@@ -299,7 +323,16 @@ void ReadComparison(const JsonField& root, BatchResult& result) {
   if (names.Size() < 2 || static_cast<int64_t>(names.Size()) > kMaxCompared) {
     names.Refuse("does not name 2 to " + std::to_string(kMaxCompared) + " systems or files");
   }
-  for (std::size_t k = 0; k < names.Size(); ++k) result.compared.push_back(names.At(k).Text());
+  for (std::size_t k = 0; k < names.Size(); ++k) {
+    const std::string name = names.At(k).Text();
+    if (name.empty() || name != ShownName(name)) names.At(k).Refuse("is not a name as this program writes it");
+    if (std::find(result.compared.begin(), result.compared.end(), name) != result.compared.end()) {
+      names.At(k).Refuse("names " + name + " a second time");
+    }
+    result.compared.push_back(name);
+  }
+  const auto count = static_cast<int64_t>(names.Size());
+  result.compared_files = root.Has("compared_files") ? root["compared_files"].Whole(1, count) : 0;
   ReadPart(root, static_cast<int64_t>(result.compared.size()), result);
   const JsonField systems = root["systems"];
   if (static_cast<int64_t>(systems.Size()) != result.part_end - result.part_begin) {
@@ -320,10 +353,9 @@ void ReadComparison(const JsonField& root, BatchResult& result) {
         one.first_seed != result.first_seed || one.part_count != 1) {
       entry["batch"].Refuse("is not the batch of the comparison (other runs or seeds, or a part)");
     }
-    const SystemSpec* system = FindSystem(name);
-    if (system && Typed(one.settings).system != system->system) {
-      entry["settings"]["system"].Refuse("is not the system " + name);
-    }
+    const bool is_file = static_cast<int64_t>(result.part_begin) + static_cast<int64_t>(k) >=
+                         count - result.compared_files;
+    if (!is_file) CheckSystemEntry(entry["settings"], name, result.settings, one.settings);
     CellResult cell = std::move(one.cells.front());
     cell.settings = std::move(one.settings);
     result.cells.push_back(std::move(cell));

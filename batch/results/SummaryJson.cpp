@@ -188,6 +188,7 @@ Json ResultJson(const BatchResult& result) {
   Json out = Json::object();
   if (!result.compared.empty()) {
     out["compare"] = result.compared;
+    if (result.compared_files > 0) out["compared_files"] = result.compared_files;
     out["settings"] = SettingsJson(result.settings);
     Json systems = Json::array();
     for (std::size_t k = 0; k < result.cells.size(); ++k) systems.push_back(ComparedCellJson(result, k));

@@ -15,6 +15,7 @@ void RunTally::Add(const RunOutcome& run) {
   squared_bets += run.squared_bets;
   double_zero = run.double_zero;
   quanta = run.quanta;
+  capital = run.capital;
   zero_rule = run.zero_rule;
 }
 
@@ -36,6 +37,7 @@ bool RunTally::Add(const RunTally& other) {
   add(sum.squared_bets, other.squared_bets);
   sum.double_zero = double_zero || other.double_zero;
   sum.quanta = runs == 0 ? other.quanta : quanta;
+  sum.capital = runs == 0 ? other.capital : capital;
   sum.zero_rule = runs == 0 ? other.zero_rule : zero_rule;
   if (overflow) return false;
   *this = std::move(sum);

@@ -27,6 +27,9 @@ struct RunTally {
   int64_t squared_bets = 0;
   bool double_zero = false;
   int32_t quanta = 1;
+  // The capital the sessions started with, in units: the figures measure
+  // against it.
+  int32_t capital = 0;
   ZeroRule zero_rule = ZeroRule::Lose;
 
   void Add(const RunOutcome& run);

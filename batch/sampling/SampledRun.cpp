@@ -66,6 +66,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
 RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32_t courses) {
   RunOutcome outcome;
   outcome.seed = seed;
+  outcome.capital = TruncateToInt32(settings.capital);
   // The poll tick that would start the run checks the count first; a run
   // it refuses plays nothing.
   if (const SettingSpec* failed = FirstFailure(CheckGroup::SessionCount, settings)) {
@@ -78,7 +79,7 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
   outcome.double_zero = start_failure == nullptr && settings.double_zero;
   outcome.quanta = rules.quanta;
   outcome.zero_rule = rules.zero_rule;
-  const int32_t capital = TruncateToInt32(settings.capital);
+  const int32_t capital = outcome.capital;
   uint32_t generator = static_cast<uint32_t>(seed + 5);
   SessionState carried;
   carried.bet_on_red = settings.bet_on_red;

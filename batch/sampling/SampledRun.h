@@ -21,6 +21,7 @@ struct RunOutcome {
   // sum of the squared bets.
   bool double_zero = false;
   int32_t quanta = 1;  // of the money in the records
+  int32_t capital = 0;  // in units, as each session starts with it
   ZeroRule zero_rule = ZeroRule::Lose;
   int64_t wagered_on_red = 0;
   int64_t wagered_on_black = 0;

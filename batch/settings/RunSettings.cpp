@@ -67,18 +67,17 @@ std::vector<std::string> Split(const std::string& text) {
 }
 
 bool SetEntry(RunSettings& settings, const SettingSpec& row, std::size_t entry, const std::string& text) {
-  double value = 0;
-  if (!ReadNumber(text, value) || value != std::floor(value) || value < 1 || value > kLargestEntry) return false;
-  TextOf(settings, row, entry) = Shown(value);
+  int64_t value = 0;
+  if (!ReadWhole(text, value) || value < 1 || value > kLargestEntry) return false;
+  TextOf(settings, row, entry) = std::to_string(value);
   return true;
 }
 
 bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& text) {
   const std::size_t colon = text.find(':');
   if (colon != std::string::npos) {
-    double entry = 0;
-    if (!ReadNumber(text.substr(0, colon), entry) || entry != std::floor(entry) || entry < 1 ||
-        entry > static_cast<double>(kRowLength)) {
+    int64_t entry = 0;
+    if (!ReadWhole(text.substr(0, colon), entry) || entry < 1 || entry > static_cast<int64_t>(kRowLength)) {
       return false;
     }
     return SetEntry(settings, row, static_cast<std::size_t>(entry) - 1, text.substr(colon + 1));
@@ -103,8 +102,8 @@ bool SetLine(RunSettings& settings, const std::string& text) {
   if (entries.size() > kLongestStartLine) return false;
   StartLine line;
   for (const std::string& entry : entries) {
-    double value = 0;
-    if (!ReadNumber(entry, value) || value != std::floor(value) || value < 1 || value > kLargestEntry) return false;
+    int64_t value = 0;
+    if (!ReadWhole(entry, value) || value < 1 || value > kLargestEntry) return false;
     line.units[static_cast<std::size_t>(line.length++)] = static_cast<int32_t>(value);
   }
   settings.line = line;
@@ -152,14 +151,25 @@ bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string&
   return false;
 }
 
-void FillRows(RunSettings& settings, const ProgressionRow& wins, const ProgressionRow& losses, int32_t scale,
-              bool first_bet_after_win, bool first_bet_after_loss) {
+// The rows that follow a preset, scaled by the first bet as it now stands.
+void FollowPreset(RunSettings& settings) {
+  if (!settings.preset) return;
+  const int32_t scale = std::max(1, TruncateToInt32(Typed(settings).first_bet));
   for (std::size_t k = 0; k < kRowLength; ++k) {
-    TextOf(settings, *FindSetting("bet_after_wins"), k) = std::to_string(wins[k] * scale);
-    TextOf(settings, *FindSetting("bet_after_losses"), k) = std::to_string(losses[k] * scale);
+    if (settings.wins_follow_preset) {
+      TextOf(settings, *FindSetting("bet_after_wins"), k) = std::to_string(settings.preset->wins[k] * scale);
+    }
+    if (settings.losses_follow_preset) {
+      TextOf(settings, *FindSetting("bet_after_losses"), k) = std::to_string(settings.preset->losses[k] * scale);
+    }
   }
-  SetOption(settings, *FindSetting("first_bet_after_win"), first_bet_after_win);
-  SetOption(settings, *FindSetting("first_bet_after_loss"), first_bet_after_loss);
+}
+
+// What setting one by name does to the rows that follow a preset.
+void AfterSet(RunSettings& settings, const SettingSpec& item) {
+  if (item.row == &SimSettings::bet_after_wins) settings.wins_follow_preset = false;
+  if (item.row == &SimSettings::bet_after_losses) settings.losses_follow_preset = false;
+  if (item.number == &SimSettings::first_bet) FollowPreset(settings);
 }
 
 }  // namespace
@@ -239,12 +249,14 @@ std::string SetNamed(RunSettings& settings, const std::string& assignment) {
   if (equals == std::string::npos || !SetValue(settings, *item, assignment.substr(equals + 1))) {
     return "--set " + assignment + ": " + name + " " + Range(*item);
   }
+  AfterSet(settings, *item);
   return std::string();
 }
 
 std::string ApplySystem(RunSettings& settings, const std::string& system) {
   if (const SystemSpec* item = FindSystem(system)) {
     settings.system = item->system;
+    settings.preset = nullptr;
     return std::string();
   }
   const RowPreset* preset = FindPreset(system);
@@ -253,6 +265,7 @@ std::string ApplySystem(RunSettings& settings, const std::string& system) {
            "; the presets of the rows: " + PresetNames() + ")";
   }
   settings.system = BetSystem::Rows;
+  settings.preset = nullptr;
   if (std::string(preset->name) == "vantrel") {
     const RunSettings defaults = ResetDefaults();
     for (const char* name : {"bet_after_wins", "bet_after_losses"}) {
@@ -264,9 +277,11 @@ std::string ApplySystem(RunSettings& settings, const std::string& system) {
     }
     return std::string();
   }
-  const int32_t first_bet = std::max(1, TruncateToInt32(Typed(settings).first_bet));
-  FillRows(settings, preset->wins, preset->losses, first_bet, preset->first_bet_after_win,
-           preset->first_bet_after_loss);
+  settings.preset = preset;
+  settings.wins_follow_preset = settings.losses_follow_preset = true;
+  FollowPreset(settings);
+  SetOption(settings, *FindSetting("first_bet_after_win"), preset->first_bet_after_win);
+  SetOption(settings, *FindSetting("first_bet_after_loss"), preset->first_bet_after_loss);
   return std::string();
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/settings/Systems.h"
 #include "files/SettingsFile.h"
 #include "sim/BetSystem.h"
 #include "sim/SimSettings.h"
@@ -23,6 +24,12 @@ struct RunSettings {
   BetSystem system = BetSystem::Rows;
   ZeroRule zero_rule = ZeroRule::Lose;
   StartLine line = kDefaultLine;
+  // The rows a preset of the rows filled (--system martingale) follow the
+  // first bet wherever it is set after, a sweep's or a solved value's too,
+  // as they would had it been set before; a row set by name no longer does.
+  const RowPreset* preset = nullptr;
+  bool wins_follow_preset = false;
+  bool losses_follow_preset = false;
 };
 
 // The fields and boxes as the reset writes them.
