@@ -40,7 +40,6 @@ class MemoryForm : public FormOperations {
   int64_t CalendarTime() const override { return calendar_time_; }
   uint64_t InputGeneration() const override;
 
-  void SetCalendarTime(int64_t seconds) { calendar_time_ = seconds; }
   void SetRecording(bool on);
   const std::vector<std::string>& Writes() const { return writes_; }
   void ClearWrites() { writes_.clear(); }

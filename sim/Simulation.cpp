@@ -27,13 +27,6 @@ inline int32_t Simulation::spin(Stake& stake) {
   }
 }
 
-int32_t Simulation::draw_number() {
-  Stake stake = load_stake();
-  const int32_t number = spin(stake);
-  store_stake(stake);
-  return number;
-}
-
 void Simulation::on_poll_timer() {
   if (state_.start_requested) {
     state_.start_requested = false;
@@ -256,16 +249,4 @@ Simulation::GameEnd Simulation::end_by_balance() {
 void Simulation::show_message(const WColor& colour, const char* text) {
   form_.SetForeColor(Control::label_infolabel, colour);
   form_.SetText(Control::label_infolabel, WString(text));
-}
-
-void Simulation::settle_win() { settle(true); }
-
-void Simulation::settle_loss() { settle(false); }
-
-void Simulation::settle(bool won) {
-  Stake stake = load_stake();
-  GameEvent event;
-  Book(inputs_.rules, stake.game, won ? BetOutcome::Won : BetOutcome::Lost, event);
-  if (won) settings_.switch_after_win = inputs_.rules.switch_after_win;
-  store_stake(stake);
 }

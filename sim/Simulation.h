@@ -35,10 +35,6 @@ class Simulation {
   // One whole session on the form's settings; returns at its end, whatever
   // ended it.
   void play_session();
-  // The next wheel number: 0 to 36, or 37 for 00 on a double-zero wheel.
-  int32_t draw_number();
-  void settle_win();
-  void settle_loss();
 
   void clear_statistics();
   void record_session();
@@ -87,8 +83,6 @@ class Simulation {
 
   Stake load_stake() const;
   void store_stake(const Stake& stake);
-  // One game settled by hand (settle_win, settle_loss).
-  void settle(bool won);
   void read_session_inputs();
   GameEnd play_game(Stake& stake);
   void list_number(GameView& view);

@@ -33,10 +33,8 @@ class WApplication : public WEventGenerator, public WModule {
   bool SetEventHandler(WEventNumber event, WObject* target, const WEventHandlerFunction& function,
                        uint32_t user_data = 0, const int32_t* position = nullptr) override;
 
-  WApplicationEventData& GetEventData() { return event_data_; }
   uint32_t GetThreadId() const { return thread_id_; }
   const char* GetCommandLine() const { return command_line_; }
-  int GetShowCommand() const { return show_; }
 
   static WApplication* Current();
   // Some handler of the application wants every window message before

@@ -15,7 +15,6 @@ class WCommonDialog : public WEventGenerator {
     return true;
   }
   void* GetOwner() const { return owner_; }
-  bool IsShowing() const { return showing_; }
 
  protected:
   void SetShowing(bool showing) { showing_ = showing; }

@@ -195,11 +195,6 @@ uint32_t WString::GetLength() const {
   return reference_ ? reference_->narrow.Characters() : 0;
 }
 
-uint32_t WString::GetCapacity() const {
-  if (!reference_) return 0;
-  return reference_->wide_current ? reference_->wide.Capacity() : reference_->narrow.Capacity();
-}
-
 int32_t WString::Sprintf(const char* format, ...) {
   va_list arguments;
   va_start(arguments, format);

@@ -41,7 +41,6 @@ class WString : public WObject {
   uint32_t GetLength() const;
   bool IsNull() const { return reference_ == nullptr; }
   // Units that the current form can hold without new storage.
-  uint32_t GetCapacity() const;
 
   // Replaces the text by the printf-style formatting of the arguments and
   // returns its length. A null format makes the string null.

@@ -49,7 +49,6 @@ class WLabel : public WStatic {
   bool SetText(const WString& text) override;
   bool SetFont(const WFont& font, bool redraw = true) override;
   bool SetAutoSize(bool on);
-  bool GetAutoSize() const { return auto_size_; }
 
  private:
   bool Fit();

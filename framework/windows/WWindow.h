@@ -66,7 +66,6 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   // Stores the tip text; a window without a tooltip of its own gets one for
   // a text that is not empty, and an empty text leaves it without.
   bool SetToolTipText(const WString& text);
-  const WString& GetToolTipText() const { return tooltip_text_; }
   void* GetToolTipHandle() const;
   // Makes the cursor the current mouse cursor at once.
   bool SetCursor(const WCursor& cursor);
@@ -84,7 +83,6 @@ class WWindow : public WEventGenerator, public WMessageTarget {
   // Keeps the flags of the costly events (paint, hit test, non-client
   // paint, erase background, before and after processing) up to date.
   void EventHandlersChanged(WEventNumber event, int32_t change) override;
-  uint32_t GetCostlyEventFlags() const { return costly_; }
 
   bool PreTranslateMessage(WMessage& message, bool& handled) override;
 

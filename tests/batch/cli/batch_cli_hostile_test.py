@@ -15,6 +15,7 @@ import tempfile
 import threading
 import time
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
 SMALL = ["--set", "games_per_session=20", "--set", "session_count=3"]
@@ -160,7 +161,12 @@ class BadInput(Folder):
             (["--runs", "2.5"], "--runs"), (["--settings", "short.dat"], "short.dat has 20 lines"),
             (["--settings", "empty.dat"], "empty.dat has 0 lines"),
             (["--settings", "huge.dat"], "huge.dat: its capital is too large to be a number"),
-            (["--settings", "long.dat"], "long.dat: line 1 is longer than the 255 characters a field takes")]
+            (["--settings", "long.dat"], "long.dat: line 1 is longer than the 255 characters a field takes"),
+            # Whole numbers by their digits, not by the double they round to.
+            (["--seed", "1e-400"], "--seed"), (["--runs", "2.0000000000000001"], "--runs"),
+            (["--shard", "1/2.0000000000000001", "--json"], "takes I/N"),
+            (["--set", "line=1.0000000000000001"], "line takes"), (["--system", ""], "--system: takes a system's"),
+            (["--set", "line=1,2\n3,4"], "line=1,2\\x0a3,4: line takes")]
         for arguments, says in cases:
             with self.subTest(arguments=" ".join(arguments)):
                 done = run(*arguments, cwd=self.dir)
@@ -180,8 +186,8 @@ class BadInput(Folder):
         return done.stdout.splitlines()
 
 
-def shard(*arguments):
-    done = run(*arguments, "--json")
+def shard(*arguments, cwd=None):
+    done = run(*arguments, "--json", cwd=cwd)
     assert done.returncode == 0, done.stderr
     return json.loads(done.stdout)
 
@@ -272,7 +278,14 @@ class EditedShards(Folder):
 
         def nest(d):
             d["systems"][0]["compare"] = d["compare"]
+        other_capital = shard(*arguments, "--set", "capital=400", "--shard", "2/2")["systems"][0]
+
         edits = [("a name", rename, "systems[0].system is not the name of its place"),
+                 ("an entry played on another capital", lambda d: d["systems"].__setitem__(0, other_capital),
+                  "settings.capital is not what the system fibonacci plays"),
+                 ("a system named twice", lambda d: d["compare"].__setitem__(1, "dalembert"), "a second time"),
+                 ("a control character in a name", lambda d: d["compare"].__setitem__(2, "oscars\x01"),
+                  "is not a name as this program writes it"),
                  ("the system played", swap_settings, "systems[0]."),
                  ("a nested comparison", nest, "is not the summary of one system"),
                  ("other seeds", lambda d: d["systems"][0]["batch"].update(first_seed=8), "systems[0]."),
@@ -287,6 +300,15 @@ class EditedShards(Folder):
                 done = self.merge(documents, "--plot", self.path("never.svg"))
                 self.refused(done, 1, says)
                 self.assertFalse(os.path.exists(self.path("never.svg")))
+
+    def test_presets_swapped_by_name_are_refused(self):
+        parts = [shard("compare", "--system", "flat,martingale", "--seed", "7", "--runs", "2", *SMALL, "--shard",
+                       f"{k}/2") for k in (1, 2)]
+        for part in parts:
+            part["compare"].reverse()
+        for part, name in zip(parts, ("martingale", "flat")):
+            part["systems"][0]["system"] = name
+        self.refused(self.merge(parts), 1, "is not what the system martingale plays")
 
     def test_files_no_summary_could_be(self):
         text = json.dumps(self.runs[1], indent=2)
@@ -304,6 +326,35 @@ class EditedShards(Folder):
         big = ["--system", "martingale", "--set", "first_bet=500", "--seed", "1", "--runs", "2", *SMALL]
         done = self.merge([shard(*big, "--shard", "1/2"), shard(*big, "--shard", "2/2")])
         self.assertEqual(done.returncode, 0, done.stderr)
+
+    def test_an_output_among_the_inputs_is_refused(self):
+        self.write("p1.json", json.dumps(self.runs[0]))
+        os.symlink("p1.json", self.path("link.json"))
+        for output in ("p1.json", "link.json"):
+            with self.subTest(output=output):
+                done = run("merge", self.path("p1.json"), "--html", self.path(output))
+                self.refused(done, 2, "is one of the merged files")
+        self.assertEqual(json.loads(self.read("p1.json")), self.runs[0])
+
+    def test_compared_files_merge_by_their_names_shown_as_utf8(self):
+        lines = ["   500", "     3", "   1", "100000", "  1000", "   550", "    40", "     0"]
+        for name in ("dalembert", "caf\xe9.dat"):
+            with open(os.path.join(self.dir.encode(), name.encode("latin-1")), "w", newline="") as f:
+                f.write("".join(line + "\r\n" for line in lines + ["   2"] * 22 + ["0"] * 6))
+        arguments = ["compare", "--system", "flat", "dalembert", "caf\udce9.dat", "--seed", "1", "--runs", "2"]
+        parts = [shard(*arguments, "--shard", f"{k}/2", cwd=self.dir) for k in (1, 2)]
+        self.assertEqual(parts[0]["compare"], ["flat", "dalembert", "caf\u00e9.dat"])
+        done = self.merge(parts, "--html", self.path("page.html"), "--plot", self.path("p.svg"))
+        self.assertEqual(done.returncode, 0, done.stderr)
+        self.assertIn("café.dat", self.read("page.html"))
+        ElementTree.parse(self.path("p.svg"))
+
+    def test_a_page_merged_where_the_wager_limit_binds_keeps_the_course(self):
+        arguments = ["--exact", "--runs", "4", "--seed", "1", "--set", "wager_limit=300"]
+        parts = [shard(*arguments, "--shard", f"{k}/2") for k in (1, 2)]
+        done = self.merge(parts, "--html", self.path("page.html"), "--fan", self.path("fan.svg"))
+        self.assertEqual(done.returncode, 0, done.stderr)
+        self.assertIn("The course of the first session", self.read("page.html"))
 
     def test_gaps_are_the_blocks_really_played(self):
         parts = [shard("--seed", "7", "--runs", "30", *SMALL, "--shard", f"{k}/3") for k in (1, 3)]

@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""A figure is the same figure wherever it appears: every cell of a sweep,
+every entry of a comparison and the same read from merged shards equal,
+figure by figure, the batch run alone with that cell's settings. The
+sampled figures of the batch alone are counted here from its sessions CSV,
+not taken from the program's own sums."""
+import csv
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
+SHARES = {"p_max": "max balance or wager limit", "p_min": "min balance",
+          "p_limit": "table limit or last game", "p_check": "failed check", "p_none": "no count"}
+
+
+def run(*arguments):
+    done = subprocess.run([BATCH, *arguments], capture_output=True, text=True, timeout=300)
+    if done.returncode != 0:
+        raise AssertionError(f"{arguments}: {done.stderr}")
+    return done.stdout
+
+
+class OneFigureEverywhere(unittest.TestCase):
+    COMMON = ["--seed", "7", "--runs", "5", "--exact", "--set", "games_per_session=60", "--set", "session_count=4"]
+
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def path(self, name):
+        return os.path.join(self.folder.name, name)
+
+    def rows(self, name):
+        with open(self.path(name), newline="") as f:
+            return list(csv.DictReader(f))
+
+    def alone(self, *settings):
+        """The figures of the batch alone: shares, means and the share at or
+        above the capital counted from its sessions, the rest from its JSON."""
+        summary = json.loads(run(*self.COMMON, *settings, "--json", "--csv", self.path("alone.csv")))
+        sessions = self.rows("alone.csv")
+        capital = summary["settings"]["capital"]
+        played = [s for s in sessions if int(s["games"]) > 0]
+        figures = {key: sum(s["ended"] == ending for s in sessions) / len(sessions) for key, ending in SHARES.items()}
+        figures["p_at_least_capital"] = sum(float(s["final balance"]) >= capital for s in played) / len(played)
+        figures["mean_final"] = sum(float(s["final balance"]) for s in played) / len(played)
+        figures["mean_games"] = sum(int(s["games"]) for s in sessions) / len(sessions)
+        figures["wagered_per_session"] = sum(float(s["wagered"]) for s in sessions) / len(sessions)
+        balance = summary["final_balance"]
+        figures.update(median_final=balance["median"], p5_final=balance["p5"], p95_final=balance["p95"],
+                       result_per_unit=summary["result_per_unit"]["value"])
+        exact = summary["exact"]
+        figures.update({"exact_" + key: exact["ended"][ending.replace(" ", "_")] for key, ending in SHARES.items()})
+        figures.update({"exact_" + key: exact["final_balance"][name] for key, name in
+                        [("mean_final", "mean"), ("median_final", "median"), ("p5_final", "p5"),
+                         ("p95_final", "p95"), ("p_at_least_capital", "p_at_least_capital")]})
+        figures.update({"exact_" + key: exact[key] for key in ("wagered_per_session", "mean_games",
+                                                                "result_per_unit")})
+        return figures, summary
+
+    def assert_row(self, row, figures, where):
+        for key, value in figures.items():
+            with self.subTest(where=where, figure=key):
+                self.assertAlmostEqual(float(row[key]), value, delta=1e-9 * max(1, abs(value)))
+
+    def shards(self, arguments, count):
+        parts = []
+        for index in range(1, count + 1):
+            parts.append(self.path(f"part-{index}.json"))
+            with open(parts[-1], "w") as f:
+                f.write(run(*arguments, "--shard", f"{index}/{count}", "--json"))
+        return parts
+
+    def test_every_sweep_cell_is_its_batch_alone_merged_or_not(self):
+        # A preset's rows follow the swept first bet; the capital moves what
+        # "at or above the capital" counts against.
+        sweep = [*self.COMMON, "--system", "martingale", "--sweep", "capital=300:700:200", "--sweep", "first_bet=1:2"]
+        run(*sweep, "--table", self.path("whole.csv"))
+        cells = json.loads(run(*sweep, "--json"))["cells"]
+        run("merge", *self.shards(sweep, 4), "--table", self.path("merged.csv"))
+        self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
+        for row, cell in zip(self.rows("whole.csv"), cells):
+            settings = ["--system", "martingale", "--set", f"capital={row['capital']}",
+                        "--set", f"first_bet={row['first_bet']}"]
+            figures, summary = self.alone(*settings)
+            self.assert_row(row, figures, f"capital={row['capital']}, first_bet={row['first_bet']}")
+            self.assertEqual(cell.pop("values"), {"capital": float(row["capital"]),
+                                                  "first_bet": float(row["first_bet"])})
+            self.assertEqual(cell, {k: v for k, v in summary.items() if k in cell})
+
+    def test_every_compared_entry_is_its_batch_alone_merged_or_not(self):
+        names = ["martingale", "dalembert", "flat"]
+        compare = ["compare", "--system", ",".join(names), *self.COMMON, "--set", "capital=400",
+                   "--set", "zero_rule=la_partage"]
+        run(*compare, "--table", self.path("whole.csv"))
+        run("merge", *self.shards(compare, 2), "--table", self.path("merged.csv"))
+        self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
+        for row, name in zip(self.rows("whole.csv"), names):
+            self.assertEqual(row["system"], name)
+            figures, _ = self.alone("--system", name, "--set", "capital=400", "--set", "zero_rule=la_partage")
+            self.assert_row(row, figures, name)
+
+    def test_a_solved_value_is_the_batch_alone(self):
+        solve = ["--system", "martingale", "--set", "games_per_session=60", "--set", "session_count=4"]
+        solved = json.loads(run(*solve, "--solve", "first_bet=1:12", "--for", "p_min<=0.2", "--json"))["solve"]
+        for tried in solved["tried"]:
+            alone = json.loads(run(*solve, "--set", f"first_bet={tried['value']}", "--exact", "--json"))
+            with self.subTest(first_bet=tried["value"]):
+                self.assertEqual(tried["figure"], alone["exact"]["ended"]["min_balance"])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)
