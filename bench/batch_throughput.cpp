@@ -43,7 +43,7 @@ int main() {
        {"capital=" + std::to_string(kCapital), "max_balance=" + std::to_string(kMaxBalance),
         "games_per_session=" + std::to_string(longest.games_per_session), "table_limit=" + std::to_string(kTableLimit),
         std::string("wager_limit=9999999"), "session_count=" + std::to_string(longest.sessions)}) {
-    SetNamed(settings, set);
+    (void)SetNamed(settings, set);
   }
   const double one = BatchRate(settings, 8, 1);
   const double all = BatchRate(settings, 8, cores);

@@ -23,7 +23,7 @@ using namespace bench;
 
 SimSettings DefaultsWith(const std::string& system) {
   RunSettings settings = ResetDefaults();
-  if (!system.empty()) SetNamed(settings, "system=" + system);
+  if (!system.empty()) (void)SetNamed(settings, "system=" + system);
   return Typed(settings);
 }
 
@@ -75,7 +75,7 @@ int main() {
   for (const std::string& name : comparison.compared) {
     CellResult cell;
     cell.settings = ResetDefaults();
-    ApplySystem(*cell.settings, name);
+    (void)ApplySystem(*cell.settings, name);
     const auto alone = Clock::now();
     MemoryBudget bare_budget(kExactMemoryBudget);
     ComputeExactRun(Typed(*cell.settings), bare_budget, nullptr, cores);

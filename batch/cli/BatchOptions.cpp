@@ -176,7 +176,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--system", o.system,
                  "a betting system, or a preset of the rows that fills both rows and the first-bet options (below)")
       ->type_name("NAME")
-      ->check([](const std::string& text) { return text.empty() ? "takes a system's name, and this one is empty" : ""; });
+      ->check(
+          [](const std::string& text) { return text.empty() ? "takes a system's name, and this one is empty" : ""; });
   app.add_flag("--print-settings", o.print_settings, "prints the settings by name and ends");
   app.add_option("--seed", o.seed, "repeats a run: the reset seeds with N, the run's start with N + 5")
       ->transform(WholeFrom(0, kMaxSeed))

@@ -36,14 +36,10 @@ MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
   // The system first, so that every --set wins over it; rows it fills
   // follow a first bet set after it.
   if (!options.system.empty()) {
-    const std::string problem = ApplySystem(settings, options.system);
-    if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+    if (MaybeProblem problem = ApplySystem(settings, options.system)) return problem;
   }
   for (const std::string& assignment : options.sets) {
-    const std::string problem = SetNamed(settings, assignment);
-    if (!problem.empty()) return Problem{ProblemKind::BadInput, problem};
+    if (MaybeProblem problem = SetNamed(settings, assignment)) return problem;
   }
-  const std::string clash = CombinationProblem(settings);
-  if (!clash.empty()) return Problem{ProblemKind::BadInput, clash};
-  return std::nullopt;
+  return CombinationProblem(settings);
 }

@@ -82,7 +82,9 @@ class Search {
       return std::nullopt;
     }
     RunSettings settings = settings_;
-    SetNamed(settings, q_.setting + "=" + std::to_string(value));
+    if (MaybeProblem problem = SetNumber(settings, q_.setting, static_cast<double>(value))) {
+      return Problem{problem->kind, "--solve: " + q_.setting + " " + problem->text};
+    }
     std::optional<ExactRun> exact;
     if (MaybeProblem problem = ComputeExact(settings, jobs_, FanCourse::None, exact)) {
       return Problem{problem->kind, "--solve: at " + q_.setting + "=" + std::to_string(value) + ": " + problem->text};

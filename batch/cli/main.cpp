@@ -199,8 +199,8 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
 // holds one file's cells at a time.
 // An output that is one of the merged files would replace what is read.
 MaybeProblem OutputAmongInputs(const BatchOptions& options) {
-  for (const std::string* output : {&options.plot, &options.table, &options.heatmap, &options.fan, &options.paths,
-                                    &options.html}) {
+  for (const std::string* output :
+       {&options.plot, &options.table, &options.heatmap, &options.fan, &options.paths, &options.html}) {
     for (const std::string& input : options.merge_files) {
       std::error_code error;
       if (!output->empty() && (*output == input || std::filesystem::equivalent(*output, input, error))) {
@@ -222,8 +222,7 @@ MaybeProblem Merge(const BatchOptions& options) {
   }
   BatchResult whole;
   std::string gaps;
-  const std::string problem = MergeParts(parts, options.allow_gaps, whole, gaps);
-  if (!problem.empty()) return Problem{ProblemKind::Unreadable, problem};
+  if (MaybeProblem problem = MergeParts(parts, options.allow_gaps, whole, gaps)) return problem;
   if (!options.heatmap.empty() && !whole.compared.empty()) {
     return Problem{ProblemKind::BadInput, "--heatmap draws a sweep; these shards hold a comparison"};
   }
@@ -273,8 +272,7 @@ MaybeProblem Run(const BatchOptions& options) {
   }
   std::vector<SweepAxis> axes(options.sweeps.size());
   for (std::size_t a = 0; a < axes.size(); ++a) {
-    const std::string wrong = ParseSweep(options.sweeps[a], axes[a]);
-    if (!wrong.empty()) return Problem{ProblemKind::BadInput, wrong};
+    if (MaybeProblem problem = ParseSweep(options.sweeps[a], axes[a])) return problem;
   }
   if (!options.report.empty() && !WindowPlays(settings)) {
     return Problem{ProblemKind::BadInput,

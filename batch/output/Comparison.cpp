@@ -26,8 +26,7 @@ std::string Rows(const BatchResult& result, bool exact) {
   out += "\n";
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    const FigureValues values =
-        exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);
+    const FigureValues values = exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);
     out += Printed("%-24s", result.compared[static_cast<std::size_t>(result.part_begin) + k].c_str());
     for (const FigureSpec& item : kFigures) {
       if (InTable(item)) out += Cell(item, Of(values, item.figure));

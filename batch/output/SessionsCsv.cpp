@@ -18,8 +18,8 @@ std::string SessionsCsvRows(const RunOutcome& run) {
   std::string csv;
   for (const SessionRecord& s : run.sessions) {
     csv += std::to_string(s.run) + "," + std::to_string(s.session) + "," + MoneyText(s.final_balance, run.quanta) +
-           "," + std::to_string(s.games) + "," + MoneyText(s.wagered, run.quanta) + "," + CsvField(RowOf(s.ending).csv) +
-           "\r\n";
+           "," + std::to_string(s.games) + "," + MoneyText(s.wagered, run.quanta) + "," +
+           CsvField(RowOf(s.ending).csv) + "\r\n";
   }
   return csv;
 }

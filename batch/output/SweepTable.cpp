@@ -19,8 +19,7 @@ std::string SweepTableHead(const BatchResult& result) {
 std::string SweepTableRow(const BatchResult& result, const CellResult& cell) {
   std::string csv;
   for (double value : cell.values) csv += SweptValue(value) + ",";
-  const FigureValues first =
-      cell.tally ? SampledFigures(*cell.tally) : ExactFigureValues(*cell.exact);
+  const FigureValues first = cell.tally ? SampledFigures(*cell.tally) : ExactFigureValues(*cell.exact);
   std::string row;
   for (double value : first) row += Printed(",%.10g", value);
   if (result.sampled && result.exact) {

@@ -43,7 +43,7 @@ class CheckedReader {
     return Stop("it is no JSON (cut short?)");
   }
 
-  const std::string& Problem() const { return problem_; }
+  const std::string& Wrong() const { return problem_; }
 
  private:
   bool Enter() {
@@ -64,12 +64,12 @@ class CheckedReader {
 
 }  // namespace
 
-std::string ParseCheckedJson(const std::string& bytes, std::size_t deepest, Json& json) {
+MaybeProblem ParseCheckedJson(const std::string& bytes, std::size_t deepest, Json& json) {
   json = Json();
   CheckedReader reader(json, deepest);
-  if (Json::sax_parse(bytes, &reader) && reader.Problem().empty()) return std::string();
+  if (Json::sax_parse(bytes, &reader) && reader.Wrong().empty()) return std::nullopt;
   json = Json();
-  return reader.Problem().empty() ? "it is no JSON (cut short?)" : reader.Problem();
+  return Problem{ProblemKind::Unreadable, reader.Wrong().empty() ? "it is no JSON (cut short?)" : reader.Wrong()};
 }
 
 void JsonField::Refuse(const std::string& what) const { throw BadField{path_, what}; }

@@ -4,12 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "batch/core/Problem.h"
 #include "batch/results/SummaryJson.h"
 
 // JSON read from a file that may have been edited by hand, or made to
 // harm: parsed without duplicate keys and no deeper than `deepest` levels
-// of objects and arrays. Empty, or what is wrong.
-std::string ParseCheckedJson(const std::string& bytes, std::size_t deepest, Json& json);
+// of objects and arrays; or what is wrong.
+MaybeProblem ParseCheckedJson(const std::string& bytes, std::size_t deepest, Json& json);
 
 // The checked reading of one field of such JSON. A field that is missing,
 // of the wrong type or out of its range throws BadField, which names it by

@@ -5,7 +5,7 @@
 #include "batch/results/Printed.h"
 #include "batch/results/SummaryJson.h"
 
-std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps) {
+MaybeProblem MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, BatchResult& whole, std::string& gaps) {
   std::vector<const NamedPart*> order;
   order.reserve(parts.size());
   for (const NamedPart& part : parts) order.push_back(&part);
@@ -30,13 +30,16 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   for (const NamedPart* named : order) {
     const BatchResult& part = named->part;
     if (SettingsJson(part.settings) != settings || axes_json(part) != axes_json(first) ||
-        part.compared != first.compared || part.compared_files != first.compared_files || part.sampled != first.sampled || part.exact != first.exact ||
-        part.runs != first.runs || part.first_seed != first.first_seed) {
-      return named->file + ": it belongs to another batch (other settings, sweep, systems, runs or seeds)";
+        part.compared != first.compared || part.compared_files != first.compared_files ||
+        part.sampled != first.sampled || part.exact != first.exact || part.runs != first.runs ||
+        part.first_seed != first.first_seed) {
+      return Problem{ProblemKind::Unreadable,
+                     named->file + ": it belongs to another batch (other settings, sweep, systems, runs or seeds)"};
     }
     const int64_t covered = whole.blocks.empty() ? 0 : whole.blocks.back().second;
     if (part.part_begin < covered)
-      return named->file + ": its " + (of_cells ? "cells" : "seeds") + " overlap another file's";
+      return Problem{ProblemKind::Unreadable,
+                     named->file + ": its " + (of_cells ? "cells" : "seeds") + " overlap another file's"};
     if (!whole.blocks.empty() && part.part_begin == covered) {
       whole.blocks.back().second = part.part_end;
     } else if (part.part_end > part.part_begin) {
@@ -55,10 +58,12 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
     // Every shard of one batch computes the same exact odds.
     if (merged.exact && (ExactRunJson(*merged.exact) != ExactRunJson(*cell.exact) ||
                          FanJson(merged.exact->fan, 1) != FanJson(cell.exact->fan, 1))) {
-      return named->file + ": its exact odds differ from those of " + first_named.file;
+      return Problem{ProblemKind::Unreadable,
+                     named->file + ": its exact odds differ from those of " + first_named.file};
     }
     if (merged.tally && !merged.tally->Add(*cell.tally)) {
-      return named->file + ": its counts and the others' together pass what a count holds";
+      return Problem{ProblemKind::Unreadable,
+                     named->file + ": its counts and the others' together pass what a count holds"};
     }
   }
   // What is missing: before, between and after the blocks.
@@ -76,17 +81,19 @@ std::string MergeParts(const std::vector<NamedPart>& parts, bool allow_gaps, Bat
   if (from < domain)
     missing.push_back(
         Printed("%lld to %lld", static_cast<long long>(offset) + from, static_cast<long long>(offset) + domain - 1));
-  if (whole.blocks.empty()) return first_named.file + ": its part holds no " + unit + "; nothing to merge";
+  if (whole.blocks.empty())
+    return Problem{ProblemKind::Unreadable, first_named.file + ": its part holds no " + unit + "; nothing to merge"};
   if (!missing.empty()) {
     std::string list;
     for (std::size_t k = 0; k < missing.size(); ++k)
       list += (k ? (k + 1 == missing.size() ? " and " : ", ") : "") + missing[k];
     gaps = std::string("missing ") + unit + " " + list;
     if (!allow_gaps)
-      return std::string("the files leave out ") + unit + " " + list + " (--allow-gaps merges them anyway)";
+      return Problem{ProblemKind::Unreadable,
+                     std::string("the files leave out ") + unit + " " + list + " (--allow-gaps merges them anyway)"};
   }
   whole.part_index = whole.part_count = 1;
   whole.part_begin = whole.blocks.front().first;
   whole.part_end = whole.blocks.back().second;
-  return std::string();
+  return std::nullopt;
 }

@@ -47,19 +47,14 @@ RunSettings ReadSettings(const JsonField& json) {
         text += (k ? "," : "") + std::to_string(value.At(k).Whole(1, kMostBalance));
       }
     } else if (IsNumericSetting(name)) {
-      char exact[32];
-      std::snprintf(exact, sizeof exact, "%.17g", value.Number());
-      text = exact;
+      if (MaybeProblem problem = SetNumber(settings, name, value.Number())) value.Refuse(problem->text);
+      continue;
     } else {
       text = value.Boolean() ? "1" : "0";
     }
-    std::string assignment = name;
-    assignment.append("=").append(text);
-    const std::string problem = SetNamed(settings, assignment);
-    if (!problem.empty()) value.Refuse(problem.substr(problem.find(name + " ") + name.size() + 1));
+    if (MaybeProblem problem = SetByName(settings, name, text)) value.Refuse(problem->text);
   }
-  const std::string clash = CombinationProblem(settings);
-  if (!clash.empty()) json["zero_rule"].Refuse("cannot be played: " + clash);
+  if (MaybeProblem clash = CombinationProblem(settings)) json["zero_rule"].Refuse("cannot be played: " + clash->text);
   return settings;
 }
 
@@ -83,7 +78,7 @@ std::vector<SweepAxis> ReadAxes(const JsonField& json) {
       const double value = values.At(k).Number();
       if (k > 0 && value <= axis.values.back()) values.At(k).Refuse("is not above the value before it");
       RunSettings probe = ResetDefaults();
-      if (!SetNamed(probe, axis.name + "=" + SweptValue(value)).empty()) values.At(k).Refuse("is out of its range");
+      if (SetNumber(probe, axis.name, value)) values.At(k).Refuse("is out of its range");
       axis.values.push_back(value);
     }
     axes.push_back(std::move(axis));
@@ -300,7 +295,7 @@ void FromJson(const JsonField& root, BatchResult& result);
 void CheckSystemEntry(const JsonField& field, const std::string& name, const RunSettings& base,
                       const RunSettings& played) {
   RunSettings applied = base;
-  if (!ApplySystem(applied, name).empty()) field.Refuse("belongs to " + name + ", which is no system");
+  if (ApplySystem(applied, name)) field.Refuse("belongs to " + name + ", which is no system");
   const Json expected = SettingsJson(applied);
   const Json kept = SettingsJson(base);
   const Json entry = SettingsJson(played);
@@ -353,8 +348,8 @@ void ReadComparison(const JsonField& root, BatchResult& result) {
         one.first_seed != result.first_seed || one.part_count != 1) {
       entry["batch"].Refuse("is not the batch of the comparison (other runs or seeds, or a part)");
     }
-    const bool is_file = static_cast<int64_t>(result.part_begin) + static_cast<int64_t>(k) >=
-                         count - result.compared_files;
+    const bool is_file =
+        static_cast<int64_t>(result.part_begin) + static_cast<int64_t>(k) >= count - result.compared_files;
     if (!is_file) CheckSystemEntry(entry["settings"], name, result.settings, one.settings);
     CellResult cell = std::move(one.cells.front());
     cell.settings = std::move(one.settings);
@@ -430,8 +425,9 @@ std::string FirstDifference(const Json& a, const Json& b, const std::string& pat
 
 MaybeProblem ReadSummary(const std::string& file, const std::string& bytes, BatchResult& part) {
   Json json;
-  const std::string wrong = ParseCheckedJson(bytes, kDeepestSummary, json);
-  if (!wrong.empty()) return Problem{ProblemKind::Unreadable, file + ": " + wrong};
+  if (MaybeProblem wrong = ParseCheckedJson(bytes, kDeepestSummary, json)) {
+    return Problem{wrong->kind, file + ": " + wrong->text};
+  }
   try {
     FromJson(JsonField(json, ""), part);
   } catch (const BadField& bad) {

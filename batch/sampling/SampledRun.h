@@ -20,7 +20,7 @@ struct RunOutcome {
   // For the odds: what was wagered on each colour, on which wheel, and the
   // sum of the squared bets.
   bool double_zero = false;
-  int32_t quanta = 1;  // of the money in the records
+  int32_t quanta = 1;   // of the money in the records
   int32_t capital = 0;  // in units, as each session starts with it
   ZeroRule zero_rule = ZeroRule::Lose;
   int64_t wagered_on_red = 0;

@@ -230,39 +230,53 @@ bool IsRowSetting(const std::string& name) {
   return item && item->kind == SettingKind::Row;
 }
 
-std::string SetNamed(RunSettings& settings, const std::string& assignment) {
-  const std::size_t equals = assignment.find('=');
-  const std::string name = assignment.substr(0, equals);
-  const SettingSpec* item = FindSetting(name);
+MaybeProblem SetByName(RunSettings& settings, const std::string& name, const std::string& text) {
   const std::string beyond = BeyondRange(name);
   if (!beyond.empty()) {
-    if (equals == std::string::npos || !SetBeyond(settings, name, assignment.substr(equals + 1))) {
-      return "--set " + assignment + ": " + name + " " + beyond;
-    }
-    return std::string();
+    if (!SetBeyond(settings, name, text)) return Problem{ProblemKind::BadInput, beyond};
+    return std::nullopt;
   }
-  if (!item) {
-    std::string names;
-    for (const std::string& each : SettingNames()) names += (names.empty() ? "" : ", ") + each;
-    return "--set " + assignment + ": there is no setting " + name + " (the settings: " + names + ")";
-  }
-  if (equals == std::string::npos || !SetValue(settings, *item, assignment.substr(equals + 1))) {
-    return "--set " + assignment + ": " + name + " " + Range(*item);
-  }
+  const SettingSpec* item = FindSetting(name);
+  if (!item) return Problem{ProblemKind::BadInput, "is no setting"};
+  if (!SetValue(settings, *item, text)) return Problem{ProblemKind::BadInput, Range(*item)};
   AfterSet(settings, *item);
-  return std::string();
+  return std::nullopt;
 }
 
-std::string ApplySystem(RunSettings& settings, const std::string& system) {
+MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double value) {
+  const SettingSpec* item = FindSetting(name);
+  if (!item || item->kind != SettingKind::Number || !(value >= Low(*item) && value <= High(*item))) {
+    return Problem{ProblemKind::BadInput, item ? Range(*item) : "is no numeric setting"};
+  }
+  TextOf(settings, *item) = Shown(value);
+  AfterSet(settings, *item);
+  return std::nullopt;
+}
+
+MaybeProblem SetNamed(RunSettings& settings, const std::string& assignment) {
+  const std::size_t equals = assignment.find('=');
+  const std::string name = assignment.substr(0, equals);
+  if (!FindSetting(name) && BeyondRange(name).empty()) {
+    std::string names;
+    for (const std::string& each : SettingNames()) names += (names.empty() ? "" : ", ") + each;
+    return Problem{ProblemKind::BadInput,
+                   "--set " + assignment + ": there is no setting " + name + " (the settings: " + names + ")"};
+  }
+  MaybeProblem problem = SetByName(settings, name, equals == std::string::npos ? "" : assignment.substr(equals + 1));
+  if (problem) problem->text = "--set " + assignment + ": " + name + " " + problem->text;
+  return problem;
+}
+
+MaybeProblem ApplySystem(RunSettings& settings, const std::string& system) {
   if (const SystemSpec* item = FindSystem(system)) {
     settings.system = item->system;
     settings.preset = nullptr;
-    return std::string();
+    return std::nullopt;
   }
   const RowPreset* preset = FindPreset(system);
   if (!preset) {
-    return "--system " + system + ": there is no such system (the systems: " + SystemNames() +
-           "; the presets of the rows: " + PresetNames() + ")";
+    return Problem{ProblemKind::BadInput, "--system " + system + ": there is no such system (the systems: " +
+                                              SystemNames() + "; the presets of the rows: " + PresetNames() + ")"};
   }
   settings.system = BetSystem::Rows;
   settings.preset = nullptr;
@@ -275,22 +289,23 @@ std::string ApplySystem(RunSettings& settings, const std::string& system) {
     for (const char* name : {"first_bet_after_win", "first_bet_after_loss"}) {
       SetOption(settings, *FindSetting(name), OptionOf(defaults, *FindSetting(name)));
     }
-    return std::string();
+    return std::nullopt;
   }
   settings.preset = preset;
   settings.wins_follow_preset = settings.losses_follow_preset = true;
   FollowPreset(settings);
   SetOption(settings, *FindSetting("first_bet_after_win"), preset->first_bet_after_win);
   SetOption(settings, *FindSetting("first_bet_after_loss"), preset->first_bet_after_loss);
-  return std::string();
+  return std::nullopt;
 }
 
-std::string CombinationProblem(const RunSettings& settings) {
+MaybeProblem CombinationProblem(const RunSettings& settings) {
   if (settings.zero_rule != ZeroRule::Lose && Typed(settings).double_zero) {
-    return std::string("zero_rule=") + SpecOf(settings.zero_rule).name +
-           " is a rule of the single-zero wheel; these settings play the double zero (double_zero=1)";
+    return Problem{ProblemKind::BadInput,
+                   std::string("zero_rule=") + SpecOf(settings.zero_rule).name +
+                       " is a rule of the single-zero wheel; these settings play the double zero (double_zero=1)"};
   }
-  return std::string();
+  return std::nullopt;
 }
 
 std::string NamedValue(const RunSettings& settings, const std::string& name) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/core/Problem.h"
 #include "batch/settings/Systems.h"
 #include "files/SettingsFile.h"
 #include "sim/BetSystem.h"
@@ -49,22 +50,25 @@ bool IsRowSetting(const std::string& name);
 bool IsNamedSetting(const std::string& name);
 bool IsLineSetting(const std::string& name);
 
-// "name=value" for one setting; empty on success, else one line naming the
-// setting and what it takes. Numbers take what the window's check of the
-// field lets pass (the table limit as entered); progression rows take
-// eleven comma-separated entries, or "N:VALUE" for entry N alone; options
-// take 0 or 1.
-std::string SetNamed(RunSettings& settings, const std::string& assignment);
+// Sets one setting by name from its text, or says what the setting takes
+// ("takes a number from 1 to 20000"). Numbers take what the window's check
+// of the field lets pass (the table limit as entered); progression rows
+// take eleven comma-separated entries, or "N:VALUE" for entry N alone;
+// options take 0 or 1.
+MaybeProblem SetByName(RunSettings& settings, const std::string& name, const std::string& text);
+// A numeric setting set to a value as entered (a sweep's, a solved one).
+MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double value);
+// "name=value" as --set takes it; the problem is one line naming it.
+MaybeProblem SetNamed(RunSettings& settings, const std::string& assignment);
 
 // A system by name ("dalembert"), or a well-known progression of the rows
 // in both rows and the first-bet options, scaled by the first bet
-// ("martingale"; "vantrel" the reset defaults). Empty on success, else what
-// is wrong.
-std::string ApplySystem(RunSettings& settings, const std::string& system);
+// ("martingale"; "vantrel" the reset defaults).
+MaybeProblem ApplySystem(RunSettings& settings, const std::string& system);
 
 // Where settings that each passed cannot be played together (a zero rule
-// of the single-zero wheel on the double-zero wheel): what is wrong, or empty.
-std::string CombinationProblem(const RunSettings& settings);
+// of the single-zero wheel on the double-zero wheel): what is wrong.
+MaybeProblem CombinationProblem(const RunSettings& settings);
 
 // The value of a setting as the engine reads it: a number ("500",
 // "2.5"), a row of eleven entries ("2,5,11,...") or an option ("0", "1").

@@ -14,7 +14,7 @@ bool Number(const std::string& text, double& value) { return ReadNumber(text, va
 
 }  // namespace
 
-std::string ParseSweep(const std::string& text, SweepAxis& axis) {
+MaybeProblem ParseSweep(const std::string& text, SweepAxis& axis) {
   const std::size_t equals = text.find('=');
   axis.name = text.substr(0, equals);
   const std::string range = equals == std::string::npos ? std::string() : text.substr(equals + 1);
@@ -24,23 +24,26 @@ std::string ParseSweep(const std::string& text, SweepAxis& axis) {
   if (!IsNumericSetting(axis.name) || first == std::string::npos || !Number(range.substr(0, first), from) ||
       !Number(range.substr(first + 1, second - first - 1), to) ||
       (second != std::string::npos && !Number(range.substr(second + 1), step)) || step <= 0 || to < from) {
-    return "--sweep " + text + ": takes NAME=FROM:TO[:STEP] with FROM <= TO and a STEP above 0";
+    return Problem{ProblemKind::BadInput,
+                   "--sweep " + text + ": takes NAME=FROM:TO[:STEP] with FROM <= TO and a STEP above 0"};
   }
   axis.values.clear();
   for (double k = 0;; ++k) {
     const double value = from + k * step;
     if (value > to + step * 1e-9) break;
     if (axis.values.size() == kMostValues) {
-      return "--sweep " + text + ": more than " + std::to_string(kMostValues) + " values";
+      return Problem{ProblemKind::BadInput,
+                     "--sweep " + text + ": more than " + std::to_string(kMostValues) + " values"};
     }
     axis.values.push_back(value);
   }
   RunSettings probe;
   for (double value : axis.values) {
-    const std::string problem = SetNamed(probe, axis.name + "=" + SweptValue(value));
-    if (!problem.empty()) return "--sweep " + text + ": " + problem.substr(problem.find(": ") + 2);
+    if (MaybeProblem problem = SetNumber(probe, axis.name, value)) {
+      return Problem{ProblemKind::BadInput, "--sweep " + text + ": " + axis.name + " " + problem->text};
+    }
   }
-  return std::string();
+  return std::nullopt;
 }
 
 int64_t SweepCellCount(const std::vector<SweepAxis>& axes) {
@@ -62,7 +65,8 @@ std::vector<double> SweepValuesAt(const std::vector<SweepAxis>& axes, int64_t ce
 RunSettings SweepSettingsAt(const RunSettings& base, const std::vector<SweepAxis>& axes, int64_t cell) {
   RunSettings settings = base;
   const std::vector<double> values = SweepValuesAt(axes, cell);
-  for (std::size_t a = 0; a < axes.size(); ++a) SetNamed(settings, axes[a].name + "=" + SweptValue(values[a]));
+  // Every value was checked when the sweep was read.
+  for (std::size_t a = 0; a < axes.size(); ++a) (void)SetNumber(settings, axes[a].name, values[a]);
   return settings;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/core/Problem.h"
 #include "batch/settings/RunSettings.h"
 
 // One swept setting and its values, from NAME=FROM:TO[:STEP].
@@ -12,8 +13,8 @@ struct SweepAxis {
   std::vector<double> values;
 };
 
-// Empty on success, else one line saying what is wrong with the sweep.
-std::string ParseSweep(const std::string& text, SweepAxis& axis);
+// The sweep of NAME=FROM:TO[:STEP], or one line saying what is wrong.
+MaybeProblem ParseSweep(const std::string& text, SweepAxis& axis);
 
 // The cells of a sweep, numbered from 0 with the first axis outermost:
 // how many there are, the swept values of one, and its settings. Cells are

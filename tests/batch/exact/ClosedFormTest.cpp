@@ -47,9 +47,9 @@ TEST_P(UnboundedSessions, LoseTheWheelsEdgeOnEveryUnitWagered) {
   RunSettings settings = ResetDefaults();
   for (const char* set : {"capital=500000", "max_balance=1000000", "games_per_session=12", "table_limit=19999",
                           "session_count=1", "switch_after_win=0"}) {
-    ASSERT_EQ(SetNamed(settings, set), "") << set;
+    ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
   }
-  for (const std::string& set : GetParam().sets) ASSERT_EQ(SetNamed(settings, set), "") << set;
+  for (const std::string& set : GetParam().sets) ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
   const SimSettings typed = Typed(settings);
   const ExactRun run = ComputeExactRun(typed);
   ASSERT_EQ(run.refused, "");

@@ -50,7 +50,7 @@ const Case kCases[] = {
 
 SimSettings SettingsOf(const Case& c) {
   RunSettings settings = ResetDefaults();
-  for (const std::string& set : c.sets) EXPECT_EQ(SetNamed(settings, set), "") << set;
+  for (const std::string& set : c.sets) EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
   return Typed(settings);
 }
 

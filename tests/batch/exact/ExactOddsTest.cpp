@@ -25,9 +25,9 @@ ExactRun Exact(const std::vector<std::string>& sets) {
   RunSettings settings = ResetDefaults();
   for (const char* set : {"session_count=1", "capital=100", "max_balance=1000", "bet_after_wins=1,1,1,1,1,1,1,1,1,1,1",
                           "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1"}) {
-    EXPECT_EQ(SetNamed(settings, set), "");
+    EXPECT_FALSE(SetNamed(settings, set).has_value());
   }
-  for (const std::string& set : sets) EXPECT_EQ(SetNamed(settings, set), "") << set;
+  for (const std::string& set : sets) EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
   return ComputeExactRun(Typed(settings));
 }
 

@@ -43,7 +43,7 @@ const Case kCases[] = {
 
 RunSettings SettingsOf(const Case& c) {
   RunSettings settings = ResetDefaults();
-  for (const std::string& set : c.sets) EXPECT_EQ(SetNamed(settings, set), "");
+  for (const std::string& set : c.sets) EXPECT_FALSE(SetNamed(settings, set).has_value());
   if (c.capital_text) settings.values.texts[0] = c.capital_text;
   return settings;
 }
