@@ -18,11 +18,14 @@ using EndingCounts = std::array<Count, kEndings>;
 
 constexpr std::size_t IndexOf(Ending ending) { return static_cast<std::size_t>(ending); }
 
-// What an ending is called: its key in the JSON's "ended", and its line in
-// the text ("ended at min balance").
+// What an ending is called: its key in the JSON's "ended", its line in the
+// text ("ended at min balance"), its name in a picture's legend, and the
+// colour every picture draws it in.
 struct EndingWords {
   const char* key;
   const char* label;
+  const char* name;
+  const char* colour;
 };
 extern const std::array<EndingWords, kEndings> kEndingWords;
 

@@ -25,18 +25,8 @@ constexpr double kTop = 78;
 constexpr double kRow = 56;
 constexpr double kBottom = 110;
 
-struct EndingBar {
-  Figure figure;
-  const char* label;
-  const char* colour;
-};
-constexpr EndingBar kEndingBars[] = {
-    {Figure::PMax, "max balance or wager limit", "#2166ac"},
-    {Figure::PMin, "min balance", "#f4a582"},
-    {Figure::PLimit, "table limit or last game", "#7f7f7f"},
-    {Figure::PCheck, "failed check", "#1a1a1a"},
-    {Figure::PNone, "no count", "#e0e0e0"},
-};
+// The share of each ending is the figure in its place at the table's head.
+double ShareOf(const FigureValues& figures, std::size_t ending) { return figures[ending]; }
 
 struct Row {
   std::string name;
@@ -118,8 +108,9 @@ std::string ComparisonPlot(const BatchResult& result) {
              " l7 7 l-7 7 l-7 -7 z\" fill=\"white\" stroke=\"#000000\"/>\n";
     }
     double at = kBarLeft;
-    for (const EndingBar& ending : kEndingBars) {
-      const double share = std::clamp(Of(row.figures, ending.figure), 0.0, 1.0);
+    for (std::size_t k = 0; k < kEndings; ++k) {
+      const EndingWords& ending = kEndingWords[k];
+      const double share = std::clamp(ShareOf(row.figures, k), 0.0, 1.0);
       const double width = share * (kBarRight - kBarLeft);
       if (width > 0) svg += Svg::Rect(at, mid - 17, width, 22, ending.colour);
       at += width;
@@ -148,11 +139,11 @@ std::string ComparisonPlot(const BatchResult& result) {
   svg += Svg::Text(20, legend + 17, "ticks: min balance (dotted), capital (solid), max balance (dashed)", "start",
                    " font-size=\"12\"");
   double lx = 20;
-  for (const EndingBar& ending : kEndingBars) {
+  for (const EndingWords& ending : kEndingWords) {
     svg += "<rect x=\"" + Svg::Coordinate(lx) + "\" y=\"" + Svg::Coordinate(legend + 29) +
            "\" width=\"14\" height=\"14\" fill=\"" + ending.colour + "\" stroke=\"#555555\"/>\n";
-    svg += Svg::Text(lx + 19, legend + 41, ending.label, "start", " font-size=\"12\"");
-    lx += 40 + 6.6 * static_cast<double>(std::string(ending.label).size());
+    svg += Svg::Text(lx + 19, legend + 41, ending.name, "start", " font-size=\"12\"");
+    lx += 40 + 6.6 * static_cast<double>(std::string(ending.name).size());
   }
   return svg + Svg::kEnd;
 }

@@ -222,15 +222,6 @@ std::string PathsChart(const std::vector<SessionPath>& paths, const CourseLimits
     }
   }
   const Frame f = FrameOf(std::max(1, last_game), low, high, limits);
-  static constexpr struct {
-    Ending ending;
-    const char* colour;
-    const char* label;
-  } kEndingLooks[] = {{Ending::High, "#2166ac", "max balance or wager limit"},
-                      {Ending::Low, "#d6604d", "min balance"},
-                      {Ending::Limit, "#7f7f7f", "table limit or last game"},
-                      {Ending::Check, "#000000", "failed check"},
-                      {Ending::None, "#bbbbbb", "no count"}};
   std::string svg = Svg::Start(kWidth, kBalanceBottom + kLegendBelow + 20, 13);
   svg += Svg::Text(kWidth / 2, 26, Svg::Escaped(title), "middle", " font-size=\"15\"");
   for (const SessionPath& path : paths) {
@@ -238,15 +229,12 @@ std::string PathsChart(const std::vector<SessionPath>& paths, const CourseLimits
     for (std::size_t g = 0; g < path.balances.size(); ++g) {
       points += Svg::Coordinate(f.X(static_cast<double>(g))) + "," + Svg::Coordinate(f.Y(path.balances[g])) + " ";
     }
-    const char* colour = "#bbbbbb";
-    for (const auto& look : kEndingLooks) {
-      if (look.ending == path.ending) colour = look.colour;
-    }
+    const char* colour = kEndingWords[IndexOf(path.ending)].colour;
     svg += Polyline(points, std::string("stroke=\"") + colour + "\" stroke-width=\"1\" stroke-opacity=\"0.8\"");
   }
   std::vector<LegendEntry> legend;
-  for (const auto& look : kEndingLooks) {
-    legend.push_back({LineSwatch(std::string("stroke=\"") + look.colour + "\" stroke-width=\"2\""), look.label});
+  for (const EndingWords& ending : kEndingWords) {
+    legend.push_back({LineSwatch(std::string("stroke=\"") + ending.colour + "\" stroke-width=\"2\""), ending.name});
   }
   svg += LegendRow(kBalanceBottom + kLegendBelow, legend);
   svg += Limits(f, limits);
