@@ -21,7 +21,7 @@ double BatchRate(const RunSettings& settings, int64_t runs, int64_t jobs) {
   for (int round = 0; round < 3; ++round) {
     long long games = 0;
     const auto start = Clock::now();
-    PlayRuns(Typed(settings), 12345, runs, jobs, [&games](RunOutcome& run) {
+    PlayRuns(settings, 12345, runs, jobs, [&games](RunOutcome& run) {
       for (const SessionRecord& session : run.sessions) games += session.games;
     });
     best = std::max(best, static_cast<double>(games) / Since(start));

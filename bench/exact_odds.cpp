@@ -34,7 +34,7 @@ double Fastest(int rounds, Work&& work) {
 SimSettings DefaultsWith(const std::string& set) {
   RunSettings settings = ResetDefaults();
   if (!set.empty()) (void)SetNamed(settings, set);
-  return Typed(settings);
+  return settings;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ using namespace bench;
 SimSettings DefaultsWith(const std::string& system) {
   RunSettings settings = ResetDefaults();
   if (!system.empty()) (void)SetNamed(settings, "system=" + system);
-  return Typed(settings);
+  return settings;
 }
 
 struct Measured {
@@ -78,10 +78,10 @@ int main() {
     (void)ApplySystem(*cell.settings, name);
     const auto alone = Clock::now();
     MemoryBudget bare_budget(kExactMemoryBudget);
-    ComputeExactRun(Typed(*cell.settings), bare_budget, nullptr, cores);
+    ComputeExactRun(*cell.settings, bare_budget, nullptr, cores);
     bare += Since(alone);
     MemoryBudget budget(kExactMemoryBudget);
-    cell.exact = ComputeExactRun(Typed(*cell.settings), budget, nullptr, cores, FanCourse::Always);
+    cell.exact = ComputeExactRun(*cell.settings, budget, nullptr, cores, FanCourse::Always);
     comparison.cells.push_back(std::move(cell));
   }
   const std::string page = BatchPage(BatchOptions(), comparison);

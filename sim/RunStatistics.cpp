@@ -1,4 +1,5 @@
 #include "sim/Formatted.h"
+#include "sim/RunResults.h"
 #include "sim/Simulation.h"
 
 namespace {
@@ -28,8 +29,7 @@ void Simulation::clear_statistics() {
 }
 
 void Simulation::record_session() {
-  WString entry = Formatted("%6d.%4d ||", state_.sessions_remaining, state_.balance);
-  if (state_.sessions_remaining % 5 == 0) entry += "\n";
+  const WString entry = ResultsListEntry(state_.sessions_remaining, state_.balance);
   // The list only grows during a run, so the box is extended by the entry;
   // the run's first entry replaces what the box held before.
   if (state_.results_text.GetLength() == 0) {
@@ -40,11 +40,11 @@ void Simulation::record_session() {
     form_.AppendText(Control::rtb_ergebnisse, entry);
   }
 
-  for (const Counter& counter : kCounters) form_.SetNumber(counter.display, {"%6.0lf", state_.*counter.count, false});
-  if (state_.max_count > 0 || state_.min_count > 0 || state_.limit_count != 0) {
-    const double total = (state_.min_count + state_.max_count) + state_.limit_count;
-    for (const Counter& counter : kCounters) {
-      form_.SetNumber(counter.percentage, {"%4.2lf%%", state_.*counter.count / total * 100, false});
-    }
+  const std::array<double, 3> counts = {state_.max_count, state_.min_count, state_.limit_count};
+  for (const Counter& counter : kCounters)
+    form_.SetNumber(counter.display, {kCounterFormat, state_.*counter.count, false});
+  if (ShowsPercentages(counts)) {
+    for (std::size_t k = 0; k < 3; ++k)
+      form_.SetNumber(kCounters[k].percentage, {kPercentageFormat, Percentage(counts, k), false});
   }
 }

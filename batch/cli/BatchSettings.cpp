@@ -18,7 +18,7 @@ MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
   const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
   const std::string unusable = FileErrors::Unusable(path, parsed);
   if (!unusable.empty()) return Problem{ProblemKind::BadInput, FirstLine(unusable)};
-  settings.values = parsed.values;
+  settings = SettingsFromFile(parsed.values);
   const std::string too_large = FirstNotFinite(settings);
   if (!too_large.empty()) {
     return Problem{ProblemKind::BadInput, path + ": its " + too_large + " is too large to be a number"};

@@ -117,7 +117,7 @@ std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
   const std::string fan = FanPicture(result);
   if (!fan.empty()) sections.push_back({"The course of the first session", Picture(fan, kFanNote)});
   if (cell.tally) {
-    const SimSettings typed = Typed(result.settings);
+    const SimSettings& typed = result.settings;
     sections.push_back({"Final balances", Picture(BalanceHistogram(cell.tally->final_balances, cell.tally->quanta,
                                                                    {static_cast<double>(CapitalOf(result.settings)),
                                                                     typed.max_balance, typed.min_balance}),
@@ -127,7 +127,7 @@ std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
     sections.push_back({"The first sessions", Picture(PathsPicture(result), "Sampled, replayed from their seeds.")});
   }
   sections.push_back(SettingsSection(result.settings));
-  const BetSystem system = Typed(result.settings).system;
+  const BetSystem system = result.settings.system;
   const std::string name = system == BetSystem::Rows ? "the progression rows" : SpecOf(system).name;
   return HtmlPage("Vantrel: " + name, PageSubtitle(result), sections);
 }

@@ -12,7 +12,7 @@
 namespace {
 
 CourseLimits LimitsOf(const RunSettings& settings) {
-  const SimSettings typed = Typed(settings);
+  const SimSettings& typed = settings;
   return {static_cast<double>(CapitalOf(settings)), typed.min_balance, typed.max_balance};
 }
 
@@ -51,7 +51,7 @@ std::string PathsPicture(const BatchResult& result) {
   if (!result.sampled || !result.axes.empty() || !result.compared.empty() || result.blocks.empty()) {
     return std::string();
   }
-  const SimSettings typed = Typed(result.settings);
+  const SimSettings& typed = result.settings;
   const int32_t quanta = RulesOf(typed, true).quanta;
   std::vector<SessionPath> paths;
   int64_t total = 0;

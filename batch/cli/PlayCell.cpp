@@ -14,7 +14,7 @@ MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse f
   Progress progress(0, "steps computed");
   std::atomic<int64_t> steps{0};
   exact = ComputeExactRun(
-      Typed(settings), budget,
+      settings, budget,
       [&](int64_t session, int64_t) {
         progress.Show(++steps, "a session from start state " + std::to_string(session));
       },
@@ -24,16 +24,17 @@ MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse f
 }
 
 RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,
-                   FileAccess::Replacement* csv, Progress* progress, bool messages) {
+                   FileAccess::Replacement* csv, Progress* progress, bool messages, RunOutcome* last) {
   RunTally tally;
   PlayRuns(
-      Typed(settings), first_seed, runs, jobs,
+      settings, first_seed, runs, jobs,
       [&](RunOutcome& run) {
         for (const std::string& message : run.messages) {
           if (messages) std::fprintf(stderr, "Fehler: %s\n", message.c_str());
         }
         if (csv) csv->Write(SessionsCsvRows(run));
         tally.Add(run);
+        if (last) *last = std::move(run);
       },
       [&](int64_t done) {
         if (progress) progress->Show(done);

@@ -19,6 +19,6 @@ MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse f
 // Sampled runs of one set of settings: their tally, their sessions as CSV
 // rows as they finish (where `csv` is given), and their "Fehler" messages
 // on standard error where `messages` (a sweep's cells only count theirs:
-// the messages would fill the terminal).
+// the messages would fill the terminal); the last run whole where `last`.
 RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,
-                   FileAccess::Replacement* csv, Progress* progress, bool messages);
+                   FileAccess::Replacement* csv, Progress* progress, bool messages, RunOutcome* last = nullptr);

@@ -37,9 +37,9 @@
 #include "batch/output/StandardOutput.h"
 #include "batch/output/SweepOutputs.h"
 #include "batch/output/TextOutput.h"
+#include "batch/output/WindowView.h"
 #include "batch/results/Merge.h"
 #include "batch/results/SummaryJson.h"
-#include "batch/replay/WindowReplay.h"
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
 #include "files/TemporaryFiles.h"
@@ -66,11 +66,6 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   return head;
 }
 
-void PrintView(const WindowView& view) {
-  StandardOutput::Write(view.results_list + "\n" + view.counters[0] + ' ' + view.counters[1] + ' ' + view.counters[2] +
-                        "\n" + view.percentages[0] + ' ' + view.percentages[1] + ' ' + view.percentages[2] + "\n");
-}
-
 // The summary of a batch of one cell, and its files, each whole or not at
 // all; the first that cannot be written is reported.
 // A batch of one run prints what the window shows after it, and writes the
@@ -80,7 +75,7 @@ MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& resul
   if (options.json) {
     StandardOutput::Write(ResultJson(result).dump(2) + "\n");
   } else {
-    if (view) PrintView(*view);
+    if (view) StandardOutput::Write(WindowViewText(*view));
     StandardOutput::Write(ResultText(result));
   }
   if (!options.report.empty()) {
@@ -90,10 +85,10 @@ MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& resul
     if (MaybeProblem problem = NotWritten(options.csv, csv->Commit())) return problem;
   }
   if (!options.plot.empty()) {
-    const auto number = [&](const char* name) { return std::stod(NamedValue(result.settings, name)); };
+    const RunSettings& s = result.settings;
     const RunTally& tally = *result.cells.front().tally;
-    const std::string svg = BalanceHistogram(tally.final_balances, tally.quanta,
-                                             {number("capital"), number("max_balance"), number("min_balance")});
+    const std::string svg =
+        BalanceHistogram(tally.final_balances, tally.quanta, {s.capital, s.max_balance, s.min_balance});
     if (MaybeProblem problem = WriteWhole(options.plot, svg)) return problem;
   }
   if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
@@ -109,6 +104,7 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
     csv->Write(SessionsCsvHeader());
   }
   CellResult cell;
+  RunOutcome last_run;
   if (result.exact) {
     if (MaybeProblem problem = ComputeExact(result.settings, jobs, FanOf(options), cell.exact)) return problem;
   }
@@ -116,12 +112,12 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
     const int64_t begin = result.part_begin;
     const int64_t runs = result.part_end - begin;
     Progress progress(runs, "runs");
-    cell.tally =
-        PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(), &progress, true);
+    cell.tally = PlayTally(result.settings, result.first_seed + begin, runs, jobs, begin + 1, csv.get(), &progress,
+                           true, &last_run);
   }
   result.cells.push_back(std::move(cell));
   if (result.sampled && result.runs == 1 && result.part_count == 1 && WindowPlays(result.settings)) {
-    const WindowView view = ReplayInWindow(result.settings, result.first_seed);
+    const WindowView view = WindowViewOf(result.settings, last_run);
     return PrintAndWrite(options, result, &view, csv.get());
   }
   return PrintAndWrite(options, result, nullptr, csv.get());
@@ -156,11 +152,11 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
   AloneWhenNeeded alone;
   const auto exact_cell = [&](CellResult& cell, const RunSettings& settings) {
     alone.Enter();
-    cell.exact = ComputeExactRun(Typed(settings), budget);
+    cell.exact = ComputeExactRun(settings, budget);
     if (!cell.exact->refused.empty()) {
       cell.exact.reset();
       alone.BeAlone();
-      cell.exact = ComputeExactRun(Typed(settings), budget);
+      cell.exact = ComputeExactRun(settings, budget);
       alone.DoneAlone();
     }
     alone.Leave();

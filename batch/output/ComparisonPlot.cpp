@@ -39,7 +39,7 @@ std::vector<Row> RowsOf(const BatchResult& result) {
   std::vector<Row> rows;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    const SimSettings typed = Typed(*cell.settings);
+    const SimSettings& typed = *cell.settings;
     Row row{result.compared[static_cast<std::size_t>(result.part_begin) + k],
             FinalBalances(cell),
             cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally),

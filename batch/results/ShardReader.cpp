@@ -139,7 +139,7 @@ std::string Whole(int64_t low, int64_t high) {
 
 // The counts of sampled runs, each against the others and the settings.
 RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& settings) {
-  const SimSettings typed = Typed(settings);
+  const SimSettings& typed = settings;
   const GameRules rules = RulesOf(typed, true);
   RunTally t;
   t.quanta = rules.quanta;
@@ -199,7 +199,7 @@ constexpr double kRounding = 1e-9;
 bool Near(double a, double b, double scale) { return std::fabs(a - b) <= kRounding * std::max(1.0, scale); }
 
 ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
-  const SimSettings typed = Typed(settings);
+  const SimSettings& typed = settings;
   const GameRules rules = RulesOf(typed, true);
   ExactRun r;
   r.quanta = rules.quanta;
@@ -282,7 +282,7 @@ CellResult ReadCell(const JsonField& cell, const RunSettings& settings, const Ba
   const JsonField counts = cell["counts"];
   if (result.sampled) one.tally = ReadTally(counts["tally"], runs, settings);
   if (result.exact) one.exact = ReadExact(counts["exact"], settings);
-  if (result.exact && cell.Has("fan")) one.exact->fan = ReadFan(cell["fan"], Typed(settings));
+  if (result.exact && cell.Has("fan")) one.exact->fan = ReadFan(cell["fan"], settings);
   return one;
 }
 

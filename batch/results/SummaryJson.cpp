@@ -153,7 +153,7 @@ Json ExactRunJson(const ExactRun& run) { return CountsJson(run, kExactFields, ru
 
 Json SettingsJson(const RunSettings& settings) {
   Json out = Json::object();
-  const SimSettings typed = Typed(settings);
+  const SimSettings& typed = settings;
   for (const std::string& name : SettingNames()) {
     if (IsRowSetting(name)) {
       out[name] = name == "bet_after_wins" ? typed.bet_after_wins : typed.bet_after_losses;

@@ -24,7 +24,7 @@ namespace {
 // With kCourse, the balance after every game played joins `course`.
 template <bool kColourChanges, bool kCourse = false>
 GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint32_t& generator_state,
-                    int64_t& squared_sum, int64_t& on_red_sum, std::vector<int32_t>* course = nullptr) {
+                    int64_t& squared_sum, int64_t& on_red_sum, bool& won_sum, std::vector<int32_t>* course = nullptr) {
   const GameRules rules = session_rules;
   SessionState state = session;
   uint32_t generator = generator_state;
@@ -37,6 +37,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
   };
   int64_t squared_bets = 0;
   int64_t on_red = 0;
+  bool won = false;
   const auto book = [&](const GameEvent& event) {
     const int64_t bet = event.bet;
     squared_bets += bet * bet;
@@ -45,6 +46,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
   GameEnd end = GameEnd::None;
   for (;;) {
     const GameEvent event = PlayGame(rules, state, spin);
+    won |= event.won;
     end = event.end;
     if (kCourse && event.spun) course->push_back(state.balance);
     if (end == GameEnd::None) {
@@ -58,6 +60,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
   generator_state = generator;
   squared_sum += squared_bets;
   on_red_sum += on_red;
+  won_sum |= won;
   return end;
 }
 
@@ -90,6 +93,7 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
   int64_t squared_bets = 0;
   int64_t wagered = 0;
   int64_t on_red = 0;
+  bool won = false;
   for (int32_t session = 1; session <= sessions; ++session) {
     NumberGenerator::Step(generator);  // the poll tick's display
     SessionRecord record;
@@ -109,11 +113,11 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
     if (session <= courses) {
       std::vector<int32_t>& course = outcome.courses.emplace_back(1, state.balance);
       end = rules.switch_after_win
-                ? PlaySession<true, true>(rules, state, generator, squared_bets, session_on_red, &course)
-                : PlaySession<false, true>(rules, state, generator, squared_bets, session_on_red, &course);
+                ? PlaySession<true, true>(rules, state, generator, squared_bets, session_on_red, won, &course)
+                : PlaySession<false, true>(rules, state, generator, squared_bets, session_on_red, won, &course);
     } else {
-      end = rules.switch_after_win ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red)
-                                   : PlaySession<false>(rules, state, generator, squared_bets, session_on_red);
+      end = rules.switch_after_win ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red, won)
+                                   : PlaySession<false>(rules, state, generator, squared_bets, session_on_red, won);
     }
     const bool unplayed = end == GameEnd::WagerLimit || end == GameEnd::TableLimitOrBalance;
     record.games = state.game - (unplayed ? 1 : 0);
@@ -127,6 +131,7 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
     outcome.sessions.push_back(record);
     carried = state;
   }
+  outcome.won_a_game = won;
   outcome.squared_bets = squared_bets;
   outcome.wagered_on_red = on_red;
   outcome.wagered_on_black = wagered - on_red;

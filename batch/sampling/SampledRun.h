@@ -26,6 +26,9 @@ struct RunOutcome {
   int64_t wagered_on_red = 0;
   int64_t wagered_on_black = 0;
   int64_t squared_bets = 0;
+  // Whether any game of the run was won (the window stores the colour
+  // switch's option only then).
+  bool won_a_game = false;
   // Where asked for: the balance of each of the first sessions (in quanta)
   // before its first game and after every game it played. A session that
   // failed its start check has none.

@@ -16,27 +16,7 @@ constexpr double kLargestEntry = 9999999;
 
 std::string Shown(double value) { return ExactText(value); }
 
-bool IsDelay(const SettingSpec& item) { return item.number == &SimSettings::delay_ms; }
-
-// The text of a number's field, or of a row's entry.
-const std::string& TextOf(const RunSettings& settings, const SettingSpec& item, std::size_t entry = 0) {
-  if (IsDelay(item)) return settings.delay;
-  return settings.values.texts[SettingsFile::TextLineOf(item.control) + entry];
-}
-
-std::string& TextOf(RunSettings& settings, const SettingSpec& item, std::size_t entry = 0) {
-  return const_cast<std::string&>(TextOf(static_cast<const RunSettings&>(settings), item, entry));
-}
-
-bool OptionOf(const RunSettings& settings, const SettingSpec& item) {
-  const std::size_t line = SettingsFile::OptionLineOf(item.control);
-  return line < SettingsFile::kFlagLines ? settings.values.options[line] : settings.show_numbers_live;
-}
-
-void SetOption(RunSettings& settings, const SettingSpec& item, bool value) {
-  const std::size_t line = SettingsFile::OptionLineOf(item.control);
-  (line < SettingsFile::kFlagLines ? settings.values.options[line] : settings.show_numbers_live) = value;
-}
+ProgressionRow& RowOf(RunSettings& settings, const SettingSpec& item) { return settings.*item.row; }
 
 // A number as entered: what the window's check lets pass, less what it
 // adds to the entry.
@@ -69,7 +49,7 @@ std::vector<std::string> Split(const std::string& text) {
 bool SetEntry(RunSettings& settings, const SettingSpec& row, std::size_t entry, const std::string& text) {
   int64_t value = 0;
   if (!ReadWhole(text, value) || value < 1 || value > kLargestEntry) return false;
-  TextOf(settings, row, entry) = std::to_string(value);
+  RowOf(settings, row)[entry] = static_cast<int32_t>(value);
   return true;
 }
 
@@ -140,12 +120,12 @@ bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string&
   switch (item.kind) {
     case SettingKind::Number:
       if (!ReadNumber(text, value) || value < Low(item) || value > High(item)) return false;
-      TextOf(settings, item) = Shown(value);
+      settings.*item.number = value + item.offset;
       return true;
     case SettingKind::Row: return SetRow(settings, item, text);
     case SettingKind::Option:
       if (text != "0" && text != "1") return false;
-      SetOption(settings, item, text == "1");
+      settings.*item.option = text == "1";
       return true;
   }
   return false;
@@ -154,14 +134,10 @@ bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string&
 // The rows that follow a preset, scaled by the first bet as it now stands.
 void FollowPreset(RunSettings& settings) {
   if (!settings.preset) return;
-  const int32_t scale = std::max(1, TruncateToInt32(Typed(settings).first_bet));
+  const int32_t scale = std::max(1, TruncateToInt32(settings.first_bet));
   for (std::size_t k = 0; k < kRowLength; ++k) {
-    if (settings.wins_follow_preset) {
-      TextOf(settings, *FindSetting("bet_after_wins"), k) = std::to_string(settings.preset->wins[k] * scale);
-    }
-    if (settings.losses_follow_preset) {
-      TextOf(settings, *FindSetting("bet_after_losses"), k) = std::to_string(settings.preset->losses[k] * scale);
-    }
+    if (settings.wins_follow_preset) settings.bet_after_wins[k] = settings.preset->wins[k] * scale;
+    if (settings.losses_follow_preset) settings.bet_after_losses[k] = settings.preset->losses[k] * scale;
   }
 }
 
@@ -178,36 +154,39 @@ RunSettings ResetDefaults() {
   RunSettings settings;
   for (const SettingSpec& item : kSettings) {
     switch (item.kind) {
-      case SettingKind::Number: TextOf(settings, item) = ResetText(item); break;
-      case SettingKind::Row: {
-        const ProgressionRow& row =
-            item.row == &SimSettings::bet_after_wins ? kResetBetAfterWins : kResetBetAfterLosses;
-        for (std::size_t k = 0; k < kRowLength; ++k) TextOf(settings, item, k) = ResetEntryText(row[k]);
+      case SettingKind::Number: settings.*item.number = item.reset_value + item.offset; break;
+      case SettingKind::Row:
+        settings.*item.row = item.row == &SimSettings::bet_after_wins ? kResetBetAfterWins : kResetBetAfterLosses;
         break;
-      }
-      case SettingKind::Option: SetOption(settings, item, item.reset_checked); break;
+      case SettingKind::Option: settings.*item.option = item.reset_checked; break;
     }
   }
   return settings;
 }
 
-SimSettings Typed(const RunSettings& settings) {
-  SimSettings typed;
+RunSettings SettingsFromFile(const SettingsFile::Values& values) {
+  RunSettings settings = ResetDefaults();
   for (const SettingSpec& item : kSettings) {
+    const std::size_t line = SettingsFile::TextLineOf(item.control);
     switch (item.kind) {
-      case SettingKind::Number: typed.*item.number = ParseDecimal(TextOf(settings, item).c_str()) + item.offset; break;
-      case SettingKind::Row:
-        for (std::size_t k = 0; k < kRowLength; ++k) {
-          (typed.*item.row)[k] = TruncateToInt32(ParseDecimal(TextOf(settings, item, k).c_str()));
+      case SettingKind::Number:
+        if (line < SettingsFile::kTextLines) {
+          settings.*item.number = ParseDecimal(values.texts[line].c_str()) + item.offset;
         }
         break;
-      case SettingKind::Option: typed.*item.option = OptionOf(settings, item); break;
+      case SettingKind::Row:
+        for (std::size_t k = 0; k < kRowLength; ++k) {
+          (settings.*item.row)[k] = TruncateToInt32(ParseDecimal(values.texts[line + k].c_str()));
+        }
+        break;
+      case SettingKind::Option: {
+        const std::size_t flag = SettingsFile::OptionLineOf(item.control);
+        if (flag < SettingsFile::kFlagLines) settings.*item.option = values.options[flag];
+        break;
+      }
     }
   }
-  typed.system = settings.system;
-  typed.zero_rule = settings.zero_rule;
-  typed.line = settings.line;
-  return typed;
+  return settings;
 }
 
 std::vector<std::string> SettingNames() {
@@ -248,7 +227,7 @@ MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double va
   if (!item || item->kind != SettingKind::Number || !(value >= Low(*item) && value <= High(*item))) {
     return Problem{ProblemKind::BadInput, item ? Range(*item) : "is no numeric setting"};
   }
-  TextOf(settings, *item) = Shown(value);
+  settings.*item->number = value + item->offset;
   AfterSet(settings, *item);
   return std::nullopt;
 }
@@ -282,25 +261,22 @@ MaybeProblem ApplySystem(RunSettings& settings, const std::string& system) {
   settings.preset = nullptr;
   if (std::string(preset->name) == "vantrel") {
     const RunSettings defaults = ResetDefaults();
-    for (const char* name : {"bet_after_wins", "bet_after_losses"}) {
-      for (std::size_t k = 0; k < kRowLength; ++k)
-        TextOf(settings, *FindSetting(name), k) = TextOf(defaults, *FindSetting(name), k);
-    }
-    for (const char* name : {"first_bet_after_win", "first_bet_after_loss"}) {
-      SetOption(settings, *FindSetting(name), OptionOf(defaults, *FindSetting(name)));
-    }
+    settings.bet_after_wins = defaults.bet_after_wins;
+    settings.bet_after_losses = defaults.bet_after_losses;
+    settings.first_bet_after_win = defaults.first_bet_after_win;
+    settings.first_bet_after_loss = defaults.first_bet_after_loss;
     return std::nullopt;
   }
   settings.preset = preset;
   settings.wins_follow_preset = settings.losses_follow_preset = true;
   FollowPreset(settings);
-  SetOption(settings, *FindSetting("first_bet_after_win"), preset->first_bet_after_win);
-  SetOption(settings, *FindSetting("first_bet_after_loss"), preset->first_bet_after_loss);
+  settings.first_bet_after_win = preset->first_bet_after_win;
+  settings.first_bet_after_loss = preset->first_bet_after_loss;
   return std::nullopt;
 }
 
 MaybeProblem CombinationProblem(const RunSettings& settings) {
-  if (settings.zero_rule != ZeroRule::Lose && Typed(settings).double_zero) {
+  if (settings.zero_rule != ZeroRule::Lose && settings.double_zero) {
     return Problem{ProblemKind::BadInput,
                    std::string("zero_rule=") + SpecOf(settings.zero_rule).name +
                        " is a rule of the single-zero wheel; these settings play the double zero (double_zero=1)"};
@@ -321,28 +297,25 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
   const SettingSpec* item = FindSetting(name);
   if (!item) return std::string();
   switch (item->kind) {
-    case SettingKind::Number: return Shown(ParseDecimal(TextOf(settings, *item).c_str()));
+    case SettingKind::Number: return Shown(settings.*item->number - item->offset);
     case SettingKind::Row: {
       std::string row;
-      for (std::size_t k = 0; k < kRowLength; ++k) {
-        row += (k ? "," : "") + std::to_string(TruncateToInt32(ParseDecimal(TextOf(settings, *item, k).c_str())));
-      }
+      for (std::size_t k = 0; k < kRowLength; ++k) row += (k ? "," : "") + std::to_string((settings.*item->row)[k]);
       return row;
     }
     case SettingKind::Option: break;
   }
-  return OptionOf(settings, *item) ? "1" : "0";
+  return settings.*item->option ? "1" : "0";
 }
 
 double EnteredValue(const RunSettings& settings, const std::string& name) {
   const SettingSpec* item = FindSetting(name);
-  return item && item->kind == SettingKind::Number ? ParseDecimal(TextOf(settings, *item).c_str()) : 0;
+  return item && item->kind == SettingKind::Number ? settings.*item->number - item->offset : 0;
 }
 
 std::string FirstNotFinite(const RunSettings& settings) {
   for (const SettingSpec& item : kSettings) {
-    if (item.kind == SettingKind::Number && !std::isfinite(ParseDecimal(TextOf(settings, item).c_str())))
-      return item.name;
+    if (item.kind == SettingKind::Number && !std::isfinite(settings.*item.number)) return item.name;
   }
   return std::string();
 }

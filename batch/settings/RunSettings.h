@@ -9,22 +9,13 @@
 #include "sim/BetSystem.h"
 #include "sim/SimSettings.h"
 
-// The settings of a batch run as the window's fields and check boxes hold
-// them: the thirty texts and six options of a settings file, and the delay
-// field and the live list's box, which the file does not keep. Each is
-// read and set by its name in the settings' table ("capital",
-// "bet_after_wins", "double_zero"); the engine plays what Typed reads from
-// them, as the window's checks read its fields.
-//
-// Beyond the window's: the system, the zero rule and a Labouchère's line
-// ("system", "zero_rule", "line"), which a settings file does not hold.
-struct RunSettings {
-  SettingsFile::Values values;
-  std::string delay;
-  bool show_numbers_live = true;
-  BetSystem system = BetSystem::Rows;
-  ZeroRule zero_rule = ZeroRule::Lose;
-  StartLine line = kDefaultLine;
+// The settings of a batch run, typed once: every setting as the engine
+// plays it (the window's fields as its checks read them, the table limit
+// plus one, and beyond the window's the system, the zero rule and a
+// Labouchère's line), each read and set by its name in the settings' table
+// ("capital", "bet_after_wins", "double_zero"). Text is met only where it
+// comes in or goes out: a settings file, --set, --print-settings and JSON.
+struct RunSettings : SimSettings {
   // The rows a preset of the rows filled (--system martingale) follow the
   // first bet wherever it is set after, a sweep's or a solved value's too,
   // as they would had it been set before; a row set by name no longer does.
@@ -36,9 +27,11 @@ struct RunSettings {
 // The fields and boxes as the reset writes them.
 RunSettings ResetDefaults();
 
-// Every value as the window reads its field or box: a number as decimal
-// text (the table limit plus one), a row's entries truncated.
-SimSettings Typed(const RunSettings& settings);
+// A settings file's values as the window reads its fields and boxes after
+// the load command: a number as decimal text, a row's entries truncated;
+// the delay and the live list, which the file does not keep, as the reset
+// writes them.
+RunSettings SettingsFromFile(const SettingsFile::Values& values);
 
 // The names of the settings, in the order they are printed.
 std::vector<std::string> SettingNames();

@@ -50,7 +50,7 @@ TEST_P(UnboundedSessions, LoseTheWheelsEdgeOnEveryUnitWagered) {
     ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
   }
   for (const std::string& set : GetParam().sets) ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
-  const SimSettings typed = Typed(settings);
+  const SimSettings typed = settings;
   const ExactRun run = ComputeExactRun(typed);
   ASSERT_EQ(run.refused, "");
   EXPECT_NEAR(run.ended[IndexOf(Ending::Limit)], 1.0, 1e-12);

@@ -51,7 +51,7 @@ const Case kCases[] = {
 SimSettings SettingsOf(const Case& c) {
   RunSettings settings = ResetDefaults();
   for (const std::string& set : c.sets) EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
-  return Typed(settings);
+  return settings;
 }
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }

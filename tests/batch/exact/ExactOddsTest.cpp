@@ -28,7 +28,7 @@ ExactRun Exact(const std::vector<std::string>& sets) {
     EXPECT_FALSE(SetNamed(settings, set).has_value());
   }
   for (const std::string& set : sets) EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
-  return ComputeExactRun(Typed(settings));
+  return ComputeExactRun(settings);
 }
 
 std::map<int32_t, double> Finals(const ExactRun& run) {
@@ -36,7 +36,7 @@ std::map<int32_t, double> Finals(const ExactRun& run) {
 }
 
 TEST(ExactOdds, TheDefaultsGiveTheFiguresWorkedOutApart) {
-  const ExactRun run = ComputeExactRun(Typed(ResetDefaults()));
+  const ExactRun run = ComputeExactRun(ResetDefaults());
   const ExactFigures f = FiguresOf(run);
   ASSERT_EQ(run.sessions, 10);
   EXPECT_NEAR(run.ended[IndexOf(Ending::High)] / 10, 0.647848, 5e-7);
@@ -131,12 +131,12 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   EXPECT_DOUBLE_EQ(unplayed.ended[IndexOf(Ending::High)], 1);
   EXPECT_DOUBLE_EQ(unplayed.played, 0);
   RunSettings failing = ResetDefaults();
-  failing.values.texts[0] = "0";
-  const ExactRun none = ComputeExactRun(Typed(failing));
+  failing.capital = 0;
+  const ExactRun none = ComputeExactRun(failing);
   EXPECT_DOUBLE_EQ(none.ended[IndexOf(Ending::Check)], 10);
   EXPECT_DOUBLE_EQ(none.played, 0);
   MemoryBudget small(100000);  // the defaults' dense tables need 8000 states' worth, 384 kB
-  const ExactRun refused = ComputeExactRun(Typed(ResetDefaults()), small);
+  const ExactRun refused = ComputeExactRun(ResetDefaults(), small);
   EXPECT_NE(refused.refused, "");
   EXPECT_GT(refused.needed_bytes, small.Limit());
   EXPECT_EQ(small.Used(), 0) << "the refused computation gave back what it held";

@@ -34,7 +34,7 @@ TEST(Fan, FlatBetsAreAShiftedBinomialUntilRuin) {
   }
   ASSERT_FALSE(ApplySystem(settings, "flat").has_value());
   MemoryBudget budget(kExactMemoryBudget);
-  const ExactRun run = ComputeExactRun(Typed(settings), budget, nullptr, 1, FanCourse::Always);
+  const ExactRun run = ComputeExactRun(settings, budget, nullptr, 1, FanCourse::Always);
   ASSERT_EQ(run.refused, "");
   ASSERT_EQ(run.fan.size(), static_cast<std::size_t>(kGames));
 
@@ -64,7 +64,7 @@ TEST(Fan, FlatBetsAreAShiftedBinomialUntilRuin) {
     EXPECT_EQ(point.p95, Quantile(mass, 0.95));
   }
   // Asked for no course, the odds keep none.
-  EXPECT_TRUE(ComputeExactRun(Typed(settings)).fan.empty());
+  EXPECT_TRUE(ComputeExactRun(settings).fan.empty());
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST(WheelOdds, CountedByHandFromTheNumberMapping) {
 
 TEST(BatchSummary, ALongRunsResultPerUnitLiesWithinItsIntervalOfTheExpectation) {
   RunTally tally;
-  PlayRuns(Typed(ResetDefaults()), 20261206, 400, 2, [&tally](RunOutcome& run) { tally.Add(run); });
+  PlayRuns(ResetDefaults(), 20261206, 400, 2, [&tally](RunOutcome& run) { tally.Add(run); });
   const BatchSummary s = Summarise(tally);
   EXPECT_GT(s.wagered, 2000000);
   EXPECT_NEAR(s.expected_per_unit, ExpectedPerUnit(false, false), 1e-12) << "the defaults bet on black only";

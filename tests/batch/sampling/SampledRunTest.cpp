@@ -1,6 +1,7 @@
 // The sampled run, which plays the engine's step directly, against the
-// window's engine playing the same run on its form: the same messages, the
-// same counts and the same final balance of every session, over varied
+// window's engine playing the same run on its form: the same messages, and
+// the window's results list, counters, percentages and report rendered from
+// the sampled run byte for byte as the engine wrote them, over varied
 // settings and seeds.
 #include "batch/sampling/SampledRun.h"
 
@@ -10,70 +11,87 @@
 #include <sstream>
 
 #include "batch/output/SessionsCsv.h"
-#include "batch/replay/WindowReplay.h"
+#include "batch/output/WindowView.h"
 #include "batch/results/SummaryJson.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/sampling/RunTally.h"
+#include "files/ResultsReport.h"
+#include "sim/HeadlessRun.h"
+#include "sim/MemoryForm.h"
+#include "sim/Simulation.h"
 
 namespace {
 
 struct Case {
   const char* name;
   std::vector<std::string> sets;
-  const char* capital_text;  // typed as it is, where no --set could give it
+  double capital;  // where no --set could give it; else 0
 };
 
 const Case kCases[] = {
-    {"Defaults", {}, nullptr},
+    {"Defaults", {}, 0},
     {"DoubleZeroRedSwitchAfterAWin",
      {"session_count=17", "games_per_session=300", "double_zero=1", "bet_on_red=1", "switch_after_win=1"},
-     nullptr},
+     0},
     {"WagerAndTableLimitsStop",
      {"wager_limit=200", "table_limit=10", "session_count=23", "first_bet_at_table_limit=0"},
-     nullptr},
-    {"EverySessionFailsItsStartCheck", {}, "0"},
-    {"TheBalanceLimitsFailAfterTheFirstGame", {"max_balance=400", "session_count=4"}, nullptr},
-    {"AFractionalGameCount", {"games_per_session=3.5"}, nullptr},
+     0},
+    {"EverySessionFailsItsStartCheck", {}, -1},
+    {"TheBalanceLimitsFailAfterTheFirstGame", {"max_balance=400", "session_count=4"}, 0},
+    {"AFractionalGameCount", {"games_per_session=3.5"}, 0},
     {"AMartingaleUnderATableLimit",
      {"bet_after_losses=2,4,8,16,32,64,128,256,512,1024,2048", "first_bet_after_loss=0", "first_bet_after_win=1",
       "table_limit=200", "session_count=30"},
-     nullptr},
-    {"LongSessionsAtAFloor", {"games_per_session=5000", "min_balance=480", "first_bet=3", "session_count=5"}, nullptr},
+     0},
+    {"LongSessionsAtAFloor", {"games_per_session=5000", "min_balance=480", "first_bet=3", "session_count=5"}, 0},
 };
 
 RunSettings SettingsOf(const Case& c) {
   RunSettings settings = ResetDefaults();
   for (const std::string& set : c.sets) EXPECT_FALSE(SetNamed(settings, set).has_value());
-  if (c.capital_text) settings.values.texts[0] = c.capital_text;
+  if (c.capital != 0) settings.capital = c.capital;
   return settings;
 }
 
-// The final balances of the window's list, in the order played.
-std::vector<int32_t> ListedBalances(const std::string& list) {
-  std::vector<int32_t> balances;
-  std::istringstream entries(list);
-  std::string number, balance, bars;
-  while (entries >> number >> balance >> bars) balances.push_back(std::atoi(balance.c_str()));
-  return balances;
-}
+// The window's engine plays the run on a form whose fields hold the
+// settings as the batch's report shows them.
+struct EngineRun {
+  MemoryForm form;
+  Simulation simulation{form};
+  EngineRun(const RunSettings& settings, int64_t seed) : form(seed) {
+    simulation.reset_settings();
+    for (const SettingSpec& item : kSettings) {
+      if (item.kind == SettingKind::Number) form.SetText(item.control, WString(FieldText(settings, item).c_str()));
+      if (item.kind == SettingKind::Option) form.SetChecked(item.control, settings.*item.option);
+    }
+    for (std::size_t k = 0; k < kRowLength; ++k) {
+      form.SetText(kBetAfterWins[k], WString(EntryText(settings, *FindSetting("bet_after_wins"), k).c_str()));
+      form.SetText(kBetAfterLosses[k], WString(EntryText(settings, *FindSetting("bet_after_losses"), k).c_str()));
+    }
+    simulation.request_start();
+    RunHeadless(simulation, form, kLargestRunPollTicks);
+  }
+  std::string Text(Control control) const { return form.GetText(control).GetText(); }
+};
 
 class SampledRuns : public ::testing::TestWithParam<Case> {};
 
-TEST_P(SampledRuns, PlayWhatTheWindowsEnginePlays) {
+TEST_P(SampledRuns, ShowWhatTheWindowsEngineShows) {
   const RunSettings settings = SettingsOf(GetParam());
   for (int64_t seed : {1000, 424242, 7}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    const RunOutcome run = PlayRun(Typed(settings), seed, 1);
-    const WindowView window = ReplayInWindow(settings, seed);
-    EXPECT_EQ(run.messages, window.messages);
-    RunTally tally;
-    tally.Add(run);
-    EXPECT_EQ(tally.ended[IndexOf(Ending::High)], std::atoll(window.counters[0].c_str()));
-    EXPECT_EQ(tally.ended[IndexOf(Ending::Low)], std::atoll(window.counters[1].c_str()));
-    EXPECT_EQ(tally.ended[IndexOf(Ending::Limit)], std::atoll(window.counters[2].c_str()));
-    std::vector<int32_t> balances;
-    for (const SessionRecord& session : run.sessions) balances.push_back(session.final_balance);
-    EXPECT_EQ(balances, ListedBalances(window.results_list));
+    const RunOutcome run = PlayRun(settings, seed, 1);
+    const EngineRun engine(settings, seed);
+    const WindowView view = WindowViewOf(settings, run);
+    EXPECT_EQ(run.messages, engine.form.Messages());
+    EXPECT_EQ(view.results_list, engine.Text(Control::rtb_ergebnisse));
+    EXPECT_EQ(view.counters, (std::array<std::string, 3>{engine.Text(Control::label_maximal_erreicht),
+                                                         engine.Text(Control::label_minimal_erreicht),
+                                                         engine.Text(Control::label_tischlimit_oder_maxspiele)}));
+    EXPECT_EQ(view.percentages,
+              (std::array<std::string, 3>{engine.Text(Control::label_proz_max), engine.Text(Control::label_proz_min),
+                                          engine.Text(Control::label_proz_linmit)}));
+    EXPECT_EQ(view.report, ResultsReport::Format(engine.form, engine.simulation.settings()));
   }
 }
 
@@ -81,13 +99,13 @@ INSTANTIATE_TEST_SUITE_P(Settings, SampledRuns, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SampledRun, TagsEachSessionWithHowItEnded) {
-  for (const SessionRecord& s : PlayRun(Typed(SettingsOf(kCases[3])), 5, 1).sessions) {
+  for (const SessionRecord& s : PlayRun(SettingsOf(kCases[3]), 5, 1).sessions) {
     EXPECT_EQ(s.ending, SessionEnding::FailedCheck);
     EXPECT_EQ(s.games, 0);
     EXPECT_EQ(s.result, 0) << "the balance the reset left is no result of a session";
   }
   int without = 0;
-  for (const SessionRecord& s : PlayRun(Typed(SettingsOf(kCases[5])), 5, 1).sessions) {
+  for (const SessionRecord& s : PlayRun(SettingsOf(kCases[5]), 5, 1).sessions) {
     EXPECT_LE(s.games, 3);
     without += s.ending == SessionEnding::NoCounter;
   }
@@ -95,7 +113,7 @@ TEST(SampledRun, TagsEachSessionWithHowItEnded) {
 }
 
 TEST(BatchPool, RunsComeInSeedOrderAndTallyTheSameForAnyThreadsOrParts) {
-  const SimSettings settings = Typed(SettingsOf(kCases[1]));
+  const SimSettings settings = SettingsOf(kCases[1]);
   const auto play = [&](int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run, std::string* csv) {
     RunTally tally;
     PlayRuns(
