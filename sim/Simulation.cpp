@@ -5,6 +5,7 @@
 
 #include "sim/DecimalText.h"
 #include "sim/Formatted.h"
+#include "sim/RunStart.h"
 #include "sim/SettingsChecks.h"
 
 namespace {
@@ -33,7 +34,7 @@ void Simulation::on_poll_timer() {
     if (!CheckedSessionCount()) return;
     state_.turnover = 0;
     if (!state_.run_active) {
-      state_.seed = static_cast<int32_t>(static_cast<uint32_t>(form_.CalendarTime() + 5));
+      state_.seed = static_cast<int32_t>(RunGenerator(form_.CalendarTime()));
       numbers_.Seed(static_cast<uint32_t>(state_.seed));
       state_.run_active = true;
       state_.sessions_remaining = TruncateToInt32(settings_.session_count);

@@ -12,6 +12,7 @@
 #include "batch/core/AloneWhenNeeded.h"
 #include "batch/core/MakeInOrder.h"
 #include "sim/DecimalText.h"
+#include "sim/RunStart.h"
 #include "sim/SettingTable.h"
 
 namespace {
@@ -504,13 +505,14 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
   ExactRun run;
   run.capital = TruncateToInt32(settings.capital);
   run.quanta = RulesOf(settings, true).quanta;
-  if (FirstFailure(CheckGroup::SessionCount, settings)) return run;
-  run.sessions = TruncateToInt32(settings.session_count);
-  if (FirstFailure(CheckGroup::SessionStart, settings)) {
+  const RunStart start = StartOf(settings);
+  run.sessions = start.sessions;
+  if (start.count_failure) return run;
+  if (start.start_failure) {
     run.ended[IndexOf(Ending::Check)] = static_cast<double>(run.sessions);
     return run;
   }
-  const GameRules rules = RulesOf(settings, FirstFailure(CheckGroup::BalanceLimits, settings) == nullptr);
+  const GameRules& rules = start.rules;
   if (!ChainSessions(rules, run.capital, settings.bet_on_red, budget, jobs, progress, fan, run)) {
     constexpr int64_t kMiB = 1 << 20;
     run.refused = "the exact odds of these settings need more memory than their budget of " +

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "batch/exact/WheelOdds.h"
-
 namespace {
 
 // The streaks a carried state tells apart: 0 to one beyond the rows.
@@ -55,29 +53,6 @@ uint32_t Rests::Intern(const SessionState& state) {
   };
   return rules_.system == BetSystem::Rows ? keep(ids_.emplace(KeyOf(rest), id))
                                           : keep(by_bytes_.emplace(BytesOf(rest), id));
-}
-
-WheelKinds KindsOf(const GameRules& rules) {
-  const double red = WinChance(rules.double_zero, true);
-  const double black = WinChance(rules.double_zero, false);
-  const double zero = 1 - red - black;
-  WheelKinds kinds;
-  const auto add = [&kinds](double chance, int32_t first, int32_t second) {
-    kinds.chance[kinds.count] = chance;
-    kinds.numbers[kinds.count][0] = first;
-    kinds.numbers[kinds.count][1] = second;
-    ++kinds.count;
-  };
-  add(red, 1, 0);
-  add(black, 2, 0);
-  if (rules.zero_rule == ZeroRule::EnPrison) {
-    add(zero * red, 0, 1);
-    add(zero * black, 0, 2);
-    add(zero * zero, 0, 0);
-  } else {
-    add(zero, 0, 0);
-  }
-  return kinds;
 }
 
 // The step's answer for one balance: a stop before the spin, or what each

@@ -7,6 +7,7 @@
 
 #include "batch/exact/MemoryBudget.h"
 #include "sim/GameStep.h"
+#include "sim/WheelOdds.h"
 
 // What one game does to every state of a row: the states of a row share
 // their rest (the bet, the streaks, the colour bet) and one of the balance
@@ -57,9 +58,7 @@ enum class Axis { Balance, Wagered };
 
 // What one kind of number does in a region.
 // A spin settles the bet, and en prison a zero turns the wheel again: a
-// game's numbers come in up to five kinds for the colour bet, each a script
-// of one or two numbers.
-constexpr int kMostKinds = 5;
+// game's numbers come in the wheel's kinds of outcome (WheelKinds).
 
 struct Move {
   // Where the states it moves go in each of the two layers that a game
@@ -90,16 +89,6 @@ struct Region {
   Move moves[kMostKinds];
   double chance[kMostKinds] = {};
 };
-
-// The kinds of number a game's spins show, for the colour bet: red, black,
-// and zero (with double zero), or en prison a zero followed by red, black
-// or zero again; their chances on the wheel, and the numbers of each.
-struct WheelKinds {
-  int32_t count = 0;
-  double chance[kMostKinds] = {};
-  int32_t numbers[kMostKinds][2] = {};
-};
-WheelKinds KindsOf(const GameRules& rules);
 
 class GameMoves {
  public:

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "batch/results/Printed.h"
-#include "batch/exact/WheelOdds.h"
+#include "sim/WheelOdds.h"
 
 namespace {
 

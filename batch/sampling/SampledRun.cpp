@@ -3,15 +3,8 @@
 #include "sim/DecimalText.h"
 #include "sim/GameStep.h"
 #include "sim/NumberGenerator.h"
+#include "sim/RunStart.h"
 #include "sim/SettingTable.h"
-
-namespace {
-
-// The balance the window's run state holds before its first session: the
-// reset's capital, which a session that fails its start check keeps.
-int32_t ResetBalance() { return TruncateToInt32(FindSetting("capital")->reset_value); }
-
-}  // namespace
 
 namespace {
 
@@ -70,24 +63,23 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
   RunOutcome outcome;
   outcome.seed = seed;
   outcome.capital = TruncateToInt32(settings.capital);
-  // The poll tick that would start the run checks the count first; a run
-  // it refuses plays nothing.
-  if (const SettingSpec* failed = FirstFailure(CheckGroup::SessionCount, settings)) {
-    outcome.messages.emplace_back(failed->message);
+  const RunStart start = StartOf(settings);
+  if (start.count_failure) {
+    outcome.messages.emplace_back(start.count_failure->message);
     return outcome;
   }
-  const SettingSpec* start_failure = FirstFailure(CheckGroup::SessionStart, settings);
-  const SettingSpec* limits_failure = FirstFailure(CheckGroup::BalanceLimits, settings);
-  const GameRules rules = RulesOf(settings, limits_failure == nullptr);
+  const SettingSpec* start_failure = start.start_failure;
+  const SettingSpec* limits_failure = start.limits_failure;
+  const GameRules& rules = start.rules;
   outcome.double_zero = start_failure == nullptr && settings.double_zero;
   outcome.quanta = rules.quanta;
   outcome.zero_rule = rules.zero_rule;
-  const int32_t capital = outcome.capital;
-  uint32_t generator = static_cast<uint32_t>(seed + 5);
+  const int32_t capital = start.capital;
+  uint32_t generator = RunGenerator(seed);
   SessionState carried;
   carried.bet_on_red = settings.bet_on_red;
-  carried.balance = ResetBalance() * rules.quanta;
-  const int32_t sessions = TruncateToInt32(settings.session_count);
+  carried.balance = start.reset_balance;
+  const int32_t sessions = start.sessions;
   outcome.sessions.reserve(static_cast<std::size_t>(sessions));
   // Kept in locals across the games, where the compiler keeps them in registers.
   int64_t squared_bets = 0;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "batch/exact/ExactOdds.h"
-#include "batch/exact/WheelOdds.h"
+#include "sim/WheelOdds.h"
 #include "batch/results/Figures.h"
 #include "batch/settings/RunSettings.h"
 

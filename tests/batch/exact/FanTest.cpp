@@ -9,7 +9,7 @@
 
 #include "batch/exact/ExactOdds.h"
 #include "batch/exact/MemoryBudget.h"
-#include "batch/exact/WheelOdds.h"
+#include "sim/WheelOdds.h"
 #include "batch/settings/RunSettings.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
 #include "batch/results/BatchSummary.h"
-#include "batch/exact/WheelOdds.h"
+#include "sim/WheelOdds.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "batch/exact/WheelOdds.h"
+#include "sim/WheelOdds.h"
 
 #include "sim/Wheel.h"
 
@@ -58,4 +58,28 @@ double ExpectedPerUnit(double won, double zero, double drawn, ZeroRule zero_rule
 double ExpectedPerUnit(bool double_zero, bool red, ZeroRule zero_rule) {
   const Odds& odds = OddsOf(double_zero, red);
   return ExpectedPerUnit(odds.won, odds.zero, odds.drawn, zero_rule);
+}
+
+WheelKinds KindsOf(const GameRules& rules) {
+  const double red = WinChance(rules.double_zero, true);
+  const double black = WinChance(rules.double_zero, false);
+  const double zero = 1 - red - black;
+  WheelKinds kinds;
+  const auto add = [&kinds](double chance, int32_t first, int32_t second) {
+    kinds.chance[kinds.count] = chance;
+    kinds.numbers[kinds.count][0] = first;
+    kinds.numbers[kinds.count][1] = second;
+    ++kinds.count;
+  };
+  // 1 is red and 2 black on every wheel.
+  add(red, 1, 0);
+  add(black, 2, 0);
+  if (rules.zero_rule == ZeroRule::EnPrison) {
+    add(zero * red, 0, 1);
+    add(zero * black, 0, 2);
+    add(zero * zero, 0, 0);
+  } else {
+    add(zero, 0, 0);
+  }
+  return kinds;
 }
