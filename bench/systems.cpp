@@ -10,7 +10,8 @@
 #include <string>
 #include <thread>
 
-#include "batch/cli/Page.h"
+#include "batch/output/Exporters.h"
+#include "batch/output/Page.h"
 #include "batch/exact/ExactOdds.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/sampling/PlayRuns.h"
@@ -84,7 +85,7 @@ int main() {
     cell.exact = ComputeExactRun(*cell.settings, budget, nullptr, cores, FanCourse::Always);
     comparison.cells.push_back(std::move(cell));
   }
-  const std::string page = BatchPage(BatchOptions(), comparison);
+  const std::string page = BatchPage(OutputChoice(), comparison);
   const double page_seconds = Since(page_start) - bare;
   std::printf(
       "page of martingale, dalembert, fibonacci and oscars_grind compared exactly: %.2f s (%.2f times their "

@@ -273,3 +273,20 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   }
   return parsed;
 }
+
+OutputChoice ChoiceOf(const BatchOptions& options) {
+  OutputChoice choice;
+  choice.json = options.json;
+  choice.plot = options.plot;
+  choice.table = options.table;
+  choice.heatmap = options.heatmap;
+  choice.fan = options.fan;
+  choice.paths = options.paths;
+  choice.html = options.html;
+  choice.show = FindFigure(options.show);
+  return choice;
+}
+
+FanCourse FanOf(const BatchOptions& options) {
+  return options.fan.empty() && options.html.empty() && !options.json ? FanCourse::WhereGameByGame : FanCourse::Always;
+}

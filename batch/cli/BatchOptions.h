@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "batch/core/Limits.h"
+#include "batch/exact/ExactOdds.h"
+#include "batch/output/Exporters.h"
 
 // The command line of vantrel-batch.
 struct BatchOptions {
@@ -61,3 +63,11 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& arguments);
+
+// The outputs the options ask for, chosen once.
+OutputChoice ChoiceOf(const BatchOptions& options);
+
+// How much of the first session's course a command's exact odds keep: all
+// of it where it draws the fan or the page, or writes a summary a merge may
+// draw them from; else only where it costs little.
+FanCourse FanOf(const BatchOptions& options);

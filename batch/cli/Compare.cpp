@@ -1,14 +1,9 @@
 #include "batch/cli/Compare.h"
 
 #include "batch/cli/BatchSettings.h"
-#include "batch/cli/Page.h"
 #include "batch/cli/PlayCell.h"
-#include "batch/cli/Pictures.h"
 #include "batch/cli/Progress.h"
-#include "batch/cli/Written.h"
-#include "batch/output/Comparison.h"
 #include "batch/output/StandardOutput.h"
-#include "batch/results/SummaryJson.h"
 
 namespace {
 
@@ -57,11 +52,7 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
 }
 
 MaybeProblem WriteComparison(const BatchOptions& options, const BatchResult& result) {
-  StandardOutput::Write(options.json ? ResultJson(result).dump(2) + "\n" : ComparisonText(result));
-  if (MaybeProblem problem = WriteWhole(options.table, ComparisonTable(result))) return problem;
-  if (!result.cells.empty()) {
-    if (MaybeProblem problem = WriteWhole(options.plot, ComparisonPlot(result))) return problem;
-  }
-  if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
-  return options.html.empty() ? std::nullopt : WriteWhole(options.html, BatchPage(options, result));
+  const OutputChoice choice = ChoiceOf(options);
+  StandardOutput::Write(StandardText(result, choice));
+  return WriteExports(result, choice);
 }

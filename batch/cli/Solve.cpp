@@ -4,9 +4,9 @@
 #include <cmath>
 #include <map>
 
-#include "batch/cli/Page.h"
+#include "batch/output/Page.h"
 #include "batch/cli/PlayCell.h"
-#include "batch/cli/Written.h"
+#include "batch/output/Written.h"
 #include "batch/core/Numbers.h"
 #include "batch/core/Version.h"
 #include "batch/output/StandardOutput.h"

@@ -17,11 +17,11 @@
 #include "batch/output/BalanceHistogram.h"
 #include "batch/cli/BatchSettings.h"
 #include "batch/cli/Compare.h"
-#include "batch/cli/Page.h"
+#include "batch/output/Page.h"
 #include "batch/cli/PlayCell.h"
-#include "batch/cli/Pictures.h"
+#include "batch/output/CoursePictures.h"
 #include "batch/cli/Solve.h"
-#include "batch/cli/Written.h"
+#include "batch/output/Written.h"
 #include "batch/cli/BatchOptions.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/core/AloneWhenNeeded.h"
@@ -67,32 +67,21 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
 }
 
 // The summary of a batch of one cell, and its files, each whole or not at
-// all; the first that cannot be written is reported.
-// A batch of one run prints what the window shows after it, and writes the
-// report of its save command.
+// all; the first that cannot be written is reported. A batch of one run
+// prints what the window shows after it, and writes the report of its save
+// command.
 MaybeProblem PrintAndWrite(const BatchOptions& options, const BatchResult& result, const WindowView* view,
                            FileAccess::Replacement* csv) {
-  if (options.json) {
-    StandardOutput::Write(ResultJson(result).dump(2) + "\n");
-  } else {
-    if (view) StandardOutput::Write(WindowViewText(*view));
-    StandardOutput::Write(ResultText(result));
-  }
+  const OutputChoice choice = ChoiceOf(options);
+  if (view && !options.json) StandardOutput::Write(WindowViewText(*view));
+  StandardOutput::Write(StandardText(result, choice));
   if (!options.report.empty()) {
     if (MaybeProblem problem = WriteWhole(options.report, view->report)) return problem;
   }
   if (csv) {
     if (MaybeProblem problem = NotWritten(options.csv, csv->Commit())) return problem;
   }
-  if (!options.plot.empty()) {
-    const RunSettings& s = result.settings;
-    const RunTally& tally = *result.cells.front().tally;
-    const std::string svg =
-        BalanceHistogram(tally.final_balances, tally.quanta, {s.capital, s.max_balance, s.min_balance});
-    if (MaybeProblem problem = WriteWhole(options.plot, svg)) return problem;
-  }
-  if (MaybeProblem problem = WriteCoursePictures(options, result)) return problem;
-  return options.html.empty() ? std::nullopt : WriteWhole(options.html, BatchPage(options, result));
+  return WriteExports(result, choice);
 }
 
 // A batch of one set of settings: its exact odds, its runs, or both.
@@ -186,7 +175,7 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
     return stop.problem;
   }
   if (MaybeProblem problem = outputs.Finish()) return problem;
-  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(options, head, outputs));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(ChoiceOf(options), head, outputs));
 }
 
 // The merged summary of shards: every file read and checked first, so that
@@ -253,7 +242,7 @@ MaybeProblem Merge(const BatchOptions& options) {
     }
   }
   if (MaybeProblem problem = outputs.Finish()) return problem;
-  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(options, whole, outputs));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(ChoiceOf(options), whole, outputs));
 }
 
 MaybeProblem Run(const BatchOptions& options) {

@@ -211,11 +211,11 @@ std::string FanChart(const std::vector<FanSeries>& series, const std::string& ti
   return svg + Svg::kEnd;
 }
 
-std::string PathsChart(const std::vector<SessionPath>& paths, const CourseLimits& limits, int32_t last_game,
+std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
                        const std::string& title) {
   double low = limits.min_balance;
   double high = limits.max_balance;
-  for (const SessionPath& path : paths) {
+  for (const SessionCourse& path : paths) {
     for (double b : path.balances) {
       low = std::min(low, b);
       high = std::max(high, b);
@@ -224,7 +224,7 @@ std::string PathsChart(const std::vector<SessionPath>& paths, const CourseLimits
   const Frame f = FrameOf(std::max(1, last_game), low, high, limits);
   std::string svg = Svg::Start(kWidth, kBalanceBottom + kLegendBelow + 20, 13);
   svg += Svg::Text(kWidth / 2, 26, Svg::Escaped(title), "middle", " font-size=\"15\"");
-  for (const SessionPath& path : paths) {
+  for (const SessionCourse& path : paths) {
     std::string points;
     for (std::size_t g = 0; g < path.balances.size(); ++g) {
       points += Svg::Coordinate(f.X(static_cast<double>(g))) + "," + Svg::Coordinate(f.Y(path.balances[g])) + " ";

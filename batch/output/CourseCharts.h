@@ -6,6 +6,7 @@
 
 #include "batch/core/Endings.h"
 #include "batch/exact/ExactOdds.h"
+#include "batch/sampling/FirstCourses.h"
 
 // Pictures of the course of sessions over their games: the balance up the
 // left, the game across, the capital and the balance limits drawn and
@@ -33,9 +34,5 @@ std::string FanChart(const std::vector<FanSeries>& series, const std::string& ti
 
 // Sampled sessions, a thin line each: the balance before the first game
 // and after every game it played, coloured by how it ended.
-struct SessionPath {
-  std::vector<double> balances;
-  Ending ending = Ending::None;
-};
-std::string PathsChart(const std::vector<SessionPath>& paths, const CourseLimits& limits, int32_t last_game,
+std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
                        const std::string& title);

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "batch/cli/BatchOptions.h"
 #include "batch/core/Problem.h"
 #include "batch/results/BatchResult.h"
 #include "batch/output/HtmlPage.h"
@@ -13,12 +12,13 @@
 // session, the final balances and, where asked for, the first sessions;
 // of a comparison, its table, its picture and the systems' courses over
 // one another.
-std::string BatchPage(const BatchOptions& options, const BatchResult& result);
+struct OutputChoice;
+std::string BatchPage(const OutputChoice& choice, const BatchResult& result);
 
 // The page of a sweep: its heat map (of two sweeps, coloured by --show)
 // and the first cells of its table.
 class SweepOutputs;
-std::string SweepPage(const BatchOptions& options, const BatchResult& head, const SweepOutputs& outputs);
+std::string SweepPage(const OutputChoice& choice, const BatchResult& head, const SweepOutputs& outputs);
 
 // The sections every page starts with: the settings by name.
 PageSection SettingsSection(const RunSettings& settings);

@@ -1,4 +1,4 @@
-#include "batch/cli/Written.h"
+#include "batch/output/Written.h"
 
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"

@@ -1,7 +1,8 @@
-#include "batch/cli/Page.h"
+#include "batch/output/Page.h"
 
-#include "batch/cli/Pictures.h"
+#include "batch/output/CoursePictures.h"
 #include "batch/core/Version.h"
+#include "batch/output/Exporters.h"
 #include "batch/output/BalanceHistogram.h"
 #include "batch/output/Comparison.h"
 #include "batch/output/Heatmap.h"
@@ -101,7 +102,7 @@ std::string PageSubtitle(const BatchResult& result) {
   return what + "; " + WheelName(result.settings) + "; " + kProgramVersion;
 }
 
-std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
+std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
   std::vector<PageSection> sections;
   if (!result.compared.empty()) {
     AddComparison(result, sections);
@@ -123,7 +124,7 @@ std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
                                                                     typed.max_balance, typed.min_balance}),
                                                   "The sampled sessions that played, by final balance.")});
   }
-  if (!options.paths.empty()) {
+  if (!choice.paths.empty()) {
     sections.push_back({"The first sessions", Picture(PathsPicture(result), "Sampled, replayed from their seeds.")});
   }
   sections.push_back(SettingsSection(result.settings));
@@ -132,9 +133,9 @@ std::string BatchPage(const BatchOptions& options, const BatchResult& result) {
   return HtmlPage("Vantrel: " + name, PageSubtitle(result), sections);
 }
 
-std::string SweepPage(const BatchOptions& options, const BatchResult& head, const SweepOutputs& outputs) {
+std::string SweepPage(const OutputChoice& choice, const BatchResult& head, const SweepOutputs& outputs) {
   std::vector<PageSection> sections;
-  const FigureSpec& show = *FindFigure(options.show);
+  const FigureSpec& show = *choice.show;
   if (head.axes.size() == 2) {
     sections.push_back({"Heat map", Picture(SweepHeatmap(head, outputs.Grid(), show), "")});
   }
