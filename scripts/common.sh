@@ -33,12 +33,23 @@ windows_test_arch() {
   if can_run_32bit; then echo i686; else echo x86_64; fi
 }
 
+# The compiler cache, where there is one: paths are taken relative to the
+# clone, so that every clone of the project shares what was compiled.
+cache_arguments() {
+  if command -v ccache >/dev/null 2>&1; then
+    echo "-DCMAKE_C_COMPILER_LAUNCHER=ccache"
+    echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+  fi
+}
+export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=true CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-8G}
+
 configure() {  # name, extra cmake arguments...
-  local name=$1
+  local name=$1 cache
   shift
   mkdir -p "$BUILD"
-  cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$BUILD/$name.configure.log" 2>&1 ||
-    { cat "$BUILD/$name.configure.log"; return 1; }
+  mapfile -t cache < <(cache_arguments)
+  cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cache[@]}" "$@" \
+    >"$BUILD/$name.configure.log" 2>&1 || { cat "$BUILD/$name.configure.log"; return 1; }
 }
 
 configure_and_build() {  # name, extra cmake arguments...
@@ -48,7 +59,11 @@ configure_and_build() {  # name, extra cmake arguments...
 
 build_host() { configure_and_build host; }
 
-build_host_sanitized() { configure_and_build host-sanitize -DVANTREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug; }
+# Only what its tests run: the benchmarks and demonstrations are the host's.
+build_host_sanitized() {
+  configure host-sanitize -DVANTREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+  cmake --build "$BUILD/host-sanitize" -j "$JOBS" --target vantrel_tests vantrel-batch
+}
 
 windows_arguments() {  # arch
   echo "-DCMAKE_TOOLCHAIN_FILE=$ROOT/cmake/toolchain-mingw-$1.cmake"
@@ -71,7 +86,9 @@ build_windows_program() {  # arch
 
 # The fuzz targets, built with clang and libFuzzer.
 build_fuzz() {
-  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_FUZZ=ON \
+  local cache
+  mapfile -t cache < <(cache_arguments)
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_FUZZ=ON "${cache[@]}" \
     "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address" >"$BUILD/fuzz.configure.log" 2>&1 ||
     { cat "$BUILD/fuzz.configure.log"; return 1; }
   cmake --build "$BUILD/fuzz" --target vantrel-settings-fuzz vantrel-shard-fuzz -j "$JOBS"
