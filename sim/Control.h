@@ -42,6 +42,8 @@ enum Counter : std::size_t {
 }  // namespace control_detail
 
 constexpr std::size_t kControlCount = control_detail::kCount;
+// What a setting beyond the window's fields names as its control: none.
+constexpr Control kNoControl = static_cast<Control>(kControlCount);
 
 // The control's member name on the form.
 const char* ControlName(Control control);

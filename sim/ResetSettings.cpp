@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include "sim/DecimalText.h"
 #include "sim/Formatted.h"
 #include "sim/SettingTable.h"
@@ -5,12 +8,16 @@
 
 namespace {
 
-// The order in which the reset writes the fields, and the boxes.
-constexpr const char* kFieldOrder[] = {"capital",     "games_per_session", "delay_ms",      "first_bet",  "max_balance",
-                                       "min_balance", "table_limit",       "session_count", "wager_limit"};
-constexpr const char* kBoxOrder[] = {"bet_on_red",          "switch_after_win",     "show_numbers_live",
-                                     "first_bet_after_win", "first_bet_after_loss", "first_bet_at_table_limit",
-                                     "double_zero"};
+// The settings of a kind in the order the reset writes them.
+std::vector<const SettingSpec*> InResetOrder(SettingKind kind) {
+  std::vector<const SettingSpec*> written;
+  for (const SettingSpec& item : kSettings) {
+    if (item.kind == kind && item.reset_order >= 0) written.push_back(&item);
+  }
+  std::sort(written.begin(), written.end(),
+            [](const SettingSpec* a, const SettingSpec* b) { return a->reset_order < b->reset_order; });
+  return written;
+}
 
 constexpr Control kPercentages[] = {Control::label_proz_max, Control::label_proz_min, Control::label_proz_linmit};
 constexpr Control kRunDisplays[] = {Control::label_akt_durchlauf, Control::label_akt_gesamtdurchgang,
@@ -25,15 +32,10 @@ void Simulation::reset_settings() {
   state_.seed = static_cast<int32_t>(static_cast<uint32_t>(form_.CalendarTime()));
   numbers_.Seed(static_cast<uint32_t>(state_.seed));
 
-  for (const char* name : kFieldOrder) {
-    const SettingSpec& item = *FindSetting(name);
-    settings_.*item.number = item.reset_value;
-  }
+  const std::vector<const SettingSpec*> fields = InResetOrder(SettingKind::Number);
+  for (const SettingSpec* item : fields) settings_.*item->number = item->reset_value;
   state_.max_count = state_.min_count = state_.limit_count = 0;
-  for (const char* name : kFieldOrder) {
-    const SettingSpec& item = *FindSetting(name);
-    form_.SetText(item.control, WString(ResetText(item).c_str()));
-  }
+  for (const SettingSpec* item : fields) form_.SetText(item->control, WString(ResetText(*item).c_str()));
 
   const WString empty("");
   form_.SetText(Control::label_infolabel, empty);
@@ -47,10 +49,8 @@ void Simulation::reset_settings() {
   }
 
   // The boxes only; the stored flags keep what the game loop last read.
-  for (const char* name : kBoxOrder) {
-    const SettingSpec& item = *FindSetting(name);
-    form_.SetChecked(item.control, item.reset_checked);
-  }
+  for (const SettingSpec* item : InResetOrder(SettingKind::Option))
+    form_.SetChecked(item->control, item->reset_checked);
 
   for (Control display : kRunDisplays) form_.SetText(display, empty);
 

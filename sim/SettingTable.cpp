@@ -10,9 +10,9 @@ constexpr bool SimSettings::*kNoOption = nullptr;
 
 constexpr SettingSpec Number(const char* name, Control control, double SimSettings::*field, double low, double high,
                              double offset, Bound bound, double SimSettings::*other, const char* message,
-                             double reset_value, const char* reset_format) {
-  return {name,    SettingKind::Number, control,      field, kNoRow, kNoOption, low, high, offset, bound, other,
-          message, reset_value,         reset_format, false};
+                             double reset_value, const char* reset_format, int reset_order) {
+  return {name,    SettingKind::Number, control,      field, kNoRow,     kNoOption, low, high, offset, bound, other,
+          message, reset_value,         reset_format, false, reset_order};
 }
 
 constexpr SettingSpec Row(const char* name, Control first, ProgressionRow SimSettings::*field) {
@@ -20,9 +20,20 @@ constexpr SettingSpec Row(const char* name, Control first, ProgressionRow SimSet
           0,    Bound::None,      nullptr, nullptr,   0,     nullptr,   false};
 }
 
-constexpr SettingSpec Option(const char* name, Control box, bool SimSettings::*field, bool reset_checked) {
-  return {name,    SettingKind::Option, box, kNoNumber, kNoRow, field, 0, 1, 0, Bound::None, nullptr, nullptr, 0,
-          nullptr, reset_checked};
+constexpr SettingSpec Option(const char* name, Control box, bool SimSettings::*field, bool reset_checked,
+                             int reset_order) {
+  return {name,    SettingKind::Option, box,        kNoNumber, kNoRow, field, 0, 1, 0, Bound::None, nullptr, nullptr, 0,
+          nullptr, reset_checked,       reset_order};
+}
+
+// The batch program's settings beyond the window's: no control, no check.
+constexpr SettingSpec Beyond(const char* name, SettingKind kind) {
+  SettingSpec item{name, kind,        kNoControl, kNoNumber, kNoRow, kNoOption, 0,    0,
+                   0,    Bound::None, nullptr,    nullptr,   0,      nullptr,   false};
+  if (kind == SettingKind::System) item.system = &SimSettings::system;
+  if (kind == SettingKind::ZeroRule) item.zero_rule = &SimSettings::zero_rule;
+  if (kind == SettingKind::Line) item.line = &SimSettings::line;
+  return item;
 }
 
 }  // namespace
@@ -31,37 +42,40 @@ constexpr SettingSpec Option(const char* name, Control box, bool SimSettings::*f
 // clang-format off
 const SettingSpec kSettings[kSettingCount] = {
     Number("capital", Control::rtb_startkapital, &SimSettings::capital, 1, 1000000, 0, Bound::None, nullptr,
-           "balance: (1 - 1000000)", 500, "%8.0lf"),
+           "balance: (1 - 1000000)", 500, "%8.0lf", 0),
     Number("games_per_session", Control::rtb_anzahl_durchlauf, &SimSettings::games_per_session, 1, 10000, 0,
-           Bound::None, nullptr, "games per session (1 - 10000)", 500, "%8.0lf"),
+           Bound::None, nullptr, "games per session (1 - 10000)", 500, "%8.0lf", 1),
     Number("delay_ms", Control::rtb_verzoegerung, &SimSettings::delay_ms, 0, 5000, 0, Bound::None, nullptr,
-           "delay: (0 - 5000)", 0, "%6.0lf"),
+           "delay: (0 - 5000)", 0, "%6.0lf", 2),
     Number("first_bet", Control::rtb_erster_einsatz, &SimSettings::first_bet, 1, 1000, 0, Bound::AtMost,
-           &SimSettings::capital, "first bet: (1 - 1000)", 1, "%4.0lf"),
+           &SimSettings::capital, "first bet: (1 - 1000)", 1, "%4.0lf", 3),
     Number("wager_limit", Control::rtb_min_einsatz, &SimSettings::wager_limit, 1, 9999999, 0, Bound::None, nullptr,
-           "minimum bet: (1 - 9999999)", 100000, "%6.0lf"),
+           "minimum bet: (1 - 9999999)", 100000, "%6.0lf", 8),
     // Stored as the entry plus one.
     Number("table_limit", Control::rtb_tischlimit, &SimSettings::table_limit, 1, 20000, 1, Bound::None, nullptr,
-           "table limit: (1 - 20000)", 1000, "%6.0lf"),
+           "table limit: (1 - 20000)", 1000, "%6.0lf", 6),
     Number("max_balance", Control::rtb_soll_kapital, &SimSettings::max_balance, 1, 1000000, 0, Bound::AtLeast,
-           &SimSettings::capital, "max amount: (1 - 1000000)", 550, "%8.0lf"),
+           &SimSettings::capital, "max amount: (1 - 1000000)", 550, "%8.0lf", 4),
     Number("min_balance", Control::rtb_min_kapital, &SimSettings::min_balance, 0, 1000000, 0, Bound::AtMost,
-           &SimSettings::max_balance, "min amount (0 - 1000000)", 0, "%8.0lf"),
+           &SimSettings::max_balance, "min amount (0 - 1000000)", 0, "%8.0lf", 5),
     Number("session_count", Control::rtb_anzahl_gesamtdurchgaenge, &SimSettings::session_count, 1, 500000, 0,
-           Bound::None, nullptr, "number of sessions: (1 - 500000)", 10, "%6.0lf"),
+           Bound::None, nullptr, "number of sessions: (1 - 500000)", 10, "%6.0lf", 7),
     Row("bet_after_wins", Control::rtb_g1, &SimSettings::bet_after_wins),
     Row("bet_after_losses", Control::rtb_v1, &SimSettings::bet_after_losses),
-    Option("bet_on_red", Control::checkbox_rot_oder_schwarz, &SimSettings::bet_on_red, false),
-    Option("switch_after_win", Control::checkbox_tauschen_bei_gewinn, &SimSettings::switch_after_win, false),
+    Option("bet_on_red", Control::checkbox_rot_oder_schwarz, &SimSettings::bet_on_red, false, 0),
+    Option("switch_after_win", Control::checkbox_tauschen_bei_gewinn, &SimSettings::switch_after_win, false, 1),
     Option("first_bet_after_win", Control::checkbox_bei_gewinn_erster_einsatz, &SimSettings::first_bet_after_win,
-           false),
+           false, 3),
     Option("first_bet_after_loss", Control::checkbox_bei_verlust_erster_einsatz, &SimSettings::first_bet_after_loss,
-           true),
+           true, 4),
     Option("first_bet_at_table_limit", Control::checkbox_bei_tischlimit_neueinsatz,
-           &SimSettings::first_bet_at_table_limit, true),
-    Option("double_zero", Control::checkbox_zero_oder_zerozero, &SimSettings::double_zero, false),
+           &SimSettings::first_bet_at_table_limit, true, 5),
+    Option("double_zero", Control::checkbox_zero_oder_zerozero, &SimSettings::double_zero, false, 6),
     Option("show_numbers_live", Control::checkbox_zahlen_des_letzten_durchganges, &SimSettings::show_numbers_live,
-           true),
+           true, 2),
+    Beyond("system", SettingKind::System),
+    Beyond("zero_rule", SettingKind::ZeroRule),
+    Beyond("line", SettingKind::Line),
 };
 // clang-format on
 

@@ -12,7 +12,10 @@
 // allows and the "Fehler" text of a failed check, and what the reset
 // writes. The window's checks, the reset, the batch program's settings and
 // their JSON all read this table.
-enum class SettingKind : unsigned char { Number, Row, Option };
+//
+// Beyond the window's fields, the batch program's system, zero rule and a
+// Labouchère's line are rows of the table too; they have no control.
+enum class SettingKind : unsigned char { Number, Row, Option, System, ZeroRule, Line };
 
 // A check against another setting read before it.
 enum class Bound : unsigned char { None, AtMost, AtLeast };
@@ -37,9 +40,15 @@ struct SettingSpec {
   double reset_value;
   const char* reset_format;
   bool reset_checked;
+  // Where the reset writes it among the fields, or among the boxes; -1
+  // where it writes none.
+  int reset_order = -1;
+  BetSystem SimSettings::*system = nullptr;
+  ZeroRule SimSettings::*zero_rule = nullptr;
+  StartLine SimSettings::*line = nullptr;
 };
 
-constexpr std::size_t kSettingCount = 18;
+constexpr std::size_t kSettingCount = 21;
 extern const SettingSpec kSettings[kSettingCount];
 
 // The setting of that name, or null.

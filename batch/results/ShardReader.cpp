@@ -31,28 +31,25 @@ RunSettings ReadSettings(const JsonField& json) {
     }
   }
   RunSettings settings = ResetDefaults();
-  for (const std::string& name : names) {
-    const JsonField value = json[name.c_str()];
-    std::string text;
-    if (IsRowSetting(name)) {
-      if (value.Size() != kRowLength) value.Refuse("does not hold eleven entries");
-      for (std::size_t k = 0; k < kRowLength; ++k) {
-        text += (k ? "," : "") + std::to_string(value.At(k).Whole(1, kMostBalance));
+  for (const SettingSpec& item : kSettings) {
+    const JsonField value = json[item.name];
+    MaybeProblem problem;
+    switch (item.kind) {
+      case SettingKind::Number: problem = SetNumber(settings, item.name, value.Number()); break;
+      case SettingKind::Row:
+      case SettingKind::Line: {
+        std::vector<int64_t> wholes;
+        for (std::size_t k = 0; k < std::min<std::size_t>(value.Size(), kRowLength + kLongestStartLine); ++k) {
+          wholes.push_back(value.At(k).Whole(INT64_MIN, INT64_MAX));
+        }
+        problem = SetWholes(settings, item, wholes);
+        break;
       }
-    } else if (IsNamedSetting(name)) {
-      text = value.Text();
-    } else if (IsLineSetting(name)) {
-      if (value.Size() < 1 || value.Size() > kLongestStartLine) value.Refuse("does not hold 1 to 20 entries");
-      for (std::size_t k = 0; k < value.Size(); ++k) {
-        text += (k ? "," : "") + std::to_string(value.At(k).Whole(1, kMostBalance));
-      }
-    } else if (IsNumericSetting(name)) {
-      if (MaybeProblem problem = SetNumber(settings, name, value.Number())) value.Refuse(problem->text);
-      continue;
-    } else {
-      text = value.Boolean() ? "1" : "0";
+      case SettingKind::Option: settings.*item.option = value.Boolean(); break;
+      case SettingKind::System:
+      case SettingKind::ZeroRule: problem = SetByName(settings, item.name, value.Text()); break;
     }
-    if (MaybeProblem problem = SetByName(settings, name, text)) value.Refuse(problem->text);
+    if (problem) value.Refuse(problem->text);
   }
   if (MaybeProblem clash = CombinationProblem(settings)) json["zero_rule"].Refuse("cannot be played: " + clash->text);
   return settings;

@@ -153,18 +153,18 @@ Json ExactRunJson(const ExactRun& run) { return CountsJson(run, kExactFields, ru
 
 Json SettingsJson(const RunSettings& settings) {
   Json out = Json::object();
-  const SimSettings& typed = settings;
-  for (const std::string& name : SettingNames()) {
-    if (IsRowSetting(name)) {
-      out[name] = name == "bet_after_wins" ? typed.bet_after_wins : typed.bet_after_losses;
-    } else if (IsNamedSetting(name)) {
-      out[name] = NamedValue(settings, name);
-    } else if (IsLineSetting(name)) {
-      out[name] = std::vector<int32_t>(typed.line.units.begin(), typed.line.units.begin() + typed.line.length);
-    } else if (IsNumericSetting(name)) {
-      out[name] = EnteredValue(settings, name);
-    } else {
-      out[name] = NamedValue(settings, name) == "1";
+  for (const SettingSpec& item : kSettings) {
+    switch (item.kind) {
+      case SettingKind::Number: out[item.name] = settings.*item.number - item.offset; break;
+      case SettingKind::Row: out[item.name] = settings.*item.row; break;
+      case SettingKind::Option: out[item.name] = settings.*item.option; break;
+      case SettingKind::System:
+      case SettingKind::ZeroRule: out[item.name] = NamedValue(settings, item.name); break;
+      case SettingKind::Line: {
+        const StartLine& line = settings.*item.line;
+        out[item.name] = std::vector<int32_t>(line.units.begin(), line.units.begin() + line.length);
+        break;
+      }
     }
   }
   return out;

@@ -1,5 +1,6 @@
 #include "batch/settings/RunSettings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -29,6 +30,11 @@ std::string Range(const SettingSpec& item) {
     case SettingKind::Row:
       return "takes eleven comma-separated whole numbers from 1 to " + Shown(kLargestEntry) +
              ", or N:VALUE for entry N (1 to " + std::to_string(kRowLength) + ")";
+    case SettingKind::System: return "takes one of " + SystemNames();
+    case SettingKind::ZeroRule: return "takes one of " + ZeroRuleNames();
+    case SettingKind::Line:
+      return "takes 1 to " + std::to_string(kLongestStartLine) + " comma-separated whole numbers from 1 to " +
+             Shown(kLargestEntry);
     case SettingKind::Option: break;
   }
   return "takes 0 or 1";
@@ -72,11 +78,6 @@ bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& te
   return true;
 }
 
-// The settings beyond the window's, by name.
-const char* const kSystemSetting = "system";
-const char* const kZeroRuleSetting = "zero_rule";
-const char* const kLineSetting = "line";
-
 bool SetLine(RunSettings& settings, const std::string& text) {
   const std::vector<std::string> entries = Split(text);
   if (entries.size() > kLongestStartLine) return false;
@@ -88,31 +89,6 @@ bool SetLine(RunSettings& settings, const std::string& text) {
   }
   settings.line = line;
   return true;
-}
-
-// What a setting beyond the window's takes; empty where the name is none.
-std::string BeyondRange(const std::string& name) {
-  if (name == kSystemSetting) return "takes one of " + SystemNames();
-  if (name == kZeroRuleSetting) return "takes one of " + ZeroRuleNames();
-  if (name == kLineSetting) {
-    return "takes 1 to " + std::to_string(kLongestStartLine) + " comma-separated whole numbers from 1 to " +
-           Shown(kLargestEntry);
-  }
-  return std::string();
-}
-
-bool SetBeyond(RunSettings& settings, const std::string& name, const std::string& text) {
-  if (name == kSystemSetting) {
-    const SystemSpec* item = FindSystem(text);
-    if (item) settings.system = item->system;
-    return item != nullptr;
-  }
-  if (name == kZeroRuleSetting) {
-    const ZeroRuleSpec* item = FindZeroRule(text);
-    if (item) settings.zero_rule = item->rule;
-    return item != nullptr;
-  }
-  return SetLine(settings, text);
 }
 
 bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string& text) {
@@ -127,6 +103,17 @@ bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string&
       if (text != "0" && text != "1") return false;
       settings.*item.option = text == "1";
       return true;
+    case SettingKind::System: {
+      const SystemSpec* system = FindSystem(text);
+      if (system) settings.*item.system = system->system;
+      return system != nullptr;
+    }
+    case SettingKind::ZeroRule: {
+      const ZeroRuleSpec* rule = FindZeroRule(text);
+      if (rule) settings.*item.zero_rule = rule->rule;
+      return rule != nullptr;
+    }
+    case SettingKind::Line: return SetLine(settings, text);
   }
   return false;
 }
@@ -192,12 +179,8 @@ RunSettings SettingsFromFile(const SettingsFile::Values& values) {
 std::vector<std::string> SettingNames() {
   std::vector<std::string> names;
   for (const SettingSpec& item : kSettings) names.emplace_back(item.name);
-  for (const char* name : {kSystemSetting, kZeroRuleSetting, kLineSetting}) names.emplace_back(name);
   return names;
 }
-
-bool IsNamedSetting(const std::string& name) { return name == kSystemSetting || name == kZeroRuleSetting; }
-bool IsLineSetting(const std::string& name) { return name == kLineSetting; }
 
 bool IsNumericSetting(const std::string& name) {
   const SettingSpec* item = FindSetting(name);
@@ -210,15 +193,28 @@ bool IsRowSetting(const std::string& name) {
 }
 
 MaybeProblem SetByName(RunSettings& settings, const std::string& name, const std::string& text) {
-  const std::string beyond = BeyondRange(name);
-  if (!beyond.empty()) {
-    if (!SetBeyond(settings, name, text)) return Problem{ProblemKind::BadInput, beyond};
-    return std::nullopt;
-  }
   const SettingSpec* item = FindSetting(name);
   if (!item) return Problem{ProblemKind::BadInput, "is no setting"};
   if (!SetValue(settings, *item, text)) return Problem{ProblemKind::BadInput, Range(*item)};
   AfterSet(settings, *item);
+  return std::nullopt;
+}
+
+MaybeProblem SetWholes(RunSettings& settings, const SettingSpec& item, const std::vector<int64_t>& values) {
+  const bool row = item.kind == SettingKind::Row;
+  const bool fits = row ? values.size() == kRowLength
+                        : item.kind == SettingKind::Line && !values.empty() && values.size() <= kLongestStartLine;
+  const bool in_range =
+      std::all_of(values.begin(), values.end(), [](int64_t value) { return value >= 1 && value <= kLargestEntry; });
+  if (!fits || !in_range) return Problem{ProblemKind::BadInput, Range(item)};
+  if (row) {
+    for (std::size_t k = 0; k < kRowLength; ++k) (settings.*item.row)[k] = static_cast<int32_t>(values[k]);
+  } else {
+    StartLine line;
+    for (int64_t value : values) line.units[static_cast<std::size_t>(line.length++)] = static_cast<int32_t>(value);
+    settings.*item.line = line;
+  }
+  AfterSet(settings, item);
   return std::nullopt;
 }
 
@@ -235,7 +231,7 @@ MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double va
 MaybeProblem SetNamed(RunSettings& settings, const std::string& assignment) {
   const std::size_t equals = assignment.find('=');
   const std::string name = assignment.substr(0, equals);
-  if (!FindSetting(name) && BeyondRange(name).empty()) {
+  if (!FindSetting(name)) {
     std::string names;
     for (const std::string& each : SettingNames()) names += (names.empty() ? "" : ", ") + each;
     return Problem{ProblemKind::BadInput,
@@ -285,15 +281,6 @@ MaybeProblem CombinationProblem(const RunSettings& settings) {
 }
 
 std::string NamedValue(const RunSettings& settings, const std::string& name) {
-  if (name == kSystemSetting) return SpecOf(settings.system).name;
-  if (name == kZeroRuleSetting) return SpecOf(settings.zero_rule).name;
-  if (name == kLineSetting) {
-    std::string line;
-    for (int32_t k = 0; k < settings.line.length; ++k) {
-      line += (k ? "," : "") + std::to_string(settings.line.units[static_cast<std::size_t>(k)]);
-    }
-    return line;
-  }
   const SettingSpec* item = FindSetting(name);
   if (!item) return std::string();
   switch (item->kind) {
@@ -302,6 +289,16 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
       std::string row;
       for (std::size_t k = 0; k < kRowLength; ++k) row += (k ? "," : "") + std::to_string((settings.*item->row)[k]);
       return row;
+    }
+    case SettingKind::System: return SpecOf(settings.*item->system).name;
+    case SettingKind::ZeroRule: return SpecOf(settings.*item->zero_rule).name;
+    case SettingKind::Line: {
+      const StartLine& line = settings.*item->line;
+      std::string text;
+      for (int32_t k = 0; k < line.length; ++k) {
+        text += (k ? "," : "") + std::to_string(line.units[static_cast<std::size_t>(k)]);
+      }
+      return text;
     }
     case SettingKind::Option: break;
   }

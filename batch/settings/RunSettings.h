@@ -7,6 +7,7 @@
 #include "batch/settings/Systems.h"
 #include "files/SettingsFile.h"
 #include "sim/BetSystem.h"
+#include "sim/SettingTable.h"
 #include "sim/SimSettings.h"
 
 // The settings of a batch run, typed once: every setting as the engine
@@ -35,13 +36,10 @@ RunSettings SettingsFromFile(const SettingsFile::Values& values);
 
 // The names of the settings, in the order they are printed.
 std::vector<std::string> SettingNames();
-// Whether the setting takes a number that may be swept, is a progression
-// row of eleven whole numbers, a name (the system, the zero rule) or a line
-// of whole numbers (else it is an option, 0 or 1).
+// Whether the setting takes a number that may be swept, or is a progression
+// row of eleven whole numbers.
 bool IsNumericSetting(const std::string& name);
 bool IsRowSetting(const std::string& name);
-bool IsNamedSetting(const std::string& name);
-bool IsLineSetting(const std::string& name);
 
 // Sets one setting by name from its text, or says what the setting takes
 // ("takes a number from 1 to 20000"). Numbers take what the window's check
@@ -49,6 +47,8 @@ bool IsLineSetting(const std::string& name);
 // take eleven comma-separated entries, or "N:VALUE" for entry N alone;
 // options take 0 or 1.
 MaybeProblem SetByName(RunSettings& settings, const std::string& name, const std::string& text);
+// A progression row's eleven entries, or a Labouchère's line, set whole.
+MaybeProblem SetWholes(RunSettings& settings, const SettingSpec& item, const std::vector<int64_t>& values);
 // A numeric setting set to a value as entered (a sweep's, a solved one).
 MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double value);
 // "name=value" as --set takes it; the problem is one line naming it.
