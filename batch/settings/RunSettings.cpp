@@ -146,6 +146,10 @@ RunSettings ResetDefaults() {
         settings.*item.row = item.row == &SimSettings::bet_after_wins ? kResetBetAfterWins : kResetBetAfterLosses;
         break;
       case SettingKind::Option: settings.*item.option = item.reset_checked; break;
+      // Beyond the window's: the record's own defaults, the rows on a plain zero.
+      case SettingKind::System:
+      case SettingKind::ZeroRule:
+      case SettingKind::Line: break;
     }
   }
   return settings;
@@ -171,6 +175,9 @@ RunSettings SettingsFromFile(const SettingsFile::Values& values) {
         if (flag < SettingsFile::kFlagLines) settings.*item.option = values.options[flag];
         break;
       }
+      case SettingKind::System:  // the window's file holds none of these
+      case SettingKind::ZeroRule:
+      case SettingKind::Line: break;
     }
   }
   return settings;
