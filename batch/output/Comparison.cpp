@@ -39,10 +39,10 @@ std::string Rows(const BatchResult& result, bool exact) {
 }  // namespace
 
 std::string ComparisonText(const BatchResult& result) {
-  std::string out =
-      Printed("comparison of %zu systems on the %s\n", result.compared.size(), WheelName(result.settings).c_str());
+  std::string out = Printed("comparison of %lld systems on the %s\n", static_cast<long long>(result.compared.size()),
+                            WheelName(result.settings).c_str());
   if (result.cells.size() != result.compared.size()) {
-    out += Printed("(this part holds %zu of them)\n", result.cells.size());
+    out += Printed("(this part holds %lld of them)\n", static_cast<long long>(result.cells.size()));
   }
   if (result.exact && !result.cells.empty()) {
     out += Printed("exact odds, a session of a run of %lld sessions\n",

@@ -29,10 +29,10 @@ std::string FanPicture(const BatchResult& result) {
     series.push_back({name, cell.exact->fan, LimitsOf(settings)});
   }
   const std::string wheel = WheelName(result.cells.front().settings ? *result.cells.front().settings : result.settings);
-  const std::string title =
-      result.compared.empty()
-          ? "The first session's course, exact: the balance after each game (" + wheel + ")"
-          : Printed("The first session's course of %zu systems, exact (%s)", series.size(), wheel.c_str());
+  const std::string title = result.compared.empty()
+                                ? "The first session's course, exact: the balance after each game (" + wheel + ")"
+                                : Printed("The first session's course of %lld systems, exact (%s)",
+                                          static_cast<long long>(series.size()), wheel.c_str());
   return FanChart(series, title);
 }
 
@@ -50,7 +50,8 @@ std::string PathsPicture(const BatchResult& result) {
     if (paths.size() >= kMostPaths) break;
   }
   if (paths.empty()) return std::string();
-  const std::string title = Printed("The first %zu of %lld sampled sessions, by how they ended (%s)", paths.size(),
-                                    static_cast<long long>(total), WheelName(result.settings).c_str());
+  const std::string title =
+      Printed("The first %lld of %lld sampled sessions, by how they ended (%s)", static_cast<long long>(paths.size()),
+              static_cast<long long>(total), WheelName(result.settings).c_str());
   return PathsChart(paths, LimitsOf(result.settings), RulesOf(typed, true).last_game, title);
 }

@@ -150,7 +150,8 @@ std::string SweepPage(const OutputChoice& choice, const BatchResult& head, const
   }
   std::string note = Printed("%lld cells", static_cast<long long>(outputs.Added()));
   if (outputs.Added() > static_cast<int64_t>(outputs.PageRows().size())) {
-    note += Printed(", the first %zu shown; --table writes them all", outputs.PageRows().size());
+    note +=
+        Printed(", the first %lld shown; --table writes them all", static_cast<long long>(outputs.PageRows().size()));
   }
   sections.push_back({"The cells", HtmlTable(columns, outputs.PageRows()) + "<p class=\"note\">" + note + ".</p>\n"});
   sections.push_back(SettingsSection(head.settings));
