@@ -233,6 +233,7 @@ std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimi
     svg += Polyline(points, std::string("stroke=\"") + colour + "\" stroke-width=\"1\" stroke-opacity=\"0.8\"");
   }
   std::vector<LegendEntry> legend;
+  legend.reserve(kEndings);
   for (const EndingWords& ending : kEndingWords) {
     legend.push_back({LineSwatch(std::string("stroke=\"") + ending.colour + "\" stroke-width=\"2\""), ending.name});
   }

@@ -349,7 +349,7 @@ void ReadComparison(const JsonField& root, BatchResult& result) {
         static_cast<int64_t>(result.part_begin) + static_cast<int64_t>(k) >= count - result.compared_files;
     if (!is_file) CheckSystemEntry(entry["settings"], name, result.settings, one.settings);
     CellResult cell = std::move(one.cells.front());
-    cell.settings = std::move(one.settings);
+    cell.settings = one.settings;
     result.cells.push_back(std::move(cell));
   }
 }
