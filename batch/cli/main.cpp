@@ -112,10 +112,6 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   return PrintAndWrite(options, result, nullptr, csv.get());
 }
 
-SweepFiles FilesOf(const BatchOptions& options) {
-  return {options.json, options.table, options.heatmap, FindFigure(options.show), !options.html.empty()};
-}
-
 // A cell of a sweep that could not be computed ends the sweep.
 struct StopSweep {
   Problem problem;
@@ -133,8 +129,8 @@ std::string CellName(const BatchResult& head, const CellResult& cell) {
 MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int64_t jobs) {
   const int64_t begin = head.part_begin;
   const int64_t count = head.part_end - begin;
-  const SweepFiles files = FilesOf(options);
-  SweepOutputs outputs(files, head, count);
+  const OutputChoice choice = ChoiceOf(options);
+  SweepOutputs outputs(choice, head, count);
   if (MaybeProblem problem = outputs.Start()) return problem;
   Progress progress(count, "cells");
   MemoryBudget budget(kExactMemoryBudget);
@@ -175,7 +171,7 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
     return stop.problem;
   }
   if (MaybeProblem problem = outputs.Finish()) return problem;
-  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(ChoiceOf(options), head, outputs));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(choice, head, outputs));
 }
 
 // The merged summary of shards: every file read and checked first, so that
@@ -226,8 +222,8 @@ MaybeProblem Merge(const BatchOptions& options) {
 
   int64_t cells = 0;
   for (const auto& [begin, end] : whole.blocks) cells += end - begin;
-  const SweepFiles files = FilesOf(options);
-  SweepOutputs outputs(files, whole, cells);
+  const OutputChoice choice = ChoiceOf(options);
+  SweepOutputs outputs(choice, whole, cells);
   if (MaybeProblem problem = outputs.Start()) return problem;
   std::stable_sort(parts.begin(), parts.end(),
                    [](const NamedPart& a, const NamedPart& b) { return a.part.part_begin < b.part.part_begin; });
@@ -242,7 +238,7 @@ MaybeProblem Merge(const BatchOptions& options) {
     }
   }
   if (MaybeProblem problem = outputs.Finish()) return problem;
-  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(ChoiceOf(options), whole, outputs));
+  return options.html.empty() ? std::nullopt : WriteWhole(options.html, SweepPage(choice, whole, outputs));
 }
 
 MaybeProblem Run(const BatchOptions& options) {

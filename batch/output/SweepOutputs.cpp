@@ -25,9 +25,9 @@ constexpr const char* kCellsPlace = "\"cells\": []";
 
 }  // namespace
 
-SweepOutputs::SweepOutputs(const SweepFiles& options, const BatchResult& head, int64_t cells)
+SweepOutputs::SweepOutputs(const OutputChoice& options, const BatchResult& head, int64_t cells)
     : options_(options), head_(head), cells_(cells) {
-  if (!options_.heatmap.empty() || (options_.page && head_.axes.size() == 2)) {
+  if (!options_.heatmap.empty() || (!options_.html.empty() && head_.axes.size() == 2)) {
     grid_.assign(head_.axes[0].values.size(), std::vector<double>(head_.axes[1].values.size(), NAN));
   }
 }
@@ -60,7 +60,7 @@ void SweepOutputs::Add(int64_t index, const CellResult& cell) {
     grid_[static_cast<std::size_t>(index / size)][static_cast<std::size_t>(index % size)] =
         Of(cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally), options_.show->figure);
   }
-  if (options_.page && page_rows_.size() < kMostPageRows) {
+  if (!options_.html.empty() && page_rows_.size() < kMostPageRows) {
     std::vector<std::string> row;
     for (double value : cell.values) row.push_back(SweptValue(value));
     const FigureValues values = cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);

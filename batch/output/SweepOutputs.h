@@ -5,19 +5,10 @@
 #include <vector>
 
 #include "batch/core/Problem.h"
+#include "batch/output/Exporters.h"
 #include "batch/results/BatchResult.h"
 #include "batch/results/Figures.h"
 #include "files/FileAccess.h"
-
-// What a sweep writes: JSON or text on standard output, and the paths of
-// its table and heat map (empty for none), with the heat map's figure.
-struct SweepFiles {
-  bool json = false;
-  std::string table;
-  std::string heatmap;
-  const FigureSpec* show = nullptr;
-  bool page = false;  // keeps what a page shows: the grid, the first rows
-};
 
 // The most cells a page's table shows; the table file holds them all.
 constexpr std::size_t kMostPageRows = 1000;
@@ -29,7 +20,10 @@ constexpr std::size_t kMostPageRows = 1000;
 class SweepOutputs {
  public:
   // `head`: the batch without its cells; `cells`: how many will come.
-  SweepOutputs(const SweepFiles& files, const BatchResult& head, int64_t cells);
+  // What the choice asks for: JSON or text on standard output, the table,
+  // the heat map of its figure, and what a page shows (the grid, the first
+  // rows).
+  SweepOutputs(const OutputChoice& choice, const BatchResult& head, int64_t cells);
 
   // Opens the table; prints the head of the text or of the JSON.
   MaybeProblem Start();
@@ -45,7 +39,7 @@ class SweepOutputs {
   int64_t Added() const { return added_; }
 
  private:
-  const SweepFiles& options_;
+  const OutputChoice& options_;
   const BatchResult& head_;
   int64_t cells_;
   int64_t added_ = 0;
