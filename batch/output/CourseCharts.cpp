@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "batch/output/Drawing.h"
 #include "batch/output/Svg.h"
 #include "batch/results/Printed.h"
 
@@ -20,12 +21,13 @@ constexpr double kLegendBelow = 70;  // the legend's row below the lowest axis
 
 // Colours told apart by hue and by lightness, with a dash each, so that
 // systems stay apart in greyscale and for the common colour blindness.
-struct Look {
+struct CurveLook {
   const char* colour;
   const char* dash;
 };
-constexpr Look kLooks[] = {{"#0072b2", "none"}, {"#d55e00", "8 4"},  {"#009e73", "2 3"}, {"#cc79a7", "10 3 2 3"},
-                           {"#000000", "4 4"},  {"#e69f00", "12 4"}, {"#56b4e9", "1 2"}, {"#7f7f7f", "6 2 2 2"}};
+constexpr CurveLook kCurveLooks[] = {{"#0072b2", "none"},     {"#d55e00", "8 4"},    {"#009e73", "2 3"},
+                                     {"#cc79a7", "10 3 2 3"}, {"#000000", "4 4"},    {"#e69f00", "12 4"},
+                                     {"#56b4e9", "1 2"},      {"#7f7f7f", "6 2 2 2"}};
 
 struct Frame {
   int32_t games;
@@ -43,42 +45,38 @@ Frame FrameOf(int32_t games, double low, double high, const CourseLimits& limits
   return {games, std::max(0.0, low - margin), high + margin};
 }
 
-std::string Axes(const Frame& f, bool shares) {
-  std::string svg;
+Paint Black() { return {{Look::Stroke, "black"}}; }
+
+void Axes(Drawing& d, const Frame& f, bool shares) {
   const double right = kWidth - kRight;
-  svg += Svg::Line(kLeft, kBalanceBottom, right, kBalanceBottom, "stroke=\"black\"");
-  svg += Svg::Line(kLeft, kTop, kLeft, kBalanceBottom, "stroke=\"black\"");
+  d.Line(kLeft, kBalanceBottom, right, kBalanceBottom, Black());
+  d.Line(kLeft, kTop, kLeft, kBalanceBottom, Black());
   const double step = Svg::TickStep(f.high - f.low, 6);
   for (double v = std::ceil(f.low / step) * step; v <= f.high + step * 1e-9; v += step) {
-    svg += Svg::Line(kLeft - 5, f.Y(v), kLeft, f.Y(v), "stroke=\"black\"");
-    svg += Svg::Text(kLeft - 8, f.Y(v) + 4, Svg::Number(v), "end");
+    d.Line(kLeft - 5, f.Y(v), kLeft, f.Y(v), Black());
+    d.Text(kLeft - 8, f.Y(v) + 4, Svg::Number(v), Anchor::End);
   }
   const double bottom = shares ? kShareBottom : kBalanceBottom;
   const double game_step = Svg::TickStep(f.games, 8);
   for (double g = 0; g <= f.games + game_step * 1e-9; g += game_step) {
-    svg += Svg::Line(f.X(g), bottom, f.X(g), bottom + 5, "stroke=\"black\"");
-    svg += Svg::Text(f.X(g), bottom + 19, Svg::Number(g), "middle");
+    d.Line(f.X(g), bottom, f.X(g), bottom + 5, Black());
+    d.Text(f.X(g), bottom + 19, Svg::Number(g), Anchor::Middle);
   }
-  svg += Svg::Text((kLeft + right) / 2, bottom + 40, "game", "middle");
-  const double middle = (kTop + kBalanceBottom) / 2;
-  svg += Svg::Text(22, middle, "balance (units of money)", "middle",
-                   " transform=\"rotate(-90 22 " + Svg::Coordinate(middle) + ")\"");
+  d.Text((kLeft + right) / 2, bottom + 40, "game", Anchor::Middle);
+  d.Text(22, (kTop + kBalanceBottom) / 2, "balance (units of money)", Anchor::Middle, 0, true);
   if (shares) {
-    svg += Svg::Line(kLeft, kShareBottom, right, kShareBottom, "stroke=\"black\"");
-    svg += Svg::Line(kLeft, kShareTop, kLeft, kShareBottom, "stroke=\"black\"");
+    d.Line(kLeft, kShareBottom, right, kShareBottom, Black());
+    d.Line(kLeft, kShareTop, kLeft, kShareBottom, Black());
     for (int share = 0; share <= 100; share += 50) {
-      svg += Svg::Line(kLeft - 5, f.ShareY(share / 100.0), kLeft, f.ShareY(share / 100.0), "stroke=\"black\"");
-      svg += Svg::Text(kLeft - 8, f.ShareY(share / 100.0) + 4, Printed("%d %%", share), "end");
+      d.Line(kLeft - 5, f.ShareY(share / 100.0), kLeft, f.ShareY(share / 100.0), Black());
+      d.Text(kLeft - 8, f.ShareY(share / 100.0) + 4, Printed("%d %%", share), Anchor::End);
     }
-    svg +=
-        Svg::Text(kLeft + 6, kShareTop - 6, "share of the sessions that play the game", "start", " font-size=\"12\"");
+    d.Text(kLeft + 6, kShareTop - 6, "share of the sessions that play the game", Anchor::Start, 12);
   }
-  return svg;
 }
 
 // The capital and the balance limits across the plot, named at its right.
-std::string Limits(const Frame& f, const CourseLimits& limits) {
-  std::string svg;
+void Limits(Drawing& d, const Frame& f, const CourseLimits& limits) {
   const double right = kWidth - kRight;
   const struct {
     double value;
@@ -90,82 +88,60 @@ std::string Limits(const Frame& f, const CourseLimits& limits) {
   double last_label = -1e9;
   for (const auto& mark : marks) {
     const double y = f.Y(mark.value);
-    svg += Svg::Line(kLeft, y, right, y, std::string("stroke=\"#444444\" stroke-dasharray=\"") + mark.dash + "\"");
+    d.Line(kLeft, y, right, y, {{Look::Stroke, "#444444"}, {Look::StrokeDash, mark.dash}});
     // Labels of limits that lie close together are set apart.
     const double label = std::max(y + 4, last_label + 14);
-    svg += Svg::Text(right + 6, label, mark.name + (" " + Svg::Number(mark.value)), "start", " font-size=\"12\"");
+    d.Text(right + 6, label, mark.name + (" " + Svg::Number(mark.value)), Anchor::Start, 12);
     last_label = label;
   }
-  return svg;
 }
 
-// A polygon between two lines over the games.
-std::string Band(const Frame& f, const std::vector<FanPoint>& fan, double FanPoint::*lower, double FanPoint::*upper,
-                 const std::string& style) {
-  std::string points;
-  for (const FanPoint& p : fan) points += Svg::Coordinate(f.X(p.game)) + "," + Svg::Coordinate(f.Y(p.*upper)) + " ";
-  for (auto it = fan.rbegin(); it != fan.rend(); ++it) {
-    points += Svg::Coordinate(f.X(it->game)) + "," + Svg::Coordinate(f.Y((*it).*lower)) + " ";
-  }
-  return "<polygon points=\"" + points + "\" " + style + "/>\n";
+// The area between two lines over the games.
+void Band(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, double FanPoint::*lower,
+          double FanPoint::*upper, Paint paint) {
+  std::vector<DrawnPoint> points;
+  for (const FanPoint& p : fan) points.push_back({f.X(p.game), f.Y(p.*upper)});
+  for (auto it = fan.rbegin(); it != fan.rend(); ++it) points.push_back({f.X(it->game), f.Y((*it).*lower)});
+  d.Lines(Shape::Kind::Polygon, std::move(points), std::move(paint));
 }
 
-std::string Polyline(const std::string& points, const std::string& style) {
-  return "<polyline points=\"" + points + "\" fill=\"none\" " + style + "/>\n";
+void Median(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, Paint paint) {
+  std::vector<DrawnPoint> points;
+  for (const FanPoint& p : fan) points.push_back({f.X(p.game), f.Y(p.p50)});
+  d.Lines(Shape::Kind::Polyline, std::move(points), std::move(paint));
 }
 
-std::string Median(const Frame& f, const std::vector<FanPoint>& fan, const std::string& style) {
-  std::string points;
-  for (const FanPoint& p : fan) points += Svg::Coordinate(f.X(p.game)) + "," + Svg::Coordinate(f.Y(p.p50)) + " ";
-  return Polyline(points, style);
+void Playing(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, Paint paint) {
+  std::vector<DrawnPoint> points;
+  for (const FanPoint& p : fan) points.push_back({f.X(p.game), f.ShareY(p.playing)});
+  d.Lines(Shape::Kind::Polyline, std::move(points), std::move(paint));
 }
 
-std::string Playing(const Frame& f, const std::vector<FanPoint>& fan, const std::string& style) {
-  std::string points;
-  for (const FanPoint& p : fan)
-    points += Svg::Coordinate(f.X(p.game)) + "," + Svg::Coordinate(f.ShareY(p.playing)) + " ";
-  return Polyline(points, style);
-}
-
-std::string Style(const Look& look, double width) {
-  return Printed("stroke=\"%s\" stroke-width=\"%.1f\" stroke-dasharray=\"%s\"", look.colour, width, look.dash);
+Paint Stroked(const CurveLook& look, double width) {
+  return {{Look::Stroke, look.colour}, {Look::StrokeWidth, Printed("%.1f", width)}, {Look::StrokeDash, look.dash}};
 }
 
 // A legend in one row below the picture, where no label of a limit can
-// lie: each entry a swatch (drawn at x, y) and its text.
+// lie: each entry a swatch and its text.
 struct LegendEntry {
-  std::string swatch;  // an SVG element with X and Y for its place
+  enum class Swatch : unsigned char { None, Line, Box } swatch;
+  Paint paint;
   std::string text;
 };
 
-std::string LegendRow(double y, const std::vector<LegendEntry>& entries) {
-  std::string svg;
+void LegendRow(Drawing& d, double y, const std::vector<LegendEntry>& entries) {
   double x = kLeft;
   for (const LegendEntry& entry : entries) {
-    std::string swatch = entry.swatch;
-    for (const auto& [mark, value] : {std::pair{std::string("X1"), x}, std::pair{std::string("X2"), x + 24},
-                                      std::pair{std::string("Y"), y - 4}, std::pair{std::string("T"), y - 10}}) {
-      for (std::size_t at; (at = swatch.find("@" + mark + "@")) != std::string::npos;) {
-        swatch.replace(at, mark.size() + 2, Svg::Coordinate(value));
-      }
-    }
-    svg += swatch + Svg::Text(x + 30, y, entry.text, "start", " font-size=\"12\"");
-    x += 48 + 6.4 * static_cast<double>(entry.text.size());
+    if (entry.swatch == LegendEntry::Swatch::Line) d.Line(x, y - 4, x + 24, y - 4, entry.paint);
+    if (entry.swatch == LegendEntry::Swatch::Box) d.Box(x, y - 10, 24, 12, entry.paint);
+    d.Text(x + 30, y, entry.text, Anchor::Start, 12);
+    x += 48 + 6.4 * static_cast<double>(Svg::Escaped(entry.text).size());
   }
-  return svg;
-}
-
-std::string LineSwatch(const std::string& style) {
-  return "<line x1=\"@X1@\" y1=\"@Y@\" x2=\"@X2@\" y2=\"@Y@\" " + style + "/>\n";
-}
-
-std::string BoxSwatch(const char* fill) {
-  return std::string("<rect x=\"@X1@\" y=\"@T@\" width=\"24\" height=\"12\" fill=\"") + fill + "\"/>\n";
 }
 
 }  // namespace
 
-std::string FanChart(const std::vector<FanSeries>& series, const std::string& title) {
+Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title) {
   int32_t games = 1;
   double low = 1e300;
   double high = -1e300;
@@ -178,41 +154,50 @@ std::string FanChart(const std::vector<FanSeries>& series, const std::string& ti
   }
   if (low > high) low = high = 0;
   const Frame f = FrameOf(games, low, high, series.front().limits);
-  std::string svg = Svg::Start(kWidth, kHeight, 13);
-  svg += Svg::Text(kWidth / 2, 26, Svg::Escaped(title), "middle", " font-size=\"15\"");
+  Drawing d{kWidth, kHeight, 13, {}};
+  d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
   if (series.size() == 1) {
     const std::vector<FanPoint>& fan = series.front().fan;
-    svg += Band(f, fan, &FanPoint::p5, &FanPoint::p95, "fill=\"#c6dbef\"");
-    svg += Band(f, fan, &FanPoint::p25, &FanPoint::p75, "fill=\"#6baed6\"");
-    svg += Median(f, fan, "stroke=\"#08306b\" stroke-width=\"2.5\"");
-    svg += Playing(f, fan, "stroke=\"#08306b\" stroke-width=\"2\"");
-    svg += LegendRow(kShareBottom + kLegendBelow, {{BoxSwatch("#c6dbef"), "5th to 95th percentile"},
-                                                   {BoxSwatch("#6baed6"), "25th to 75th percentile"},
-                                                   {LineSwatch("stroke=\"#08306b\" stroke-width=\"2.5\""), "median"}});
+    const Paint median = {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2.5"}};
+    Band(d, f, fan, &FanPoint::p5, &FanPoint::p95, {{Look::Fill, "#c6dbef"}});
+    Band(d, f, fan, &FanPoint::p25, &FanPoint::p75, {{Look::Fill, "#6baed6"}});
+    Median(d, f, fan, median);
+    Playing(d, f, fan, {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2"}});
+    LegendRow(d, kShareBottom + kLegendBelow,
+              {{LegendEntry::Swatch::Box, {{Look::Fill, "#c6dbef"}}, "5th to 95th percentile"},
+               {LegendEntry::Swatch::Box, {{Look::Fill, "#6baed6"}}, "25th to 75th percentile"},
+               {LegendEntry::Swatch::Line, median, "median"}});
   } else {
     for (std::size_t k = 0; k < series.size(); ++k) {
-      const Look& look = kLooks[k % std::size(kLooks)];
-      svg += Band(f, series[k].fan, &FanPoint::p5, &FanPoint::p95,
-                  std::string("fill=\"") + look.colour + "\" fill-opacity=\"0.10\" stroke=\"" + look.colour +
-                      "\" stroke-opacity=\"0.5\" stroke-width=\"0.8\"");
+      const CurveLook& look = kCurveLooks[k % std::size(kCurveLooks)];
+      Band(d, f, series[k].fan, &FanPoint::p5, &FanPoint::p95,
+           {{Look::Fill, look.colour},
+            {Look::FillOpacity, "0.10"},
+            {Look::Stroke, look.colour},
+            {Look::StrokeOpacity, "0.5"},
+            {Look::StrokeWidth, "0.8"}});
     }
     std::vector<LegendEntry> legend;
     for (std::size_t k = 0; k < series.size(); ++k) {
-      const Look& look = kLooks[k % std::size(kLooks)];
-      svg += Median(f, series[k].fan, Style(look, 2.5));
-      svg += Playing(f, series[k].fan, Style(look, 2));
-      legend.push_back({LineSwatch(Style(look, 2.5)), Svg::Escaped(series[k].name)});
+      const CurveLook& look = kCurveLooks[k % std::size(kCurveLooks)];
+      Median(d, f, series[k].fan, Stroked(look, 2.5));
+      Playing(d, f, series[k].fan, Stroked(look, 2));
+      legend.push_back({LegendEntry::Swatch::Line, Stroked(look, 2.5), series[k].name});
     }
-    legend.push_back({std::string(), "(lines: medians; shades: 5th to 95th percentile)"});
-    svg += LegendRow(kShareBottom + kLegendBelow, legend);
+    legend.push_back({LegendEntry::Swatch::None, {}, "(lines: medians; shades: 5th to 95th percentile)"});
+    LegendRow(d, kShareBottom + kLegendBelow, legend);
   }
-  svg += Limits(f, series.front().limits);
-  svg += Axes(f, true);
-  return svg + Svg::kEnd;
+  Limits(d, f, series.front().limits);
+  Axes(d, f, true);
+  return d;
 }
 
-std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
-                       const std::string& title) {
+std::string FanChart(const std::vector<FanSeries>& series, const std::string& title) {
+  return SvgOf(FanDrawing(series, title));
+}
+
+Drawing PathsDrawing(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
+                     const std::string& title) {
   double low = limits.min_balance;
   double high = limits.max_balance;
   for (const SessionCourse& path : paths) {
@@ -222,23 +207,31 @@ std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimi
     }
   }
   const Frame f = FrameOf(std::max(1, last_game), low, high, limits);
-  std::string svg = Svg::Start(kWidth, kBalanceBottom + kLegendBelow + 20, 13);
-  svg += Svg::Text(kWidth / 2, 26, Svg::Escaped(title), "middle", " font-size=\"15\"");
+  Drawing d{kWidth, kBalanceBottom + kLegendBelow + 20, 13, {}};
+  d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
   for (const SessionCourse& path : paths) {
-    std::string points;
+    std::vector<DrawnPoint> points;
     for (std::size_t g = 0; g < path.balances.size(); ++g) {
-      points += Svg::Coordinate(f.X(static_cast<double>(g))) + "," + Svg::Coordinate(f.Y(path.balances[g])) + " ";
+      points.push_back({f.X(static_cast<double>(g)), f.Y(path.balances[g])});
     }
-    const char* colour = kEndingWords[IndexOf(path.ending)].colour;
-    svg += Polyline(points, std::string("stroke=\"") + colour + "\" stroke-width=\"1\" stroke-opacity=\"0.8\"");
+    d.Lines(Shape::Kind::Polyline, std::move(points),
+            {{Look::Stroke, kEndingWords[IndexOf(path.ending)].colour},
+             {Look::StrokeWidth, "1"},
+             {Look::StrokeOpacity, "0.8"}});
   }
   std::vector<LegendEntry> legend;
   legend.reserve(kEndings);
   for (const EndingWords& ending : kEndingWords) {
-    legend.push_back({LineSwatch(std::string("stroke=\"") + ending.colour + "\" stroke-width=\"2\""), ending.name});
+    legend.push_back(
+        {LegendEntry::Swatch::Line, {{Look::Stroke, ending.colour}, {Look::StrokeWidth, "2"}}, ending.name});
   }
-  svg += LegendRow(kBalanceBottom + kLegendBelow, legend);
-  svg += Limits(f, limits);
-  svg += Axes(f, false);
-  return svg + Svg::kEnd;
+  LegendRow(d, kBalanceBottom + kLegendBelow, legend);
+  Limits(d, f, limits);
+  Axes(d, f, false);
+  return d;
+}
+
+std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
+                       const std::string& title) {
+  return SvgOf(PathsDrawing(paths, limits, last_game, title));
 }

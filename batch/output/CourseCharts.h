@@ -6,6 +6,7 @@
 
 #include "batch/core/Endings.h"
 #include "batch/exact/ExactOdds.h"
+#include "batch/output/Drawing.h"
 #include "batch/sampling/FirstCourses.h"
 
 // Pictures of the course of sessions over their games: the balance up the
@@ -30,9 +31,13 @@ struct FanSeries {
 // The percentile bands of one session's balance (5th to 95th, 25th to
 // 75th) around the median; of several systems, each its 5th to 95th band
 // and its median in a colour and a dash of its own, with a legend.
+// The chart as a drawing (its model), and as SVG.
+Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title);
 std::string FanChart(const std::vector<FanSeries>& series, const std::string& title);
 
 // Sampled sessions, a thin line each: the balance before the first game
 // and after every game it played, coloured by how it ended.
+Drawing PathsDrawing(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
+                     const std::string& title);
 std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
                        const std::string& title);

@@ -1,0 +1,91 @@
+// A chart is a drawing (its model), and the SVG draws exactly that: every
+// shape once, in order, at its points, with its paint and its text. Another
+// renderer of the same drawing therefore draws the same picture.
+#include "batch/output/Drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "batch/output/CourseCharts.h"
+#include "batch/output/Svg.h"
+
+namespace {
+
+// The SVG elements after the page's white background, as "tag" and their
+// text between the tags.
+struct Element {
+  std::string tag;
+  std::string attributes;
+  std::string inner;
+};
+
+std::vector<Element> ElementsOf(const std::string& svg) {
+  std::vector<Element> elements;
+  const std::regex element("<(line|polyline|polygon|rect|text)([^>]*?)(/>|>([^<]*)</text>)");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element); it != std::sregex_iterator(); ++it) {
+    elements.push_back({(*it)[1], (*it)[2], (*it)[4]});
+  }
+  elements.erase(elements.begin());  // the background
+  return elements;
+}
+
+std::string TagOf(Shape::Kind kind) {
+  switch (kind) {
+    case Shape::Kind::Line: return "line";
+    case Shape::Kind::Polyline: return "polyline";
+    case Shape::Kind::Polygon: return "polygon";
+    case Shape::Kind::Box: return "rect";
+    case Shape::Kind::Text: break;
+  }
+  return "text";
+}
+
+std::string Coordinate(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+void ExpectSvgDrawsTheDrawing(const Drawing& drawing) {
+  const std::vector<Element> elements = ElementsOf(SvgOf(drawing));
+  ASSERT_EQ(elements.size(), drawing.shapes.size());
+  for (std::size_t k = 0; k < elements.size(); ++k) {
+    const Shape& shape = drawing.shapes[k];
+    SCOPED_TRACE("shape " + std::to_string(k) + ": " + elements[k].attributes);
+    EXPECT_EQ(elements[k].tag, TagOf(shape.kind));
+    const std::string& body = elements[k].attributes;
+    for (const DrawnPoint& p : shape.points) {
+      if (shape.kind == Shape::Kind::Polyline || shape.kind == Shape::Kind::Polygon) {
+        EXPECT_NE(body.find(Coordinate(p.x) + "," + Coordinate(p.y) + " "), std::string::npos);
+      }
+    }
+    for (const auto& [look, value] : shape.paint) EXPECT_NE(body.find("\"" + value + "\""), std::string::npos);
+    if (shape.kind == Shape::Kind::Text) {
+      EXPECT_EQ(elements[k].inner, Svg::Escaped(shape.text));
+    }
+  }
+}
+
+std::vector<FanPoint> Fan(double spread) {
+  std::vector<FanPoint> fan;
+  for (int32_t game = 1; game <= 40; ++game) {
+    const double share = 1.0 - game / 50.0;
+    fan.push_back(
+        {game, share, 500 - spread * game, 500 - spread * game / 2, 500, 500 + spread * game / 2, 500 + spread * game});
+  }
+  return fan;
+}
+
+TEST(Drawing, TheSvgOfACourseDrawsEveryShapeOfItsModel) {
+  const CourseLimits limits{500, 0, 550};
+  ExpectSvgDrawsTheDrawing(FanDrawing({{"", Fan(2), limits}}, "one system"));
+  ExpectSvgDrawsTheDrawing(FanDrawing({{"a & b", Fan(1), limits}, {"c", Fan(3), limits}}, "two systems"));
+  ExpectSvgDrawsTheDrawing(
+      PathsDrawing({{{500, 510, 490, 550}, Ending::High}, {{500, 400, 0}, Ending::Low}}, limits, 3, "two paths"));
+}
+
+}  // namespace
