@@ -100,6 +100,7 @@ void Limits(Drawing& d, const Frame& f, const CourseLimits& limits) {
 void Band(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, double FanPoint::*lower,
           double FanPoint::*upper, Paint paint) {
   std::vector<DrawnPoint> points;
+  points.reserve(2 * fan.size());
   for (const FanPoint& p : fan) points.push_back({f.X(p.game), f.Y(p.*upper)});
   for (auto it = fan.rbegin(); it != fan.rend(); ++it) points.push_back({f.X(it->game), f.Y((*it).*lower)});
   d.Lines(Shape::Kind::Polygon, std::move(points), std::move(paint));
@@ -107,12 +108,14 @@ void Band(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, double F
 
 void Median(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, Paint paint) {
   std::vector<DrawnPoint> points;
+  points.reserve(fan.size());
   for (const FanPoint& p : fan) points.push_back({f.X(p.game), f.Y(p.p50)});
   d.Lines(Shape::Kind::Polyline, std::move(points), std::move(paint));
 }
 
 void Playing(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, Paint paint) {
   std::vector<DrawnPoint> points;
+  points.reserve(fan.size());
   for (const FanPoint& p : fan) points.push_back({f.X(p.game), f.ShareY(p.playing)});
   d.Lines(Shape::Kind::Polyline, std::move(points), std::move(paint));
 }
