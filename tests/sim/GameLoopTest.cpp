@@ -21,6 +21,9 @@ struct SessionCase {
   double max, min, limit;
 };
 
+// CTest lists a case by its name.
+void PrintTo(const SessionCase& c, std::ostream* out) { *out << c.name; }
+
 // clang-format off
 const SessionCase kSessions[] = {
     {"WinsStepThroughTheRowALossReturnsToTheFirstBet", {{C::rtb_anzahl_durchlauf, "5"}}, {},

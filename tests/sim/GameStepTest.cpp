@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 namespace {
@@ -45,6 +47,9 @@ struct Case {
   GameEnd end;
   bool spun;
 };
+
+// CTest lists a case by its name.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 const Case kCases[] = {
     {"AWinOnBlackStepsUpTheWinningRow", nullptr, At(0, 500, 1), 2, At(1, 501, 2, 1, 0, false, 1), GameEnd::None, true},

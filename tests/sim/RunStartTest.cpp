@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "sim/WheelOdds.h"
@@ -21,6 +23,9 @@ struct StartCase {
   int32_t capital;
   int32_t reset_balance;  // in quanta
 };
+
+// CTest lists a case by its name.
+void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
 
 SimSettings Defaults() {
   SimSettings s;

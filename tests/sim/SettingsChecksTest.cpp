@@ -16,6 +16,9 @@ struct CheckCase {
   const char* message;  // empty: the check passes
 };
 
+// CTest lists a case by its name.
+void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
+
 // clang-format off
 const CheckCase kChecks[] = {
     {"CapitalBelowOne", {{C::rtb_startkapital, "0.5"}}, Group::SessionStart, "balance: (1 - 1000000)"},

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -39,6 +41,9 @@ struct Settings {
   const char* max_balance;
   bool red, switch_after_win, double_zero, first_bet_after_win;
 };
+
+// CTest lists a case by its name.
+void PrintTo(const Settings& c, std::ostream* out) { *out << c.name; }
 
 void Apply(FormOperations& form, const Settings& s) {
   form.SetText(Control::rtb_anzahl_gesamtdurchgaenge, WString(s.sessions));

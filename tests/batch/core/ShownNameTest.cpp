@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace {
@@ -14,6 +16,9 @@ struct NameCase {
   std::string bytes;
   std::string shown;
 };
+
+// CTest lists a case by its name.
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
 
 const NameCase kNames[] = {
     {"PlainAscii", "runs/a b.dat", "runs/a b.dat"},

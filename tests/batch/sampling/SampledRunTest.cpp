@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdlib>
 #include <sstream>
 
@@ -27,6 +29,9 @@ struct Case {
   std::vector<std::string> sets;
   double capital;  // where no --set could give it; else 0
 };
+
+// CTest lists a case by its name.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 const Case kCases[] = {
     {"Defaults", {}, 0},
