@@ -39,13 +39,12 @@ std::vector<Row> RowsOf(const BatchResult& result) {
   std::vector<Row> rows;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    const SimSettings& typed = *cell.settings;
     Row row{result.compared[static_cast<std::size_t>(result.part_begin) + k],
             FinalBalances(cell),
             cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally),
             static_cast<double>(CapitalOf(*cell.settings)),
-            typed.min_balance,
-            typed.max_balance};
+            cell.settings->min_balance,
+            cell.settings->max_balance};
     rows.push_back(std::move(row));
   }
   return rows;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "batch/output/BalanceHistogram.h"
 #include "batch/output/CourseCharts.h"
 #include "batch/results/Printed.h"
 #include "batch/sampling/FirstCourses.h"
@@ -11,8 +12,7 @@
 namespace {
 
 CourseLimits LimitsOf(const RunSettings& settings) {
-  const SimSettings& typed = settings;
-  return {static_cast<double>(CapitalOf(settings)), typed.min_balance, typed.max_balance};
+  return {static_cast<double>(CapitalOf(settings)), settings.min_balance, settings.max_balance};
 }
 
 }  // namespace
@@ -40,12 +40,12 @@ std::string PathsPicture(const BatchResult& result) {
   if (!result.sampled || !result.axes.empty() || !result.compared.empty() || result.blocks.empty()) {
     return std::string();
   }
-  const SimSettings& typed = result.settings;
   std::vector<SessionCourse> paths;
   int64_t total = 0;
   for (const CellResult& cell : result.cells) total += cell.tally ? cell.tally->sessions : 0;
   for (const SeedBlock& block : CellSeeds(result)) {
-    std::vector<SessionCourse> more = FirstCourses(typed, block.first, block.second, kMostPaths - paths.size());
+    std::vector<SessionCourse> more =
+        FirstCourses(result.settings, block.first, block.second, kMostPaths - paths.size());
     for (SessionCourse& course : more) paths.push_back(std::move(course));
     if (paths.size() >= kMostPaths) break;
   }
@@ -53,5 +53,13 @@ std::string PathsPicture(const BatchResult& result) {
   const std::string title =
       Printed("The first %lld of %lld sampled sessions, by how they ended (%s)", static_cast<long long>(paths.size()),
               static_cast<long long>(total), WheelName(result.settings).c_str());
-  return PathsChart(paths, LimitsOf(result.settings), RulesOf(typed, true).last_game, title);
+  return PathsChart(paths, LimitsOf(result.settings), RulesOf(result.settings, true).last_game, title);
+}
+
+std::string HistogramPicture(const BatchResult& result) {
+  const CellResult& cell = result.cells.front();
+  if (!cell.tally) return std::string();
+  const RunSettings& s = result.settings;
+  return BalanceHistogram(cell.tally->final_balances, cell.tally->quanta,
+                          {static_cast<double>(CapitalOf(s)), s.max_balance, s.min_balance});
 }

@@ -12,6 +12,9 @@
 // holds nothing to draw.
 std::string FanPicture(const BatchResult& result);
 std::string PathsPicture(const BatchResult& result);
+// The final balances of a run's sampled sessions, with the capital they
+// started with and the balance limits marked; empty where none was sampled.
+std::string HistogramPicture(const BatchResult& result);
 
 // The most sessions the paths draw.
 constexpr std::size_t kMostPaths = 50;

@@ -1,6 +1,5 @@
 #include "batch/output/Exporters.h"
 
-#include "batch/output/BalanceHistogram.h"
 #include "batch/output/Comparison.h"
 #include "batch/output/CoursePictures.h"
 #include "batch/output/Page.h"
@@ -18,28 +17,34 @@ std::string Table(const BatchResult& result, const OutputChoice&) {
 // side by side.
 std::string Plot(const BatchResult& result, const OutputChoice&) {
   if (!result.compared.empty()) return result.cells.empty() ? std::string() : ComparisonPlot(result);
-  const CellResult& cell = result.cells.front();
-  if (!cell.tally) return std::string();
-  const RunSettings& s = result.settings;
-  return BalanceHistogram(cell.tally->final_balances, cell.tally->quanta,
-                          {static_cast<double>(CapitalOf(s)), s.max_balance, s.min_balance});
+  return HistogramPicture(result);
 }
 
 std::string Fan(const BatchResult& result, const OutputChoice&) { return FanPicture(result); }
 std::string Paths(const BatchResult& result, const OutputChoice&) { return PathsPicture(result); }
 std::string Html(const BatchResult& result, const OutputChoice& choice) { return BatchPage(choice, result); }
 
-}  // namespace
+// A file an exporter makes: where the choice keeps its path, its bytes from
+// the batch (empty: nothing to show), and what a missing picture is called
+// (null: nothing is written, and that is no problem).
+struct Exporter {
+  std::string OutputChoice::*path;
+  std::string (*make)(const BatchResult& result, const OutputChoice& choice);
+  const char* missing;
+};
 
-const Exporter kExporters[5] = {
-    {"--table", &OutputChoice::table, Table, nullptr},
-    {"--plot", &OutputChoice::plot, Plot, nullptr},
-    {"--fan", &OutputChoice::fan, Fan,
+// In the order they are written.
+const Exporter kExporters[] = {
+    {&OutputChoice::table, Table, nullptr},
+    {&OutputChoice::plot, Plot, nullptr},
+    {&OutputChoice::fan, Fan,
      "--fan: these exact odds hold no course of a session (their shards were computed by what was wagered; "
      "compute them with --exact --fan)"},
-    {"--paths", &OutputChoice::paths, Paths, "--paths: this batch played no sessions to draw"},
-    {"--html", &OutputChoice::html, Html, nullptr},
+    {&OutputChoice::paths, Paths, "--paths: this batch played no sessions to draw"},
+    {&OutputChoice::html, Html, nullptr},
 };
+
+}  // namespace
 
 std::string StandardText(const BatchResult& result, const OutputChoice& choice) {
   if (choice.json) return ResultJson(result).dump(2) + "\n";

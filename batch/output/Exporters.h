@@ -19,20 +19,12 @@ struct OutputChoice {
   const FigureSpec* show = nullptr;  // the heat map's figure
 };
 
-// The exporters of a batch's files, in the order they are written: each
-// makes its bytes from what the batch computed (a run or a comparison,
-// made or merged), or nothing where the batch holds nothing it can show,
-// which `missing` then says in words (a null `missing`: nothing is written).
-struct Exporter {
-  const char* option;
-  std::string OutputChoice::*path;
-  std::string (*make)(const BatchResult& result, const OutputChoice& choice);
-  const char* missing;
-};
-extern const Exporter kExporters[5];
-
 // Standard output of a run or a comparison: its JSON, or its text.
 std::string StandardText(const BatchResult& result, const OutputChoice& choice);
 
-// Every file the choice asks for, each written whole; the first problem.
+// Every file the choice asks for, each written whole, in one table of
+// exporters (table, plot, fan, paths, page) that each make their bytes from
+// what the batch computed (a run or a comparison, made or merged); where a
+// batch holds nothing an asked-for picture can show, the problem says so.
+// The first problem.
 MaybeProblem WriteExports(const BatchResult& result, const OutputChoice& choice);

@@ -3,7 +3,6 @@
 #include "batch/output/CoursePictures.h"
 #include "batch/core/Version.h"
 #include "batch/output/Exporters.h"
-#include "batch/output/BalanceHistogram.h"
 #include "batch/output/Comparison.h"
 #include "batch/output/Heatmap.h"
 #include "batch/output/SweepOutputs.h"
@@ -118,11 +117,8 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
   const std::string fan = FanPicture(result);
   if (!fan.empty()) sections.push_back({"The course of the first session", Picture(fan, kFanNote)});
   if (cell.tally) {
-    const SimSettings& typed = result.settings;
-    sections.push_back({"Final balances", Picture(BalanceHistogram(cell.tally->final_balances, cell.tally->quanta,
-                                                                   {static_cast<double>(CapitalOf(result.settings)),
-                                                                    typed.max_balance, typed.min_balance}),
-                                                  "The sampled sessions that played, by final balance.")});
+    sections.push_back(
+        {"Final balances", Picture(HistogramPicture(result), "The sampled sessions that played, by final balance.")});
   }
   if (!choice.paths.empty()) {
     sections.push_back({"The first sessions", Picture(PathsPicture(result), "Sampled, replayed from their seeds.")});

@@ -1,11 +1,8 @@
 #include "batch/output/WindowView.h"
 
-#include <cmath>
-
 #include "batch/core/Numbers.h"
 #include "files/ResultsReport.h"
 #include "sim/DecimalText.h"
-#include "sim/Formatted.h"
 #include "sim/RunResults.h"
 #include "sim/SettingTable.h"
 
@@ -16,8 +13,6 @@ std::array<std::string, kRowLength> RowTexts(const RunSettings& settings, const 
   for (std::size_t k = 0; k < kRowLength; ++k) texts[k] = EntryText(settings, *FindSetting(name), k);
   return texts;
 }
-
-std::string FieldText(const char* name, const RunSettings& settings);
 
 RunResults ResultsOf(const RunSettings& settings, const RunOutcome& run) {
   RunResults results;
@@ -30,8 +25,6 @@ RunResults ResultsOf(const RunSettings& settings, const RunOutcome& run) {
   results.counts = {ended[IndexOf(Ending::High)], ended[IndexOf(Ending::Low)], ended[IndexOf(Ending::Limit)]};
   return results;
 }
-
-std::string FieldText(const char* name, const RunSettings& settings) { return FieldText(settings, *FindSetting(name)); }
 
 // The options as the window stores them while it plays, which its report
 // shows: those of a session start that passed its check (the wheel), of a
@@ -73,11 +66,11 @@ WindowView WindowViewOf(const RunSettings& settings, const RunOutcome& run) {
     view.percentages[k] = shown.percentages[k].GetText();
   }
   ResultsReport::Data data;
-  data.capital = FieldText("capital", settings);
-  data.sessions = FieldText("session_count", settings);
-  data.first_bet = FieldText("first_bet", settings);
-  data.wager_limit = FieldText("wager_limit", settings);
-  data.table_limit = FieldText("table_limit", settings);
+  data.capital = FieldText(settings, *FindSetting("capital"));
+  data.sessions = FieldText(settings, *FindSetting("session_count"));
+  data.first_bet = FieldText(settings, *FindSetting("first_bet"));
+  data.wager_limit = FieldText(settings, *FindSetting("wager_limit"));
+  data.table_limit = FieldText(settings, *FindSetting("table_limit"));
   data.bet_after_wins = RowTexts(settings, "bet_after_wins");
   data.bet_after_losses = RowTexts(settings, "bet_after_losses");
   data.counters = view.counters;

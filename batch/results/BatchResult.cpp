@@ -25,10 +25,9 @@ std::vector<SeedBlock> CellSeeds(const BatchResult& result) {
 }
 
 std::string WheelName(const RunSettings& settings) {
-  const SimSettings& typed = settings;
-  if (typed.double_zero) return "double-zero wheel";
-  if (typed.zero_rule == ZeroRule::Lose) return "single-zero wheel";
-  return std::string("single-zero wheel, zero rule ") + SpecOf(typed.zero_rule).name;
+  if (settings.double_zero) return "double-zero wheel";
+  if (settings.zero_rule == ZeroRule::Lose) return "single-zero wheel";
+  return std::string("single-zero wheel, zero rule ") + SpecOf(settings.zero_rule).name;
 }
 
 int32_t CapitalOf(const RunSettings& settings) { return TruncateToInt32(settings.capital); }

@@ -136,15 +136,14 @@ std::string Whole(int64_t low, int64_t high) {
 
 // The counts of sampled runs, each against the others and the settings.
 RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& settings) {
-  const SimSettings& typed = settings;
-  const GameRules rules = RulesOf(typed, true);
+  const GameRules rules = RulesOf(settings, true);
   RunTally t;
   t.quanta = rules.quanta;
   t.zero_rule = rules.zero_rule;
-  t.capital = TruncateToInt32(typed.capital);
+  t.capital = TruncateToInt32(settings.capital);
   ReadDeclared(json, kTallyFields, t);
   Must(t.runs == runs, json["runs"], Whole(runs, runs));
-  const int64_t sessions = runs * TruncateToInt32(typed.session_count);
+  const int64_t sessions = runs * TruncateToInt32(settings.session_count);
   Must(t.sessions == sessions, json["sessions"], Whole(sessions, sessions));
   const JsonField ended = json["ended"];
   int64_t counted = 0;
@@ -177,15 +176,15 @@ RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& setti
   Must(!__builtin_add_overflow(t.wagered_on_red, t.wagered_on_black, &on_both) && on_both == t.wagered, json["wagered"],
        "is not what was wagered on red and black");
   // Every bet is at least a unit and at most the table limit.
-  const int64_t largest_bet = int64_t{TruncateToInt32(typed.table_limit)} * t.quanta;
+  const int64_t largest_bet = int64_t{TruncateToInt32(settings.table_limit)} * t.quanta;
   Must(t.squared_bets >= t.wagered, json["squared_bets"], Whole(t.wagered, kMostCount));
   Must(t.squared_bets == 0 || (t.squared_bets - 1) / largest_bet < t.wagered, json["squared_bets"],
        "is more than bets up to the table limit can give");
   int64_t started = 0;
-  Must(!__builtin_mul_overflow(int64_t{TruncateToInt32(typed.capital)} * t.quanta, played, &started) &&
+  Must(!__builtin_mul_overflow(int64_t{TruncateToInt32(settings.capital)} * t.quanta, played, &started) &&
            total - started == t.result,
        json["result"], "is not the final balances less the capital");
-  Must(t.double_zero == typed.double_zero, json["double_zero"], "is not the settings' wheel");
+  Must(t.double_zero == settings.double_zero, json["double_zero"], "is not the settings' wheel");
   return t;
 }
 
@@ -196,12 +195,11 @@ constexpr double kRounding = 1e-9;
 bool Near(double a, double b, double scale) { return std::fabs(a - b) <= kRounding * std::max(1.0, scale); }
 
 ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
-  const SimSettings& typed = settings;
-  const GameRules rules = RulesOf(typed, true);
+  const GameRules rules = RulesOf(settings, true);
   ExactRun r;
   r.quanta = rules.quanta;
   ReadDeclared(json, kExactFields, r);
-  const int64_t sessions = TruncateToInt32(typed.session_count);
+  const int64_t sessions = TruncateToInt32(settings.session_count);
   Must(r.sessions == sessions, json["sessions"], Whole(sessions, sessions));
   const double most = static_cast<double>(sessions) * (1 + kRounding);
   const auto share = [&](const JsonField& field, double value) {
@@ -227,7 +225,7 @@ ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
   Must(r.games >= 0 && r.games <= most * rules.last_game, json["games"],
        "is not from 0 to the games the sessions can play");
   Must(r.wagered >= 0, json["wagered"], "is negative");
-  Must(r.capital == TruncateToInt32(typed.capital), json["capital"], "is not the settings'");
+  Must(r.capital == TruncateToInt32(settings.capital), json["capital"], "is not the settings'");
   const double started = static_cast<double>(r.capital) * r.quanta * r.played;
   Must(Near(r.result, total - started, total + started), json["result"], "is not the final balances less the capital");
   return r;

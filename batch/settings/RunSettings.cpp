@@ -52,9 +52,45 @@ std::vector<std::string> Split(const std::string& text) {
   return entries;
 }
 
+bool IsEntry(int64_t value) { return value >= 1 && value <= kLargestEntry; }
+
+// A number as entered, where the window's check lets it pass.
+bool WriteNumber(RunSettings& settings, const SettingSpec& item, double value) {
+  if (!(value >= Low(item) && value <= High(item))) return false;
+  settings.*item.number = value + item.offset;
+  return true;
+}
+
+// A row's eleven entries, or a line's one to twenty, set whole where each
+// is an entry.
+bool WriteWholes(RunSettings& settings, const SettingSpec& item, const std::vector<int64_t>& values) {
+  const bool row = item.kind == SettingKind::Row;
+  const bool fits = row ? values.size() == kRowLength
+                        : item.kind == SettingKind::Line && !values.empty() && values.size() <= kLongestStartLine;
+  if (!fits || !std::all_of(values.begin(), values.end(), IsEntry)) return false;
+  if (row) {
+    for (std::size_t k = 0; k < kRowLength; ++k) (settings.*item.row)[k] = static_cast<int32_t>(values[k]);
+    return true;
+  }
+  StartLine line;
+  for (int64_t value : values) line.units[static_cast<std::size_t>(line.length++)] = static_cast<int32_t>(value);
+  settings.*item.line = line;
+  return true;
+}
+
+// Comma-separated whole numbers, each read by the one rule.
+bool ReadWholes(const std::string& text, std::vector<int64_t>& values) {
+  for (const std::string& entry : Split(text)) {
+    int64_t value = 0;
+    if (!ReadWhole(entry, value)) return false;
+    values.push_back(value);
+  }
+  return true;
+}
+
 bool SetEntry(RunSettings& settings, const SettingSpec& row, std::size_t entry, const std::string& text) {
   int64_t value = 0;
-  if (!ReadWhole(text, value) || value < 1 || value > kLargestEntry) return false;
+  if (!ReadWhole(text, value) || !IsEntry(value)) return false;
   RowOf(settings, row)[entry] = static_cast<int32_t>(value);
   return true;
 }
@@ -68,36 +104,14 @@ bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& te
     }
     return SetEntry(settings, row, static_cast<std::size_t>(entry) - 1, text.substr(colon + 1));
   }
-  const std::vector<std::string> entries = Split(text);
-  if (entries.size() != kRowLength) return false;
-  RunSettings changed = settings;  // all eleven or none
-  for (std::size_t k = 0; k < kRowLength; ++k) {
-    if (!SetEntry(changed, row, k, entries[k])) return false;
-  }
-  settings = changed;
-  return true;
-}
-
-bool SetLine(RunSettings& settings, const std::string& text) {
-  const std::vector<std::string> entries = Split(text);
-  if (entries.size() > kLongestStartLine) return false;
-  StartLine line;
-  for (const std::string& entry : entries) {
-    int64_t value = 0;
-    if (!ReadWhole(entry, value) || value < 1 || value > kLargestEntry) return false;
-    line.units[static_cast<std::size_t>(line.length++)] = static_cast<int32_t>(value);
-  }
-  settings.line = line;
-  return true;
+  std::vector<int64_t> values;
+  return ReadWholes(text, values) && WriteWholes(settings, row, values);
 }
 
 bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string& text) {
   double value = 0;
   switch (item.kind) {
-    case SettingKind::Number:
-      if (!ReadNumber(text, value) || value < Low(item) || value > High(item)) return false;
-      settings.*item.number = value + item.offset;
-      return true;
+    case SettingKind::Number: return ReadNumber(text, value) && WriteNumber(settings, item, value);
     case SettingKind::Row: return SetRow(settings, item, text);
     case SettingKind::Option:
       if (text != "0" && text != "1") return false;
@@ -113,7 +127,10 @@ bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string&
       if (rule) settings.*item.zero_rule = rule->rule;
       return rule != nullptr;
     }
-    case SettingKind::Line: return SetLine(settings, text);
+    case SettingKind::Line: {
+      std::vector<int64_t> values;
+      return ReadWholes(text, values) && WriteWholes(settings, item, values);
+    }
   }
   return false;
 }
@@ -208,29 +225,16 @@ MaybeProblem SetByName(RunSettings& settings, const std::string& name, const std
 }
 
 MaybeProblem SetWholes(RunSettings& settings, const SettingSpec& item, const std::vector<int64_t>& values) {
-  const bool row = item.kind == SettingKind::Row;
-  const bool fits = row ? values.size() == kRowLength
-                        : item.kind == SettingKind::Line && !values.empty() && values.size() <= kLongestStartLine;
-  const bool in_range =
-      std::all_of(values.begin(), values.end(), [](int64_t value) { return value >= 1 && value <= kLargestEntry; });
-  if (!fits || !in_range) return Problem{ProblemKind::BadInput, Range(item)};
-  if (row) {
-    for (std::size_t k = 0; k < kRowLength; ++k) (settings.*item.row)[k] = static_cast<int32_t>(values[k]);
-  } else {
-    StartLine line;
-    for (int64_t value : values) line.units[static_cast<std::size_t>(line.length++)] = static_cast<int32_t>(value);
-    settings.*item.line = line;
-  }
+  if (!WriteWholes(settings, item, values)) return Problem{ProblemKind::BadInput, Range(item)};
   AfterSet(settings, item);
   return std::nullopt;
 }
 
 MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double value) {
   const SettingSpec* item = FindSetting(name);
-  if (!item || item->kind != SettingKind::Number || !(value >= Low(*item) && value <= High(*item))) {
+  if (!item || item->kind != SettingKind::Number || !WriteNumber(settings, *item, value)) {
     return Problem{ProblemKind::BadInput, item ? Range(*item) : "is no numeric setting"};
   }
-  settings.*item->number = value + item->offset;
   AfterSet(settings, *item);
   return std::nullopt;
 }
