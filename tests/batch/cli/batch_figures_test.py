@@ -11,10 +11,43 @@ import subprocess
 import sys
 import tempfile
 import unittest
+from html.parser import HTMLParser
 
 BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
 SHARES = {"p_max": "max balance or wager limit", "p_min": "min balance",
           "p_limit": "table limit or last game", "p_check": "failed check", "p_none": "no count"}
+
+
+class Tables(HTMLParser):
+    """The tables of a page, each a list of rows of cell texts."""
+
+    def __init__(self, page):
+        super().__init__()
+        self.tables = []
+        self.in_cell = False
+        self.feed(page)
+
+    def handle_starttag(self, tag, attributes):
+        if tag == "table":
+            self.tables.append([])
+        elif tag == "tr":
+            self.tables[-1].append([])
+        elif tag in ("td", "th"):
+            self.tables[-1][-1].append("")
+            self.in_cell = True
+
+    def handle_endtag(self, tag):
+        self.in_cell = self.in_cell and tag not in ("td", "th")
+
+    def handle_data(self, data):
+        if self.in_cell:
+            self.tables[-1][-1][-1] += data
+
+
+# How far a page's rounding may take a figure: shares and the result per
+# unit with five decimals, money and games with two.
+def rounding(key):
+    return 5e-6 if key.startswith("p_") or key.endswith("per_unit") else 5e-3
 
 
 def run(*arguments):
@@ -69,6 +102,13 @@ class OneFigureEverywhere(unittest.TestCase):
             with self.subTest(where=where, figure=key):
                 self.assertAlmostEqual(float(row[key]), value, delta=1e-9 * max(1, abs(value)))
 
+    def assert_page(self, table, column, figures, where):
+        """A page's table of figures, a row a figure: the column holds the figures."""
+        rows = {row[1]: row for row in table[1:]}
+        for key, value in figures.items():
+            with self.subTest(where=where, figure=key):
+                self.assertAlmostEqual(float(rows[key][column]), value, delta=rounding(key))
+
     def shards(self, arguments, count):
         parts = []
         for index in range(1, count + 1):
@@ -81,7 +121,9 @@ class OneFigureEverywhere(unittest.TestCase):
         # A preset's rows follow the swept first bet; the capital moves what
         # "at or above the capital" counts against.
         sweep = [*self.COMMON, "--system", "martingale", "--sweep", "capital=300:700:200", "--sweep", "first_bet=1:2"]
-        run(*sweep, "--table", self.path("whole.csv"))
+        run(*sweep, "--table", self.path("whole.csv"), "--html", self.path("page.html"))
+        with open(self.path("page.html")) as f:
+            page_cells = next(t for t in Tables(f.read()).tables if t[0][:2] == ["capital", "first_bet"])
         cells = json.loads(run(*sweep, "--json"))["cells"]
         run("merge", *self.shards(sweep, 4), "--table", self.path("merged.csv"))
         self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
@@ -89,7 +131,13 @@ class OneFigureEverywhere(unittest.TestCase):
             settings = ["--system", "martingale", "--set", f"capital={row['capital']}",
                         "--set", f"first_bet={row['first_bet']}"]
             figures, summary = self.alone(*settings)
-            self.assert_row(row, figures, f"capital={row['capital']}, first_bet={row['first_bet']}")
+            where = f"capital={row['capital']}, first_bet={row['first_bet']}"
+            self.assert_row(row, figures, where)
+            # The page's cells show the exact figures where the cells have them.
+            page_row = next(r for r in page_cells if r[:2] == [row["capital"], row["first_bet"]])
+            for key, shown in zip(page_cells[0][2:], page_row[2:]):
+                with self.subTest(where=where, page=key):
+                    self.assertAlmostEqual(float(shown), figures["exact_" + key], delta=rounding(key))
             self.assertEqual(cell.pop("values"), {"capital": float(row["capital"]),
                                                   "first_bet": float(row["first_bet"])})
             self.assertEqual(cell, {k: v for k, v in summary.items() if k in cell})
@@ -99,12 +147,18 @@ class OneFigureEverywhere(unittest.TestCase):
         compare = ["compare", "--system", ",".join(names), *self.COMMON, "--set", "capital=400",
                    "--set", "zero_rule=la_partage"]
         run(*compare, "--table", self.path("whole.csv"))
-        run("merge", *self.shards(compare, 2), "--table", self.path("merged.csv"))
+        run("merge", *self.shards(compare, 2), "--table", self.path("merged.csv"), "--html", self.path("page.html"))
         self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
-        for row, name in zip(self.rows("whole.csv"), names):
+        with open(self.path("page.html")) as f:
+            exact_table, sampled_table = Tables(f.read()).tables[:2]
+        for column, (row, name) in enumerate(zip(self.rows("whole.csv"), names), start=2):
             self.assertEqual(row["system"], name)
             figures, _ = self.alone("--system", name, "--set", "capital=400", "--set", "zero_rule=la_partage")
             self.assert_row(row, figures, name)
+            self.assert_page(sampled_table, column, {k: v for k, v in figures.items() if not k.startswith("exact_")},
+                             name + " on the merged page, sampled")
+            self.assert_page(exact_table, column, {k[6:]: v for k, v in figures.items() if k.startswith("exact_")},
+                             name + " on the merged page, exact")
 
     def test_a_solved_value_is_the_batch_alone(self):
         solve = ["--system", "martingale", "--set", "games_per_session=60", "--set", "session_count=4"]
