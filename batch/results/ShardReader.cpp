@@ -38,10 +38,12 @@ RunSettings ReadSettings(const JsonField& json) {
       case SettingKind::Number: problem = SetNumber(settings, item.name, value.Number()); break;
       case SettingKind::Row:
       case SettingKind::Line: {
-        std::vector<int64_t> wholes;
-        for (std::size_t k = 0; k < std::min<std::size_t>(value.Size(), kRowLength + kLongestStartLine); ++k) {
-          wholes.push_back(value.At(k).Whole(INT64_MIN, INT64_MAX));
+        if (item.kind == SettingKind::Row && value.Size() != kRowLength) value.Refuse("does not hold eleven entries");
+        if (item.kind == SettingKind::Line && (value.Size() < 1 || value.Size() > kLongestStartLine)) {
+          value.Refuse("does not hold 1 to 20 entries");
         }
+        std::vector<int64_t> wholes;
+        for (std::size_t k = 0; k < value.Size(); ++k) wholes.push_back(value.At(k).Whole(1, kMostBalance));
         problem = SetWholes(settings, item, wholes);
         break;
       }
