@@ -105,15 +105,16 @@ struct GameEvent {
 };
 
 // The game's parts in the order the engine plays them, for a caller that
-// shows the game between them: the checks before the spin (the game is
-// counted, its bet joins what was wagered), the settlement of the number,
+// shows the game between them: the checks before the spin (a game that
+// passes them is counted and its bet joins what was wagered; one that does
+// not was never played and counts nothing), the settlement of the number,
 // and the checks after it. Inline: a game costs about as much as these.
 
 inline GameEnd EndBeforeSpin(const GameRules& rules, SessionState& state) {
+  if (state.wagered + state.bet > rules.most_wagered) return GameEnd::WagerLimit;
+  if (state.balance < state.bet || state.bet > rules.largest_bet) return GameEnd::TableLimitOrBalance;
   ++state.game;
   state.wagered += state.bet;
-  if (state.wagered > rules.most_wagered) return GameEnd::WagerLimit;
-  if (state.balance < state.bet || state.bet > rules.largest_bet) return GameEnd::TableLimitOrBalance;
   return GameEnd::None;
 }
 

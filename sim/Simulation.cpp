@@ -6,6 +6,7 @@
 #include "sim/DecimalText.h"
 #include "sim/Formatted.h"
 #include "sim/RunStart.h"
+#include "sim/SessionEnding.h"
 #include "sim/SettingsChecks.h"
 
 namespace {
@@ -140,17 +141,12 @@ Simulation::GameEnd Simulation::play_game(Stake& stake) {
   SessionState& game = stake.game;
   GameRules& rules = inputs_.rules;
   const ::GameEnd before = EndBeforeSpin(rules, game);
-  if (before == ::GameEnd::WagerLimit) {
+  if (before != ::GameEnd::None) {
+    // The run's turnover has always taken in the bet a session stopped at,
+    // though that game was never played.
+    game.wagered += game.bet;
     store_stake(stake);
-    show_message(WColor(WColor::Green), "wager limit reached!");
-    state_.max_count += 1;
-    return GameEnd::Ended;
-  }
-  if (before == ::GameEnd::TableLimitOrBalance) {
-    store_stake(stake);
-    show_message(WColor(WColor::Red), "bet > table limit or amount");
-    state_.limit_count += 1;
-    return GameEnd::Ended;
+    return end_session(before);
   }
 
   state_.last_number = spin(stake);
@@ -187,15 +183,12 @@ Simulation::GameEnd Simulation::play_game(Stake& stake) {
     SetBalanceLimits(rules, settings_.max_balance, settings_.min_balance);
   }
   const ::GameEnd after = EndAfterSettlement(rules, game);
-  if (after == ::GameEnd::None || after == ::GameEnd::LastGame || after == ::GameEnd::LastGameUncounted) {
-    form_.Sleep(inputs_.delay_ms);
-    if (after == ::GameEnd::None) return GameEnd::Continue;
-    if (after == ::GameEnd::LastGame) state_.limit_count += 1;
-    store_stake(stake);
-    return GameEnd::Ended;
-  }
+  const bool within_limits =
+      after == ::GameEnd::None || after == ::GameEnd::LastGame || after == ::GameEnd::LastGameUncounted;
+  if (within_limits) form_.Sleep(inputs_.delay_ms);
+  if (after == ::GameEnd::None) return GameEnd::Continue;
   store_stake(stake);
-  return end_by_balance();
+  return end_session(after);
 }
 
 bool Simulation::CheckedAgain(InputsRead& read, bool same, bool (*check)(FormOperations&, SimSettings&),
@@ -234,16 +227,37 @@ void Simulation::list_number(GameView& view) {
   }
 }
 
-Simulation::GameEnd Simulation::end_by_balance() {
-  if (state_.balance >= settings_.max_balance) {
-    state_.max_count += 1;
-    show_message(WColor(WColor::Green), "max balance reached !");
+namespace {
+
+// What the window says as a session ends, in the order it says it; the
+// last one stays on the info label.
+struct EndMessage {
+  ::GameEnd end;
+  int32_t colour;
+  const char* text;
+};
+constexpr EndMessage kEndMessages[] = {
+    {::GameEnd::WagerLimit, WColor::Green, "wager limit reached!"},
+    {::GameEnd::TableLimitOrBalance, WColor::Red, "bet > table limit or amount"},
+    {::GameEnd::MaxBalance, WColor::Green, "max balance reached !"},
+    {::GameEnd::MaxAndMinBalance, WColor::Green, "max balance reached !"},
+    {::GameEnd::MinBalance, WColor::Red, "min balance reached !"},
+    {::GameEnd::MaxAndMinBalance, WColor::Red, "min balance reached !"},
+};
+
+}  // namespace
+
+Simulation::GameEnd Simulation::end_session(::GameEnd end) {
+  EndingCounts<double> counts{};
+  CountEnding(counts, EndingOf(end), 1.0);
+  state_.max_count += counts[IndexOf(Ending::High)];
+  state_.min_count += counts[IndexOf(Ending::Low)];
+  state_.limit_count += counts[IndexOf(Ending::Limit)];
+  for (const EndMessage& message : kEndMessages) {
+    if (message.end == end) show_message(WColor(message.colour), message.text);
   }
-  if (state_.balance < state_.bet || state_.balance <= settings_.min_balance) {
-    state_.min_count += 1;
-    show_message(WColor(WColor::Red), "min balance reached !");
-  }
-  if (state_.balance < state_.bet) show_message(WColor(WColor::Red), "balance < next bet !");
+  const bool at_min = end == ::GameEnd::MinBalance || end == ::GameEnd::MaxAndMinBalance;
+  if (at_min && state_.balance < state_.bet) show_message(WColor(WColor::Red), "balance < next bet !");
   return GameEnd::Ended;
 }
 

@@ -86,7 +86,8 @@ class Simulation {
   void read_session_inputs();
   GameEnd play_game(Stake& stake);
   void list_number(GameView& view);
-  GameEnd end_by_balance();
+  // Counts how a session ended and says it.
+  GameEnd end_session(::GameEnd end);
   void show_message(const WColor& colour, const char* text);
   int32_t spin(Stake& stake);
 

@@ -9,9 +9,9 @@
 namespace {
 
 // The games of one session, played to its end. What was wagered and how
-// many games were played the step counts itself (less a last bet that was
-// not placed); only what it does not count is added up here, and the bets
-// on red only where the colour can change within the session.
+// many games were played the step counts itself; only what it does not
+// count is added up here, and the bets on red only where the colour can
+// change within the session.
 // The rules, the state, the generator and the sums are locals within, where
 // the compiler keeps what a game uses in registers.
 // With kCourse, the balance after every game played joins `course`.
@@ -111,9 +111,8 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
       end = rules.switch_after_win ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red, won)
                                    : PlaySession<false>(rules, state, generator, squared_bets, session_on_red, won);
     }
-    const bool unplayed = end == GameEnd::WagerLimit || end == GameEnd::TableLimitOrBalance;
-    record.games = state.game - (unplayed ? 1 : 0);
-    record.wagered = state.wagered - (unplayed ? state.bet : 0);
+    record.games = state.game;
+    record.wagered = state.wagered;
     wagered += record.wagered;
     on_red += rules.switch_after_win ? session_on_red : (started_on_red ? record.wagered : 0);
     if (end == GameEnd::FailedCheck) outcome.messages.emplace_back(limits_failure->message);
