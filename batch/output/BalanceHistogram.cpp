@@ -25,44 +25,41 @@ struct Axes {
   double Y(double count) const { return kHeight - kBottom - count / top_count * (kHeight - kTop - kBottom); }
 };
 
-std::string AxesAndTicks(const Axes& axes) {
-  std::string svg;
+Paint Black() { return {{Look::Stroke, "black"}}; }
+
+void AxesAndTicks(Drawing& d, const Axes& axes) {
   const double base = kHeight - kBottom;
-  svg += Svg::Line(kLeft, base, kWidth - kRight, base, "stroke=\"black\"");
-  svg += Svg::Line(kLeft, kTop, kLeft, base, "stroke=\"black\"");
+  d.Line(kLeft, base, kWidth - kRight, base, Black());
+  d.Line(kLeft, kTop, kLeft, base, Black());
   const double x_step = Svg::TickStep(axes.high - axes.low, 8);
   for (double v = std::ceil(axes.low / x_step) * x_step; v <= axes.high + x_step * 1e-9; v += x_step) {
-    svg += Svg::Line(axes.X(v), base, axes.X(v), base + 5, "stroke=\"black\"");
-    svg += Svg::Text(axes.X(v), base + 20, Svg::Number(v), "middle");
+    d.Line(axes.X(v), base, axes.X(v), base + 5, Black());
+    d.Text(axes.X(v), base + 20, Svg::Number(v), Anchor::Middle);
   }
   const double y_step = Svg::TickStep(axes.top_count, 5);
   for (double c = 0; c <= axes.top_count + y_step * 1e-9; c += y_step) {
-    svg += Svg::Line(kLeft - 5, axes.Y(c), kLeft, axes.Y(c), "stroke=\"black\"");
-    svg += Svg::Text(kLeft - 8, axes.Y(c) + 4, Svg::Number(c), "end");
+    d.Line(kLeft - 5, axes.Y(c), kLeft, axes.Y(c), Black());
+    d.Text(kLeft - 8, axes.Y(c) + 4, Svg::Number(c), Anchor::End);
   }
-  svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 20, "final balance", "middle");
-  svg += Svg::Text(20, (kTop + base) / 2, "sessions", "middle",
-                   (" transform=\"rotate(-90 20 " + Svg::Coordinate((kTop + base) / 2) + ")\""));
-  return svg;
+  d.Text((kLeft + kWidth - kRight) / 2, kHeight - 20, "final balance", Anchor::Middle);
+  d.Text(20, (kTop + base) / 2, "sessions", Anchor::Middle, 0, true);
 }
 
 // A dashed line across the plot at the value, named in the legend at the
 // top right, where it stays readable however close the marks lie.
-std::string Mark(const Axes& axes, double value, const std::string& label, const char* colour, int row) {
-  const std::string style = std::string("stroke=\"") + colour + "\" stroke-width=\"2\" stroke-dasharray=\"6 4\"";
+void Mark(Drawing& d, const Axes& axes, double value, const std::string& label, const char* colour, int row) {
+  const Paint style = {{Look::Stroke, colour}, {Look::StrokeWidth, "2"}, {Look::StrokeDash, "6 4"}};
   const double x = axes.X(value);
-  std::string svg = Svg::Line(x, kTop, x, kHeight - kBottom, style);
+  d.Line(x, kTop, x, kHeight - kBottom, style);
   const double legend_x = kWidth - kRight - 190;
   const double legend_y = kTop + 12 + 18 * row;
-  svg += Svg::Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style);
-  svg += Svg::Text(legend_x + 34, legend_y, label + " " + Svg::Number(value), "start",
-                   (std::string(" fill=\"") + colour + "\""));
-  return svg;
+  d.Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style);
+  d.Text(legend_x + 34, legend_y, label + " " + Svg::Number(value), Anchor::Start).paint = {{Look::Fill, colour}};
 }
 
 }  // namespace
 
-std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, int32_t quanta, const HistogramMarks& marks) {
+Drawing HistogramDrawing(const std::map<int32_t, int64_t>& balances, int32_t quanta, const HistogramMarks& marks) {
   double low = std::min(marks.min_balance, marks.capital);
   double high = std::max(marks.max_balance, marks.capital);
   int64_t sessions = 0;
@@ -81,21 +78,27 @@ std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, int32_t
   const int64_t tallest = std::max<int64_t>(1, *std::max_element(bins.begin(), bins.end()));
   const Axes axes{low, high, static_cast<double>(tallest) * 1.1};
 
-  std::string svg = Svg::Start(kWidth, kHeight, 13);
-  svg += Svg::Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", "middle",
-                   " font-size=\"16\"");
+  Drawing d;
+  d.width = kWidth;
+  d.height = kHeight;
+  d.Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", Anchor::Middle, 16);
   for (int i = 0; i < kBins; ++i) {
     if (bins[static_cast<std::size_t>(i)] == 0) continue;
     const double x0 = axes.X(low + i * width);
     const double x1 = axes.X(low + (i + 1) * width);
     const double y = axes.Y(static_cast<double>(bins[static_cast<std::size_t>(i)]));
-    svg += Svg::Rect(x0, y, std::max(1.0, x1 - x0 - 1), kHeight - kBottom - y, "#4a7ab5");
+    d.Box(x0, y, std::max(1.0, x1 - x0 - 1), kHeight - kBottom - y, {{Look::Fill, "#4a7ab5"}}).box_size =
+        BoxSize::Tenths;
   }
-  svg += AxesAndTicks(axes);
-  svg += "<rect x=\"" + Svg::Coordinate(kWidth - kRight - 198) + "\" y=\"" + Svg::Coordinate(kTop - 6) +
-         "\" width=\"196\" height=\"62\" fill=\"white\" fill-opacity=\"0.85\" stroke=\"#999999\"/>\n";
-  svg += Mark(axes, marks.min_balance, "min balance", "#c0392b", 0);
-  svg += Mark(axes, marks.capital, "capital", "#333333", 1);
-  svg += Mark(axes, marks.max_balance, "max balance", "#1e8449", 2);
-  return svg + Svg::kEnd;
+  AxesAndTicks(d, axes);
+  d.Box(kWidth - kRight - 198, kTop - 6, 196, 62,
+        {{Look::Fill, "white"}, {Look::FillOpacity, "0.85"}, {Look::Stroke, "#999999"}});
+  Mark(d, axes, marks.min_balance, "min balance", "#c0392b", 0);
+  Mark(d, axes, marks.capital, "capital", "#333333", 1);
+  Mark(d, axes, marks.max_balance, "max balance", "#1e8449", 2);
+  return d;
+}
+
+std::string BalanceHistogram(const std::map<int32_t, int64_t>& balances, int32_t quanta, const HistogramMarks& marks) {
+  return SvgOf(HistogramDrawing(balances, quanta, marks));
 }

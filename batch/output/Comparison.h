@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "batch/output/Drawing.h"
 #include "batch/results/BatchResult.h"
 
 // What a comparison of systems prints and writes: a table with a row per
@@ -10,4 +11,5 @@
 // of their final balances and how their sessions ended.
 std::string ComparisonText(const BatchResult& result);
 std::string ComparisonTable(const BatchResult& result);
+Drawing ComparisonDrawing(const BatchResult& result);
 std::string ComparisonPlot(const BatchResult& result);

@@ -62,7 +62,7 @@ std::string Title(const BatchResult& result) {
 
 }  // namespace
 
-std::string ComparisonPlot(const BatchResult& result) {
+Drawing ComparisonDrawing(const BatchResult& result) {
   const std::vector<Row> rows = RowsOf(result);
   double low = 0;
   double high = 1;
@@ -71,78 +71,75 @@ std::string ComparisonPlot(const BatchResult& result) {
     high = std::max({high, row.max_balance, row.capital, row.balances.Quantile(0.95)});
   }
   const auto x = [&](double value) { return kLeft + (value - low) / (high - low) * (kPlotRight - kLeft); };
-  const double height = kTop + kRow * static_cast<double>(rows.size()) + kBottom;
   const double base = kTop + kRow * static_cast<double>(rows.size());
-  std::string svg = Svg::Start(kWidth, height, 13);
-  svg += Svg::Text(kWidth / 2, 26, Svg::Escaped(Title(result)), "middle", " font-size=\"15\"");
-  svg +=
-      Svg::Text((kLeft + kPlotRight) / 2, 54, "final balance of the sessions that played (units of money)", "middle");
-  svg += Svg::Text((kBarLeft + kBarRight) / 2, 54, "how the sessions ended (share)", "middle");
+  const Paint black = {{Look::Stroke, "black"}};
+  const Paint whisker = {{Look::Stroke, "#222222"}, {Look::StrokeWidth, "1.5"}};
+  Drawing d;
+  d.width = kWidth;
+  d.height = base + kBottom;
+  d.Text(kWidth / 2, 26, Title(result), Anchor::Middle, 15);
+  d.Text((kLeft + kPlotRight) / 2, 54, "final balance of the sessions that played (units of money)", Anchor::Middle);
+  d.Text((kBarLeft + kBarRight) / 2, 54, "how the sessions ended (share)", Anchor::Middle);
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const Row& row = rows[k];
     const double mid = kTop + kRow * (static_cast<double>(k) + 0.5);
-    if (k % 2 == 1) svg += Svg::Rect(10, mid - kRow / 2, kWidth - 20, kRow, "#f4f4f4");
-    svg += Svg::Text(kLeft - 12, mid + 4, Svg::Escaped(row.name), "end", " font-weight=\"bold\"");
+    if (k % 2 == 1) d.Box(10, mid - kRow / 2, kWidth - 20, kRow, {{Look::Fill, "#f4f4f4"}}).box_size = BoxSize::Tenths;
+    d.Text(kLeft - 12, mid + 4, row.name, Anchor::End).bold = true;
     // The system's own limits: short ticks across its row.
     for (const auto& [value, dash] :
          {std::pair{row.min_balance, "2 2"}, std::pair{row.capital, "none"}, std::pair{row.max_balance, "6 3"}}) {
-      svg += Svg::Line(x(value), mid - kRow / 2 + 4, x(value), mid + kRow / 2 - 4,
-                       std::string("stroke=\"#555555\" stroke-dasharray=\"") + dash + "\"");
+      d.Line(x(value), mid - kRow / 2 + 4, x(value), mid + kRow / 2 - 4,
+             {{Look::Stroke, "#555555"}, {Look::StrokeDash, dash}});
     }
-    const Distribution& d = row.balances;
-    if (d.total > 0) {
-      svg += Svg::Line(x(d.Quantile(0.05)), mid, x(d.Quantile(0.95)), mid, "stroke=\"#222222\" stroke-width=\"1.5\"");
-      for (double q : {0.05, 0.95}) {
-        svg +=
-            Svg::Line(x(d.Quantile(q)), mid - 8, x(d.Quantile(q)), mid + 8, "stroke=\"#222222\" stroke-width=\"1.5\"");
-      }
-      const double box_left = x(d.Quantile(0.25));
-      svg += "<rect x=\"" + Svg::Coordinate(box_left) + "\" y=\"" + Svg::Coordinate(mid - 13) + "\" width=\"" +
-             Svg::Coordinate(std::max(2.0, x(d.Quantile(0.75)) - box_left)) +
-             "\" height=\"26\" fill=\"#92c5de\" stroke=\"#222222\"/>\n";
-      svg += Svg::Line(x(d.Quantile(0.5)), mid - 13, x(d.Quantile(0.5)), mid + 13,
-                       "stroke=\"#08306b\" stroke-width=\"4\"");
-      const double mean = x(d.Mean());
-      svg += "<path d=\"M" + Svg::Coordinate(mean) + " " + Svg::Coordinate(mid - 7) +
-             " l7 7 l-7 7 l-7 -7 z\" fill=\"white\" stroke=\"#000000\"/>\n";
+    const Distribution& balances = row.balances;
+    if (balances.total > 0) {
+      d.Line(x(balances.Quantile(0.05)), mid, x(balances.Quantile(0.95)), mid, whisker);
+      for (double q : {0.05, 0.95}) d.Line(x(balances.Quantile(q)), mid - 8, x(balances.Quantile(q)), mid + 8, whisker);
+      const double box_left = x(balances.Quantile(0.25));
+      d.Box(box_left, mid - 13, std::max(2.0, x(balances.Quantile(0.75)) - box_left), 26,
+            {{Look::Fill, "#92c5de"}, {Look::Stroke, "#222222"}})
+          .box_size = BoxSize::WidthInTenths;
+      d.Line(x(balances.Quantile(0.5)), mid - 13, x(balances.Quantile(0.5)), mid + 13,
+             {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "4"}});
+      d.Diamond(x(balances.Mean()), mid - 7, 7, {{Look::Fill, "white"}, {Look::Stroke, "#000000"}});
     }
     double at = kBarLeft;
     for (std::size_t k = 0; k < kEndings; ++k) {
       const EndingWords& ending = kEndingWords[k];
       const double share = std::clamp(ShareOf(row.figures, k), 0.0, 1.0);
       const double width = share * (kBarRight - kBarLeft);
-      if (width > 0) svg += Svg::Rect(at, mid - 17, width, 22, ending.colour);
+      if (width > 0) d.Box(at, mid - 17, width, 22, {{Look::Fill, ending.colour}}).box_size = BoxSize::Tenths;
       at += width;
     }
-    svg += Svg::Text(
+    d.Text(
         kBarLeft, mid + 20,
         Printed("max %.1f %%  min %.1f %%", 100 * Of(row.figures, Figure::PMax), 100 * Of(row.figures, Figure::PMin)),
-        "start", " font-size=\"11\"");
+        Anchor::Start, 11);
   }
   // The balance axis and its ticks.
-  svg += Svg::Line(kLeft, base, kPlotRight, base, "stroke=\"black\"");
+  d.Line(kLeft, base, kPlotRight, base, black);
   const double step = Svg::TickStep(high - low, 7);
   for (double v = std::ceil(low / step) * step; v <= high + step * 1e-9; v += step) {
-    svg += Svg::Line(x(v), base, x(v), base + 5, "stroke=\"black\"");
-    svg += Svg::Text(x(v), base + 19, Svg::Number(v), "middle");
+    d.Line(x(v), base, x(v), base + 5, black);
+    d.Text(x(v), base + 19, Svg::Number(v), Anchor::Middle);
   }
   for (int share = 0; share <= 4; ++share) {
     const double bx = kBarLeft + share / 4.0 * (kBarRight - kBarLeft);
-    svg += Svg::Line(bx, base, bx, base + 5, "stroke=\"black\"");
-    svg += Svg::Text(bx, base + 19, Printed("%d %%", share * 25), "middle");
+    d.Line(bx, base, bx, base + 5, black);
+    d.Text(bx, base + 19, Printed("%d %%", share * 25), Anchor::Middle);
   }
   // The legends: the box's marks, then the endings' colours.
   const double legend = base + 44;
-  svg += Svg::Text(20, legend, "box: 25th to 75th percentile, whiskers: 5th to 95th, bar: median, diamond: mean;",
-                   "start", " font-size=\"12\"");
-  svg += Svg::Text(20, legend + 17, "ticks: min balance (dotted), capital (solid), max balance (dashed)", "start",
-                   " font-size=\"12\"");
+  d.Text(20, legend, "box: 25th to 75th percentile, whiskers: 5th to 95th, bar: median, diamond: mean;", Anchor::Start,
+         12);
+  d.Text(20, legend + 17, "ticks: min balance (dotted), capital (solid), max balance (dashed)", Anchor::Start, 12);
   double lx = 20;
   for (const EndingWords& ending : kEndingWords) {
-    svg += "<rect x=\"" + Svg::Coordinate(lx) + "\" y=\"" + Svg::Coordinate(legend + 29) +
-           "\" width=\"14\" height=\"14\" fill=\"" + ending.colour + "\" stroke=\"#555555\"/>\n";
-    svg += Svg::Text(lx + 19, legend + 41, ending.name, "start", " font-size=\"12\"");
+    d.Box(lx, legend + 29, 14, 14, {{Look::Fill, ending.colour}, {Look::Stroke, "#555555"}});
+    d.Text(lx + 19, legend + 41, ending.name, Anchor::Start, 12);
     lx += 40 + 6.6 * static_cast<double>(std::string(ending.name).size());
   }
-  return svg + Svg::kEnd;
+  return d;
 }
+
+std::string ComparisonPlot(const BatchResult& result) { return SvgOf(ComparisonDrawing(result)); }

@@ -22,17 +22,26 @@ struct DrawnPoint {
 
 enum class Anchor : unsigned char { Start, Middle, End };
 
+// How a box's width and height are written: as short numbers, or to a
+// tenth like its corner. Each picture keeps the form it has always had, so
+// that a picture drawn again reads the same, byte for byte.
+enum class BoxSize : unsigned char { Short, Tenths, WidthInTenths };
+
 struct Shape {
-  enum class Kind : unsigned char { Line, Polyline, Polygon, Box, Text };
+  // A diamond is a marker: its top corner, and its half width in the
+  // second point's x.
+  enum class Kind : unsigned char { Line, Polyline, Polygon, Box, Diamond, Text };
   Kind kind = Kind::Line;
   // A line's ends, a polyline's or polygon's corners; a box's corner and
   // its width and height; a text's anchor point.
   std::vector<DrawnPoint> points;
-  Paint paint;
+  Paint paint;       // a text's fill only
   std::string text;  // as it reads, not escaped
   Anchor anchor = Anchor::Start;
   int font_size = 0;     // 0: the picture's
   bool upright = false;  // turned a quarter left about its anchor point
+  bool bold = false;
+  BoxSize box_size = BoxSize::Short;
 };
 
 struct Drawing {
@@ -43,8 +52,9 @@ struct Drawing {
 
   void Line(double x1, double y1, double x2, double y2, Paint paint);
   void Lines(Shape::Kind kind, std::vector<DrawnPoint> points, Paint paint);
-  void Box(double x, double y, double width, double height, Paint paint);
-  void Text(double x, double y, std::string text, Anchor anchor, int font_size = 0, bool upright = false);
+  Shape& Box(double x, double y, double width, double height, Paint paint);
+  void Diamond(double x, double top, double half_width, Paint paint);
+  Shape& Text(double x, double y, std::string text, Anchor anchor, int font_size = 0, bool upright = false);
 };
 
 // The drawing as an SVG document.

@@ -48,8 +48,8 @@ std::string Hex(const Colour& c) {
 
 }  // namespace
 
-std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
-                    const FigureSpec& figure, const std::string& subtitle) {
+Drawing HeatmapDrawing(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
+                       const FigureSpec& figure, const std::string& subtitle) {
   const auto shown = [&figure](double value) { return Format(figure.shown, value); };
   double low = INFINITY, high = -INFINITY;
   for (const auto& row : grid) {
@@ -64,10 +64,16 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   const double cell_width = (kWidth - kLeft - kRight) / static_cast<double>(across.values.size());
   const double cell_height = (kHeight - kTop - kBottom) / static_cast<double>(up.values.size());
   const bool labelled = cell_width >= 44 && cell_height >= 18;
+  const auto cell = [](Drawing& d, double x, double y, double width, double height, const Colour& colour) {
+    d.Box(x, y, width, height, {{Look::Fill, Hex(colour)}}).box_size = BoxSize::Tenths;
+  };
 
-  std::string svg = Svg::Start(kWidth, kHeight, 12);
-  svg += Svg::Text(kWidth / 2, 26, figure.title, "middle", " font-size=\"16\"");
-  svg += Svg::Text(kWidth / 2, 46, subtitle, "middle", " fill=\"#555555\"");
+  Drawing d;
+  d.width = kWidth;
+  d.height = kHeight;
+  d.font_size = 12;
+  d.Text(kWidth / 2, 26, figure.title, Anchor::Middle, 16);
+  d.Text(kWidth / 2, 46, subtitle, Anchor::Middle).paint = {{Look::Fill, "#555555"}};
   for (std::size_t i = 0; i < across.values.size(); ++i) {
     for (std::size_t j = 0; j < up.values.size(); ++j) {
       const double value = grid[i][j];
@@ -75,10 +81,10 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
       const double y = kHeight - kBottom - static_cast<double>(j + 1) * cell_height;
       if (std::isnan(value)) continue;
       const double t = (value - low) / span;
-      svg += Svg::Rect(x, y, cell_width - 1, cell_height - 1, Hex(ColourAt(t)));
+      cell(d, x, y, cell_width - 1, cell_height - 1, ColourAt(t));
       if (labelled) {
-        svg += Svg::Text(x + cell_width / 2, y + cell_height / 2 + 4, shown(value), "middle",
-                         std::string(" fill=\"") + (t > 0.6 ? "black" : "white") + "\"");
+        d.Text(x + cell_width / 2, y + cell_height / 2 + 4, shown(value), Anchor::Middle).paint = {
+            {Look::Fill, t > 0.6 ? "black" : "white"}};
       }
     }
   }
@@ -88,28 +94,31 @@ std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std:
   };
   const std::size_t across_step = every(across.values.size(), kWidth - kLeft - kRight);
   for (std::size_t i = 0; i < across.values.size(); i += across_step) {
-    svg += Svg::Text(kLeft + (static_cast<double>(i) + 0.5) * cell_width, kHeight - kBottom + 18,
-                     SweptValue(across.values[i]), "middle");
+    d.Text(kLeft + (static_cast<double>(i) + 0.5) * cell_width, kHeight - kBottom + 18, SweptValue(across.values[i]),
+           Anchor::Middle);
   }
   const std::size_t up_step = every(up.values.size(), (kHeight - kTop - kBottom) * 2);
   for (std::size_t j = 0; j < up.values.size(); j += up_step) {
-    svg += Svg::Text(kLeft - 8, kHeight - kBottom - (static_cast<double>(j) + 0.5) * cell_height + 4,
-                     SweptValue(up.values[j]), "end");
+    d.Text(kLeft - 8, kHeight - kBottom - (static_cast<double>(j) + 0.5) * cell_height + 4, SweptValue(up.values[j]),
+           Anchor::End);
   }
-  svg += Svg::Text((kLeft + kWidth - kRight) / 2, kHeight - 30, across.name, "middle", " font-size=\"14\"");
-  const double middle = (kTop + kHeight - kBottom) / 2;
-  svg += Svg::Text(24, middle, up.name, "middle",
-                   " font-size=\"14\" transform=\"rotate(-90 24 " + Svg::Coordinate(middle) + ")\"");
+  d.Text((kLeft + kWidth - kRight) / 2, kHeight - 30, across.name, Anchor::Middle, 14);
+  d.Text(24, (kTop + kHeight - kBottom) / 2, up.name, Anchor::Middle, 14, true);
   // The colour scale, high at the top.
   const double scale_x = kWidth - kRight + 30;
   constexpr int kSteps = 50;
   const double step_height = (kHeight - kTop - kBottom) / kSteps;
   for (int k = 0; k < kSteps; ++k) {
-    svg += Svg::Rect(scale_x, kTop + k * step_height, 20, step_height + 0.5, Hex(ColourAt(1 - (k + 0.5) / kSteps)));
+    cell(d, scale_x, kTop + k * step_height, 20, step_height + 0.5, ColourAt(1 - (k + 0.5) / kSteps));
   }
-  svg += Svg::Text(scale_x + 26, kTop + 4, shown(high), "start");
-  svg += Svg::Text(scale_x + 26, kHeight - kBottom + 4, shown(low), "start");
-  return svg + Svg::kEnd;
+  d.Text(scale_x + 26, kTop + 4, shown(high), Anchor::Start);
+  d.Text(scale_x + 26, kHeight - kBottom + 4, shown(low), Anchor::Start);
+  return d;
+}
+
+std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
+                    const FigureSpec& figure, const std::string& subtitle) {
+  return SvgOf(HeatmapDrawing(across, up, grid, figure, subtitle));
 }
 
 std::string SweepHeatmap(const BatchResult& result, const std::vector<std::vector<double>>& grid,

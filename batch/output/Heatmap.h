@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "batch/output/Drawing.h"
 #include "batch/results/BatchResult.h"
 #include "batch/results/Figures.h"
 
-// An SVG grid of one figure over two sweeps: the first sweep across, the
+// A grid of one figure over two sweeps: the first sweep across, the
 // second up, each cell coloured by its value on a scale drawn beside it
 // and labelled with the value where the cell is large enough. A missing
 // cell (not a number) stays blank.
@@ -15,6 +16,8 @@ struct HeatmapAxis {
   std::vector<double> values;
 };
 
+Drawing HeatmapDrawing(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
+                       const FigureSpec& figure, const std::string& subtitle);
 std::string Heatmap(const HeatmapAxis& across, const HeatmapAxis& up, const std::vector<std::vector<double>>& grid,
                     const FigureSpec& figure, const std::string& subtitle);
 

@@ -42,26 +42,4 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
-std::string Start(double width, double height, int font_size) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-         Coordinate(width) + "\" height=\"" + Coordinate(height) + "\" viewBox=\"0 0 " + Coordinate(width) + " " +
-         Coordinate(height) + "\" font-family=\"sans-serif\" font-size=\"" + std::to_string(font_size) +
-         "\">\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-}
-
-std::string Text(double x, double y, const std::string& text, const char* anchor, const std::string& extra) {
-  return "<text x=\"" + Coordinate(x) + "\" y=\"" + Coordinate(y) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" +
-         text + "</text>\n";
-}
-
-std::string Line(double x1, double y1, double x2, double y2, const std::string& style) {
-  return "<line x1=\"" + Coordinate(x1) + "\" y1=\"" + Coordinate(y1) + "\" x2=\"" + Coordinate(x2) + "\" y2=\"" +
-         Coordinate(y2) + "\" " + style + "/>\n";
-}
-
-std::string Rect(double x, double y, double width, double height, const std::string& fill) {
-  return "<rect x=\"" + Coordinate(x) + "\" y=\"" + Coordinate(y) + "\" width=\"" + Coordinate(width) + "\" height=\"" +
-         Coordinate(height) + "\" fill=\"" + fill + "\"/>\n";
-}
-
 }  // namespace Svg

@@ -2,7 +2,8 @@
 
 #include <string>
 
-// Pieces of the batch program's SVG pictures; coordinates with one decimal.
+// How the batch program's pictures write numbers and text: coordinates
+// with one decimal.
 namespace Svg {
 
 std::string Coordinate(double value);
@@ -14,11 +15,5 @@ std::string Number(double value);
 // A step of 1, 2 or 5 times a power of ten giving about `count` ticks over
 // the span.
 double TickStep(double span, int count);
-// The document's start: its size, a sans-serif font and a white page.
-std::string Start(double width, double height, int font_size);
-constexpr const char* kEnd = "</svg>\n";
-std::string Text(double x, double y, const std::string& text, const char* anchor, const std::string& extra = "");
-std::string Line(double x1, double y1, double x2, double y2, const std::string& style);
-std::string Rect(double x, double y, double width, double height, const std::string& fill);
 
 }  // namespace Svg

@@ -75,8 +75,7 @@ const Case kCases[] = {
        SetLimits(r, 100000, 11);
      },
      At(1, 300, 12, 4), 2, At(1, 300, 12, 4), GameEnd::TableLimitOrBalance, false},
-    {"ABetTheBalanceCannotCoverStops", nullptr, At(4, 3, 5, 2), 2, At(4, 3, 5, 2),
-     GameEnd::TableLimitOrBalance, false},
+    {"ABetTheBalanceCannotCoverStops", nullptr, At(4, 3, 5, 2), 2, At(4, 3, 5, 2), GameEnd::TableLimitOrBalance, false},
     {"TheBetThatWouldPassTheWagerLimitIsNotPlayed", [](GameRules& r) { SetLimits(r, 10, 1001); },
      At(5, 500, 2, 1, 0, false, 9), 2, At(5, 500, 2, 1, 0, false, 9), GameEnd::WagerLimit, false},
     {"TheColourSwitchesAfterAWin", [](GameRules& r) { r.switch_after_win = true; }, At(0, 500, 1, 0, 0, true), 1,

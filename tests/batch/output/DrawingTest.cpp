@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "batch/output/BalanceHistogram.h"
 #include "batch/output/CourseCharts.h"
+#include "batch/output/Heatmap.h"
 #include "batch/output/Svg.h"
 
 namespace {
@@ -25,7 +28,7 @@ struct Element {
 
 std::vector<Element> ElementsOf(const std::string& svg) {
   std::vector<Element> elements;
-  const std::regex element("<(line|polyline|polygon|rect|text)([^>]*?)(/>|>([^<]*)</text>)");
+  const std::regex element("<(line|polyline|polygon|rect|path|text)([^>]*?)(/>|>([^<]*)</text>)");
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element); it != std::sregex_iterator(); ++it) {
     elements.push_back({(*it)[1], (*it)[2], (*it)[4]});
   }
@@ -39,6 +42,7 @@ std::string TagOf(Shape::Kind kind) {
     case Shape::Kind::Polyline: return "polyline";
     case Shape::Kind::Polygon: return "polygon";
     case Shape::Kind::Box: return "rect";
+    case Shape::Kind::Diamond: return "path";
     case Shape::Kind::Text: break;
   }
   return "text";
@@ -86,6 +90,14 @@ TEST(Drawing, TheSvgOfACourseDrawsEveryShapeOfItsModel) {
   ExpectSvgDrawsTheDrawing(FanDrawing({{"a & b", Fan(1), limits}, {"c", Fan(3), limits}}, "two systems"));
   ExpectSvgDrawsTheDrawing(
       PathsDrawing({{{500, 510, 490, 550}, Ending::High}, {{500, 400, 0}, Ending::Low}}, limits, 3, "two paths"));
+}
+
+TEST(Drawing, TheSvgOfAHistogramAndAHeatmapDrawsEveryShapeOfItsModel) {
+  ExpectSvgDrawsTheDrawing(HistogramDrawing({{480, 3}, {510, 7}, {1100, 1}}, 2, {500, 550, 0}));
+  ExpectSvgDrawsTheDrawing(HistogramDrawing({}, 1, {500, 550, 0}));
+  const double kMissing = std::nan("");
+  ExpectSvgDrawsTheDrawing(HeatmapDrawing({"first_bet", {1, 2, 3}}, {"table_limit", {100, 200}},
+                                          {{0.1, 0.2}, {kMissing, 0.4}, {0.5, 0.6}}, kFigures[0], "<3 & 4>"));
 }
 
 }  // namespace
