@@ -34,6 +34,18 @@ CLI::Validator WholeFrom(int64_t low, int64_t high) {
       "", "whole");
 }
 
+// The confidence of the intervals: a share from 0.5 to 0.9999, handed on
+// in the digits the program read.
+const CLI::Validator kConfidence(
+    [](std::string& text) {
+      double value = 0;
+      if (!ReadNumber(text, value) || !(value >= 0.5 && value <= 0.9999)) {
+        return text + ": takes a confidence from 0.5 to 0.9999";
+      }
+      return std::string();
+    },
+    "", "share");
+
 // A path: an empty one names no file.
 const CLI::Validator kPath(
     [](std::string& text) { return text.empty() ? std::string("takes a file's path, and this one is empty") : ""; }, "",
@@ -195,6 +207,9 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--plot", o.plot, "draws a histogram of the final balances")->type_name("FILE.svg")->transform(kPath);
   app.add_flag("--exact", o.exact, "computes the odds exactly (with --runs as well: beside the measured ones)");
   app.add_flag("--json", o.json, "prints the summary as one JSON object");
+  app.add_option("--confidence", o.confidence, "the confidence of the sampled figures' intervals (default 0.95)")
+      ->transform(kConfidence)
+      ->type_name("C");
   app.add_option("--sweep", o.sweeps, "every value of a numeric setting; once or twice")
       ->type_name("NAME=FROM:TO[:STEP]")
       ->check([](const std::string& text) { return SweepForm(text); });

@@ -20,6 +20,7 @@ struct BatchOptions {
   std::string csv;
   std::string plot;
   bool runs_given = false;
+  double confidence = 0.95;
   int64_t runs = 1;
   int64_t jobs = 0;  // 0: one per core
   bool exact = false;

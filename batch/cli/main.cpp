@@ -55,6 +55,7 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   head.first_seed = seed;
   head.sampled = !options.exact || options.runs_given;
   head.exact = options.exact;
+  head.confidence = options.confidence;
   head.runs = head.sampled ? options.runs : 0;
   head.part_index = options.shard_index;
   head.part_count = options.shard_count;
@@ -204,6 +205,7 @@ MaybeProblem Merge(const BatchOptions& options) {
   BatchResult whole;
   std::string gaps;
   if (MaybeProblem problem = MergeParts(parts, options.allow_gaps, whole, gaps)) return problem;
+  whole.confidence = options.confidence;
   if (!options.heatmap.empty() && !whole.compared.empty()) {
     return Problem{ProblemKind::BadInput, "--heatmap draws a sweep; these shards hold a comparison"};
   }

@@ -2,6 +2,7 @@
 
 #include "batch/output/SessionsCsv.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
 
 std::string SweepTableHead(const BatchResult& result) {
@@ -12,6 +13,11 @@ std::string SweepTableHead(const BatchResult& result) {
   csv += header.substr(1);
   if (result.sampled && result.exact) {
     for (const FigureSpec& item : kFigures) csv += std::string(",exact_") + item.key;
+  }
+  // The sampled figures' intervals last, so that the columns before keep
+  // their places.
+  if (result.sampled) {
+    for (const FigureSpec& item : kFigures) csv += std::string(",") + item.key + "_low," + item.key + "_high";
   }
   return csv + "\r\n";
 }
@@ -24,6 +30,11 @@ std::string SweepTableRow(const BatchResult& result, const CellResult& cell) {
   for (double value : first) row += Printed(",%.10g", value);
   if (result.sampled && result.exact) {
     for (double value : ExactFigureValues(*cell.exact)) row += Printed(",%.10g", value);
+  }
+  if (result.sampled) {
+    for (const Interval& interval : SampledIntervals(*cell.tally, result.confidence)) {
+      row += Printed(",%.10g,%.10g", interval.low, interval.high);
+    }
   }
   return csv + row.substr(1) + "\r\n";
 }

@@ -4,6 +4,7 @@
 
 #include "batch/core/Money.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Intervals.h"
 #include "batch/settings/Systems.h"
 #include "batch/results/Printed.h"
 
@@ -79,7 +80,12 @@ std::string SeedsText(const std::vector<SeedBlock>& seeds) {
   return text;
 }
 
-std::string FormatSummary(const BatchSummary& s, const std::vector<SeedBlock>& seeds) {
+std::string FormatSummary(const RunTally& tally, const std::vector<SeedBlock>& seeds, double confidence) {
+  const BatchSummary s = Summarise(tally);
+  const FigureIntervals within = SampledIntervals(tally, confidence);
+  const auto interval = [&within](Figure figure) { return within[static_cast<std::size_t>(figure)]; };
+  const double percent = 100 * confidence;
+  const double n = s.sessions > 0 ? static_cast<double>(s.sessions) : 1;
   std::string out;
   int64_t runs = 0;
   for (const SeedBlock& block : seeds) runs += block.second - block.first + 1;
@@ -90,18 +96,29 @@ std::string FormatSummary(const BatchSummary& s, const std::vector<SeedBlock>& s
   }
   Line(out, "sessions played: %lld", static_cast<long long>(s.sessions));
   for (std::size_t k = 0; k < kEndings; ++k) {
-    Line(out, "%s: %lld", kEndingWords[k].label, static_cast<long long>(s.ended[k]));
+    Line(out, "%s: %lld (%.2f %%, %g%% interval %.2f to %.2f %%)", kEndingWords[k].label,
+         static_cast<long long>(s.ended[k]), 100 * static_cast<double>(s.ended[k]) / n, percent, 100 * within[k].low,
+         100 * within[k].high);
   }
   Line(out,
        "final balance, of %lld sessions that played: mean %.2f, median %.1f, 5th percentile %.1f, "
        "95th percentile %.1f, minimum %s, maximum %s",
        static_cast<long long>(s.balances), s.mean, s.median, s.percentile_5, s.percentile_95,
        MoneyText(s.minimum).c_str(), MoneyText(s.maximum).c_str());
-  Line(out, "games a session, mean: %.2f", s.mean_games);
+  Line(out,
+       "final balance, %g%% intervals: mean %.2f to %.2f, median %s to %s, 5th percentile %s to %s, 95th percentile "
+       "%s to %s; at or above the capital %.2f to %.2f %%",
+       percent, interval(Figure::MeanFinal).low, interval(Figure::MeanFinal).high,
+       MoneyText(interval(Figure::MedianFinal).low).c_str(), MoneyText(interval(Figure::MedianFinal).high).c_str(),
+       MoneyText(interval(Figure::P5Final).low).c_str(), MoneyText(interval(Figure::P5Final).high).c_str(),
+       MoneyText(interval(Figure::P95Final).low).c_str(), MoneyText(interval(Figure::P95Final).high).c_str(),
+       100 * interval(Figure::PAtLeastCapital).low, 100 * interval(Figure::PAtLeastCapital).high);
+  Line(out, "games a session, mean: %.2f (%g%% interval %.2f to %.2f)", s.mean_games, percent,
+       interval(Figure::MeanGames).low, interval(Figure::MeanGames).high);
   Line(out, "total wagered: %s", MoneyText(s.wagered, s.quanta).c_str());
   Line(out, "total result: %s", MoneyText(s.result, s.quanta).c_str());
-  Line(out, "result per unit wagered: %+.5f (95%% confidence interval %+.5f to %+.5f)", s.per_unit, s.interval_low,
-       s.interval_high);
+  Line(out, "result per unit wagered: %+.5f (%g%% interval %+.5f to %+.5f)", s.per_unit, percent,
+       interval(Figure::ResultPerUnit).low, interval(Figure::ResultPerUnit).high);
   const std::string rule =
       s.zero_rule == ZeroRule::Lose ? std::string() : std::string(", zero rule ") + SpecOf(s.zero_rule).name;
   Line(out, "expected per unit wagered: %+.5f (%s wheel%s, exact for its number mapping)", s.expected_per_unit,
@@ -117,7 +134,7 @@ std::string ResultText(const BatchResult& result) {
   }
   const CellResult& cell = result.cells.front();
   std::string out;
-  if (cell.tally) out += FormatSummary(Summarise(*cell.tally), CellSeeds(result));
+  if (cell.tally) out += FormatSummary(*cell.tally, CellSeeds(result), result.confidence);
   if (cell.exact && cell.tally) return out + SampledBesideExact(*cell.tally, *cell.exact);
   if (cell.exact) out += ExactText(*cell.exact, WheelName(result.settings));
   return out;

@@ -19,5 +19,6 @@ std::string SweepTextRow(const CellResult& cell);
 std::string SeedsText(const std::vector<SeedBlock>& seeds);
 
 // The summary of sampled runs as lines of text, each "name: value", of
-// the runs with the seeds of the blocks.
-std::string FormatSummary(const BatchSummary& summary, const std::vector<SeedBlock>& seeds);
+// the runs with the seeds of the blocks; each share and mean with its
+// interval of that confidence.
+std::string FormatSummary(const RunTally& tally, const std::vector<SeedBlock>& seeds, double confidence);

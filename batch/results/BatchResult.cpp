@@ -39,6 +39,7 @@ BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell)
   one.runs = comparison.runs;
   one.sampled = comparison.sampled;
   one.exact = comparison.exact;
+  one.confidence = comparison.confidence;
   one.part_end = DomainSize(one);
   one.blocks = {{0, one.part_end}};
   one.cells.push_back(cell);

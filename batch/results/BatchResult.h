@@ -36,6 +36,8 @@ struct BatchResult {
   int64_t runs = 0;
   bool sampled = false;
   bool exact = false;
+  // The confidence of the sampled figures' intervals.
+  double confidence = 0.95;
   // This part of the batch: seeds from first_seed + part_begin, or cells
   // from part_begin, up to part_end (exclusive); the whole batch when
   // part_count is 1.

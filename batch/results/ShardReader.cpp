@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <optional>
 
 #include "batch/core/Limits.h"
 #include "batch/core/ShownName.h"
@@ -136,6 +137,38 @@ std::string Whole(int64_t low, int64_t high) {
                      : "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
 }
 
+// Two sums of the same probabilities, added in other orders, agree to
+// about this share.
+constexpr double kRounding = 1e-9;
+
+// The sums of squares and products of the runs and the sessions: each in
+// decimal digits that fit 128 bits, a square never below 0 and a product
+// never beyond what its two squares allow. (How a sum of squares stands to
+// its sum is left to the intervals, which hold whatever the sums.)
+Spread ReadSpread(const JsonField& json) {
+  Spread spread;
+  for (std::size_t k = 0; k < kMoments; ++k) {
+    const JsonField field = json[kMomentSpecs[k].key];
+    const std::optional<WideSum> sum = WideSum::FromText(field.Text());
+    if (!sum) field.Refuse("is not a whole number in decimal digits that fits 128 bits");
+    if (kMomentSpecs[k].square && sum->Negative()) field.Refuse("is a sum of squares below 0");
+    spread.sums[k] = *sum;
+  }
+  const std::pair<Moment, std::pair<Moment, Moment>> products[] = {
+      {Moment::RunAtLeastByPlayed, {Moment::RunAtLeast, Moment::RunPlayed}},
+      {Moment::RunBalanceByPlayed, {Moment::RunBalance, Moment::RunPlayed}},
+      {Moment::RunResultByWagered, {Moment::RunResult, Moment::RunWagered}},
+      {Moment::SessionResultByWagered, {Moment::SessionResult, Moment::SessionWagered}},
+  };
+  for (const auto& [product, squares] : products) {
+    const double bound = std::sqrt(spread[squares.first].Value()) * std::sqrt(spread[squares.second].Value());
+    if (std::fabs(spread[product].Value()) > bound * (1 + kRounding) + 1) {
+      json[kMomentSpecs[static_cast<std::size_t>(product)].key].Refuse("is more than its two sums of squares allow");
+    }
+  }
+  return spread;
+}
+
 // The counts of sampled runs, each against the others and the settings.
 RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& settings) {
   const GameRules rules = RulesOf(settings, true);
@@ -187,12 +220,9 @@ RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& setti
            total - started == t.result,
        json["result"], "is not the final balances less the capital");
   Must(t.double_zero == settings.double_zero, json["double_zero"], "is not the settings' wheel");
+  t.spread = ReadSpread(json["spread"]);
   return t;
 }
-
-// Two sums of the same probabilities, added in other orders, agree to
-// about this share.
-constexpr double kRounding = 1e-9;
 
 bool Near(double a, double b, double scale) { return std::fabs(a - b) <= kRounding * std::max(1.0, scale); }
 

@@ -4,6 +4,7 @@
 
 #include "batch/core/Version.h"
 #include "batch/results/BatchSummary.h"
+#include "batch/results/Intervals.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fie
 
 // The sampled summary's keys. The seeds are the first and the last; where
 // blocks were left out between them, the blocks as well.
-void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds) {
+void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds, double confidence) {
   const BatchSummary s = Summarise(tally);
   out["runs"] = tally.runs;
   out["sessions"] = s.sessions;
@@ -63,6 +64,7 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
   out["result"] = MoneyJson(s.result, s.quanta);
   out["result_per_unit"] = {{"value", s.per_unit}, {"ci95", {s.interval_low, s.interval_high}}};
   out["expected_per_unit"] = s.expected_per_unit;
+  out["intervals"] = IntervalsJson(tally, confidence);
 }
 
 // The "exact" object: shares of the run's sessions, the final balance, the
@@ -86,7 +88,7 @@ Json ExactJson(const ExactRun& run) {
 // A cell's JSON: the summary keys of what it holds, and its counts.
 Json CellJson(const BatchResult& result, const CellResult& cell) {
   Json out = Json::object();
-  if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result));
+  if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result), result.confidence);
   if (result.axes.empty()) out["settings"] = SettingsJson(result.settings);
   if (cell.exact) out["exact"] = ExactJson(*cell.exact);
   if (cell.exact && !cell.exact->fan.empty()) out["fan"] = FanJson(cell.exact->fan, cell.exact->quanta);
@@ -147,7 +149,24 @@ const std::vector<CountField<ExactRun>> kExactFields = {
     {"capital", CountKind::Small, nullptr, &ExactRun::capital},
 };
 
-Json TallyJson(const RunTally& tally) { return CountsJson(tally, kTallyFields, tally.final_balances); }
+Json TallyJson(const RunTally& tally) {
+  Json out = CountsJson(tally, kTallyFields, tally.final_balances);
+  // In decimal digits: the sums pass what a JSON number holds exactly.
+  Json spread = Json::object();
+  for (std::size_t k = 0; k < kMoments; ++k) spread[kMomentSpecs[k].key] = tally.spread.sums[k].Text();
+  out["spread"] = spread;
+  return out;
+}
+
+Json IntervalsJson(const RunTally& tally, double confidence) {
+  const FigureIntervals intervals = SampledIntervals(tally, confidence);
+  Json out = {{"confidence", confidence}};
+  for (const FigureSpec& item : kFigures) {
+    const Interval& interval = intervals[static_cast<std::size_t>(item.figure)];
+    out[item.key] = {interval.low, interval.high};
+  }
+  return out;
+}
 
 Json ExactRunJson(const ExactRun& run) { return CountsJson(run, kExactFields, run.final_balances); }
 

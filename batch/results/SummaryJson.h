@@ -51,6 +51,9 @@ extern const std::vector<CountField<RunTally>> kTallyFields;
 extern const std::vector<CountField<ExactRun>> kExactFields;
 
 Json TallyJson(const RunTally& tally);
+// The intervals of a tally's figures: the confidence, and a pair [low,
+// high] for every figure's key.
+Json IntervalsJson(const RunTally& tally, double confidence);
 // The course of a session, a point a game.
 Json FanJson(const std::vector<FanPoint>& fan, int32_t quanta);
 Json ExactRunJson(const ExactRun& run);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "batch/sampling/SampledRun.h"
+#include "batch/sampling/Spread.h"
 
 // What a batch keeps of its runs: counts and sums, not sessions, so its
 // memory stays flat however many sessions it plays, and tallies of parts of
@@ -31,6 +32,8 @@ struct RunTally {
   // against it.
   int32_t capital = 0;
   ZeroRule zero_rule = ZeroRule::Lose;
+  // How the runs and the sessions spread, for the figures' intervals.
+  Spread spread;
 
   void Add(const RunOutcome& run);
   // Adds the tally of another part; false, with this tally unchanged,

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+
+#include "batch/results/Figures.h"
+#include "batch/sampling/RunTally.h"
+
+// How sure a sampled figure is: an interval that holds the figure's true
+// value with the asked confidence (95% unless asked otherwise).
+//
+// Shares (the endings, at or above the capital) take the Wilson score
+// interval; means (final balance, games, wagered, the result per unit)
+// the normal interval of their sample's variance; the median and the
+// percentiles the distribution-free interval between two order statistics.
+// A run's sessions carry their streaks into each other, so where a batch
+// has two runs or more, the run is the unit that varies independently:
+// the means' variances come from how the runs differ (a ratio's by the
+// ratio estimator), with Student's t on runs - 1 degrees of freedom, and a
+// share's Wilson interval counts the sessions as fewer, by how much more
+// the runs differ than independent sessions would (the design effect,
+// never below 1). A batch of one run can only treat its sessions as
+// independent. The percentiles always do.
+struct Interval {
+  double low = 0;
+  double high = 0;
+};
+using FigureIntervals = std::array<Interval, kFigureCount>;
+
+constexpr double kDefaultConfidence = 0.95;
+
+FigureIntervals SampledIntervals(const RunTally& tally, double confidence);
+
+// The p-quantile of the standard normal distribution and of Student's t
+// with `degrees` degrees of freedom, 0 < p < 1.
+double NormalQuantile(double p);
+double StudentQuantile(double p, double degrees);
+// The Wilson score interval of a share observed over n trials (n may be
+// an effective, fractional count), with the quantile q.
+Interval WilsonInterval(double share, double n, double q);
