@@ -16,7 +16,9 @@ Halves Negated(Halves value) {
   return value;
 }
 
-uint64_t Magnitude(int64_t value) { return value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value); }
+uint64_t Magnitude(int64_t value) {
+  return value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+}
 
 // The full product of two 64-bit magnitudes, from their 32-bit halves.
 Halves Product(uint64_t a, uint64_t b) {

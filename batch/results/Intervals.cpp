@@ -14,10 +14,10 @@ constexpr double kPi = 3.14159265358979323846;
 double NormalQuantile(double p) {
   // Acklam's rational approximation, then one Newton step on the error
   // function, good to about 1e-15.
-  static constexpr double a[] = {-3.969683028665376e+01, 2.209460984245205e+02, -2.759285104469687e+02,
+  static constexpr double a[] = {-3.969683028665376e+01, 2.209460984245205e+02,  -2.759285104469687e+02,
                                  1.383577518672690e+02,  -3.066479806614716e+01, 2.506628277459239e+00};
   static constexpr double b[] = {-5.447609879822406e+01, 1.615858368580409e+02, -1.556989798598866e+02,
-                                 6.680131188771972e+01,  -1.328068155288572e+01};
+                                 6.680131188771972e+01, -1.328068155288572e+01};
   static constexpr double c[] = {-7.784894002430293e-03, -3.223964580411365e-01, -2.400758277161838e+00,
                                  -2.549732539343734e+00, 4.374664141464968e+00,  2.938163982698783e+00};
   static constexpr double d[] = {7.784695709041462e-03, 3.224671290700398e-01, 2.445134137142996e+00,
@@ -61,7 +61,8 @@ Interval WilsonInterval(double share, double n, double q) {
   const double centre = (share + q2 / (2 * n)) / (1 + q2 / n);
   const double half = q / (1 + q2 / n) * std::sqrt(std::max(0.0, share * (1 - share) / n + q2 / (4 * n * n)));
   // At no successes (or no failures) the interval ends at 0 (or 1) itself.
-  return {share <= 0 ? 0.0 : std::clamp(centre - half, 0.0, 1.0), share >= 1 ? 1.0 : std::clamp(centre + half, 0.0, 1.0)};
+  return {share <= 0 ? 0.0 : std::clamp(centre - half, 0.0, 1.0),
+          share >= 1 ? 1.0 : std::clamp(centre + half, 0.0, 1.0)};
 }
 
 namespace {
@@ -154,18 +155,18 @@ FigureIntervals SampledIntervals(const RunTally& tally, double confidence) {
   const double played = static_cast<double>(played_count);
   const double share_up = value(Figure::PAtLeastCapital);
   if (by_runs) {
-    const double variance = RatioVariance(share_up, played, Of(sp, Moment::RunAtLeast), Of(sp, Moment::RunAtLeastByPlayed),
-                                          Of(sp, Moment::RunPlayed), runs);
+    const double variance = RatioVariance(share_up, played, Of(sp, Moment::RunAtLeast),
+                                          Of(sp, Moment::RunAtLeastByPlayed), Of(sp, Moment::RunPlayed), runs);
     at(Figure::PAtLeastCapital) = ShareInterval(share_up, played, variance, basis);
   } else {
     at(Figure::PAtLeastCapital) = WilsonInterval(share_up, played, basis.q);
   }
 
   const double mean = played > 0 ? balance_sum / played : 0;
-  const double mean_variance =
-      by_runs ? RatioVariance(mean, played, Of(sp, Moment::RunBalance), Of(sp, Moment::RunBalanceByPlayed),
-                              Of(sp, Moment::RunPlayed), runs)
-              : MeanVariance(balance_sum, Of(sp, Moment::SessionBalance), played, 1);
+  const double mean_variance = by_runs
+                                   ? RatioVariance(mean, played, Of(sp, Moment::RunBalance),
+                                                   Of(sp, Moment::RunBalanceByPlayed), Of(sp, Moment::RunPlayed), runs)
+                                   : MeanVariance(balance_sum, Of(sp, Moment::SessionBalance), played, 1);
   at(Figure::MeanFinal) = Around(value(Figure::MeanFinal), mean_variance / (quanta * quanta), basis.q);
 
   const auto per_session = [&](Figure figure, double sum, Moment run_moment, Moment session_moment, double unit) {

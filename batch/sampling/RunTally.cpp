@@ -27,10 +27,14 @@ void AddToSpread(Spread& spread, const RunOutcome& run, int32_t capital) {
   }
   for (std::size_t k = 0; k < kEndings; ++k) fits = spread.Add(RunEnded(k), ended[k], ended[k]) && fits;
   const std::pair<Moment, std::pair<int64_t, int64_t>> products[] = {
-      {Moment::RunPlayed, {played, played}},      {Moment::RunAtLeast, {at_least, at_least}},
-      {Moment::RunAtLeastByPlayed, {at_least, played}}, {Moment::RunBalance, {balance, balance}},
-      {Moment::RunBalanceByPlayed, {balance, played}},  {Moment::RunGames, {games, games}},
-      {Moment::RunWagered, {wagered, wagered}},  {Moment::RunResult, {result, result}},
+      {Moment::RunPlayed, {played, played}},
+      {Moment::RunAtLeast, {at_least, at_least}},
+      {Moment::RunAtLeastByPlayed, {at_least, played}},
+      {Moment::RunBalance, {balance, balance}},
+      {Moment::RunBalanceByPlayed, {balance, played}},
+      {Moment::RunGames, {games, games}},
+      {Moment::RunWagered, {wagered, wagered}},
+      {Moment::RunResult, {result, result}},
       {Moment::RunResultByWagered, {result, wagered}},
   };
   for (const auto& [moment, factors] : products) fits = spread.Add(moment, factors.first, factors.second) && fits;
