@@ -228,6 +228,7 @@ Json ResultJson(const BatchResult& result) {
   out["version"] = kProgramVersion;
   out["batch"] = {
       {"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs}, {"first_seed", result.first_seed}};
+  if (result.sampled) out["batch"]["confidence"] = result.confidence;
   if (result.part_count > 1) {
     out["part"] = {{"index", result.part_index},
                    {"count", result.part_count},

@@ -160,6 +160,20 @@ class OneFigureEverywhere(unittest.TestCase):
             self.assert_page(exact_table, column, {k[6:]: v for k, v in figures.items() if k.startswith("exact_")},
                              name + " on the merged page, exact")
 
+    def test_the_intervals_of_runs_merged_from_shards_are_those_of_one_machine(self):
+        # The shards split the runs, so the sums of squares add across them.
+        batch = ["--seed", "3", "--runs", "9", "--set", "session_count=5", "--set", "games_per_session=80",
+                 "--confidence", "0.9"]
+        whole = json.loads(run(*batch, "--json"))
+        merged = json.loads(run("merge", *self.shards(batch, 3), "--confidence", "0.9", "--json"))
+        self.assertEqual(merged["intervals"], whole["intervals"])
+        self.assertEqual(whole["intervals"]["confidence"], 0.9)
+        self.assertEqual(merged["counts"], whole["counts"])
+        for key, interval in whole["intervals"].items():
+            if key != "confidence":
+                with self.subTest(figure=key):
+                    self.assertLessEqual(interval[0], interval[1])
+
     def test_a_solved_value_is_the_batch_alone(self):
         solve = ["--system", "martingale", "--set", "games_per_session=60", "--set", "session_count=4"]
         solved = json.loads(run(*solve, "--solve", "first_bet=1:12", "--for", "p_min<=0.2", "--json"))["solve"]
