@@ -8,43 +8,63 @@
 #include "batch/output/SweepOutputs.h"
 #include "batch/output/TextOutput.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
 #include "batch/settings/Systems.h"
 
 namespace {
 
-// The figures of a cell in a table, a row a figure: sampled and exact
-// side by side where both were computed.
-std::string FiguresTable(const CellResult& cell) {
+// A sampled figure's interval as a page shows it: "low to high".
+std::string IntervalText(const FigureSpec& item, const Interval& interval) {
+  return FigureText(item, interval.low) + " to " + FigureText(item, interval.high);
+}
+
+std::string IntervalHead(double confidence) { return Printed("sampled, %g%% interval", 100 * confidence); }
+
+// The figures of a cell in a table, a row a figure: sampled with its
+// interval and exact side by side where both were computed.
+std::string FiguresTable(const CellResult& cell, double confidence) {
   std::vector<std::string> head = {"figure", "key"};
   if (cell.tally) head.emplace_back("sampled");
   if (cell.exact) head.emplace_back("exact");
+  if (cell.tally) head.push_back(IntervalHead(confidence));
   std::vector<std::vector<std::string>> rows;
   const FigureValues sampled = cell.tally ? SampledFigures(*cell.tally) : FigureValues{};
   const FigureValues exact = cell.exact ? ExactFigureValues(*cell.exact) : FigureValues{};
+  const FigureIntervals intervals = cell.tally ? SampledIntervals(*cell.tally, confidence) : FigureIntervals{};
   for (const FigureSpec& item : kFigures) {
     std::vector<std::string> row = {HtmlEscaped(item.title), std::string("<code>") + item.key + "</code>"};
     if (cell.tally) row.push_back(FigureText(item, Of(sampled, item.figure)));
     if (cell.exact) row.push_back(FigureText(item, Of(exact, item.figure)));
+    if (cell.tally) row.push_back(IntervalText(item, intervals[static_cast<std::size_t>(item.figure)]));
     rows.push_back(row);
   }
   return HtmlTable(head, rows);
 }
 
 // A comparison's table: a row a figure, a column a system, so that up to
-// eight systems fit the page.
-std::string ComparedTable(const BatchResult& result, bool exact) {
+// eight systems fit the page; of the exact odds, the sampled figures, or
+// the sampled figures' intervals.
+enum class Compared { Exact, Sampled, Intervals };
+
+std::string ComparedTable(const BatchResult& result, Compared what) {
   std::vector<std::string> head = {"figure", "key"};
   std::vector<FigureValues> values;
+  std::vector<FigureIntervals> intervals;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
     head.push_back(HtmlEscaped(result.compared[static_cast<std::size_t>(result.part_begin) + k]));
-    values.push_back(exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally));
+    values.push_back(what == Compared::Exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally));
+    if (what == Compared::Intervals) intervals.push_back(SampledIntervals(*cell.tally, result.confidence));
   }
   std::vector<std::vector<std::string>> rows;
   for (const FigureSpec& item : kFigures) {
     std::vector<std::string> row = {HtmlEscaped(item.title), std::string("<code>") + item.key + "</code>"};
-    for (const FigureValues& v : values) row.push_back(FigureText(item, Of(v, item.figure)));
+    const auto index = static_cast<std::size_t>(item.figure);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      row.push_back(what == Compared::Intervals ? IntervalText(item, intervals[k][index])
+                                                : FigureText(item, values[k][index]));
+    }
     rows.push_back(row);
   }
   return HtmlTable(head, rows);
@@ -60,10 +80,12 @@ constexpr const char* kFanNote =
 
 void AddComparison(const BatchResult& result, std::vector<PageSection>& sections) {
   std::string body;
-  if (result.exact) body += "<p>Exact odds.</p>\n" + ComparedTable(result, true);
+  if (result.exact) body += "<p>Exact odds.</p>\n" + ComparedTable(result, Compared::Exact);
   if (result.sampled) {
     body += Printed("<p>Sampled: %lld runs of each system, ", static_cast<long long>(result.runs)) +
-            HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n" + ComparedTable(result, false);
+            HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n" + ComparedTable(result, Compared::Sampled);
+    body += "<p>The sampled figures' " + Printed("%g%%", 100 * result.confidence) + " intervals.</p>\n" +
+            ComparedTable(result, Compared::Intervals);
   }
   sections.push_back({"The systems side by side", body});
   sections.push_back({"Their final balances and endings",
@@ -111,7 +133,7 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
                     sections);
   }
   const CellResult& cell = result.cells.front();
-  std::string summary = FiguresTable(cell);
+  std::string summary = FiguresTable(cell, result.confidence);
   if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
   sections.push_back({"Summary", summary});
   const std::string fan = FanPicture(result);
