@@ -69,15 +69,6 @@ namespace {
 
 double Of(const Spread& spread, Moment moment) { return spread[moment].Value(); }
 
-// What the figures of a tally are measured over: runs when there are two
-// or more, else the sessions, and the quantile that goes with it.
-struct Basis {
-  bool runs;
-  double count;  // runs, or sessions
-  double q;      // for a mean and a share
-  double z;      // for the percentiles
-};
-
 // The variance of a mean of per-unit totals: sum and sum of squares over
 // `count` units, divided by `per` (the sessions a unit).
 double MeanVariance(double sum, double squares, double count, double per) {
@@ -96,15 +87,6 @@ double RatioVariance(double ratio, double b, double aa, double ab, double bb, do
 Interval Around(double value, double variance, double q) {
   const double half = q * std::sqrt(variance);
   return {value - half, value + half};
-}
-
-// Wilson's interval with the sessions counted as fewer by the design
-// effect, where the runs' own variance of the share is known.
-Interval ShareInterval(double share, double sessions, double variance, const Basis& basis) {
-  double effective = sessions;
-  const double independent = share * (1 - share) / sessions;
-  if (basis.runs && independent > 0) effective = sessions / std::max(1.0, variance / independent);
-  return WilsonInterval(share, effective, basis.q);
 }
 
 // The order statistics around the p-quantile of n counted balances.
@@ -126,25 +108,36 @@ Interval QuantileInterval(const std::map<int32_t, int64_t>& counts, double p, do
 
 }  // namespace
 
-FigureIntervals SampledIntervals(const RunTally& tally, double confidence) {
+FigureErrors SampledErrors(const RunTally& tally) {
   const FigureValues values = SampledFigures(tally);
   const Spread& sp = tally.spread;
-  const double p = 1 - (1 - confidence) / 2;
   const double sessions = std::max<double>(1, static_cast<double>(tally.sessions));
   const double runs = static_cast<double>(tally.runs);
   const bool by_runs = tally.runs >= 2;
-  const double z = NormalQuantile(p);
-  const Basis basis{by_runs, by_runs ? runs : sessions, by_runs ? StudentQuantile(p, runs - 1) : z, z};
+  const double units = by_runs ? runs : sessions;
   const double per_run = by_runs ? sessions / runs : 1;
   const double quanta = tally.quanta;
-  FigureIntervals out{};
-  const auto at = [&out](Figure figure) -> Interval& { return out[static_cast<std::size_t>(figure)]; };
-  const auto value = [&values](Figure figure) { return Of(values, figure); };
+  FigureErrors out{};
+  for (std::size_t k = 0; k < kFigureCount; ++k) out[k] = {values[k], 0, by_runs ? runs - 1 : 0, 0, ErrorKind::Order};
+  const auto at = [&out](Figure figure) -> FigureError& { return out[static_cast<std::size_t>(figure)]; };
+  // A share: its variance over the runs where they are the unit, and the
+  // trials it counts as, fewer by the design effect.
+  const auto share = [&](Figure figure, double trials, double runs_variance) {
+    FigureError& e = at(figure);
+    e.kind = ErrorKind::Share;
+    const double independent = trials > 0 ? e.value * (1 - e.value) / trials : 0;
+    e.trials = trials;
+    if (by_runs && independent > 0) e.trials = trials / std::max(1.0, runs_variance / independent);
+    e.variance = e.trials > 0 ? e.value * (1 - e.value) / e.trials : 0;
+  };
+  const auto mean = [&](Figure figure, double variance) {
+    at(figure).kind = ErrorKind::Mean;
+    at(figure).variance = variance;
+  };
 
   for (std::size_t k = 0; k < kEndings; ++k) {
     const double count = static_cast<double>(tally.ended[k]);
-    const double variance = MeanVariance(count, by_runs ? Of(sp, RunEnded(k)) : count, basis.count, per_run);
-    out[k] = ShareInterval(values[k], sessions, variance, basis);
+    share(static_cast<Figure>(k), sessions, by_runs ? MeanVariance(count, Of(sp, RunEnded(k)), runs, per_run) : 0);
   }
   int64_t played_count = 0;
   double balance_sum = 0;
@@ -153,41 +146,51 @@ FigureIntervals SampledIntervals(const RunTally& tally, double confidence) {
     balance_sum += static_cast<double>(balance) * static_cast<double>(count);
   }
   const double played = static_cast<double>(played_count);
-  const double share_up = value(Figure::PAtLeastCapital);
-  if (by_runs) {
-    const double variance = RatioVariance(share_up, played, Of(sp, Moment::RunAtLeast),
-                                          Of(sp, Moment::RunAtLeastByPlayed), Of(sp, Moment::RunPlayed), runs);
-    at(Figure::PAtLeastCapital) = ShareInterval(share_up, played, variance, basis);
-  } else {
-    at(Figure::PAtLeastCapital) = WilsonInterval(share_up, played, basis.q);
-  }
+  share(Figure::PAtLeastCapital, played,
+        by_runs ? RatioVariance(values[static_cast<std::size_t>(Figure::PAtLeastCapital)], played,
+                                Of(sp, Moment::RunAtLeast), Of(sp, Moment::RunAtLeastByPlayed),
+                                Of(sp, Moment::RunPlayed), runs)
+                : 0);
 
-  const double mean = played > 0 ? balance_sum / played : 0;
-  const double mean_variance = by_runs
-                                   ? RatioVariance(mean, played, Of(sp, Moment::RunBalance),
+  const double mean_balance = played > 0 ? balance_sum / played : 0;
+  mean(Figure::MeanFinal, (by_runs ? RatioVariance(mean_balance, played, Of(sp, Moment::RunBalance),
                                                    Of(sp, Moment::RunBalanceByPlayed), Of(sp, Moment::RunPlayed), runs)
-                                   : MeanVariance(balance_sum, Of(sp, Moment::SessionBalance), played, 1);
-  at(Figure::MeanFinal) = Around(value(Figure::MeanFinal), mean_variance / (quanta * quanta), basis.q);
-
+                                   : MeanVariance(balance_sum, Of(sp, Moment::SessionBalance), played, 1)) /
+                              (quanta * quanta));
   const auto per_session = [&](Figure figure, double sum, Moment run_moment, Moment session_moment, double unit) {
-    const double variance = MeanVariance(sum, Of(sp, by_runs ? run_moment : session_moment), basis.count, per_run);
-    at(figure) = Around(value(figure), variance / (unit * unit), basis.q);
+    mean(figure, MeanVariance(sum, Of(sp, by_runs ? run_moment : session_moment), units, per_run) / (unit * unit));
   };
   per_session(Figure::MeanGames, static_cast<double>(tally.games), Moment::RunGames, Moment::SessionGames, 1);
   per_session(Figure::WageredPerSession, static_cast<double>(tally.wagered), Moment::RunWagered, Moment::SessionWagered,
               quanta);
-
   const double wagered = static_cast<double>(tally.wagered);
   const double per_unit = wagered > 0 ? static_cast<double>(tally.result) / wagered : 0;
-  const double per_unit_variance =
-      by_runs ? RatioVariance(per_unit, wagered, Of(sp, Moment::RunResult), Of(sp, Moment::RunResultByWagered),
-                              Of(sp, Moment::RunWagered), runs)
-              : RatioVariance(per_unit, wagered, Of(sp, Moment::SessionResult), Of(sp, Moment::SessionResultByWagered),
-                              Of(sp, Moment::SessionWagered), sessions);
-  at(Figure::ResultPerUnit) = Around(value(Figure::ResultPerUnit), per_unit_variance, basis.q);
+  mean(Figure::ResultPerUnit,
+       by_runs ? RatioVariance(per_unit, wagered, Of(sp, Moment::RunResult), Of(sp, Moment::RunResultByWagered),
+                               Of(sp, Moment::RunWagered), runs)
+               : RatioVariance(per_unit, wagered, Of(sp, Moment::SessionResult), Of(sp, Moment::SessionResultByWagered),
+                               Of(sp, Moment::SessionWagered), sessions));
+  return out;
+}
 
-  at(Figure::MedianFinal) = QuantileInterval(tally.final_balances, 0.5, z, quanta);
-  at(Figure::P5Final) = QuantileInterval(tally.final_balances, 0.05, z, quanta);
-  at(Figure::P95Final) = QuantileInterval(tally.final_balances, 0.95, z, quanta);
+double QuantileOf(double confidence, double degrees) {
+  const double p = 1 - (1 - confidence) / 2;
+  return degrees > 0 ? StudentQuantile(p, degrees) : NormalQuantile(p);
+}
+
+FigureIntervals SampledIntervals(const RunTally& tally, double confidence) {
+  const FigureErrors errors = SampledErrors(tally);
+  const double z = QuantileOf(confidence, 0);
+  const double quanta = tally.quanta;
+  FigureIntervals out{};
+  for (std::size_t k = 0; k < kFigureCount; ++k) {
+    const FigureError& e = errors[k];
+    const double q = QuantileOf(confidence, e.degrees);
+    if (e.kind == ErrorKind::Share) out[k] = WilsonInterval(e.value, e.trials, q);
+    if (e.kind == ErrorKind::Mean) out[k] = Around(e.value, e.variance, q);
+  }
+  out[static_cast<std::size_t>(Figure::MedianFinal)] = QuantileInterval(tally.final_balances, 0.5, z, quanta);
+  out[static_cast<std::size_t>(Figure::P5Final)] = QuantileInterval(tally.final_balances, 0.05, z, quanta);
+  out[static_cast<std::size_t>(Figure::P95Final)] = QuantileInterval(tally.final_balances, 0.95, z, quanta);
   return out;
 }

@@ -30,6 +30,25 @@ constexpr double kDefaultConfidence = 0.95;
 
 FigureIntervals SampledIntervals(const RunTally& tally, double confidence);
 
+// How far a sampled figure may be off: its value, the variance of it as
+// an estimate, the degrees of freedom of its quantile (0: the normal
+// distribution's), and for a share the trials it counts as. The median
+// and the percentiles have none (their intervals come from order
+// statistics).
+enum class ErrorKind : unsigned char { Share, Mean, Order };
+struct FigureError {
+  double value = 0;
+  double variance = 0;
+  double degrees = 0;
+  double trials = 0;
+  ErrorKind kind = ErrorKind::Order;
+};
+using FigureErrors = std::array<FigureError, kFigureCount>;
+FigureErrors SampledErrors(const RunTally& tally);
+
+// The quantile of a two-sided interval of that confidence.
+double QuantileOf(double confidence, double degrees);
+
 // The p-quantile of the standard normal distribution and of Student's t
 // with `degrees` degrees of freedom, 0 < p < 1.
 double NormalQuantile(double p);
