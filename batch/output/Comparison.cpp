@@ -2,6 +2,7 @@
 
 #include "batch/output/SessionsCsv.h"
 #include "batch/output/SweepTable.h"
+#include "batch/results/Differences.h"
 #include "batch/results/Figures.h"
 #include "batch/results/Printed.h"
 #include "batch/output/TextOutput.h"
@@ -36,6 +37,34 @@ std::string Rows(const BatchResult& result, bool exact) {
   return out;
 }
 
+// A line a pair of systems and figure: which is larger, with the
+// difference and its interval, or that the runs cannot tell.
+std::string DifferenceLines(const BatchResult& result) {
+  const std::vector<Difference> differences = SampledDifferences(result);
+  if (differences.empty() || result.cells.size() < 2) return "";
+  std::string out = Printed(
+      "\ndifferences, the first system's figure less the second's, with %g%% intervals (the systems share their seeds, "
+      "but their sessions drift apart, so each pair is weighed as two independent samples: wider where they agree)\n",
+      100 * result.confidence);
+  const auto name = [&result](std::size_t cell) {
+    return result.compared[static_cast<std::size_t>(result.part_begin) + cell];
+  };
+  for (const Difference& d : differences) {
+    const FigureSpec& item = kFigures[static_cast<std::size_t>(d.figure)];
+    const std::string verdict = d.clear ? name(d.larger) + " larger" : "no clear difference";
+    const auto signed_text = [&item](double value) {
+      return Printed(item.figure == Figure::MeanFinal || item.figure == Figure::MeanGames ||
+                             item.figure == Figure::WageredPerSession
+                         ? "%+.2f"
+                         : "%+.5f",
+                     value);
+    };
+    out += name(d.first) + " - " + name(d.second) + ", " + item.key + ": " + signed_text(d.difference) + " (" +
+           signed_text(d.interval.low) + " to " + signed_text(d.interval.high) + "): " + verdict + "\n";
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string ComparisonText(const BatchResult& result) {
@@ -53,6 +82,7 @@ std::string ComparisonText(const BatchResult& result) {
     out += Printed("%ssampled, %lld runs of each, %s\n", result.exact ? "\n" : "", static_cast<long long>(result.runs),
                    SeedsText(CellSeeds(result)).c_str());
     out += Rows(result, false);
+    if (result.cells.size() == result.compared.size()) out += DifferenceLines(result);
   }
   return out;
 }

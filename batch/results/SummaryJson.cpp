@@ -4,6 +4,7 @@
 
 #include "batch/core/Version.h"
 #include "batch/results/BatchSummary.h"
+#include "batch/results/Differences.h"
 #include "batch/results/Intervals.h"
 
 namespace {
@@ -197,6 +198,24 @@ Json SweepCellJson(const BatchResult& result, const CellResult& cell) {
   return one;
 }
 
+// Every pair of the systems and figure weighed: the difference of the
+// first's figure less the second's, its interval, and the larger system
+// (null where the interval holds 0).
+Json DifferencesJson(const BatchResult& result) {
+  Json out = Json::array();
+  for (const Difference& d : SampledDifferences(result)) {
+    const auto name = [&result](std::size_t cell) {
+      return result.compared[static_cast<std::size_t>(result.part_begin) + cell];
+    };
+    out.push_back({{"systems", {name(d.first), name(d.second)}},
+                   {"figure", kFigures[static_cast<std::size_t>(d.figure)].key},
+                   {"difference", d.difference},
+                   {"interval", {d.interval.low, d.interval.high}},
+                   {"larger", d.clear ? Json(name(d.larger)) : Json(nullptr)}});
+  }
+  return out;
+}
+
 Json ComparedCellJson(const BatchResult& result, std::size_t index) {
   Json one = {{"system", result.compared[static_cast<std::size_t>(result.part_begin) + index]}};
   one.update(ResultJson(ComparedBatch(result, result.cells[index])));
@@ -212,6 +231,7 @@ Json ResultJson(const BatchResult& result) {
     Json systems = Json::array();
     for (std::size_t k = 0; k < result.cells.size(); ++k) systems.push_back(ComparedCellJson(result, k));
     out["systems"] = systems;
+    if (result.sampled && result.cells.size() == result.compared.size()) out["differences"] = DifferencesJson(result);
   } else if (result.axes.empty()) {
     out = CellJson(result, result.cells.front());
   } else {

@@ -169,6 +169,12 @@ class OneFigureEverywhere(unittest.TestCase):
         self.assertEqual(merged["intervals"], whole["intervals"])
         self.assertEqual(whole["intervals"]["confidence"], 0.9)
         self.assertEqual(merged["counts"], whole["counts"])
+        # A comparison's differences likewise, from the systems' merged runs.
+        compare = ["compare", "--system", "martingale,flat", *batch]
+        whole_compare = json.loads(run(*compare, "--json"))
+        merged_compare = json.loads(run("merge", *self.shards(compare, 2), "--confidence", "0.9", "--json"))
+        self.assertEqual(merged_compare["differences"], whole_compare["differences"])
+        self.assertEqual(len(whole_compare["differences"]), 8)
         for key, interval in whole["intervals"].items():
             if key != "confidence":
                 with self.subTest(figure=key):
