@@ -1,11 +1,13 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "batch/output/Comparison.h"
 #include "batch/output/Svg.h"
 #include "batch/output/TextOutput.h"
 #include "batch/results/Distribution.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
 
 // A row a system: on the left its final balances as a box (the 25th to
@@ -33,6 +35,7 @@ struct Row {
   Distribution balances;
   FigureValues figures;
   double capital, min_balance, max_balance;
+  std::optional<FigureIntervals> intervals;  // of sampled figures
 };
 
 std::vector<Row> RowsOf(const BatchResult& result) {
@@ -44,7 +47,9 @@ std::vector<Row> RowsOf(const BatchResult& result) {
             cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally),
             static_cast<double>(CapitalOf(*cell.settings)),
             cell.settings->min_balance,
-            cell.settings->max_balance};
+            cell.settings->max_balance,
+            std::nullopt};
+    if (!cell.exact) row.intervals = SampledIntervals(*cell.tally, result.confidence);
     rows.push_back(std::move(row));
   }
   return rows;
@@ -58,6 +63,18 @@ std::string Title(const BatchResult& result) {
                              static_cast<long long>(first.tally->sessions), static_cast<long long>(result.runs));
   return "Final balances of " + std::to_string(result.cells.size()) + " systems: " + what + ", " +
          WheelName(result.settings);
+}
+
+// An interval as a short whisker with end ticks.
+void Whisker(Drawing& d, double from, double to, double y) {
+  const Paint paint = {{Look::Stroke, "#000000"}, {Look::StrokeWidth, "1.5"}};
+  d.Line(from, y, to, y, paint);
+  d.Line(from, y - 3, from, y + 3, paint);
+  d.Line(to, y - 3, to, y + 3, paint);
+}
+
+const Interval& Of(const FigureIntervals& intervals, Figure figure) {
+  return intervals[static_cast<std::size_t>(figure)];
 }
 
 }  // namespace
@@ -101,6 +118,8 @@ Drawing ComparisonDrawing(const BatchResult& result) {
           .box_size = BoxSize::WidthInTenths;
       d.Line(x(balances.Quantile(0.5)), mid - 13, x(balances.Quantile(0.5)), mid + 13,
              {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "4"}});
+      if (row.intervals) Whisker(d, x(Of(*row.intervals, Figure::MeanFinal).low),
+                                 x(Of(*row.intervals, Figure::MeanFinal).high), mid + 10);
       d.Diamond(x(balances.Mean()), mid - 7, 7, {{Look::Fill, "white"}, {Look::Stroke, "#000000"}});
     }
     double at = kBarLeft;
@@ -132,7 +151,12 @@ Drawing ComparisonDrawing(const BatchResult& result) {
   const double legend = base + 44;
   d.Text(20, legend, "box: 25th to 75th percentile, whiskers: 5th to 95th, bar: median, diamond: mean;", Anchor::Start,
          12);
-  d.Text(20, legend + 17, "ticks: min balance (dotted), capital (solid), max balance (dashed)", Anchor::Start, 12);
+  d.Text(20, legend + 17,
+         "ticks: min balance (dotted), capital (solid), max balance (dashed)" +
+             (result.exact ? std::string()
+                           : Printed("; short whiskers: %g%% intervals of the mean and of the share at the max balance",
+                                     100 * result.confidence)),
+         Anchor::Start, 12);
   double lx = 20;
   for (const EndingWords& ending : kEndingWords) {
     d.Box(lx, legend + 29, 14, 14, {{Look::Fill, ending.colour}, {Look::Stroke, "#555555"}});
