@@ -18,6 +18,7 @@
 #include "batch/cli/BatchSettings.h"
 #include "batch/cli/Compare.h"
 #include "batch/output/Page.h"
+#include "batch/cli/OneHeap.h"
 #include "batch/cli/PlayCell.h"
 #include "batch/output/CoursePictures.h"
 #include "batch/cli/Solve.h"
@@ -137,15 +138,13 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
   MemoryBudget budget(kExactMemoryBudget);
   AloneWhenNeeded alone;
   const auto exact_cell = [&](CellResult& cell, const RunSettings& settings) {
-    alone.Enter();
+    const AloneWhenNeeded::Running running(alone);
     cell.exact = ComputeExactRun(settings, budget);
     if (!cell.exact->refused.empty()) {
       cell.exact.reset();
-      alone.BeAlone();
+      const AloneWhenNeeded::Alone only(alone);
       cell.exact = ComputeExactRun(settings, budget);
-      alone.DoneAlone();
     }
-    alone.Leave();
   };
   const auto make = [&](int64_t k) {
     CellResult cell;
@@ -295,6 +294,7 @@ int End(const MaybeProblem& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseOneHeap();
   TemporaryFiles::RemoveOnSignals();
   try {
     const ParsedCommandLine parsed = ParseBatchCommandLine(std::vector<std::string>(argv + 1, argv + argc));

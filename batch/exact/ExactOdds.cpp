@@ -389,18 +389,16 @@ class SessionsFrom {
           const auto progress = [&](int64_t step) {
             if (progress_) progress_(offset + k + 1, step);
           };
-          alone_.Enter();
+          const AloneWhenNeeded::Running running(alone_);
           const uint32_t from = starts[static_cast<std::size_t>(k)];
           computed.played =
               PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, FanOf(from), computed.figures);
           if (computed.played == Played::OverBudget) {
             computed.cost = PassCost();
-            alone_.BeAlone();
+            const AloneWhenNeeded::Alone only(alone_);
             computed.played =
                 PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, FanOf(from), computed.figures);
-            alone_.DoneAlone();
           }
-          alone_.Leave();
           return computed;
         },
         [&](int64_t k, Computed& computed) {

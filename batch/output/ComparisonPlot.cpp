@@ -118,8 +118,9 @@ Drawing ComparisonDrawing(const BatchResult& result) {
           .box_size = BoxSize::WidthInTenths;
       d.Line(x(balances.Quantile(0.5)), mid - 13, x(balances.Quantile(0.5)), mid + 13,
              {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "4"}});
-      if (row.intervals) Whisker(d, x(Of(*row.intervals, Figure::MeanFinal).low),
-                                 x(Of(*row.intervals, Figure::MeanFinal).high), mid + 10);
+      if (row.intervals)
+        Whisker(d, x(Of(*row.intervals, Figure::MeanFinal).low), x(Of(*row.intervals, Figure::MeanFinal).high),
+                mid + 10);
       d.Diamond(x(balances.Mean()), mid - 7, 7, {{Look::Fill, "white"}, {Look::Stroke, "#000000"}});
     }
     double at = kBarLeft;

@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-const Figure kComparedFigures[8] = {Figure::PMax,      Figure::PMin,      Figure::PLimit,
-                                    Figure::PAtLeastCapital, Figure::MeanFinal, Figure::MeanGames,
-                                    Figure::WageredPerSession, Figure::ResultPerUnit};
+const Figure kComparedFigures[8] = {Figure::PMax,
+                                    Figure::PMin,
+                                    Figure::PLimit,
+                                    Figure::PAtLeastCapital,
+                                    Figure::MeanFinal,
+                                    Figure::MeanGames,
+                                    Figure::WageredPerSession,
+                                    Figure::ResultPerUnit};
 
 namespace {
 
@@ -40,8 +45,8 @@ std::vector<Difference> SampledDifferences(const BatchResult& comparison) {
         d.second = j;
         d.figure = figure;
         d.difference = a.value - b.value;
-        d.interval = a.kind == ErrorKind::Share ? Newcombe(a, b, comparison.confidence)
-                                                : OfMeans(a, b, comparison.confidence);
+        d.interval =
+            a.kind == ErrorKind::Share ? Newcombe(a, b, comparison.confidence) : OfMeans(a, b, comparison.confidence);
         d.clear = d.interval.low > 0 || d.interval.high < 0;
         d.larger = d.interval.low > 0 ? i : j;
         out.push_back(d);
