@@ -6,6 +6,7 @@
 
 #include "batch/core/Numbers.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Printed.h"
 #include "batch/settings/RunSettings.h"
 #include "batch/settings/Systems.h"
 
@@ -46,6 +47,34 @@ const CLI::Validator kConfidence(
     },
     "", "share");
 
+// --runs: K runs, or "auto", handed on as 0.
+CLI::Validator RunsFrom(int64_t high) {
+  const CLI::Validator whole = WholeFrom(1, high);
+  return CLI::Validator(
+      [whole, high](std::string& text) {
+        if (text == "auto") {
+          text = "0";
+          return std::string();
+        }
+        const std::string wrong = whole(text);
+        return wrong.empty() ? wrong : text + ": takes auto or a whole number from 1 to " + std::to_string(high);
+      },
+      "", "K|auto");
+}
+
+// A share of the form 0 < share <= most.
+CLI::Validator ShareUpTo(double most) {
+  return CLI::Validator(
+      [most](std::string& text) {
+        double value = 0;
+        if (!ReadNumber(text, value) || !(value > 0 && value <= most)) {
+          return text + ": takes a number above 0 and up to " + Printed("%g", most);
+        }
+        return std::string();
+      },
+      "", "P");
+}
+
 // A path: an empty one names no file.
 const CLI::Validator kPath(
     [](std::string& text) { return text.empty() ? std::string("takes a file's path, and this one is empty") : ""; }, "",
@@ -73,7 +102,26 @@ std::vector<std::string> ComparedNames(const BatchOptions& o) {
   return names;
 }
 
+// --runs auto and its precision.
+std::string RunsAutoConflicts(const BatchOptions& o) {
+  if (o.precision_given && !o.runs_auto) {
+    return "--precision and --precision-mean say how far --runs auto samples; give --runs auto";
+  }
+  if (!o.runs_auto) return std::string();
+  if (o.shard_count > 1) {
+    return "--runs auto decides the runs as it samples, and a shard plays a fixed plan: find K with --runs auto on "
+           "one machine, then give every shard --runs K";
+  }
+  if (!o.sweeps.empty()) {
+    return "--runs auto samples one batch or a comparison until precise; a sweep's cells take --runs K (find K with "
+           "--runs auto on the cell that needs the most)";
+  }
+  if (!o.report.empty()) return "--report writes the report of one sampled run; leave out --runs auto or --report";
+  return std::string();
+}
+
 std::string CompareConflicts(const BatchOptions& o) {
+  if (const std::string wrong = RunsAutoConflicts(o); !wrong.empty()) return wrong;
   const auto count = static_cast<int64_t>(o.compared.size());
   if (count < 2 || count > kMaxCompared) {
     return "compare: give 2 to " + std::to_string(kMaxCompared) +
@@ -120,6 +168,7 @@ std::string SolveConflicts(const BatchOptions& o) {
 std::string Conflicts(const BatchOptions& o) {
   const bool sampled = !o.exact || o.runs_given;
   if (o.compare) return CompareConflicts(o);
+  if (o.precision_given && !o.runs_auto) return RunsAutoConflicts(o);
   if (!o.solve.empty() || !o.solve_for.empty()) {
     if (o.solve.empty()) return "--for needs --solve NAME";
     return SolveConflicts(o);
@@ -129,6 +178,7 @@ std::string Conflicts(const BatchOptions& o) {
   if (o.sweeps.size() == 2 && SweptName(o.sweeps[0]) == SweptName(o.sweeps[1])) {
     return "--sweep: " + SweptName(o.sweeps[0]) + " is swept twice; sweep two different settings";
   }
+  if (const std::string wrong = RunsAutoConflicts(o); !wrong.empty()) return wrong;
   if (o.has_seed && o.seed + o.runs - 1 > kMaxSeed) {
     return "--runs " + std::to_string(o.runs) + " from --seed " + std::to_string(o.seed) +
            " would pass the last seed, " + std::to_string(kMaxSeed);
@@ -194,9 +244,19 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--seed", o.seed, "repeats a run: the reset seeds with N, the run's start with N + 5")
       ->transform(WholeFrom(0, kMaxSeed))
       ->type_name("N");
-  app.add_option("--runs", o.runs, "plays K runs with the seeds N to N + K - 1")
-      ->transform(WholeFrom(1, kMaxRuns))
-      ->type_name("K");
+  app.add_option("--runs", o.runs,
+                 "plays K runs with the seeds N to N + K - 1; auto: as many as every share's interval needs to be "
+                 "within --precision")
+      ->transform(RunsFrom(kMaxRuns))
+      ->type_name("K|auto");
+  app.add_option("--precision", o.precision.share,
+                 "with --runs auto: the most every share's interval may reach either side (default 0.001)")
+      ->transform(ShareUpTo(0.5))
+      ->type_name("P");
+  app.add_option("--precision-mean", o.precision.mean,
+                 "with --runs auto: the most every mean's interval may reach either side, as a share of the mean")
+      ->transform(ShareUpTo(1))
+      ->type_name("R");
   app.add_option("--jobs", o.jobs, "threads (default: one per core)")
       ->transform(WholeFrom(1, kMaxJobs))
       ->type_name("J");
@@ -274,6 +334,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   if (o.compare) o.compared = ComparedNames(o);
   o.has_seed = app.count("--seed") > 0;
   o.runs_given = app.count("--runs") > 0;
+  o.runs_auto = o.runs_given && o.runs == 0;
+  o.precision_given = app.count("--precision") + app.count("--precision-mean") > 0;
   if (app.count("--shard") > 0 && !ReadShard(shard, o.shard_index, o.shard_count)) {
     parsed.done = true;
     parsed.exit_code = 2;

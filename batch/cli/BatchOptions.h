@@ -7,6 +7,7 @@
 #include "batch/core/Limits.h"
 #include "batch/exact/ExactOdds.h"
 #include "batch/output/Exporters.h"
+#include "batch/results/Precision.h"
 
 // The command line of vantrel-batch.
 struct BatchOptions {
@@ -22,6 +23,10 @@ struct BatchOptions {
   bool runs_given = false;
   double confidence = 0.95;
   int64_t runs = 1;
+  // --runs auto: sampled in rounds until this precise.
+  bool runs_auto = false;
+  Precision precision;
+  bool precision_given = false;
   int64_t jobs = 0;  // 0: one per core
   bool exact = false;
   bool json = false;

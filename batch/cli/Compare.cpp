@@ -30,7 +30,16 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
     }
     result.cells.push_back(std::move(cell));
   }
-  Progress progress(static_cast<int64_t>(result.cells.size()) * (result.sampled ? result.runs : 1), "runs");
+  if (result.sampled && options.runs_auto) {
+    std::vector<const RunSettings*> settings;
+    for (const CellResult& cell : result.cells) settings.push_back(&*cell.settings);
+    PreciseRuns precise = PlayUntilPrecise(settings, result.first_seed, MostRuns(result), jobs, options.precision,
+                                           result.confidence, nullptr);
+    for (std::size_t k = 0; k < result.cells.size(); ++k) result.cells[k].tally = std::move(precise.tallies[k]);
+    Played(result, precise, options.precision);
+  }
+  const bool sample = result.sampled && !options.runs_auto;
+  Progress progress(static_cast<int64_t>(result.cells.size()) * (sample ? result.runs : 1), "runs");
   int64_t done = 0;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     CellResult& cell = result.cells[k];
@@ -40,7 +49,7 @@ MaybeProblem PlayComparison(const BatchOptions& options, BatchResult& result, in
         return Problem{problem->kind, name + ": " + problem->text};
       }
     }
-    if (result.sampled) {
+    if (sample) {
       cell.tally = PlayTally(*cell.settings, result.first_seed, result.runs, jobs, 1, nullptr, nullptr, false);
       done += result.runs;
     } else {

@@ -3,8 +3,10 @@
 #include <atomic>
 #include <cstdio>
 #include <string>
+#include <algorithm>
 
 #include "batch/cli/Progress.h"
+#include "batch/core/Limits.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/output/SessionsCsv.h"
 #include "batch/sampling/PlayRuns.h"
@@ -41,4 +43,45 @@ RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs
       },
       first_run);
   return tally;
+}
+
+PreciseRuns PlayUntilPrecise(const std::vector<const RunSettings*>& settings, int64_t first_seed, int64_t most_runs,
+                             int64_t jobs, const Precision& precision, double confidence,
+                             FileAccess::Replacement* csv) {
+  // The first round gives the intervals their first width; each next one
+  // aims a little beyond what the widest asks for, and grows the runs at
+  // most fourfold, so that a rough first estimate cannot overshoot far.
+  constexpr int64_t kFirstRound = 100;
+  PreciseRuns out;
+  out.tallies.resize(settings.size());
+  Progress progress(0, "runs");
+  int64_t round = std::min(kFirstRound, most_runs);
+  for (;;) {
+    for (std::size_t k = 0; k < settings.size(); ++k) {
+      const RunTally part =
+          PlayTally(*settings[k], first_seed + out.runs, round, jobs, out.runs + 1, csv, nullptr, settings.size() == 1);
+      out.tallies[k].Add(part);
+    }
+    out.runs += round;
+    progress.Show(out.runs);
+    int64_t needed = out.runs;
+    for (const RunTally& tally : out.tallies) needed = std::max(needed, RunsForPrecision(tally, precision, confidence));
+    out.reached = needed <= out.runs;
+    if (out.reached || out.runs >= most_runs) return out;
+    const int64_t aim = needed > INT64_MAX / 2 ? most_runs : needed + needed / 20;
+    round = std::min({aim, 4 * out.runs, most_runs}) - out.runs;
+  }
+}
+
+int64_t MostRuns(const BatchResult& result) { return std::min(kMaxRuns, kMaxSeed - result.first_seed + 1); }
+
+void Played(BatchResult& result, const PreciseRuns& precise, const Precision& precision) {
+  result.runs = precise.runs;
+  if (result.compared.empty()) {  // a comparison's parts are its systems, not its runs
+    result.part_begin = 0;
+    result.part_end = precise.runs;
+    result.blocks = {{0, precise.runs}};
+  }
+  result.precision = precision;
+  result.precise = precise.reached;
 }

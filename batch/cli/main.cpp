@@ -99,7 +99,12 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   if (result.exact) {
     if (MaybeProblem problem = ComputeExact(result.settings, jobs, FanOf(options), cell.exact)) return problem;
   }
-  if (result.sampled) {
+  if (result.sampled && options.runs_auto) {
+    PreciseRuns precise = PlayUntilPrecise({&result.settings}, result.first_seed, MostRuns(result), jobs,
+                                           options.precision, result.confidence, csv.get());
+    cell.tally = std::move(precise.tallies.front());
+    Played(result, precise, options.precision);
+  } else if (result.sampled) {
     const int64_t begin = result.part_begin;
     const int64_t runs = result.part_end - begin;
     Progress progress(runs, "runs");
@@ -107,7 +112,8 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
                            true, &last_run);
   }
   result.cells.push_back(std::move(cell));
-  if (result.sampled && result.runs == 1 && result.part_count == 1 && WindowPlays(result.settings)) {
+  if (result.sampled && result.runs == 1 && !result.precision && result.part_count == 1 &&
+      WindowPlays(result.settings)) {
     const WindowView view = WindowViewOf(result.settings, last_run);
     return PrintAndWrite(options, result, &view, csv.get());
   }

@@ -81,6 +81,7 @@ std::string ComparisonText(const BatchResult& result) {
   if (result.sampled) {
     out += Printed("%ssampled, %lld runs of each, %s\n", result.exact ? "\n" : "", static_cast<long long>(result.runs),
                    SeedsText(CellSeeds(result)).c_str());
+    out += PrecisionText(result);
     out += Rows(result, false);
     if (result.cells.size() == result.compared.size()) out += DifferenceLines(result);
   }

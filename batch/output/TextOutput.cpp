@@ -126,6 +126,19 @@ std::string FormatSummary(const RunTally& tally, const std::vector<SeedBlock>& s
   return out;
 }
 
+std::string PrecisionText(const BatchResult& result) {
+  if (!result.precision) return std::string();
+  const Precision& precision = *result.precision;
+  std::string asked =
+      Printed("every share's %g%% interval within %g either side", 100 * result.confidence, precision.share);
+  if (precision.mean > 0) asked += Printed(", every mean's within %g %% of it", 100 * precision.mean);
+  const int64_t sessions =
+      result.cells.empty() || !result.cells.front().tally ? 0 : result.cells.front().tally->sessions;
+  return Printed("%s %s: %lld runs, %lld sessions%s\n",
+                 result.precise ? "sampled until" : "not reached:", asked.c_str(), static_cast<long long>(result.runs),
+                 static_cast<long long>(sessions), result.compared.empty() ? "" : " of each system");
+}
+
 std::string ResultText(const BatchResult& result) {
   if (!result.axes.empty()) {
     std::string out = SweepTextHead(result, static_cast<int64_t>(result.cells.size()));
@@ -134,7 +147,7 @@ std::string ResultText(const BatchResult& result) {
   }
   const CellResult& cell = result.cells.front();
   std::string out;
-  if (cell.tally) out += FormatSummary(*cell.tally, CellSeeds(result), result.confidence);
+  if (cell.tally) out += PrecisionText(result) + FormatSummary(*cell.tally, CellSeeds(result), result.confidence);
   if (cell.exact && cell.tally) return out + SampledBesideExact(*cell.tally, *cell.exact);
   if (cell.exact) out += ExactText(*cell.exact, WheelName(result.settings));
   return out;

@@ -14,6 +14,10 @@ std::string ResultText(const BatchResult& result);
 std::string SweepTextHead(const BatchResult& result, int64_t cells);
 std::string SweepTextRow(const CellResult& cell);
 
+// With --runs auto, how precise the runs were to be and whether they came
+// to be, with the runs that took: a line; else nothing.
+std::string PrecisionText(const BatchResult& result);
+
 // The seeds of the blocks as a summary says them: "seeds 7 to 16 and 27
 // to 36".
 std::string SeedsText(const std::vector<SeedBlock>& seeds);

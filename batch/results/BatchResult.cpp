@@ -40,6 +40,8 @@ BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell)
   one.sampled = comparison.sampled;
   one.exact = comparison.exact;
   one.confidence = comparison.confidence;
+  one.precision = comparison.precision;
+  one.precise = comparison.precise;
   one.part_end = DomainSize(one);
   one.blocks = {{0, one.part_end}};
   one.cells.push_back(cell);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/exact/ExactOdds.h"
+#include "batch/results/Precision.h"
 #include "batch/sampling/RunTally.h"
 #include "batch/settings/Sweep.h"
 
@@ -38,6 +39,10 @@ struct BatchResult {
   bool exact = false;
   // The confidence of the sampled figures' intervals.
   double confidence = 0.95;
+  // With --runs auto: how precise the runs were to be, and whether they
+  // came to be before the seeds ran out.
+  std::optional<Precision> precision;
+  bool precise = false;
   // This part of the batch: seeds from first_seed + part_begin, or cells
   // from part_begin, up to part_end (exclusive); the whole batch when
   // part_count is 1.

@@ -401,6 +401,18 @@ void FromJson(const JsonField& root, BatchResult& result) {
       batch["confidence"].Refuse("is not a confidence from 0.5 to 0.9999");
     }
   }
+  if (batch.Has("precision")) {
+    const JsonField precision = batch["precision"];
+    Precision asked;
+    asked.share = precision["share"].Number();
+    if (!(asked.share > 0 && asked.share <= 0.5)) precision["share"].Refuse("is not a precision above 0 and up to 0.5");
+    if (!precision["mean"].Value().is_null()) {
+      asked.mean = precision["mean"].Number();
+      if (!(asked.mean > 0 && asked.mean <= 1)) precision["mean"].Refuse("is not a precision above 0 and up to 1");
+    }
+    result.precision = asked;
+    result.precise = precision["reached"].Boolean();
+  }
   result.settings = ReadSettings(root["settings"]);
   if (root.Has("compare")) {
     ReadComparison(root, result);

@@ -249,6 +249,11 @@ Json ResultJson(const BatchResult& result) {
   out["batch"] = {
       {"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs}, {"first_seed", result.first_seed}};
   if (result.sampled) out["batch"]["confidence"] = result.confidence;
+  if (result.precision) {
+    out["batch"]["precision"] = {{"share", result.precision->share},
+                                 {"mean", result.precision->mean > 0 ? Json(result.precision->mean) : Json(nullptr)},
+                                 {"reached", result.precise}};
+  }
   if (result.part_count > 1) {
     out["part"] = {{"index", result.part_index},
                    {"count", result.part_count},

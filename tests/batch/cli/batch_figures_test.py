@@ -180,6 +180,28 @@ class OneFigureEverywhere(unittest.TestCase):
                 with self.subTest(figure=key):
                     self.assertLessEqual(interval[0], interval[1])
 
+    def test_runs_auto_stops_where_every_share_is_precise_and_is_the_batch_of_those_runs(self):
+        batch = ["--seed", "11", "--set", "games_per_session=60", "--set", "session_count=4"]
+        auto = json.loads(run(*batch, "--runs", "auto", "--precision", "0.01", "--jobs", "2", "--json"))
+        self.assertEqual(auto["batch"]["precision"], {"share": 0.01, "mean": None, "reached": True})
+        shares = [key for key in auto["intervals"] if key.startswith("p_")]
+        self.assertEqual(len(shares), 6)
+        for key in shares:
+            low, high = auto["intervals"][key]
+            with self.subTest(share=key):
+                self.assertLessEqual((high - low) / 2, 0.01)
+        # The same runs played as a fixed count, on one thread, give the same.
+        fixed = json.loads(run(*batch, "--runs", str(auto["runs"]), "--jobs", "1", "--json"))
+        self.assertEqual({k: v for k, v in auto.items() if k != "batch"}, {k: v for k, v in fixed.items() if k != "batch"})
+        # A comparison samples every system until each is precise, on the same seeds.
+        compare = json.loads(run("compare", "--system", "martingale,flat", *batch, "--runs", "auto",
+                                 "--precision", "0.02", "--json"))
+        for system in compare["systems"]:
+            self.assertEqual(system["runs"], compare["batch"]["runs"])
+            for key in shares:
+                low, high = system["intervals"][key]
+                self.assertLessEqual((high - low) / 2, 0.02, system["system"] + " " + key)
+
     def test_a_solved_value_is_the_batch_alone(self):
         solve = ["--system", "martingale", "--set", "games_per_session=60", "--set", "session_count=4"]
         solved = json.loads(run(*solve, "--solve", "first_bet=1:12", "--for", "p_min<=0.2", "--json"))["solve"]

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "batch/exact/ExactOdds.h"
+#include "batch/results/Precision.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
 
@@ -45,6 +46,25 @@ TEST(Intervals, WilsonEndsAtZeroAndOneWhereNothingOrEverythingHappened) {
   const Interval nothing = WilsonInterval(0, 0, z);
   EXPECT_EQ(nothing.low, 0);
   EXPECT_EQ(nothing.high, 1);
+}
+
+TEST(Intervals, RunsForAPrecisionGrowAsTheSquareOfHowMuchNarrowerItIs) {
+  RunSettings settings = ResetDefaults();
+  ASSERT_FALSE(SetNamed(settings, "games_per_session=40").has_value());
+  RunTally tally;
+  PlayRuns(settings, 5, 100, 1, [&tally](RunOutcome& run) { tally.Add(run); });
+  const FigureIntervals intervals = SampledIntervals(tally, 0.95);
+  double widest = 0;
+  for (const Figure share :
+       {Figure::PMax, Figure::PMin, Figure::PLimit, Figure::PCheck, Figure::PNone, Figure::PAtLeastCapital}) {
+    const Interval& i = intervals[static_cast<std::size_t>(share)];
+    widest = std::max(widest, (i.high - i.low) / 2);
+  }
+  EXPECT_EQ(RunsForPrecision(tally, {widest, 0}, 0.95), 100);
+  EXPECT_NEAR(static_cast<double>(RunsForPrecision(tally, {widest / 2, 0}, 0.95)), 400, 1);
+  EXPECT_NEAR(static_cast<double>(RunsForPrecision(tally, {widest / 3, 0}, 0.99)), 900 * 1.7, 900 * 0.2);
+  // A mean asked to a share of itself that its interval does not reach.
+  EXPECT_GT(RunsForPrecision(tally, {widest, 1e-4}, 0.95), 100000);
 }
 
 struct CoverageCase {
