@@ -104,7 +104,9 @@ std::vector<std::string> ComparedNames(const BatchOptions& o) {
 
 // --runs auto and its precision.
 std::string RunsAutoConflicts(const BatchOptions& o) {
-  if (o.precision_given && !o.runs_auto) {
+  // An exact comparison samples with them the systems out of its reach.
+  const bool samples_instead = o.compare && o.exact && !o.runs_given;
+  if (o.precision_given && !o.runs_auto && !samples_instead) {
     return "--precision and --precision-mean say how far --runs auto samples; give --runs auto";
   }
   if (!o.runs_auto) return std::string();
@@ -266,6 +268,11 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--csv", o.csv, "writes one row per session of every run")->type_name("FILE")->transform(kPath);
   app.add_option("--plot", o.plot, "draws a histogram of the final balances")->type_name("FILE.svg")->transform(kPath);
   app.add_flag("--exact", o.exact, "computes the odds exactly (with --runs as well: beside the measured ones)");
+  app.add_option("--exact-memory", o.exact_memory,
+                 "the most memory the exact odds may take, in MiB (default " +
+                     std::to_string(kExactMemoryBudget >> 20) + "); beyond it they are refused")
+      ->transform(WholeFrom(16, kExactMemoryBudget >> 20))
+      ->type_name("MIB");
   app.add_flag("--json", o.json, "prints the summary as one JSON object");
   app.add_option("--confidence", o.confidence, "the confidence of the sampled figures' intervals (default 0.95)")
       ->transform(kConfidence)

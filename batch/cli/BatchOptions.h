@@ -6,6 +6,7 @@
 
 #include "batch/core/Limits.h"
 #include "batch/exact/ExactOdds.h"
+#include "batch/exact/MemoryBudget.h"
 #include "batch/output/Exporters.h"
 #include "batch/results/Precision.h"
 
@@ -29,6 +30,8 @@ struct BatchOptions {
   bool precision_given = false;
   int64_t jobs = 0;  // 0: one per core
   bool exact = false;
+  // The exact odds' memory budget, in MiB.
+  int64_t exact_memory = kExactMemoryBudget >> 20;
   bool json = false;
   std::vector<std::string> sweeps;
   std::string table;

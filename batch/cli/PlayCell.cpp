@@ -11,8 +11,9 @@
 #include "batch/output/SessionsCsv.h"
 #include "batch/sampling/PlayRuns.h"
 
-MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse fan, std::optional<ExactRun>& exact) {
-  MemoryBudget budget(kExactMemoryBudget);
+MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, int64_t budget_bytes, FanCourse fan,
+                          std::optional<ExactRun>& exact) {
+  MemoryBudget budget(budget_bytes);
   Progress progress(0, "steps computed");
   std::atomic<int64_t> steps{0};
   exact = ComputeExactRun(
@@ -22,7 +23,7 @@ MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse f
       },
       jobs, fan);
   if (exact->refused.empty()) return std::nullopt;
-  return Problem{ProblemKind::Refused, exact->refused + "; --runs K samples these settings instead"};
+  return Problem{ProblemKind::Refused, exact->refused + "; --runs K or --runs auto samples these settings instead"};
 }
 
 RunTally PlayTally(const RunSettings& settings, int64_t first_seed, int64_t runs, int64_t jobs, int64_t first_run,

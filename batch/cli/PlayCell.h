@@ -17,7 +17,8 @@ class Progress;
 // The exact odds of one set of settings (with the course of its first
 // session, as `fan` says), with their progress; the problem where they were
 // refused.
-MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, FanCourse fan, std::optional<ExactRun>& exact);
+MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, int64_t budget_bytes, FanCourse fan,
+                          std::optional<ExactRun>& exact);
 
 // Sampled runs of one set of settings: their tally, their sessions as CSV
 // rows as they finish (where `csv` is given), and their "Fehler" messages

@@ -60,7 +60,7 @@ MaybeProblem ReadBound(const std::string& text, SolvedQuestion& q) {
 
 class Search {
  public:
-  Search(SolvedQuestion& q, int64_t jobs) : q_(q), jobs_(jobs) {}
+  Search(SolvedQuestion& q, int64_t jobs, int64_t budget) : q_(q), jobs_(jobs), budget_(budget) {}
 
   // The figure at a value, computed once.
   MaybeProblem At(int64_t value, double& figure) {
@@ -73,7 +73,7 @@ class Search {
       return Problem{problem->kind, "--solve: " + q_.setting + " " + problem->text};
     }
     std::optional<ExactRun> exact;
-    if (MaybeProblem problem = ComputeExact(settings, jobs_, FanCourse::None, exact)) {
+    if (MaybeProblem problem = ComputeExact(settings, jobs_, budget_, FanCourse::None, exact)) {
       return Problem{problem->kind, "--solve: at " + q_.setting + "=" + std::to_string(value) + ": " + problem->text};
     }
     figure = Of(ExactFigureValues(*exact), q_.figure->figure);
@@ -129,6 +129,7 @@ class Search {
  private:
   SolvedQuestion& q_;
   int64_t jobs_;
+  int64_t budget_;
 };
 
 }  // namespace
@@ -139,7 +140,7 @@ MaybeProblem Solve(const BatchOptions& options, const RunSettings& settings, int
   q.settings = settings;
   if (MaybeProblem problem = ReadSetting(options.solve, q)) return problem;
   if (MaybeProblem problem = ReadBound(options.solve_for, q)) return problem;
-  Search search(q, jobs);
+  Search search(q, jobs, options.exact_memory << 20);
   if (MaybeProblem problem = search.Run()) return problem;
   StandardOutput::Write(options.json ? SolveJsonText(q) : SolveText(q));
   return options.html.empty() ? std::nullopt : WriteWhole(options.html, SolvePage(q));

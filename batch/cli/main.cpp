@@ -97,7 +97,9 @@ MaybeProblem PlayOne(const BatchOptions& options, BatchResult& result, int64_t j
   CellResult cell;
   RunOutcome last_run;
   if (result.exact) {
-    if (MaybeProblem problem = ComputeExact(result.settings, jobs, FanOf(options), cell.exact)) return problem;
+    if (MaybeProblem problem =
+            ComputeExact(result.settings, jobs, options.exact_memory << 20, FanOf(options), cell.exact))
+      return problem;
   }
   if (result.sampled && options.runs_auto) {
     PreciseRuns precise = PlayUntilPrecise({&result.settings}, result.first_seed, MostRuns(result), jobs,
@@ -141,7 +143,7 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
   SweepOutputs outputs(choice, head, count);
   if (MaybeProblem problem = outputs.Start()) return problem;
   Progress progress(count, "cells");
-  MemoryBudget budget(kExactMemoryBudget);
+  MemoryBudget budget(options.exact_memory << 20);
   AloneWhenNeeded alone;
   const auto exact_cell = [&](CellResult& cell, const RunSettings& settings) {
     const AloneWhenNeeded::Running running(alone);

@@ -4,6 +4,7 @@
 #include "batch/output/SweepTable.h"
 #include "batch/results/Differences.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
 #include "batch/output/TextOutput.h"
 
@@ -27,8 +28,12 @@ std::string Rows(const BatchResult& result, bool exact) {
   out += "\n";
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    const FigureValues values = exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);
-    out += Printed("%-24s", result.compared[static_cast<std::size_t>(result.part_begin) + k].c_str());
+    // Where the exact odds were out of reach, the sampled figures stand in.
+    const bool exact_here = exact && cell.exact;
+    if (exact && !exact_here && result.sampled) continue;  // in the sampled table below
+    const FigureValues values = exact_here ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally);
+    const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
+    out += Printed("%-24s", (exact && !exact_here ? name + " (sampled)" : name).c_str());
     for (const FigureSpec& item : kFigures) {
       if (InTable(item)) out += Cell(item, Of(values, item.figure));
     }
@@ -65,6 +70,40 @@ std::string DifferenceLines(const BatchResult& result) {
   return out;
 }
 
+// The systems sampled in place of their exact odds: their runs and each
+// figure's interval.
+std::string SampledInsteadLines(const BatchResult& result) {
+  if (result.sampled) return std::string();
+  std::string out;
+  for (std::size_t k = 0; k < result.cells.size(); ++k) {
+    const CellResult& cell = result.cells[k];
+    if (!SampledInstead(result, cell) || !cell.tally) continue;
+    if (out.empty()) {
+      out = Printed("\nsampled where the exact odds were out of reach, %lld runs (%s), with %g%% intervals:\n",
+                    static_cast<long long>(cell.tally->runs), SeedsText(CellSeeds(ComparedBatch(result, cell))).c_str(),
+                    100 * result.confidence);
+    }
+    const FigureIntervals intervals = SampledIntervals(*cell.tally, result.confidence);
+    std::string line = result.compared[static_cast<std::size_t>(result.part_begin) + k] + ":";
+    for (const FigureSpec& item : kFigures) {
+      if (!InTable(item)) continue;
+      const Interval& interval = intervals[static_cast<std::size_t>(item.figure)];
+      line += std::string(" ") + item.key + " " + FigureText(item, interval.low) + " to " +
+              FigureText(item, interval.high) + ";";
+    }
+    line.back() = '\n';
+    out += line;
+  }
+  return out;
+}
+
+const CellResult* FirstExact(const BatchResult& result) {
+  for (const CellResult& cell : result.cells) {
+    if (cell.exact) return &cell;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::string ComparisonText(const BatchResult& result) {
@@ -74,9 +113,12 @@ std::string ComparisonText(const BatchResult& result) {
     out += Printed("(this part holds %lld of them)\n", static_cast<long long>(result.cells.size()));
   }
   if (result.exact && !result.cells.empty()) {
-    out += Printed("exact odds, a session of a run of %lld sessions\n",
-                   static_cast<long long>(result.cells.front().exact->sessions));
+    const CellResult* first = FirstExact(result);
+    out += first ? Printed("exact odds, a session of a run of %lld sessions\n",
+                           static_cast<long long>(first->exact->sessions))
+                 : std::string("no exact odds within reach\n");
     out += Rows(result, true);
+    out += SampledInsteadLines(result);
   }
   if (result.sampled) {
     out += Printed("%ssampled, %lld runs of each, %s\n", result.exact ? "\n" : "", static_cast<long long>(result.runs),
@@ -89,12 +131,49 @@ std::string ComparisonText(const BatchResult& result) {
 }
 
 std::string ComparisonTable(const BatchResult& result) {
-  std::string csv;
+  // A row a system: its figures (sampled where it has runs), the exact
+  // ones beside where both were asked for, and the sampled figures'
+  // intervals last; where some systems stand sampled in an exact
+  // comparison, a column says which odds each row gives.
+  bool mixed = false, intervals = false;
+  for (const CellResult& cell : result.cells) {
+    mixed = mixed || SampledInstead(result, cell);
+    intervals = intervals || cell.tally.has_value();
+  }
+  const bool both = result.sampled && result.exact;
+  std::string csv = mixed ? "system,odds" : "system";
+  for (const FigureSpec& item : kFigures) csv += std::string(",") + item.key;
+  if (both) {
+    for (const FigureSpec& item : kFigures) csv += std::string(",exact_") + item.key;
+  }
+  if (intervals) {
+    for (const FigureSpec& item : kFigures) csv += std::string(",") + item.key + "_low," + item.key + "_high";
+  }
+  csv += "\r\n";
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
-    const BatchResult one = ComparedBatch(result, result.cells[k]);
-    if (k == 0) csv += "system," + SweepTableHead(one);
-    csv += CsvField(result.compared[static_cast<std::size_t>(result.part_begin) + k]) + "," +
-           SweepTableRow(one, one.cells.front());
+    const CellResult& cell = result.cells[k];
+    csv += CsvField(result.compared[static_cast<std::size_t>(result.part_begin) + k]);
+    if (mixed) csv += cell.exact ? ",exact" : ",sampled";
+    for (double value : cell.tally ? SampledFigures(*cell.tally) : ExactFigureValues(*cell.exact)) {
+      csv += Printed(",%.10g", value);
+    }
+    if (both) {
+      if (cell.exact) {
+        for (double value : ExactFigureValues(*cell.exact)) csv += Printed(",%.10g", value);
+      } else {
+        csv += std::string(kFigureCount, ',');
+      }
+    }
+    if (intervals) {
+      if (cell.tally) {
+        for (const Interval& interval : SampledIntervals(*cell.tally, result.confidence)) {
+          csv += Printed(",%.10g,%.10g", interval.low, interval.high);
+        }
+      } else {
+        csv += std::string(2 * kFigureCount, ',');
+      }
+    }
+    csv += "\r\n";
   }
   return csv;
 }

@@ -42,7 +42,8 @@ std::vector<Row> RowsOf(const BatchResult& result) {
   std::vector<Row> rows;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    Row row{result.compared[static_cast<std::size_t>(result.part_begin) + k],
+    const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
+    Row row{SampledInstead(result, cell) ? name + " (sampled)" : name,
             FinalBalances(cell),
             cell.exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally),
             static_cast<double>(CapitalOf(*cell.settings)),
@@ -56,11 +57,23 @@ std::vector<Row> RowsOf(const BatchResult& result) {
 }
 
 std::string Title(const BatchResult& result) {
-  const CellResult& first = result.cells.front();
+  // The first system with exact odds, where there are; any other stands
+  // sampled.
+  const CellResult* first = &result.cells.front();
+  bool sampled_instead = false;
+  for (const CellResult& cell : result.cells) sampled_instead = sampled_instead || SampledInstead(result, cell);
+  for (const CellResult& cell : result.cells) {
+    if (result.exact && cell.exact) {
+      first = &cell;
+      break;
+    }
+  }
   const std::string what =
-      result.exact ? Printed("exact odds of a run of %lld sessions", static_cast<long long>(first.exact->sessions))
-                   : Printed("%lld sampled sessions each (%lld runs on the same seeds)",
-                             static_cast<long long>(first.tally->sessions), static_cast<long long>(result.runs));
+      result.exact && first->exact
+          ? Printed("exact odds of a run of %lld sessions", static_cast<long long>(first->exact->sessions)) +
+                (sampled_instead ? " (sampled where marked)" : "")
+          : Printed("%lld sampled sessions each (%lld runs on the same seeds)",
+                    static_cast<long long>(first->tally->sessions), static_cast<long long>(first->tally->runs));
   return "Final balances of " + std::to_string(result.cells.size()) + " systems: " + what + ", " +
          WheelName(result.settings);
 }
@@ -154,9 +167,10 @@ Drawing ComparisonDrawing(const BatchResult& result) {
          12);
   d.Text(20, legend + 17,
          "ticks: min balance (dotted), capital (solid), max balance (dashed)" +
-             (result.exact ? std::string()
-                           : Printed("; short whiskers: %g%% intervals of the mean and of the share at the max balance",
-                                     100 * result.confidence)),
+             (std::none_of(rows.begin(), rows.end(), [](const Row& row) { return row.intervals.has_value(); })
+                  ? std::string()
+                  : Printed("; short whiskers: %g%% intervals of the mean and of the share at the max balance",
+                            100 * result.confidence)),
          Anchor::Start, 12);
   double lx = 20;
   for (const EndingWords& ending : kEndingWords) {

@@ -1,5 +1,7 @@
 #include "batch/output/Page.h"
 
+#include <algorithm>
+
 #include "batch/output/CoursePictures.h"
 #include "batch/core/Version.h"
 #include "batch/output/Exporters.h"
@@ -53,17 +55,26 @@ std::string ComparedTable(const BatchResult& result, Compared what) {
   std::vector<FigureIntervals> intervals;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    head.push_back(HtmlEscaped(result.compared[static_cast<std::size_t>(result.part_begin) + k]));
-    values.push_back(what == Compared::Exact ? ExactFigureValues(*cell.exact) : SampledFigures(*cell.tally));
-    if (what == Compared::Intervals) intervals.push_back(SampledIntervals(*cell.tally, result.confidence));
+    // A system whose exact odds were out of reach stands sampled in the
+    // exact table; one not sampled has no intervals.
+    const bool exact = what == Compared::Exact && cell.exact;
+    const std::string& name = result.compared[static_cast<std::size_t>(result.part_begin) + k];
+    head.push_back(HtmlEscaped(what == Compared::Exact && !exact ? name + " (sampled, interval below)" : name));
+    values.push_back(exact        ? ExactFigureValues(*cell.exact)
+                     : cell.tally ? SampledFigures(*cell.tally)
+                                  : FigureValues{});
+    intervals.push_back(cell.tally ? SampledIntervals(*cell.tally, result.confidence) : FigureIntervals{});
+    if (what == Compared::Intervals && !cell.tally) head.back() += " (exact)";
   }
   std::vector<std::vector<std::string>> rows;
   for (const FigureSpec& item : kFigures) {
     std::vector<std::string> row = {HtmlEscaped(item.title), std::string("<code>") + item.key + "</code>"};
     const auto index = static_cast<std::size_t>(item.figure);
     for (std::size_t k = 0; k < values.size(); ++k) {
-      row.push_back(what == Compared::Intervals ? IntervalText(item, intervals[k][index])
-                                                : FigureText(item, values[k][index]));
+      const bool none = what == Compared::Intervals && !result.cells[k].tally;
+      row.push_back(none                          ? std::string()
+                    : what == Compared::Intervals ? IntervalText(item, intervals[k][index])
+                                                  : FigureText(item, values[k][index]));
     }
     rows.push_back(row);
   }
@@ -86,6 +97,10 @@ void AddComparison(const BatchResult& result, std::vector<PageSection>& sections
             HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n" + ComparedTable(result, Compared::Sampled);
     body += "<p>The sampled figures' " + Printed("%g%%", 100 * result.confidence) + " intervals.</p>\n" +
             ComparedTable(result, Compared::Intervals);
+  } else if (std::any_of(result.cells.begin(), result.cells.end(),
+                         [&result](const CellResult& cell) { return SampledInstead(result, cell); })) {
+    body += "<p>Sampled where the exact odds were out of reach, with " + Printed("%g%%", 100 * result.confidence) +
+            " intervals.</p>\n" + ComparedTable(result, Compared::Intervals);
   }
   sections.push_back({"The systems side by side", body});
   sections.push_back({"Their final balances and endings",

@@ -36,15 +36,21 @@ BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell)
   BatchResult one;
   one.settings = *cell.settings;
   one.first_seed = comparison.first_seed;
-  one.runs = comparison.runs;
-  one.sampled = comparison.sampled;
-  one.exact = comparison.exact;
+  // What was computed of this system: a system whose exact odds were out
+  // of reach stands sampled in an exact comparison.
+  one.sampled = cell.tally.has_value();
+  one.exact = cell.exact.has_value();
+  one.runs = cell.tally ? cell.tally->runs : 0;
   one.confidence = comparison.confidence;
-  one.precision = comparison.precision;
-  one.precise = comparison.precise;
+  if (cell.tally) {  // how far its runs were to be precise
+    one.precision = comparison.precision;
+    one.precise = comparison.precise;
+  }
   one.part_end = DomainSize(one);
   one.blocks = {{0, one.part_end}};
   one.cells.push_back(cell);
   one.cells.front().settings.reset();
   return one;
 }
+
+bool SampledInstead(const BatchResult& comparison, const CellResult& cell) { return comparison.exact && !cell.exact; }

@@ -60,6 +60,10 @@ struct BatchResult {
 // settings, its runs or exact odds, whole.
 BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell);
 
+// Whether a compared system was sampled in place of the exact odds, out of
+// reach for it.
+bool SampledInstead(const BatchResult& comparison, const CellResult& cell);
+
 // The runs of a batch, or the cells of its sweep or comparison.
 int64_t DomainSize(const BatchResult& result);
 

@@ -371,8 +371,13 @@ void ReadComparison(const JsonField& root, BatchResult& result) {
     alone.erase("system");
     BatchResult one;
     FromJson(JsonField(alone, entry.Path()), one);
-    if (one.sampled != result.sampled || one.exact != result.exact || one.runs != result.runs ||
-        one.first_seed != result.first_seed || one.confidence != result.confidence || one.part_count != 1) {
+    // A system whose exact odds were out of reach stands sampled in a whole
+    // exact comparison.
+    const bool stands_in = result.exact && !result.sampled && result.part_count == 1 && one.sampled && !one.exact;
+    const bool same_plan =
+        stands_in || (one.sampled == result.sampled && one.exact == result.exact && one.runs == result.runs);
+    if (!same_plan || one.first_seed != result.first_seed || (one.sampled && one.confidence != result.confidence) ||
+        one.part_count != 1) {
       entry["batch"].Refuse("is not the batch of the comparison (other runs or seeds, or a part)");
     }
     const bool is_file =
@@ -395,7 +400,7 @@ void FromJson(const JsonField& root, BatchResult& result) {
   if (!result.sampled && !result.exact) batch.Refuse("is neither sampled nor exact");
   result.runs = result.sampled ? batch["runs"].Whole(1, kMaxRuns) : batch["runs"].Whole(0, 0);
   result.first_seed = batch["first_seed"].Whole(0, kMaxSeed - std::max<int64_t>(result.runs - 1, 0));
-  if (result.sampled) {
+  if (result.sampled || batch.Has("confidence")) {
     result.confidence = batch["confidence"].Number();
     if (!(result.confidence >= 0.5 && result.confidence <= 0.9999)) {
       batch["confidence"].Refuse("is not a confidence from 0.5 to 0.9999");

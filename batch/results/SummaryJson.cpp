@@ -248,7 +248,7 @@ Json ResultJson(const BatchResult& result) {
   out["version"] = kProgramVersion;
   out["batch"] = {
       {"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs}, {"first_seed", result.first_seed}};
-  if (result.sampled) out["batch"]["confidence"] = result.confidence;
+  if (result.sampled || result.precision) out["batch"]["confidence"] = result.confidence;
   if (result.precision) {
     out["batch"]["precision"] = {{"share", result.precision->share},
                                  {"mean", result.precision->mean > 0 ? Json(result.precision->mean) : Json(nullptr)},

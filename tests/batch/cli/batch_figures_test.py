@@ -202,6 +202,40 @@ class OneFigureEverywhere(unittest.TestCase):
                 low, high = system["intervals"][key]
                 self.assertLessEqual((high - low) / 2, 0.02, system["system"] + " " + key)
 
+    def test_an_exact_comparison_samples_the_system_out_of_its_reach(self):
+        small = ["--set", "games_per_session=60", "--set", "max_balance=530", "--set", "session_count=4"]
+        compare = ["compare", "--system", "martingale,oscars_grind", "--exact", "--exact-memory", "16", *small,
+                   "--precision", "0.01", "--confidence", "0.999", "--seed", "5"]
+        done = subprocess.run([BATCH, *compare, "--json", "--table", self.path("mixed.csv")], capture_output=True,
+                              text=True, timeout=300)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        self.assertIn("sampled instead", done.stderr)
+        self.assertIn("oscars_grind (the exact odds of these settings need more memory than their budget of 16 MiB",
+                      done.stderr)
+        martingale, grind = json.loads(done.stdout)["systems"]
+        self.assertIn("exact", martingale)
+        self.assertNotIn("intervals", martingale)
+        self.assertNotIn("exact", grind)
+        self.assertEqual(grind["batch"]["precision"], {"share": 0.01, "mean": None, "reached": True})
+        self.assertEqual([(row["system"], row["odds"]) for row in self.rows("mixed.csv")],
+                         [("martingale", "exact"), ("oscars_grind", "sampled")])
+        # Within its whole budget the system's exact odds exist: its sampled
+        # intervals hold them.
+        exact = json.loads(run("--system", "oscars_grind", "--exact", *small, "--json"))["exact"]
+        for key, ending in SHARES.items():
+            low, high = grind["intervals"][key]
+            with self.subTest(share=key):
+                self.assertTrue(low <= exact["ended"][ending.replace(" ", "_")] <= high)
+        for key in ("wagered_per_session", "result_per_unit"):
+            low, high = grind["intervals"][key]
+            with self.subTest(mean=key):
+                self.assertTrue(low <= exact[key] <= high)
+        # One system alone is refused, and told what answers instead.
+        alone = subprocess.run([BATCH, "--system", "oscars_grind", "--exact", "--exact-memory", "16", *small],
+                               capture_output=True, text=True, timeout=300)
+        self.assertEqual(alone.returncode, 1)
+        self.assertIn("--runs auto", alone.stderr)
+
     def test_a_solved_value_is_the_batch_alone(self):
         solve = ["--system", "martingale", "--set", "games_per_session=60", "--set", "session_count=4"]
         solved = json.loads(run(*solve, "--solve", "first_bet=1:12", "--for", "p_min<=0.2", "--json"))["solve"]
