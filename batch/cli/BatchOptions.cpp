@@ -123,7 +123,7 @@ std::string RunsAutoConflicts(const BatchOptions& o) {
 }
 
 std::string CompareConflicts(const BatchOptions& o) {
-  if (const std::string wrong = RunsAutoConflicts(o); !wrong.empty()) return wrong;
+  if (std::string wrong = RunsAutoConflicts(o); !wrong.empty()) return wrong;
   const auto count = static_cast<int64_t>(o.compared.size());
   if (count < 2 || count > kMaxCompared) {
     return "compare: give 2 to " + std::to_string(kMaxCompared) +
@@ -180,7 +180,7 @@ std::string Conflicts(const BatchOptions& o) {
   if (o.sweeps.size() == 2 && SweptName(o.sweeps[0]) == SweptName(o.sweeps[1])) {
     return "--sweep: " + SweptName(o.sweeps[0]) + " is swept twice; sweep two different settings";
   }
-  if (const std::string wrong = RunsAutoConflicts(o); !wrong.empty()) return wrong;
+  if (std::string wrong = RunsAutoConflicts(o); !wrong.empty()) return wrong;
   if (o.has_seed && o.seed + o.runs - 1 > kMaxSeed) {
     return "--runs " + std::to_string(o.runs) + " from --seed " + std::to_string(o.seed) +
            " would pass the last seed, " + std::to_string(kMaxSeed);
