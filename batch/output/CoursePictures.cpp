@@ -22,12 +22,15 @@ std::string FanPicture(const BatchResult& result) {
   std::vector<FanSeries> series;
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
+    // A system sampled in place of its exact odds has no exact course.
+    if (SampledInstead(result, cell) && !result.compared.empty()) continue;
     if (!cell.exact || cell.exact->fan.empty()) return std::string();
     const RunSettings& settings = cell.settings ? *cell.settings : result.settings;
     const std::string name =
         result.compared.empty() ? std::string() : result.compared[static_cast<std::size_t>(result.part_begin) + k];
     series.push_back({name, cell.exact->fan, LimitsOf(settings)});
   }
+  if (series.empty()) return std::string();
   const std::string wheel = WheelName(result.cells.front().settings ? *result.cells.front().settings : result.settings);
   const std::string title = result.compared.empty()
                                 ? "The first session's course, exact: the balance after each game (" + wheel + ")"
