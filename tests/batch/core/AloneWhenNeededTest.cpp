@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <future>
 #include <new>
-#include <stdexcept>
 #include <thread>
 
 namespace {

@@ -11,6 +11,7 @@
 #include "sim/WheelOdds.h"
 #include "batch/results/Figures.h"
 #include "batch/settings/RunSettings.h"
+#include "SettingsWith.h"
 
 namespace {
 
@@ -44,12 +45,9 @@ void PrintTo(const Unbounded& c, std::ostream* out) { *out << c.name; }
 class UnboundedSessions : public ::testing::TestWithParam<Unbounded> {};
 
 TEST_P(UnboundedSessions, LoseTheWheelsEdgeOnEveryUnitWagered) {
-  RunSettings settings = ResetDefaults();
-  for (const char* set : {"capital=500000", "max_balance=1000000", "games_per_session=12", "table_limit=19999",
-                          "session_count=1", "switch_after_win=0"}) {
-    ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
-  }
-  for (const std::string& set : GetParam().sets) ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
+  const RunSettings settings = SettingsWith({{"capital=500000", "max_balance=1000000", "games_per_session=12",
+                                              "table_limit=19999", "session_count=1", "switch_after_win=0"},
+                                             GetParam().sets});
   const SimSettings typed = settings;
   const ExactRun run = ComputeExactRun(typed);
   ASSERT_EQ(run.refused, "");

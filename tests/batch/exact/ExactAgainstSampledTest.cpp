@@ -15,6 +15,7 @@
 #include "batch/sampling/PlayRuns.h"
 #include "batch/sampling/RunTally.h"
 #include "batch/settings/RunSettings.h"
+#include "SettingsWith.h"
 
 namespace {
 
@@ -48,11 +49,7 @@ const Case kCases[] = {
      {"games_per_session=40", "system=contra_dalembert", "double_zero=1", "switch_after_win=1"}},
 };
 
-SimSettings SettingsOf(const Case& c) {
-  RunSettings settings = ResetDefaults();
-  for (const std::string& set : c.sets) EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
-  return settings;
-}
+SimSettings SettingsOf(const Case& c) { return SettingsWith({c.sets}); }
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 

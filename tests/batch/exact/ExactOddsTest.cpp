@@ -3,6 +3,7 @@
 #include "batch/exact/ExactOdds.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/settings/RunSettings.h"
+#include "SettingsWith.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,10 @@ constexpr double kRedDoubleZero = (13 * 643 + 5 * 642) / 24422.0;
 
 // A run of one session of flat bets of 1 with roomy limits, changed by `sets`.
 ExactRun Exact(const std::vector<std::string>& sets) {
-  RunSettings settings = ResetDefaults();
-  for (const char* set : {"session_count=1", "capital=100", "max_balance=1000", "bet_after_wins=1,1,1,1,1,1,1,1,1,1,1",
-                          "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1"}) {
-    EXPECT_FALSE(SetNamed(settings, set).has_value());
-  }
-  for (const std::string& set : sets) EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
-  return ComputeExactRun(settings);
+  return ComputeExactRun(
+      SettingsWith({{"session_count=1", "capital=100", "max_balance=1000", "bet_after_wins=1,1,1,1,1,1,1,1,1,1,1",
+                     "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1"},
+                    sets}));
 }
 
 std::map<int32_t, double> Finals(const ExactRun& run) {

@@ -11,6 +11,7 @@
 #include "batch/exact/MemoryBudget.h"
 #include "sim/WheelOdds.h"
 #include "batch/settings/RunSettings.h"
+#include "SettingsWith.h"
 
 namespace {
 
@@ -26,12 +27,8 @@ double Quantile(const std::map<int, double>& mass, double q) {
 TEST(Fan, FlatBetsAreAShiftedBinomialUntilRuin) {
   constexpr int kCapital = 3;
   constexpr int kGames = 7;
-  RunSettings settings = ResetDefaults();
-  for (const std::string& set :
-       {std::string("capital=3"), std::string("max_balance=1000"), std::string("min_balance=0"),
-        std::string("games_per_session=7"), std::string("bet_on_red=0"), std::string("switch_after_win=0")}) {
-    ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
-  }
+  RunSettings settings = SettingsWith({{"capital=3", "max_balance=1000", "min_balance=0", "games_per_session=7",
+                                        "bet_on_red=0", "switch_after_win=0"}});
   ASSERT_FALSE(ApplySystem(settings, "flat").has_value());
   MemoryBudget budget(kExactMemoryBudget);
   const ExactRun run = ComputeExactRun(settings, budget, nullptr, 1, FanCourse::Always);

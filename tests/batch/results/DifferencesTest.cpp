@@ -9,16 +9,12 @@
 
 #include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
+#include "SettingsWith.h"
 
 namespace {
 
 RunSettings Short(const std::string& system) {
-  RunSettings settings = ResetDefaults();
-  for (const std::string& set : {std::string("games_per_session=40"), std::string("max_balance=530"),
-                                 std::string("session_count=4"), "system=" + system}) {
-    EXPECT_FALSE(SetNamed(settings, set).has_value()) << set;
-  }
-  return settings;
+  return SettingsWith({{"games_per_session=40", "max_balance=530", "session_count=4", "system=" + system}});
 }
 
 BatchResult Comparison(const RunSettings& first, const RunSettings& second, int64_t seed, int64_t runs) {

@@ -15,6 +15,7 @@
 #include "batch/results/Precision.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
+#include "SettingsWith.h"
 
 namespace {
 
@@ -49,8 +50,7 @@ TEST(Intervals, WilsonEndsAtZeroAndOneWhereNothingOrEverythingHappened) {
 }
 
 TEST(Intervals, RunsForAPrecisionGrowAsTheSquareOfHowMuchNarrowerItIs) {
-  RunSettings settings = ResetDefaults();
-  ASSERT_FALSE(SetNamed(settings, "games_per_session=40").has_value());
+  const RunSettings settings = SettingsWith({{"games_per_session=40"}});
   RunTally tally;
   PlayRuns(settings, 5, 100, 1, [&tally](RunOutcome& run) { tally.Add(run); });
   const FigureIntervals intervals = SampledIntervals(tally, 0.95);
@@ -81,8 +81,7 @@ class Coverage : public ::testing::TestWithParam<CoverageCase> {};
 // enough batches that a 95% interval that covers 90% or 99.9% of the time
 // is told apart from one that covers 95%.
 TEST_P(Coverage, NinetyFivePercentIntervalsHoldTheExactFigureNinetyFivePercentOfTheTime) {
-  RunSettings settings = ResetDefaults();
-  for (const std::string& set : GetParam().sets) ASSERT_FALSE(SetNamed(settings, set).has_value()) << set;
+  const RunSettings settings = SettingsWith({GetParam().sets});
   const ExactRun exact = ComputeExactRun(settings);
   ASSERT_EQ(exact.refused, "");
   const FigureValues truth = ExactFigureValues(exact);

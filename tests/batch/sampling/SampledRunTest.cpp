@@ -21,6 +21,7 @@
 #include "sim/HeadlessRun.h"
 #include "sim/MemoryForm.h"
 #include "sim/Simulation.h"
+#include "SettingsWith.h"
 
 namespace {
 
@@ -52,8 +53,7 @@ const Case kCases[] = {
 };
 
 RunSettings SettingsOf(const Case& c) {
-  RunSettings settings = ResetDefaults();
-  for (const std::string& set : c.sets) EXPECT_FALSE(SetNamed(settings, set).has_value());
+  RunSettings settings = SettingsWith({c.sets});
   if (c.capital != 0) settings.capital = c.capital;
   return settings;
 }
