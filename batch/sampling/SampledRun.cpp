@@ -14,8 +14,10 @@ namespace {
 // change within the session.
 // The rules, the state, the generator and the sums are locals within, where
 // the compiler keeps what a game uses in registers.
-// With kCourse, the balance after every game played joins `course`.
-template <bool kColourChanges, bool kCourse = false>
+// With kCourse, the balance after every game played joins `course`;
+// with kWonTracked, whether a game was won joins `won_sum` (once a run has
+// won a game, its later sessions need not ask, and their loop is leaner).
+template <bool kColourChanges, bool kCourse = false, bool kWonTracked = true>
 GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint32_t& generator_state,
                     int64_t& squared_sum, int64_t& on_red_sum, bool& won_sum, std::vector<int32_t>* course = nullptr) {
   const GameRules rules = session_rules;
@@ -39,7 +41,7 @@ GameEnd PlaySession(const GameRules& session_rules, SessionState& session, uint3
   GameEnd end = GameEnd::None;
   for (;;) {
     const GameEvent event = PlayGame(rules, state, spin);
-    won |= event.won;
+    if (kWonTracked) won |= event.won;
     end = event.end;
     if (kCourse && event.spun) course->push_back(state.balance);
     if (end == GameEnd::None) {
@@ -108,8 +110,11 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
                 ? PlaySession<true, true>(rules, state, generator, squared_bets, session_on_red, won, &course)
                 : PlaySession<false, true>(rules, state, generator, squared_bets, session_on_red, won, &course);
     } else {
-      end = rules.switch_after_win ? PlaySession<true>(rules, state, generator, squared_bets, session_on_red, won)
-                                   : PlaySession<false>(rules, state, generator, squared_bets, session_on_red, won);
+      end = rules.switch_after_win
+                ? (won ? PlaySession<true, false, false>(rules, state, generator, squared_bets, session_on_red, won)
+                       : PlaySession<true>(rules, state, generator, squared_bets, session_on_red, won))
+                : (won ? PlaySession<false, false, false>(rules, state, generator, squared_bets, session_on_red, won)
+                       : PlaySession<false>(rules, state, generator, squared_bets, session_on_red, won));
     }
     record.games = state.game;
     record.wagered = state.wagered;
