@@ -134,9 +134,10 @@ std::string PrecisionText(const BatchResult& result) {
   if (precision.mean > 0) asked += Printed(", every mean's within %g %% of it", 100 * precision.mean);
   const int64_t sessions =
       result.cells.empty() || !result.cells.front().tally ? 0 : result.cells.front().tally->sessions;
-  return Printed("%s %s: %lld runs, %lld sessions%s\n",
+  return Printed("%s %s: %lld run%s, %lld sessions%s\n",
                  result.precise ? "sampled until" : "not reached:", asked.c_str(), static_cast<long long>(result.runs),
-                 static_cast<long long>(sessions), result.compared.empty() ? "" : " of each system");
+                 result.runs == 1 ? "" : "s", static_cast<long long>(sessions),
+                 result.compared.empty() ? "" : " of each system");
 }
 
 std::string ResultText(const BatchResult& result) {
