@@ -6,6 +6,7 @@
 
 #include "batch/core/Numbers.h"
 #include "batch/results/Figures.h"
+#include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
 #include "batch/settings/RunSettings.h"
 #include "batch/settings/Systems.h"
@@ -35,14 +36,12 @@ CLI::Validator WholeFrom(int64_t low, int64_t high) {
       "", "whole");
 }
 
-// The confidence of the intervals: a share from 0.5 to 0.9999, handed on
-// in the digits the program read.
+// The confidence of the intervals, handed on in the digits the program
+// read.
 const CLI::Validator kConfidence(
     [](std::string& text) {
       double value = 0;
-      if (!ReadNumber(text, value) || !(value >= 0.5 && value <= 0.9999)) {
-        return text + ": takes a confidence from 0.5 to 0.9999";
-      }
+      if (!ReadNumber(text, value) || !IsConfidence(value)) return text + ": takes " + kConfidenceRange;
       return std::string();
     },
     "", "share");
@@ -253,11 +252,11 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
       ->type_name("K|auto");
   app.add_option("--precision", o.precision.share,
                  "with --runs auto: the most every share's interval may reach either side (default 0.001)")
-      ->transform(ShareUpTo(0.5))
+      ->transform(ShareUpTo(kMostSharePrecision))
       ->type_name("P");
   app.add_option("--precision-mean", o.precision.mean,
                  "with --runs auto: the most every mean's interval may reach either side, as a share of the mean")
-      ->transform(ShareUpTo(1))
+      ->transform(ShareUpTo(kMostMeanPrecision))
       ->type_name("R");
   app.add_option("--jobs", o.jobs, "threads (default: one per core)")
       ->transform(WholeFrom(1, kMaxJobs))

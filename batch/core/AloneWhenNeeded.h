@@ -10,37 +10,31 @@
 // the scopes below make sure it leaves even where it throws (out of memory
 // under an address-space limit), or the others would wait for it forever.
 class AloneWhenNeeded {
- public:
-  // Entered for its lifetime.
-  class Running {
-   public:
-    explicit Running(AloneWhenNeeded& shared) : shared_(shared) { shared_.Enter(); }
-    ~Running() { shared_.Leave(); }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-
-   private:
-    AloneWhenNeeded& shared_;
-  };
-  // The only one running for its lifetime, within a Running.
-  class Alone {
-   public:
-    explicit Alone(AloneWhenNeeded& shared) : shared_(shared) { shared_.BeAlone(); }
-    ~Alone() { shared_.DoneAlone(); }
-    Alone(const Alone&) = delete;
-    Alone& operator=(const Alone&) = delete;
-
-   private:
-    AloneWhenNeeded& shared_;
-  };
-
- private:
+  // Taken and given back only by the scopes below.
   void Enter();
   void Leave();
   // Waits until the caller is the only one running.
   void BeAlone();
   void DoneAlone();
 
+ public:
+  // Entered for its lifetime (Running), or the only one running, within
+  // a Running (Alone).
+  template <void (AloneWhenNeeded::*kBegin)(), void (AloneWhenNeeded::*kEnd)()>
+  class Scope {
+   public:
+    explicit Scope(AloneWhenNeeded& shared) : shared_(shared) { (shared_.*kBegin)(); }
+    ~Scope() { (shared_.*kEnd)(); }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    AloneWhenNeeded& shared_;
+  };
+  using Running = Scope<&AloneWhenNeeded::Enter, &AloneWhenNeeded::Leave>;
+  using Alone = Scope<&AloneWhenNeeded::BeAlone, &AloneWhenNeeded::DoneAlone>;
+
+ private:
   std::mutex lock_;
   std::condition_variable changed_;
   int running_ = 0;

@@ -131,49 +131,20 @@ std::string ComparisonText(const BatchResult& result) {
 }
 
 std::string ComparisonTable(const BatchResult& result) {
-  // A row a system: its figures (sampled where it has runs), the exact
-  // ones beside where both were asked for, and the sampled figures'
-  // intervals last; where some systems stand sampled in an exact
+  // A row a system; where some systems stand sampled in an exact
   // comparison, a column says which odds each row gives.
   bool mixed = false, intervals = false;
   for (const CellResult& cell : result.cells) {
     mixed = mixed || SampledInstead(result, cell);
     intervals = intervals || cell.tally.has_value();
   }
-  const bool both = result.sampled && result.exact;
-  std::string csv = mixed ? "system,odds" : "system";
-  for (const FigureSpec& item : kFigures) csv += std::string(",") + item.key;
-  if (both) {
-    for (const FigureSpec& item : kFigures) csv += std::string(",exact_") + item.key;
-  }
-  if (intervals) {
-    for (const FigureSpec& item : kFigures) csv += std::string(",") + item.key + "_low," + item.key + "_high";
-  }
-  csv += "\r\n";
+  const FigureFieldsOf fields{result.sampled && result.exact, intervals, result.confidence};
+  std::string csv = std::string(mixed ? "system,odds," : "system,") + FigureColumns(fields) + "\r\n";
   for (std::size_t k = 0; k < result.cells.size(); ++k) {
     const CellResult& cell = result.cells[k];
-    csv += CsvField(result.compared[static_cast<std::size_t>(result.part_begin) + k]);
-    if (mixed) csv += cell.exact ? ",exact" : ",sampled";
-    for (double value : cell.tally ? SampledFigures(*cell.tally) : ExactFigureValues(*cell.exact)) {
-      csv += Printed(",%.10g", value);
-    }
-    if (both) {
-      if (cell.exact) {
-        for (double value : ExactFigureValues(*cell.exact)) csv += Printed(",%.10g", value);
-      } else {
-        csv += std::string(kFigureCount, ',');
-      }
-    }
-    if (intervals) {
-      if (cell.tally) {
-        for (const Interval& interval : SampledIntervals(*cell.tally, result.confidence)) {
-          csv += Printed(",%.10g,%.10g", interval.low, interval.high);
-        }
-      } else {
-        csv += std::string(2 * kFigureCount, ',');
-      }
-    }
-    csv += "\r\n";
+    csv += CsvField(result.compared[static_cast<std::size_t>(result.part_begin) + k]) + ",";
+    if (mixed) csv += cell.exact ? "exact," : "sampled,";
+    csv += FigureFields(fields, cell) + "\r\n";
   }
   return csv;
 }

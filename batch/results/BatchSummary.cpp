@@ -8,9 +8,6 @@
 #include "batch/results/Printed.h"
 #include "sim/WheelOdds.h"
 
-namespace {
-
-// The value at a rank (0 for the smallest) of the counted values.
 double AtRank(const std::map<int32_t, int64_t>& counts, int64_t rank) {
   for (const auto& [value, count] : counts) {
     if (rank < count) return value;
@@ -18,8 +15,6 @@ double AtRank(const std::map<int32_t, int64_t>& counts, int64_t rank) {
   }
   return counts.empty() ? 0 : counts.rbegin()->first;
 }
-
-}  // namespace
 
 double Quantile(const std::map<int32_t, int64_t>& counts, double p) {
   int64_t total = 0;

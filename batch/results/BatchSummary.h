@@ -45,5 +45,7 @@ struct BatchSummary {
 // between the two nearest ranks of the values in ascending order; in the
 // values' own quanta.
 double Quantile(const std::map<int32_t, int64_t>& counts, double p);
+// The value at a rank (0 for the smallest) of the counted values.
+double AtRank(const std::map<int32_t, int64_t>& counts, int64_t rank);
 
 BatchSummary Summarise(const RunTally& tally);

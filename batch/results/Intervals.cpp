@@ -96,14 +96,8 @@ Interval QuantileInterval(const std::map<int32_t, int64_t>& counts, double p, do
   if (n == 0) return {};
   const double middle = p * static_cast<double>(n), spread = z * std::sqrt(middle * (1 - p));
   const auto rank = [n](double at) { return std::clamp<int64_t>(static_cast<int64_t>(at), 0, n - 1); };
-  const auto at_rank = [&counts](int64_t rank) {
-    for (const auto& [value, count] : counts) {
-      if (rank < count) return static_cast<double>(value);
-      rank -= count;
-    }
-    return static_cast<double>(counts.rbegin()->first);
-  };
-  return {at_rank(rank(std::floor(middle - spread) - 1)) / quanta, at_rank(rank(std::ceil(middle + spread))) / quanta};
+  return {AtRank(counts, rank(std::floor(middle - spread) - 1)) / quanta,
+          AtRank(counts, rank(std::ceil(middle + spread))) / quanta};
 }
 
 }  // namespace

@@ -27,6 +27,12 @@ struct Interval {
 using FigureIntervals = std::array<Interval, kFigureCount>;
 
 constexpr double kDefaultConfidence = 0.95;
+// The confidences the intervals are given at, and what a share of the
+// file or the command line says of one out of them.
+constexpr double kLeastConfidence = 0.5;
+constexpr double kMostConfidence = 0.9999;
+inline bool IsConfidence(double value) { return value >= kLeastConfidence && value <= kMostConfidence; }
+constexpr const char* kConfidenceRange = "a confidence from 0.5 to 0.9999";
 
 FigureIntervals SampledIntervals(const RunTally& tally, double confidence);
 

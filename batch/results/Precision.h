@@ -9,6 +9,11 @@
 // either side, and, where `mean` is given, every mean (the final balance,
 // games and wagered a session, the result per unit) one at most that
 // share of its value either side.
+// The widest either may be asked: a share's interval up to 0.5 either
+// side, a mean's up to the mean itself.
+constexpr double kMostSharePrecision = 0.5;
+constexpr double kMostMeanPrecision = 1;
+
 struct Precision {
   double share = 0.001;
   double mean = 0;  // 0: the means as they come

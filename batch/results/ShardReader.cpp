@@ -12,6 +12,7 @@
 #include "batch/core/Version.h"
 #include "batch/results/SummaryJson.h"
 #include "batch/results/CheckedJson.h"
+#include "batch/results/Intervals.h"
 #include "batch/settings/Systems.h"
 #include "files/FileAccess.h"
 #include "sim/DecimalText.h"
@@ -402,18 +403,20 @@ void FromJson(const JsonField& root, BatchResult& result) {
   result.first_seed = batch["first_seed"].Whole(0, kMaxSeed - std::max<int64_t>(result.runs - 1, 0));
   if (result.sampled || batch.Has("confidence")) {
     result.confidence = batch["confidence"].Number();
-    if (!(result.confidence >= 0.5 && result.confidence <= 0.9999)) {
-      batch["confidence"].Refuse("is not a confidence from 0.5 to 0.9999");
-    }
+    if (!IsConfidence(result.confidence)) batch["confidence"].Refuse(std::string("is not ") + kConfidenceRange);
   }
   if (batch.Has("precision")) {
     const JsonField precision = batch["precision"];
     Precision asked;
     asked.share = precision["share"].Number();
-    if (!(asked.share > 0 && asked.share <= 0.5)) precision["share"].Refuse("is not a precision above 0 and up to 0.5");
+    if (!(asked.share > 0 && asked.share <= kMostSharePrecision)) {
+      precision["share"].Refuse("is not a precision above 0 and up to 0.5");
+    }
     if (!precision["mean"].Value().is_null()) {
       asked.mean = precision["mean"].Number();
-      if (!(asked.mean > 0 && asked.mean <= 1)) precision["mean"].Refuse("is not a precision above 0 and up to 1");
+      if (!(asked.mean > 0 && asked.mean <= kMostMeanPrecision)) {
+        precision["mean"].Refuse("is not a precision above 0 and up to 1");
+      }
     }
     result.precision = asked;
     result.precise = precision["reached"].Boolean();
