@@ -15,6 +15,12 @@ CourseLimits LimitsOf(const RunSettings& settings) {
   return {static_cast<double>(CapitalOf(settings)), settings.min_balance, settings.max_balance};
 }
 
+// What a comparison's course chart shows: one system by its name, more by
+// their number.
+std::string Systems(const std::vector<FanSeries>& series) {
+  return series.size() == 1 ? series.front().name : std::to_string(series.size()) + " systems";
+}
+
 }  // namespace
 
 std::string FanPicture(const BatchResult& result) {
@@ -34,8 +40,8 @@ std::string FanPicture(const BatchResult& result) {
   const std::string wheel = WheelName(result.cells.front().settings ? *result.cells.front().settings : result.settings);
   const std::string title = result.compared.empty()
                                 ? "The first session's course, exact: the balance after each game (" + wheel + ")"
-                                : Printed("The first session's course of %lld systems, exact (%s)",
-                                          static_cast<long long>(series.size()), wheel.c_str());
+                                : "The first session's course of " + Systems(series) + ", exact (" + wheel +
+                                      (series.size() < result.cells.size() ? "; the sampled ones have none)" : ")");
   return FanChart(series, title);
 }
 
