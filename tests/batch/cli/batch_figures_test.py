@@ -213,6 +213,11 @@ class OneFigureEverywhere(unittest.TestCase):
         self.assertNotIn("intervals", martingale)
         self.assertNotIn("exact", grind)
         self.assertEqual(grind["batch"]["precision"], {"share": 0.01, "mean": None, "reached": True})
+        # The system sampled in its place is the batch of its runs alone.
+        alone = json.loads(run("--system", "oscars_grind", *small, "--runs", str(grind["runs"]), "--seed", "5",
+                               "--confidence", "0.999", "--json"))
+        self.assertEqual({k: v for k, v in grind.items() if k not in ("system", "batch")},
+                         {k: v for k, v in alone.items() if k != "batch"})
         self.assertEqual([(row["system"], row["odds"]) for row in self.rows("mixed.csv")],
                          [("martingale", "exact"), ("oscars_grind", "sampled")])
         # Within its whole budget the system's exact odds exist: its sampled

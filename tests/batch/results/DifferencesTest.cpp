@@ -51,8 +51,6 @@ TEST(Differences, SystemsThatDifferAreToldApartAndTheLargerNamed) {
   ASSERT_EQ(differences.size(), std::size(kComparedFigures));
   for (const Difference& d : differences) {
     const std::string key = kFigures[static_cast<std::size_t>(d.figure)].key;
-    EXPECT_LE(d.interval.low, d.difference) << key;
-    EXPECT_GE(d.interval.high, d.difference) << key;
     if (d.clear) {
       EXPECT_EQ(d.larger, d.difference > 0 ? d.first : d.second) << key;
     }
