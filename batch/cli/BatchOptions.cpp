@@ -371,5 +371,5 @@ OutputChoice ChoiceOf(const BatchOptions& options) {
 }
 
 FanCourse FanOf(const BatchOptions& options) {
-  return options.fan.empty() && options.html.empty() && !options.json ? FanCourse::WhereGameByGame : FanCourse::Always;
+  return options.fan.empty() && options.html.empty() && !options.json ? FanCourse::None : FanCourse::Always;
 }

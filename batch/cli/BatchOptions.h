@@ -78,5 +78,6 @@ OutputChoice ChoiceOf(const BatchOptions& options);
 
 // How much of the first session's course a command's exact odds keep: all
 // of it where it draws the fan or the page, or writes a summary a merge may
-// draw them from; else only where it costs little.
+// draw them from; else none (it costs a tenth of the time of a session
+// computed game by game).
 FanCourse FanOf(const BatchOptions& options);

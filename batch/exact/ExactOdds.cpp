@@ -89,10 +89,9 @@ class SessionPass {
     for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
       if (start[carried] == 0) continue;
       const SessionState state = SessionStart(rules_, capital_ / rules_.quanta, CarriedState(carried));
-      const double most = 0;
       const bool along_balance = axis_ == Axis::Balance;
-      layer.Add(rests_.Intern(state), along_balance ? 0 : capital_, along_balance ? capital_ : 0, &start[carried],
-                &most, 1, 1.0, 0);
+      layer.Add(rests_.Intern(state), along_balance ? 0 : capital_, along_balance ? capital_ : 0, &start[carried], 0,
+                1, 1.0, 0);
     }
   }
 
@@ -105,8 +104,11 @@ class SessionPass {
     int32_t game = 1;
     for (; game <= rules_.last_game && !now->Empty(); ++game) {
       const double games_before = figures_->games;
-      for (uint32_t at : now->Live()) {
-        StateRow& row = now->Rows()[at];
+      const std::vector<uint32_t>& live = now->Live();
+      const int slot = moves_.SlotOf(game);
+      for (std::size_t k = 0; k < live.size(); ++k) {
+        Prefetch(*now, live, k, slot);
+        StateRow& row = now->Rows()[live[k]];
         const Played played = PlayRow(row, game, [&](int64_t) { return Destination{next, next == &second ? 1 : 0}; });
         if (played == Played::OverBudget || OverBudget(first, second)) {
           Refused(*now, std::max(first.Wanted(), second.Wanted()));
@@ -123,6 +125,32 @@ class SessionPass {
     // Every session ended before the last game: the balances stay.
     for (; course_ && game <= rules_.last_game; ++game) Course(game, 0, *now);
     return Played::Whole;
+  }
+
+  // The rows of a layer lie wherever they were made, so each row's first
+  // touch is a wait on memory; asking early for the rows a few ahead, and
+  // nearer, for their regions and states, keeps it busy meanwhile.
+  static void Prefetch(const StateLayer& layer, const std::vector<uint32_t>& live, std::size_t k, int slot) {
+    constexpr std::size_t kRowsAhead = 16;
+    constexpr std::size_t kDataAhead = 8;
+    constexpr int32_t kLine = 8;  // doubles
+    const std::vector<StateRow>& rows = layer.Rows();
+    if (k + kRowsAhead < live.size()) {
+      const char* row = reinterpret_cast<const char*>(&rows[live[k + kRowsAhead]]);
+      __builtin_prefetch(row);
+      __builtin_prefetch(row + sizeof(StateRow) - 1);
+    }
+    if (k + kDataAhead >= live.size()) return;
+    const StateRow& soon = rows[live[k + kDataAhead]];
+    const StateRow::Regions& regions = soon.moves[slot];
+    if (regions.begin) {
+      __builtin_prefetch(regions.begin);
+      __builtin_prefetch(regions.end - 1);
+      __builtin_prefetch(regions.moves);
+    }
+    for (int32_t i = soon.first; i <= soon.last; i += kLine) {
+      __builtin_prefetch(soon.p.data() + (i - soon.lo));
+    }
   }
 
   // The balances after a game: of the states that go on, and of every
@@ -217,13 +245,14 @@ class SessionPass {
   Played PlayRow(StateRow& row, int32_t game, DestinationOf&& destination) {
     const bool along_balance = axis_ == Axis::Balance;
     const int slot = moves_.SlotOf(game);
-    const std::vector<Region>* known = row.moves[slot];
-    if (!known) {
-      known = &moves_.Of(row.rest, row.other, game);
-      if (!moves_.OverBudget()) row.moves[slot] = known;
+    StateRow::Regions regions = row.moves[slot];
+    if (!regions.begin) {
+      const RowMoves& known = moves_.Of(row.rest, row.other, game);
+      regions = {known.regions.data(), known.regions.data() + known.regions.size(), known.moves.data()};
+      if (!moves_.OverBudget()) row.moves[slot] = regions;
     }
-    const std::vector<Region>& regions = *known;
-    for (const Region& region : regions) {
+    for (const Region* at = regions.begin; at != regions.end; ++at) {
+      const Region& region = *at;
       const int32_t from = std::max(region.from, row.first);
       const int32_t to = std::min(region.to, row.last);
       if (from > to) continue;
@@ -240,19 +269,15 @@ class SessionPass {
       }
       figures_->wagered += sum * region.bet;
       figures_->games += sum;
-      const double* most = Tracked() ? nullptr : row.most.data() + (from - row.lo);
-      if (most) {
-        // Some path to these states could pass the wager limit now: it has
-        // to be followed.
-        for (int32_t i = 0; i < count; ++i) {
-          if (p[i] != 0 && most[i] + region.bet > static_cast<double>(rules_.most_wagered)) {
-            return Played::WagerLimitCanBind;
-          }
-        }
+      // Some path to these states could pass the wager limit now: it has
+      // to be followed.
+      const double most = row.most;
+      if (!Tracked() && most + region.bet > static_cast<double>(rules_.most_wagered)) {
+        return Played::WagerLimitCanBind;
       }
       for (int32_t kind = 0; kind < region.kinds; ++kind) {
-        const Move& move = region.moves[kind];
-        const double q = region.chance[kind];
+        const Move& move = regions.moves[region.first_move + kind];
+        const double q = move.chance;
         if (move.end == GameEnd::None) {
           const int64_t other = Tracked() ? move.other : 0;
           const Destination to = destination(move.other);
@@ -344,7 +369,7 @@ Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, Memor
   // The course of a session is taken game by game, so a session asked for
   // it is never laid out by what was wagered alone.
   const bool last_game_out_of_reach =
-      fan != FanCourse::Always && rules.last_game >= 3 && rules.last_game > rules.most_wagered;
+      fan == FanCourse::None && rules.last_game >= 3 && rules.last_game > rules.most_wagered;
   SessionPass tracked(rules, capital, last_game_out_of_reach ? Layout::ByWagered : Layout::ByGame, budget, cost,
                       progress, course);
   return tracked.Play(start, figures);

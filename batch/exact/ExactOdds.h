@@ -46,11 +46,10 @@ struct FanPoint {
   double p95 = 0;
 };
 
-// Whether the exact odds keep the course of the first session: not at all,
-// where its states are computed game by game anyway (not where the wager
-// limit ends every session before its last game, which is computed by
-// what was wagered, faster), or always.
-enum class FanCourse : uint8_t { None, WhereGameByGame, Always };
+// Whether the exact odds keep the course of the first session. Kept, it is
+// computed game by game even where the wager limit ends every session
+// before its last game (which is computed by what was wagered, faster).
+enum class FanCourse : uint8_t { None, Always };
 
 struct ExactRun {
   // Why no figures could be computed: the states would not fit the memory

@@ -155,34 +155,39 @@ void GameMoves::Split(const Rest& rest, int64_t other, int32_t game, int32_t lo,
   }
 }
 
-Region GameMoves::RegionOf(const Rest& rest, const Span& span) const {
+void GameMoves::Append(const Rest& rest, const Span& span, RowMoves& row) const {
   Region region;
   region.from = span.from;
   region.to = span.to;
   region.before = span.probe.before;
   region.bet = span.probe.bet;
   region.carried = span.probe.carried;
-  if (region.before != GameEnd::None) return region;
-  // Kinds of number that move alike are one, with their chances added;
-  // where the two that lose a colour bet are one, theirs is 1 less the
-  // winning kind's chance.
-  for (int kind = 0; kind < kinds_.count; ++kind) {
-    int32_t same = 0;
-    while (same < region.kinds && !(region.moves[same] == span.probe.moves[kind])) ++same;
-    if (same == region.kinds) {
-      region.moves[region.kinds] = span.probe.moves[kind];
-      region.chance[region.kinds++] = kinds_.chance[kind];
-    } else {
-      region.chance[same] += kinds_.chance[kind];
+  region.first_move = static_cast<uint32_t>(row.moves.size());
+  if (region.before == GameEnd::None) {
+    // Kinds of number that move alike are one, with their chances added;
+    // where the two that lose a colour bet are one, theirs is 1 less the
+    // winning kind's chance.
+    for (int kind = 0; kind < kinds_.count; ++kind) {
+      Move* const moves = row.moves.data() + region.first_move;
+      int32_t same = 0;
+      while (same < region.kinds && !(moves[same] == span.probe.moves[kind])) ++same;
+      if (same == region.kinds) {
+        row.moves.push_back(span.probe.moves[kind]);
+        row.moves.back().chance = kinds_.chance[kind];
+        ++region.kinds;
+      } else {
+        moves[same].chance += kinds_.chance[kind];
+      }
+    }
+    if (region.kinds == 2) {
+      Move* const two = row.moves.data() + region.first_move;
+      const int won = rest.bet_on_red ? 0 : 1;
+      const int alone = two[0] == span.probe.moves[won] ? 0 : 1;
+      two[alone].chance = kinds_.chance[won];
+      two[1 - alone].chance = 1 - kinds_.chance[won];
     }
   }
-  if (region.kinds == 2) {
-    const int won = rest.bet_on_red ? 0 : 1;
-    const int alone = region.moves[0] == span.probe.moves[won] ? 0 : 1;
-    region.chance[alone] = kinds_.chance[won];
-    region.chance[1 - alone] = 1 - kinds_.chance[won];
-  }
-  return region;
+  row.regions.push_back(region);
 }
 
 int GameMoves::SlotOf(int32_t game) const {
@@ -190,28 +195,32 @@ int GameMoves::SlotOf(int32_t game) const {
   return alike == 1 ? 0 : alike == 2 ? 1 : 2;
 }
 
-const std::vector<Region>& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
+const RowMoves& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   const int32_t alike = GameAlike(rules_, game);
   const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(other + 1) << 2) ^
                        static_cast<uint64_t>(SlotOf(game));
   const auto found = known_.find(key);
   if (found != known_.end()) return found->second;
-  static const std::vector<Region> kNone;
+  static const RowMoves kNone;
   if (over_budget_) return kNone;
   const Rest rest = rests_[rest_id];
   std::vector<Span> spans;
   const Probe at_lo = Try(rest, other, alike, lowest_);
   const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, other, alike, highest_);
   Split(rest, other, alike, lowest_, at_lo, highest_, at_hi, spans);
-  std::vector<Region> regions;
-  regions.reserve(spans.size());
-  for (const Span& span : spans) regions.push_back(RegionOf(rest, span));
-  // A region and the index's entry for the row, as the budget counts them.
-  const int64_t bytes = static_cast<int64_t>(sizeof(Region) * regions.size()) + 96;
+  RowMoves row;
+  row.regions.reserve(spans.size());
+  row.moves.reserve(spans.size() * static_cast<std::size_t>(kinds_.count));
+  for (const Span& span : spans) Append(rest, span, row);
+  row.moves.shrink_to_fit();
+  // The regions, their moves and the index's entry for the row, as the
+  // budget counts them.
+  const int64_t bytes =
+      static_cast<int64_t>(sizeof(Region) * row.regions.size() + sizeof(Move) * row.moves.size()) + 144;
   if (!share_.Resize(share_.Held() + bytes)) {
     over_budget_ = true;
     wanted_ = bytes;
     return kNone;
   }
-  return known_.emplace(key, std::move(regions)).first->second;
+  return known_.emplace(key, std::move(row)).first->second;
 }

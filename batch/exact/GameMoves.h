@@ -64,6 +64,7 @@ struct Move {
   // Where the states it moves go in each of the two layers that a game
   // moves from one into the other, once the layer was asked (StateLayer).
   mutable uint32_t row_at[2] = {UINT32_MAX, UINT32_MAX};
+  double chance = 0;  // of the kinds of number that move alike, added
   GameEnd end = GameEnd::None;
   uint32_t rest = 0;     // the rest after the game
   int64_t other = 0;     // the coordinate off the axis after it
@@ -78,7 +79,9 @@ struct Move {
 
 // The states from `from` to `to` on the axis that one game treats alike:
 // stopped before the spin, or moved by each kind of number with its
-// probability.
+// probability (its moves, from `first_move` on in the row's moves).
+// Small, as a game reads every region of a row to find the few that hold
+// its states.
 struct Region {
   int32_t from = 0;
   int32_t to = 0;
@@ -86,8 +89,13 @@ struct Region {
   int32_t bet = 0;
   uint32_t carried = 0;  // where it stops before the spin
   int32_t kinds = 0;
-  Move moves[kMostKinds];
-  double chance[kMostKinds] = {};
+  uint32_t first_move = 0;
+};
+
+// What a game does to a row: its regions, and their moves.
+struct RowMoves {
+  std::vector<Region> regions;
+  std::vector<Move> moves;
 };
 
 class GameMoves {
@@ -100,7 +108,7 @@ class GameMoves {
   // `game` (as GameAlike numbers it): kept once found, where they stay
   // while the moves last. None where the budget had no room to keep them
   // (OverBudget).
-  const std::vector<Region>& Of(uint32_t rest, int64_t other, int32_t game);
+  const RowMoves& Of(uint32_t rest, int64_t other, int32_t game);
   // Which of a session's first game, one between and its last the game is.
   int SlotOf(int32_t game) const;
 
@@ -113,7 +121,7 @@ class GameMoves {
   Probe Try(const Rest& rest, int64_t other, int32_t game, int32_t along);
   void Split(const Rest& rest, int64_t other, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
              const Probe& at_hi, std::vector<Span>& spans);
-  Region RegionOf(const Rest& rest, const Span& span) const;
+  void Append(const Rest& rest, const Span& span, RowMoves& row) const;
 
   const GameRules& rules_;
   Axis axis_;
@@ -121,7 +129,7 @@ class GameMoves {
   int32_t highest_;
   Rests& rests_;
   WheelKinds kinds_;
-  std::unordered_map<uint64_t, std::vector<Region>> known_;
+  std::unordered_map<uint64_t, RowMoves> known_;
   BudgetShare share_;
   bool over_budget_ = false;
   int64_t wanted_ = 0;

@@ -54,16 +54,11 @@ bool StateLayer::Cover(StateRow& row, int32_t from, int32_t to) {
   const int32_t lo = std::max(lowest_, std::min(old_lo, from) - (from < old_lo || !row.live ? spare : 0));
   const int32_t hi = std::min(highest_, std::max(old_hi, to) + (to > old_hi || !row.live ? spare : 0));
   const auto size = static_cast<std::size_t>(hi - lo) + 1;
-  const int64_t grown = (static_cast<int64_t>(size) - held) * (keep_most_ ? 16 : 8);
+  const int64_t grown = (static_cast<int64_t>(size) - held) * 8;
   if (!Hold(grown)) return false;
   std::vector<double> p(size, 0.0);
-  std::vector<double> most(keep_most_ ? size : 0, 0.0);
-  if (row.live) {
-    std::copy(row.p.begin(), row.p.end(), p.begin() + (old_lo - lo));
-    if (keep_most_) std::copy(row.most.begin(), row.most.end(), most.begin() + (old_lo - lo));
-  }
+  if (row.live) std::copy(row.p.begin(), row.p.end(), p.begin() + (old_lo - lo));
   row.p.swap(p);
-  row.most.swap(most);
   row.lo = lo;
   return true;
 }
@@ -74,13 +69,13 @@ uint32_t StateLayer::RowAt(uint32_t rest, int64_t other) {
   return row ? static_cast<uint32_t>(row - rows_.data()) : kNoRow;
 }
 
-void StateLayer::Add(uint32_t rest, int64_t other, int32_t along, const double* p, const double* most, int32_t count,
+void StateLayer::Add(uint32_t rest, int64_t other, int32_t along, const double* p, double most, int32_t count,
                      double q, double more) {
   const uint32_t at = RowAt(rest, other);
   if (at != kNoRow) AddAt(at, along, p, most, count, q, more);
 }
 
-void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, const double* most, int32_t count, double q,
+void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, double most, int32_t count, double q,
                        double more) {
   if (over_budget_) return;
   StateRow* row = &rows_[at];
@@ -99,12 +94,7 @@ void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, const double
   double* __restrict into = row->p.data() + (along - row->lo);
   const double* __restrict from = p;
   for (int32_t i = 0; i < count; ++i) into[i] += q * from[i];
-  if (keep_most_) {
-    double* most_into = row->most.data() + (along - row->lo);
-    for (int32_t i = 0; i < count; ++i) {
-      if (p[i] != 0) most_into[i] = std::max(most_into[i], most[i] + more);
-    }
-  }
+  if (keep_most_) row->most = std::max(row->most, most + more);
 }
 
 void StateLayer::Clear(StateRow& row) {
@@ -112,7 +102,7 @@ void StateLayer::Clear(StateRow& row) {
   const auto first = static_cast<std::ptrdiff_t>(row.first - row.lo);
   const auto last = static_cast<std::ptrdiff_t>(row.last - row.lo) + 1;
   std::fill(row.p.begin() + first, row.p.begin() + last, 0.0);
-  if (keep_most_) std::fill(row.most.begin() + first, row.most.begin() + last, 0.0);
+  row.most = 0;
   row.live = false;
   --live_rows_;
 }

@@ -199,7 +199,7 @@ class OneFigureEverywhere(unittest.TestCase):
                 self.assertLessEqual((high - low) / 2, 0.02, system["system"] + " " + key)
 
     def test_an_exact_comparison_samples_the_system_out_of_its_reach(self):
-        small = ["--set", "games_per_session=60", "--set", "max_balance=530", "--set", "session_count=4"]
+        small = ["--set", "games_per_session=80", "--set", "max_balance=530", "--set", "session_count=4"]
         compare = ["compare", "--system", "martingale,oscars_grind", "--exact", "--exact-memory", "16", *small,
                    "--precision", "0.01", "--confidence", "0.999", "--seed", "5"]
         done = subprocess.run([BATCH, *compare, "--json", "--table", self.path("mixed.csv")], capture_output=True,
