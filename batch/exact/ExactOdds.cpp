@@ -107,7 +107,7 @@ class SessionPass {
       const std::vector<uint32_t>& live = now->Live();
       const int slot = moves_.SlotOf(game);
       for (std::size_t k = 0; k < live.size(); ++k) {
-        Prefetch(*now, live, k, slot);
+        Prefetch(*now, live, k, slot, *next, next == &second ? 1 : 0);
         StateRow& row = now->Rows()[live[k]];
         const Played played = PlayRow(row, game, [&](int64_t) { return Destination{next, next == &second ? 1 : 0}; });
         if (played == Played::OverBudget || OverBudget(first, second)) {
@@ -128,29 +128,64 @@ class SessionPass {
   }
 
   // The rows of a layer lie wherever they were made, so each row's first
-  // touch is a wait on memory; asking early for the rows a few ahead, and
-  // nearer, for their regions and states, keeps it busy meanwhile.
-  static void Prefetch(const StateLayer& layer, const std::vector<uint32_t>& live, std::size_t k, int slot) {
-    constexpr std::size_t kRowsAhead = 16;
-    constexpr std::size_t kDataAhead = 8;
-    constexpr int32_t kLine = 8;  // doubles
+  // touch is a wait on memory, and so is each row a game moves states
+  // into. Asking for them early keeps memory busy meanwhile, in stages
+  // that each read only what the stage before asked for: the rows far
+  // ahead; their regions, moves and states nearer; the rows their moves go
+  // to nearer still, and those rows' states last. Inlined always: a call
+  // to a function that only prefetches looks to the optimiser like a call
+  // without effect, and goes.
+  [[gnu::always_inline]] static void Prefetch(const StateLayer& layer, const std::vector<uint32_t>& live, std::size_t k,
+                                              int slot, const StateLayer& into, int into_slot) {
     const std::vector<StateRow>& rows = layer.Rows();
-    if (k + kRowsAhead < live.size()) {
-      const char* row = reinterpret_cast<const char*>(&rows[live[k + kRowsAhead]]);
+    const auto ahead = [&](std::size_t by) { return k + by < live.size() ? &rows[live[k + by]] : nullptr; };
+    if (const StateRow* row = ahead(16)) {
       __builtin_prefetch(row);
-      __builtin_prefetch(row + sizeof(StateRow) - 1);
+      __builtin_prefetch(reinterpret_cast<const char*>(row + 1) - 1);
     }
-    if (k + kDataAhead >= live.size()) return;
-    const StateRow& soon = rows[live[k + kDataAhead]];
-    const StateRow::Regions& regions = soon.moves[slot];
-    if (regions.begin) {
-      __builtin_prefetch(regions.begin);
-      __builtin_prefetch(regions.end - 1);
-      __builtin_prefetch(regions.moves);
+    if (const StateRow* row = ahead(10)) {
+      const StateRow::Regions& regions = row->moves[slot];
+      if (regions.begin) {
+        __builtin_prefetch(regions.begin);
+        __builtin_prefetch(regions.end - 1);
+        __builtin_prefetch(regions.moves);
+        __builtin_prefetch(regions.moves + 1);
+      }
+      PrefetchStates(*row, row->first, row->last);
     }
-    for (int32_t i = soon.first; i <= soon.last; i += kLine) {
-      __builtin_prefetch(soon.p.data() + (i - soon.lo));
+    if (const StateRow* row = ahead(6)) {
+      ForEachMove(*row, slot, into_slot, [&](uint32_t at, int32_t, int32_t) { __builtin_prefetch(&into.Rows()[at]); });
     }
+    if (const StateRow* row = ahead(3)) {
+      ForEachMove(*row, slot, into_slot, [&](uint32_t at, int32_t from, int32_t to) {
+        const StateRow& target = into.Rows()[at];
+        PrefetchStates(target, std::max(target.lo, from), std::min(target.Hi(), to));
+      });
+    }
+  }
+
+  // The rows of a layer that the moves of a row's states go to, and where
+  // on their axis.
+  template <class Visit>
+  [[gnu::always_inline]] static void ForEachMove(const StateRow& row, int slot, int into_slot, Visit&& visit) {
+    const StateRow::Regions& regions = row.moves[slot];
+    for (const Region* region = regions.begin; region != regions.end; ++region) {
+      const int32_t from = std::max(region->from, row.first);
+      const int32_t to = std::min(region->to, row.last);
+      if (from > to) continue;
+      for (int32_t kind = 0; kind < region->kinds; ++kind) {
+        const Move& move = regions.moves[region->first_move + kind];
+        const uint32_t at = move.row_at[into_slot];
+        if (move.end == GameEnd::None && at != kNoRow) visit(at, from + move.change, to + move.change);
+      }
+    }
+  }
+
+  [[gnu::always_inline]] static void PrefetchStates(const StateRow& row, int32_t from, int32_t to) {
+    constexpr int32_t kLine = 8;  // doubles
+    if (row.p.empty() || from > to) return;
+    for (int32_t i = from; i <= to; i += kLine) __builtin_prefetch(row.p.data() + (i - row.lo));
+    __builtin_prefetch(row.p.data() + (to - row.lo));
   }
 
   // The balances after a game: of the states that go on, and of every

@@ -30,12 +30,12 @@ SessionState CarriedState(uint32_t carried) {
 }
 
 // A system's rest by its bytes: the bet and colour, the level, the profit
-// and the line (the streaks are none of its business).
-std::string BytesOf(const Rest& rest) {
+// and the line (the streaks are none of its business), into a buffer kept
+// for the next: most rests asked for are known already.
+void BytesOf(const Rest& rest, std::string& bytes) {
   const int32_t head[4] = {rest.bet, rest.bet_on_red ? 1 : 0, rest.system.level, rest.system.profit};
-  std::string bytes(reinterpret_cast<const char*>(head), sizeof head);
+  bytes.assign(reinterpret_cast<const char*>(head), sizeof head);
   bytes.append(reinterpret_cast<const char*>(rest.system.line.data()), rest.system.line.size() * sizeof(int32_t));
-  return bytes;
 }
 
 uint32_t Rests::Intern(const SessionState& state) {
@@ -51,8 +51,10 @@ uint32_t Rests::Intern(const SessionState& state) {
     }
     return emplaced.first->second;
   };
-  return rules_.system == BetSystem::Rows ? keep(ids_.emplace(KeyOf(rest), id))
-                                          : keep(by_bytes_.emplace(BytesOf(rest), id));
+  if (rules_.system == BetSystem::Rows) return keep(ids_.emplace(KeyOf(rest), id));
+  BytesOf(rest, bytes_);
+  const auto known = by_bytes_.find(bytes_);
+  return known != by_bytes_.end() ? known->second : keep(by_bytes_.emplace(bytes_, id));
 }
 
 // The step's answer for one balance: a stop before the spin, or what each
