@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "batch/core/WideKeyHash.h"
 #include "batch/exact/MemoryBudget.h"
 #include "sim/GameStep.h"
 #include "sim/WheelOdds.h"
@@ -48,9 +49,9 @@ class Rests {
   const GameRules& rules_;
   BudgetShare share_;
   bool over_budget_ = false;
-  std::unordered_map<uint64_t, uint32_t> ids_;          // the rows' rests, by their fields packed
-  std::unordered_map<std::string, uint32_t> by_bytes_;  // other systems' rests, by their fields' bytes
-  std::string bytes_;                                    // the last rest's, asked for
+  std::unordered_map<uint64_t, uint32_t, WideKeyHash> ids_;  // the rows' rests, by their fields packed
+  std::unordered_map<std::string, uint32_t> by_bytes_;       // other systems' rests, by their fields' bytes
+  std::string bytes_;                                         // the last rest's, asked for
   std::vector<Rest> rests_;
 };
 
@@ -130,7 +131,7 @@ class GameMoves {
   int32_t highest_;
   Rests& rests_;
   WheelKinds kinds_;
-  std::unordered_map<uint64_t, RowMoves> known_;
+  std::unordered_map<uint64_t, RowMoves, WideKeyHash> known_;
   BudgetShare share_;
   bool over_budget_ = false;
   int64_t wanted_ = 0;

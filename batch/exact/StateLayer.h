@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "batch/core/WideKeyHash.h"
 #include "batch/exact/GameMoves.h"
 #include "batch/exact/MemoryBudget.h"
 
@@ -85,7 +86,7 @@ class StateLayer {
   int32_t highest_;
   bool keep_most_;
   BudgetShare share_;
-  std::unordered_map<uint64_t, uint32_t> index_;
+  std::unordered_map<uint64_t, uint32_t, WideKeyHash> index_;
   std::vector<StateRow> rows_;
   std::vector<uint32_t> live_;
   std::size_t live_rows_ = 0;
