@@ -36,6 +36,12 @@ constexpr SettingSpec Beyond(const char* name, SettingKind kind) {
   return item;
 }
 
+constexpr SettingSpec BeyondOption(const char* name, bool SimSettings::*field) {
+  SettingSpec item = Beyond(name, SettingKind::Option);
+  item.option = field;
+  return item;
+}
+
 }  // namespace
 
 // In the order of the window's fields.
@@ -76,6 +82,7 @@ const SettingSpec kSettings[kSettingCount] = {
     Beyond("system", SettingKind::System),
     Beyond("zero_rule", SettingKind::ZeroRule),
     Beyond("line", SettingKind::Line),
+    BeyondOption("fresh_sessions", &SimSettings::fresh_sessions),
 };
 // clang-format on
 

@@ -13,8 +13,9 @@
 // writes. The window's checks, the reset, the batch program's settings and
 // their JSON all read this table.
 //
-// Beyond the window's fields, the batch program's system, zero rule and a
-// Labouchère's line are rows of the table too; they have no control.
+// Beyond the window's fields, the batch program's system, zero rule, a
+// Labouchère's line and whether sessions start afresh are rows of the table
+// too; they have no control.
 enum class SettingKind : unsigned char { Number, Row, Option, System, ZeroRule, Line };
 
 // A check against another setting read before it.
@@ -48,7 +49,7 @@ struct SettingSpec {
   StartLine SimSettings::*line = nullptr;
 };
 
-constexpr std::size_t kSettingCount = 21;
+constexpr std::size_t kSettingCount = 22;
 extern const SettingSpec kSettings[kSettingCount];
 
 // The setting of that name, or null.

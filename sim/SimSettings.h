@@ -41,4 +41,8 @@ struct SimSettings {
   BetSystem system = BetSystem::Rows;
   ZeroRule zero_rule = ZeroRule::Lose;
   StartLine line = kDefaultLine;
+  // Whether every session of a run starts as its first one does, with no
+  // streak or colour carried from the session before (the window carries
+  // them; the batch program can play either way).
+  bool fresh_sessions = false;
 };

@@ -90,8 +90,8 @@ class SessionPass {
       if (start[carried] == 0) continue;
       const SessionState state = SessionStart(rules_, capital_ / rules_.quanta, CarriedState(carried));
       const bool along_balance = axis_ == Axis::Balance;
-      layer.Add(rests_.Intern(state), along_balance ? 0 : capital_, along_balance ? capital_ : 0, &start[carried], 0,
-                1, 1.0, 0);
+      layer.Add(rests_.Intern(state), along_balance ? 0 : capital_, along_balance ? capital_ : 0, &start[carried], 0, 1,
+                1.0, 0);
     }
   }
 
@@ -488,9 +488,10 @@ class SessionsFrom {
 // are linear in the distribution of the state it starts from, so each
 // start state is computed once and every session of the run is the mix of
 // those its distribution asks for; the run adds up how often each start
-// state began a session. Whole, or why not.
-bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, MemoryBudget& budget, int64_t jobs,
-                   const ExactProgress& progress, FanCourse fan, ExactRun& run) {
+// state began a session. Where sessions start afresh, every one starts as
+// the first. Whole, or why not.
+bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, bool fresh_sessions, MemoryBudget& budget,
+                   int64_t jobs, const ExactProgress& progress, FanCourse fan, ExactRun& run) {
   SessionState first;
   first.bet_on_red = bet_on_red;
   const uint32_t first_carried = CarriedOf(rules, first);
@@ -525,6 +526,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, Mem
       }
       for (const auto& [to, share] : at->second) next[to] += start[carried] * share;
     }
+    if (fresh_sessions) next = start;
     if (next == start) {
       // Every later session starts alike to the last bit.
       const auto remaining = static_cast<double>(run.sessions - played - 1);
@@ -571,7 +573,8 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
     return run;
   }
   const GameRules& rules = start.rules;
-  if (!ChainSessions(rules, run.capital, settings.bet_on_red, budget, jobs, progress, fan, run)) {
+  if (!ChainSessions(rules, run.capital, settings.bet_on_red, settings.fresh_sessions, budget, jobs, progress, fan,
+                     run)) {
     constexpr int64_t kMiB = 1 << 20;
     run.refused = "the exact odds of these settings need more memory than their budget of " +
                   std::to_string(budget.Limit() / kMiB) + " MiB (at least " +

@@ -51,7 +51,7 @@ class Rests {
   bool over_budget_ = false;
   std::unordered_map<uint64_t, uint32_t, WideKeyHash> ids_;  // the rows' rests, by their fields packed
   std::unordered_map<std::string, uint32_t> by_bytes_;       // other systems' rests, by their fields' bytes
-  std::string bytes_;                                         // the last rest's, asked for
+  std::string bytes_;                                        // the last rest's, asked for
   std::vector<Rest> rests_;
 };
 

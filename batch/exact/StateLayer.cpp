@@ -69,14 +69,13 @@ uint32_t StateLayer::RowAt(uint32_t rest, int64_t other) {
   return row ? static_cast<uint32_t>(row - rows_.data()) : kNoRow;
 }
 
-void StateLayer::Add(uint32_t rest, int64_t other, int32_t along, const double* p, double most, int32_t count,
-                     double q, double more) {
+void StateLayer::Add(uint32_t rest, int64_t other, int32_t along, const double* p, double most, int32_t count, double q,
+                     double more) {
   const uint32_t at = RowAt(rest, other);
   if (at != kNoRow) AddAt(at, along, p, most, count, q, more);
 }
 
-void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, double most, int32_t count, double q,
-                       double more) {
+void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, double most, int32_t count, double q, double more) {
   if (over_budget_) return;
   StateRow* row = &rows_[at];
   if (!Cover(*row, along, along + count - 1)) return;

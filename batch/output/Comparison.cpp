@@ -127,7 +127,7 @@ std::string ComparisonText(const BatchResult& result) {
     out += Rows(result, false);
     if (result.cells.size() == result.compared.size()) out += DifferenceLines(result);
   }
-  return out;
+  return out + SessionsText(result.settings);
 }
 
 std::string ComparisonTable(const BatchResult& result) {

@@ -126,7 +126,10 @@ PageSection SettingsSection(const RunSettings& settings) {
     from = end + 1;
   }
   rows.back().resize(4);
-  return {"Settings", HtmlTable({"setting", "value", "setting", "value"}, rows)};
+  std::string sessions = SessionsText(settings);
+  sessions.pop_back();  // its line's end
+  return {"Settings", "<p class=\"note\">" + HtmlEscaped(sessions) + ".</p>\n" +
+                          HtmlTable({"setting", "value", "setting", "value"}, rows)};
 }
 
 std::string PageSubtitle(const BatchResult& result) {

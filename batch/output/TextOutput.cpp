@@ -140,6 +140,14 @@ std::string PrecisionText(const BatchResult& result) {
                  result.compared.empty() ? "" : " of each system");
 }
 
+std::string SessionsText(const SimSettings& settings) {
+  return settings.fresh_sessions
+             ? "sessions: each starts afresh, as the first one does, with no streak or colour carried "
+               "(fresh_sessions=1)\n"
+             : "sessions: each carries the streaks and the colour of the one before, as the window plays them "
+               "(fresh_sessions=0)\n";
+}
+
 std::string ResultText(const BatchResult& result) {
   if (!result.axes.empty()) {
     std::string out = SweepTextHead(result, static_cast<int64_t>(result.cells.size()));
@@ -149,9 +157,10 @@ std::string ResultText(const BatchResult& result) {
   const CellResult& cell = result.cells.front();
   std::string out;
   if (cell.tally) out += PrecisionText(result) + FormatSummary(*cell.tally, CellSeeds(result), result.confidence);
-  if (cell.exact && cell.tally) return out + SampledBesideExact(*cell.tally, *cell.exact);
+  if (cell.exact && cell.tally)
+    return out + SampledBesideExact(*cell.tally, *cell.exact) + SessionsText(result.settings);
   if (cell.exact) out += ExactText(*cell.exact, WheelName(result.settings));
-  return out;
+  return out + SessionsText(result.settings);
 }
 
 std::string SweepTextHead(const BatchResult& result, int64_t cells) {
@@ -160,6 +169,7 @@ std::string SweepTextHead(const BatchResult& result, int64_t cells) {
   out +=
       Printed(", %lld cells, %s\n", static_cast<long long>(cells),
               result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
+  out += SessionsText(result.settings);
   for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
   for (const FigureSpec& item : kFigures) {
     if (item.showable) out += Printed("%16s", item.key);

@@ -17,6 +17,8 @@ std::string SweepTextRow(const CellResult& cell);
 // With --runs auto, how precise the runs were to be and whether they came
 // to be, with the runs that took: a line; else nothing.
 std::string PrecisionText(const BatchResult& result);
+// How a run's sessions follow each other, in words, a line.
+std::string SessionsText(const SimSettings& settings);
 
 // The seeds of the blocks as a summary says them: "seeds 7 to 16 and 27
 // to 36".

@@ -34,6 +34,8 @@ RunSettings ReadSettings(const JsonField& json) {
   }
   RunSettings settings = ResetDefaults();
   for (const SettingSpec& item : kSettings) {
+    // Summaries written before sessions could start afresh carried them.
+    if (item.option == &SimSettings::fresh_sessions && !json.Has(item.name)) continue;
     const JsonField value = json[item.name];
     MaybeProblem problem;
     switch (item.kind) {

@@ -126,6 +126,11 @@ RunOutcome PlayRun(const SimSettings& settings, int64_t seed, int32_t run, int32
     record.ending = EndingOf(end);
     outcome.sessions.push_back(record);
     carried = state;
+    if (settings.fresh_sessions) {
+      carried.win_streak = 0;
+      carried.loss_streak = 0;
+      carried.bet_on_red = settings.bet_on_red;
+    }
   }
   outcome.won_a_game = won;
   outcome.squared_bets = squared_bets;

@@ -120,6 +120,17 @@ TEST(ExactOdds, OneGameCanEndASessionAtBothLimits) {
   EXPECT_NEAR(run.ended[IndexOf(Ending::Limit)], 1 - kBlack, 1e-15);
 }
 
+// On the default rows the first session never goes broke: a run's ruin
+// comes from the streaks its later sessions carry.
+TEST(ExactOdds, FreshSessionsEachPlayTheFirstSessionsOdds) {
+  const ExactRun carried = ComputeExactRun(ResetDefaults());
+  const ExactRun fresh = ComputeExactRun(SettingsWith({{"fresh_sessions=1"}}));
+  const ExactRun first = ComputeExactRun(SettingsWith({{"session_count=1"}}));
+  EXPECT_GT(carried.ended[IndexOf(Ending::Low)], 1);
+  for (std::size_t k = 0; k < kEndings; ++k) EXPECT_NEAR(fresh.ended[k], 10 * first.ended[k], 1e-11) << k;
+  EXPECT_NEAR(FiguresOf(fresh).mean, FiguresOf(first).mean, 1e-9);
+}
+
 TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   EXPECT_DOUBLE_EQ(Exact({"games_per_session=1.5"}).ended[IndexOf(Ending::None)], 1);
   EXPECT_DOUBLE_EQ(Exact({"max_balance=99"}).ended[IndexOf(Ending::Check)], 1)

@@ -67,7 +67,9 @@ struct EngineRun {
     simulation.reset_settings();
     for (const SettingSpec& item : kSettings) {
       if (item.kind == SettingKind::Number) form.SetText(item.control, WString(FieldText(settings, item).c_str()));
-      if (item.kind == SettingKind::Option) form.SetChecked(item.control, settings.*item.option);
+      if (item.kind == SettingKind::Option && item.control != kNoControl) {
+        form.SetChecked(item.control, settings.*item.option);
+      }
     }
     for (std::size_t k = 0; k < kRowLength; ++k) {
       form.SetText(kBetAfterWins[k], WString(EntryText(settings, *FindSetting("bet_after_wins"), k).c_str()));
@@ -115,6 +117,19 @@ TEST(SampledRun, TagsEachSessionWithHowItEnded) {
     without += s.ending == SessionEnding::NoCounter;
   }
   EXPECT_GT(without, 0) << "a fractional count ends some sessions after game 3 with no counter";
+}
+
+TEST(SampledRun, FreshSessionsCarryNoStreakIntoTheNext) {
+  int64_t broke[2] = {};  // carried, fresh; the first session of the defaults never goes broke
+  for (const int fresh : {0, 1}) {
+    const RunSettings settings = SettingsWith({{"fresh_sessions=" + std::to_string(fresh)}});
+    for (int64_t seed = 1; seed <= 30; ++seed) {
+      for (const SessionRecord& s : PlayRun(settings, seed, 1).sessions)
+        broke[fresh] += s.ending == SessionEnding::MinBalance;
+    }
+  }
+  EXPECT_GT(broke[0], 10);
+  EXPECT_EQ(broke[1], 0);
 }
 
 TEST(BatchPool, RunsComeInSeedOrderAndTallyTheSameForAnyThreadsOrParts) {
