@@ -13,9 +13,8 @@ TEST(WideKeyHash, KeysSpreadOverTheBucketsByTheLowHalfOfTheirHash) {
   constexpr uint64_t kBuckets = 509;
   for (const int shift : {0, 2, 32, 40, 52}) {
     std::set<uint32_t> buckets;
-    for (uint64_t key = 0; key < 4096; ++key) {
+    for (uint64_t key = 0; key < 4096; ++key)
       buckets.insert(static_cast<uint32_t>(WideKeyHash{}(key << shift)) % kBuckets);
-    }
     EXPECT_GT(buckets.size(), kBuckets - 9) << "keys that differ from bit " << shift << " on";
   }
 }
