@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "batch/core/Numbers.h"
+#include "batch/core/Version.h"
 #include "batch/results/Figures.h"
 #include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
@@ -227,6 +228,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
       "or computes their odds exactly, and says how the sessions ended.",
       "vantrel-batch");
   app.get_formatter()->column_width(34);
+  app.set_version_flag("--version", kProgramVersion, "prints the program's name and version");
   app.footer("Systems (--system NAME; u is the first bet):\n" + SystemRules() + "Zero rules (--set zero_rule=NAME):\n" +
              ZeroRuleRules());
   app.add_option("--settings", o.settings, "a settings file, read as the window's load command reads it")
@@ -328,6 +330,10 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   } catch (const CLI::CallForHelp&) {
     parsed.done = true;
     parsed.text = app.help();
+    return parsed;
+  } catch (const CLI::CallForVersion&) {
+    parsed.done = true;
+    parsed.text = std::string(kProgramVersion) + "\n";
     return parsed;
   } catch (const CLI::ParseError& error) {
     parsed.done = true;

@@ -1,5 +1,8 @@
 #include "batch/cli/BatchSettings.h"
 
+#include <cmath>
+
+#include "batch/core/Money.h"
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
 #include "files/SettingsFile.h"
@@ -42,4 +45,27 @@ MaybeProblem BuildSettings(const BatchOptions& options, RunSettings& settings) {
     if (MaybeProblem problem = SetNamed(settings, assignment)) return problem;
   }
   return CombinationProblem(settings);
+}
+
+std::vector<std::string> SettingsNotes(const RunSettings& settings) {
+  std::vector<std::string> notes;
+  const double capital = settings.capital;
+  if (settings.max_balance <= capital) {
+    notes.push_back("note: the max balance (" + MoneyText(settings.max_balance) + ") is at or below the capital (" +
+                    MoneyText(capital) + "): every session starts at or past the balance it stops at");
+  }
+  if (settings.min_balance >= capital) {
+    notes.push_back("note: the min balance (" + MoneyText(settings.min_balance) + ") is at or above the capital (" +
+                    MoneyText(capital) + "): every session starts at or past the balance it stops at");
+  }
+  // The engine takes whole units of both (a first bet of 2.5 bets 2).
+  const std::pair<const char*, const char*> whole[] = {{"capital", "capital"}, {"first_bet", "first bet"}};
+  for (const auto& [name, words] : whole) {
+    const double value = EnteredValue(settings, name);
+    if (value != std::trunc(value)) {
+      notes.push_back(std::string("note: the ") + words + " " + MoneyText(value) + " is played as " +
+                      MoneyText(std::trunc(value)) + ": the engine takes whole units");
+    }
+  }
+  return notes;
 }

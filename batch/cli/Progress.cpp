@@ -30,5 +30,10 @@ void Progress::Show(int64_t done, const std::string& note) {
     line = std::to_string(done) + " " + unit_;
   }
   if (!note.empty()) line += ", " + note;
-  std::fprintf(stderr, "\r%s\033[K", line.c_str());
+  // Blanks over what is left of a longer line before, rather than an
+  // escape that a Windows console shows as it is.
+  const std::size_t width = line.size();
+  line.resize(std::max(width, shown_), ' ');
+  shown_ = width;
+  std::fprintf(stderr, "\r%s", line.c_str());
 }

@@ -28,5 +28,6 @@ class Progress {
   Clock::time_point start_ = Clock::now();
   Clock::time_point last_{};
   bool drawn_ = false;
+  std::size_t shown_ = 0;  // the width of the line drawn last
   std::mutex lock_;
 };

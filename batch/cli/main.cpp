@@ -260,6 +260,7 @@ MaybeProblem Run(const BatchOptions& options) {
     StandardOutput::Write(PrintSettings(settings));
     return std::nullopt;
   }
+  for (const std::string& note : SettingsNotes(settings)) std::fprintf(stderr, "vantrel-batch: %s\n", note.c_str());
   std::vector<SweepAxis> axes(options.sweeps.size());
   for (std::size_t a = 0; a < axes.size(); ++a) {
     if (MaybeProblem problem = ParseSweep(options.sweeps[a], axes[a])) return problem;

@@ -129,6 +129,15 @@ class Settings(Folder):
         self.assertEqual((systems["labouchere"]["system"], systems["labouchere"]["line"]), ("labouchere", "1,2,3,4"))
         self.assertEqual(systems["vantrel"], dict(line.split("=", 1) for line in self.ok("--print-settings").splitlines()))
 
+    def test_version_and_notes_on_settings_a_user_may_not_expect(self):
+        self.assertEqual(self.ok("--version"), "vantrel-batch 1.1\n")
+        for sets, note in ((["max_balance=400"], "the max balance (400) is at or below the capital (500)"),
+                           (["min_balance=500"], "the min balance (500) is at or above the capital (500)"),
+                           (["capital=500.5"], "the capital 500.5 is played as 500"), (["first_bet=1"], None)):
+            done = run(*sum((["--set", s] for s in sets), []), "--exact")
+            self.assertEqual((done.returncode, "vantrel-batch: note: " + note in done.stderr if note else done.stderr),
+                             (0, True if note else ""))
+
     def test_every_bad_value_is_refused_in_one_line_naming_it(self):
         bad = [("--set", "capital=0", "capital takes a number from 1 to 1000000"),
                ("--set", "games_per_session=10001", "games_per_session takes"),
