@@ -1,5 +1,6 @@
 #include "batch/cli/BatchSettings.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "batch/core/Money.h"
@@ -13,11 +14,45 @@ namespace {
 // user that the form kept its fields.
 std::string FirstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
 
-// The settings as the window's load command reads them.
+// Whether a file holds settings by name, as --print-settings writes them,
+// rather than the window's fields: its first line names a setting.
+bool HoldsNamedSettings(const std::string& bytes) {
+  const std::size_t equals = bytes.find('=');
+  return equals != std::string::npos && equals < bytes.find_first_of("\r\n") &&
+         FindSetting(bytes.substr(0, equals)) != nullptr;
+}
+
+// Settings by name, a "name=value" a line as --set takes it, over the
+// reset defaults; blank lines and lines from "#" on are skipped.
+MaybeProblem ReadNamedSettings(const std::string& path, const std::string& bytes, RunSettings& settings) {
+  constexpr std::size_t kLongestLine = 1000;
+  settings = ResetDefaults();
+  std::size_t number = 0;
+  for (std::size_t from = 0; from < bytes.size(); ++number) {
+    const std::size_t end = std::min(bytes.find('\n', from), bytes.size());
+    std::string line = bytes.substr(from, end - from);
+    from = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::string where = path + ", line " + std::to_string(number + 1);
+    if (line.size() > kLongestLine) {
+      return Problem{ProblemKind::BadInput, where + ": longer than " + std::to_string(kLongestLine) + " characters"};
+    }
+    if (line.empty() || line[0] == '#') continue;
+    if (MaybeProblem problem = SetNamed(settings, line)) {
+      problem->text = where + ": " + problem->text.substr(std::string("--set ").size());
+      return problem;
+    }
+  }
+  return std::nullopt;
+}
+
+// The settings of a file: by name, or as the window's load command reads
+// them.
 MaybeProblem LoadSettings(const std::string& path, RunSettings& settings) {
   std::string bytes;
   const std::string reason = FileAccess::Read(path, bytes);
   if (!reason.empty()) return Problem{ProblemKind::Unreadable, FirstLine(FileErrors::NotRead(path, reason))};
+  if (HoldsNamedSettings(bytes)) return ReadNamedSettings(path, bytes, settings);
   const SettingsFile::Parsed parsed = SettingsFile::Parse(bytes);
   const std::string unusable = FileErrors::Unusable(path, parsed);
   if (!unusable.empty()) return Problem{ProblemKind::BadInput, FirstLine(unusable)};

@@ -129,6 +129,19 @@ class Settings(Folder):
         self.assertEqual((systems["labouchere"]["system"], systems["labouchere"]["line"]), ("labouchere", "1,2,3,4"))
         self.assertEqual(systems["vantrel"], dict(line.split("=", 1) for line in self.ok("--print-settings").splitlines()))
 
+    def test_printed_settings_read_back_from_a_file_and_compare(self):
+        printed = self.ok("--system", "labouchere", "--set", "zero_rule=la_partage", "--set", "fresh_sessions=1",
+                          "--print-settings")
+        with open(self.path("lab.txt"), "w") as f:
+            f.write(printed.replace("\n", "\r\n") + "# kept by hand\n")
+        self.assertEqual(self.ok("--settings", self.path("lab.txt"), "--print-settings"), printed)
+        self.assertIn("lab.txt", self.ok("compare", "--system", "martingale", self.path("lab.txt"), "--runs", "2"))
+        with open(self.path("bad.txt"), "w") as f:
+            f.write("capital=500\nzero_rule=sometimes\n")
+        done = run("--settings", self.path("bad.txt"))
+        self.assertEqual((done.returncode, done.stderr.count("\n")), (2, 1))
+        self.assertIn("bad.txt, line 2: zero_rule=sometimes: zero_rule takes one of", done.stderr)
+
     def test_version_and_notes_on_settings_a_user_may_not_expect(self):
         self.assertEqual(self.ok("--version"), "vantrel-batch 1.1\n")
         for sets, note in ((["max_balance=400"], "the max balance (400) is at or below the capital (500)"),
