@@ -120,6 +120,13 @@ PageSection SettingsSection(const RunSettings& settings) {
     const std::size_t end = lines.find('\n', from);
     const std::string line = lines.substr(from, end - from);
     const std::size_t equals = line.find('=');
+    const std::size_t comes = line.find(" comes to ");
+    if (line[0] == '#' && comes != std::string::npos && !rows.empty()) {
+      // What a limit given relative to the capital came to, beside it.
+      rows.back().back() += " (" + HtmlEscaped(line.substr(comes + 1)) + ")";
+      from = end + 1;
+      continue;
+    }
     if (rows.empty() || rows.back().size() == 4) rows.emplace_back();
     rows.back().push_back("<code>" + HtmlEscaped(line.substr(0, equals)) + "</code>");
     rows.back().push_back(HtmlEscaped(line.substr(equals + 1)));

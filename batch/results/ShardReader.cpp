@@ -22,11 +22,28 @@ namespace {
 constexpr int64_t kMostCount = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMostBalance = std::numeric_limits<int32_t>::max();
 
+// The balance limits a summary's settings give relative to the capital:
+// each must come to the number the summary holds for it.
+void ReadGivenLimits(const JsonField& json, RunSettings& settings) {
+  if (!json.Value().is_object()) json.Refuse("is not an object");
+  for (const auto& item : json.Value().items()) {
+    const JsonField given = json[item.key().c_str()];
+    const double held = EnteredValue(settings, item.key());
+    if (item.key() != "max_balance" && item.key() != "min_balance") given.Refuse("is no limit that can be relative");
+    if (!ReadRelativeLimit(given.Text()) || SetByName(settings, item.key(), given.Text()) ||
+        EnteredValue(settings, item.key()) != held) {
+      given.Refuse("does not come to the " + item.key() + " beside it");
+    }
+  }
+}
+
 // The settings a summary was made with, set exactly as the program held
-// them: every setting once, nothing else.
+// them: every setting once, and the limits given relative to the capital,
+// nothing else.
 RunSettings ReadSettings(const JsonField& json) {
   if (!json.Value().is_object()) json.Refuse("is not an object");
-  const std::vector<std::string> names = SettingNames();
+  std::vector<std::string> names = SettingNames();
+  names.emplace_back("given");
   for (const auto& item : json.Value().items()) {
     if (std::find(names.begin(), names.end(), item.key()) == names.end()) {
       json[item.key().c_str()].Refuse("is no setting of this program");
@@ -57,6 +74,7 @@ RunSettings ReadSettings(const JsonField& json) {
     }
     if (problem) value.Refuse(problem->text);
   }
+  if (json.Has("given")) ReadGivenLimits(json["given"], settings);
   if (MaybeProblem clash = CombinationProblem(settings)) json["zero_rule"].Refuse("cannot be played: " + clash->text);
   return settings;
 }

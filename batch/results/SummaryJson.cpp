@@ -186,6 +186,8 @@ Json SettingsJson(const RunSettings& settings) {
         break;
       }
     }
+    const std::string given = GivenLimit(settings, item.name);
+    if (!given.empty()) out["given"][item.name] = given;
   }
   return out;
 }

@@ -19,6 +19,21 @@ std::string Shown(double value) { return ExactText(value); }
 
 ProgressionRow& RowOf(RunSettings& settings, const SettingSpec& item) { return settings.*item.row; }
 
+// The balance limits that may be given relative to the capital.
+struct RelativeSpec {
+  double SimSettings::*number;
+  std::optional<RelativeLimit> RunSettings::*given;
+};
+constexpr RelativeSpec kRelative[] = {{&SimSettings::max_balance, &RunSettings::max_given},
+                                      {&SimSettings::min_balance, &RunSettings::min_given}};
+
+const RelativeSpec* RelativeOf(const SettingSpec& item) {
+  for (const RelativeSpec& relative : kRelative) {
+    if (item.number == relative.number) return &relative;
+  }
+  return nullptr;
+}
+
 // A number as entered: what the window's check lets pass, less what it
 // adds to the entry.
 double Low(const SettingSpec& item) { return item.low - item.offset; }
@@ -26,7 +41,9 @@ double High(const SettingSpec& item) { return item.high - item.offset; }
 
 std::string Range(const SettingSpec& item) {
   switch (item.kind) {
-    case SettingKind::Number: return "takes a number from " + Shown(Low(item)) + " to " + Shown(High(item));
+    case SettingKind::Number:
+      return "takes a number from " + Shown(Low(item)) + " to " + Shown(High(item)) +
+             (RelativeOf(item) ? ", or one relative to the capital (+50, -300, +10%, -60%) that comes to one" : "");
     case SettingKind::Row:
       return "takes eleven comma-separated whole numbers from 1 to " + Shown(kLargestEntry) +
              ", or N:VALUE for entry N (1 to " + std::to_string(kRowLength) + ")";
@@ -111,7 +128,18 @@ bool SetRow(RunSettings& settings, const SettingSpec& row, const std::string& te
 bool SetValue(RunSettings& settings, const SettingSpec& item, const std::string& text) {
   double value = 0;
   switch (item.kind) {
-    case SettingKind::Number: return ReadNumber(text, value) && WriteNumber(settings, item, value);
+    case SettingKind::Number: {
+      const RelativeSpec* relative = RelativeOf(item);
+      const std::optional<RelativeLimit> given = relative ? ReadRelativeLimit(text) : std::nullopt;
+      if (given) {
+        if (!WriteNumber(settings, item, given->With(settings.capital))) return false;
+        settings.*relative->given = given;
+        return true;
+      }
+      if (!ReadNumber(text, value) || !WriteNumber(settings, item, value)) return false;
+      if (relative) (settings.*relative->given).reset();
+      return true;
+    }
     case SettingKind::Row: return SetRow(settings, item, text);
     case SettingKind::Option:
       if (text != "0" && text != "1") return false;
@@ -145,11 +173,33 @@ void FollowPreset(RunSettings& settings) {
   }
 }
 
-// What setting one by name does to the rows that follow a preset.
-void AfterSet(RunSettings& settings, const SettingSpec& item) {
+// The balance limits given relative to the capital, from the capital as it
+// now stands; what is wrong where one comes out of its range.
+MaybeProblem FollowCapital(RunSettings& settings) {
+  for (const RelativeSpec& relative : kRelative) {
+    const std::optional<RelativeLimit>& given = settings.*relative.given;
+    if (!given) continue;
+    const SettingSpec& item = *std::find_if(std::begin(kSettings), std::end(kSettings),
+                                            [&](const SettingSpec& each) { return each.number == relative.number; });
+    const double value = given->With(settings.capital);
+    if (!WriteNumber(settings, item, value)) {
+      char shown[32];
+      std::snprintf(shown, sizeof shown, "%.10g", value);
+      return Problem{ProblemKind::BadInput, "makes " + std::string(item.name) + "=" + given->Text() + " come to " +
+                                                shown + ", beyond " + Shown(Low(item)) + " to " + Shown(High(item))};
+    }
+  }
+  return std::nullopt;
+}
+
+// What setting one by name does to the rows that follow a preset, and to
+// the balance limits that follow the capital.
+MaybeProblem AfterSet(RunSettings& settings, const SettingSpec& item) {
   if (item.row == &SimSettings::bet_after_wins) settings.wins_follow_preset = false;
   if (item.row == &SimSettings::bet_after_losses) settings.losses_follow_preset = false;
   if (item.number == &SimSettings::first_bet) FollowPreset(settings);
+  if (item.number == &SimSettings::capital) return FollowCapital(settings);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -220,14 +270,12 @@ MaybeProblem SetByName(RunSettings& settings, const std::string& name, const std
   const SettingSpec* item = FindSetting(name);
   if (!item) return Problem{ProblemKind::BadInput, "is no setting"};
   if (!SetValue(settings, *item, text)) return Problem{ProblemKind::BadInput, Range(*item)};
-  AfterSet(settings, *item);
-  return std::nullopt;
+  return AfterSet(settings, *item);
 }
 
 MaybeProblem SetWholes(RunSettings& settings, const SettingSpec& item, const std::vector<int64_t>& values) {
   if (!WriteWholes(settings, item, values)) return Problem{ProblemKind::BadInput, Range(item)};
-  AfterSet(settings, item);
-  return std::nullopt;
+  return AfterSet(settings, item);
 }
 
 MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double value) {
@@ -235,8 +283,8 @@ MaybeProblem SetNumber(RunSettings& settings, const std::string& name, double va
   if (!item || item->kind != SettingKind::Number || !WriteNumber(settings, *item, value)) {
     return Problem{ProblemKind::BadInput, item ? Range(*item) : "is no numeric setting"};
   }
-  AfterSet(settings, *item);
-  return std::nullopt;
+  if (const RelativeSpec* relative = RelativeOf(*item)) (settings.*relative->given).reset();
+  return AfterSet(settings, *item);
 }
 
 MaybeProblem SetNamed(RunSettings& settings, const std::string& assignment) {
@@ -295,7 +343,10 @@ std::string NamedValue(const RunSettings& settings, const std::string& name) {
   const SettingSpec* item = FindSetting(name);
   if (!item) return std::string();
   switch (item->kind) {
-    case SettingKind::Number: return Shown(settings.*item->number - item->offset);
+    case SettingKind::Number: {
+      const std::string given = GivenLimit(settings, name);
+      return given.empty() ? Shown(settings.*item->number - item->offset) : given;
+    }
     case SettingKind::Row: {
       std::string row;
       for (std::size_t k = 0; k < kRowLength; ++k) row += (k ? "," : "") + std::to_string((settings.*item->row)[k]);
@@ -328,8 +379,20 @@ std::string FirstNotFinite(const RunSettings& settings) {
   return std::string();
 }
 
+std::string GivenLimit(const RunSettings& settings, const std::string& name) {
+  const SettingSpec* item = FindSetting(name);
+  const RelativeSpec* relative = item ? RelativeOf(*item) : nullptr;
+  return relative && settings.*relative->given ? (settings.*relative->given)->Text() : std::string();
+}
+
 std::string PrintSettings(const RunSettings& settings) {
   std::string lines;
-  for (const std::string& name : SettingNames()) lines += name + "=" + NamedValue(settings, name) + "\n";
+  for (const std::string& name : SettingNames()) {
+    lines += name + "=" + NamedValue(settings, name) + "\n";
+    if (!GivenLimit(settings, name).empty()) {
+      lines += "# " + name + " comes to " + Shown(EnteredValue(settings, name)) + " with the capital " +
+               Shown(settings.capital) + "\n";
+    }
+  }
   return lines;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "batch/core/Problem.h"
+#include "batch/settings/RelativeLimit.h"
 #include "batch/settings/Systems.h"
 #include "files/SettingsFile.h"
 #include "sim/BetSystem.h"
@@ -23,7 +25,15 @@ struct RunSettings : SimSettings {
   const RowPreset* preset = nullptr;
   bool wins_follow_preset = false;
   bool losses_follow_preset = false;
+  // The balance limits where given relative to the capital: their numbers
+  // above follow the capital wherever it is set.
+  std::optional<RelativeLimit> max_given;
+  std::optional<RelativeLimit> min_given;
 };
+
+// The balance limits given relative to the capital, as --set takes them
+// ("max_balance", "+50"), "" where a limit is a plain number.
+std::string GivenLimit(const RunSettings& settings, const std::string& name);
 
 // The fields and boxes as the reset writes them.
 RunSettings ResetDefaults();

@@ -248,6 +248,8 @@ class EditedShards(Folder):
             ("the exact odds", lambda d: d["counts"]["exact"].update(played=0.5), "counts.exact.final_balances"),
             ("a setting", lambda d: d["settings"].update(max_balance=550.00000001), "belongs to another batch"),
             ("an unknown setting", lambda d: d["settings"].update(bonus=1), "settings.bonus is no setting"),
+            ("a relative limit", lambda d: d["settings"].update(given={"max_balance": "+60"}),
+             "settings.given.max_balance does not come to the max_balance"),
             ("the version", lambda d: d.update(version="vantrel-batch 0.9"), "it comes from another version"),
         ]
         for name, edit, says in edits:

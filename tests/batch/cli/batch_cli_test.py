@@ -142,6 +142,17 @@ class Settings(Folder):
         self.assertEqual((done.returncode, done.stderr.count("\n")), (2, 1))
         self.assertIn("bad.txt, line 2: zero_rule=sometimes: zero_rule takes one of", done.stderr)
 
+    def test_limits_relative_to_the_capital_follow_it(self):
+        printed = self.ok("--set", "max_balance=+10%", "--set", "min_balance=-300", "--set", "capital=1000",
+                          "--print-settings")
+        self.assertIn("max_balance=+10%\n# max_balance comes to 1100 with the capital 1000\nmin_balance=-300\n"
+                      "# min_balance comes to 700 with the capital 1000\n", printed)
+        relative = ["--system", "martingale", "--set", "max_balance=+50"]
+        value = json.loads(self.ok(*relative, "--solve", "capital=100:2000", "--for", "p_min<=0.12", "--json"))
+        ruin = [json.loads(self.ok(*relative, "--set", f"capital={capital}", "--exact", "--json"))["exact"]["ended"]
+                ["min_balance"] for capital in (value["solve"]["value"] - 1, value["solve"]["value"])]
+        self.assertTrue(ruin[0] > 0.12 >= ruin[1], ruin)
+
     def test_version_and_notes_on_settings_a_user_may_not_expect(self):
         self.assertEqual(self.ok("--version"), "vantrel-batch 1.1\n")
         for sets, note in ((["max_balance=400"], "the max balance (400) is at or below the capital (500)"),
@@ -156,7 +167,7 @@ class Settings(Folder):
                ("--set", "games_per_session=10001", "games_per_session takes"),
                ("--set", "delay_ms=-1", "delay_ms takes"), ("--set", "first_bet=1001", "first_bet takes"),
                ("--set", "wager_limit=0", "wager_limit takes"), ("--set", "table_limit=20000", "0 to 19999"),
-               ("--set", "max_balance=x", "max_balance takes"), ("--set", "min_balance=-1", "min_balance takes"),
+               ("--set", "max_balance=x", "max_balance takes"), ("--set", "min_balance=-501", "min_balance takes"),
                ("--set", "session_count=500001", "session_count takes"),
                ("--set", "bet_after_wins=1,2", "eleven comma-separated"), ("--set", "bet_after_losses=12:5", "N:VALUE"),
                ("--set", "bet_after_losses=1:0", "bet_after_losses takes"), ("--set", "bet_on_red=2", "takes 0 or 1"),
