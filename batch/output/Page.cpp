@@ -9,6 +9,7 @@
 #include "batch/output/Heatmap.h"
 #include "batch/output/SweepOutputs.h"
 #include "batch/output/TextOutput.h"
+#include "batch/output/Verdict.h"
 #include "batch/results/Figures.h"
 #include "batch/results/Intervals.h"
 #include "batch/results/Printed.h"
@@ -158,6 +159,7 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
                     sections);
   }
   const CellResult& cell = result.cells.front();
+  sections.push_back({"In short", "<pre>" + HtmlEscaped(VerdictText(result, cell)) + "</pre>\n"});
   std::string summary = FiguresTable(cell, result.confidence);
   if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
   sections.push_back({"Summary", summary});

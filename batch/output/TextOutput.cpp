@@ -3,6 +3,7 @@
 #include <cstdarg>
 
 #include "batch/core/Money.h"
+#include "batch/output/Verdict.h"
 #include "batch/results/Figures.h"
 #include "batch/results/Intervals.h"
 #include "batch/settings/Systems.h"
@@ -155,7 +156,7 @@ std::string ResultText(const BatchResult& result) {
     return out;
   }
   const CellResult& cell = result.cells.front();
-  std::string out;
+  std::string out = VerdictText(result, cell) + "\n";
   if (cell.tally) out += PrecisionText(result) + FormatSummary(*cell.tally, CellSeeds(result), result.confidence);
   if (cell.exact && cell.tally)
     return out + SampledBesideExact(*cell.tally, *cell.exact) + SessionsText(result.settings);

@@ -8,7 +8,7 @@
 // follows the capital wherever the capital is set after (a sweep, a solved
 // value), so "play for +50" stays +50 whatever the capital.
 struct RelativeLimit {
-  double amount = 0;     // signed; in percent where `percent`
+  double amount = 0;  // signed; in percent where `percent`
   bool percent = false;
 
   // The limit with this capital.

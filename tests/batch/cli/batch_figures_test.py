@@ -60,6 +60,19 @@ def run(*arguments):
 class OneFigureEverywhere(unittest.TestCase):
     COMMON = ["--seed", "7", "--runs", "5", "--exact", "--set", "games_per_session=60", "--set", "session_count=4"]
 
+    def test_the_verdict_says_the_figures_of_the_json(self):
+        for options in (["--exact"], ["--runs", "300", "--seed", "4"]):
+            verdict = run(*options).split("\n\n", 1)[0]
+            data = json.loads(run(*options, "--json"))
+            shares = data["exact"]["ended"] if "exact" in data else {k: v / data["sessions"] for k, v in data["ended"].items()}
+            per_unit = data["exact"]["result_per_unit"] if "exact" in data else data["result_per_unit"]["value"]
+            self.assertIn(f"max balance of 550 {100 * shares['max_balance_or_wager_limit']:.1f} %", verdict)
+            self.assertIn(f"min balance of 0, {100 * shares['min_balance']:.1f} %", verdict)
+            self.assertIn(f"of it, {-100 * per_unit:.2f} %", verdict)
+            if "intervals" in data:
+                self.assertIn("(95% interval {:.1f} to {:.1f} %)".format(*[100 * x for x in data["intervals"]["p_max"]]),
+                              verdict)
+
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
 
