@@ -113,6 +113,18 @@ void AddComparison(const BatchResult& result, std::vector<PageSection>& sections
 
 }  // namespace
 
+// The verdict's lines after its first as a list, which wraps to the page.
+std::string VerdictHtml(const std::string& verdict) {
+  std::string items;
+  for (std::size_t from = verdict.find('\n') + 1; from < verdict.size();) {
+    const std::size_t end = verdict.find('\n', from);
+    const std::size_t text = verdict.find_first_not_of(' ', from);
+    items += "<li>" + HtmlEscaped(verdict.substr(text, end - text)) + "</li>\n";
+    from = end + 1;
+  }
+  return "<ul>\n" + items + "</ul>\n";
+}
+
 PageSection SettingsSection(const RunSettings& settings) {
   // Two settings a row, so that the list takes half the height.
   std::vector<std::vector<std::string>> rows;
@@ -159,7 +171,7 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
                     sections);
   }
   const CellResult& cell = result.cells.front();
-  sections.push_back({"In short", "<pre>" + HtmlEscaped(VerdictText(result, cell)) + "</pre>\n"});
+  sections.push_back({"In short", VerdictHtml(VerdictText(result, cell))});
   std::string summary = FiguresTable(cell, result.confidence);
   if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
   sections.push_back({"Summary", summary});
