@@ -1,6 +1,9 @@
 #include "batch/cli/PlayCell.h"
 
 #include <atomic>
+#include <chrono>
+#include <map>
+#include <mutex>
 #include <cstdio>
 #include <string>
 #include <algorithm>
@@ -16,10 +19,25 @@ MaybeProblem ComputeExact(const RunSettings& settings, int64_t jobs, int64_t bud
   MemoryBudget budget(budget_bytes);
   Progress progress(0, "steps computed");
   std::atomic<int64_t> steps{0};
+  // When each session's pass began: a pass that starts again starts its
+  // clock again.
+  std::mutex lock;
+  std::map<int64_t, std::pair<int64_t, std::chrono::steady_clock::time_point>> began;
   exact = ComputeExactRun(
       settings, budget,
-      [&](int64_t session, int64_t) {
-        progress.Show(++steps, "a session from start state " + std::to_string(session));
+      [&](int64_t session, int64_t done, int64_t of, const char* what) {
+        const auto now = std::chrono::steady_clock::now();
+        double elapsed = 0;
+        {
+          const std::lock_guard<std::mutex> hold(lock);
+          auto [at, fresh] = began.try_emplace(session, done, now);
+          if (!fresh && done < at->second.first) at->second = {done, now};
+          if (!fresh) at->second.first = done;
+          elapsed = std::chrono::duration<double>(now - at->second.second).count();
+        }
+        const std::string left = TimeLeft(elapsed, done, of);
+        progress.Show(++steps, "start state " + std::to_string(session) + ": " + what + " " + std::to_string(done) +
+                                   " of " + std::to_string(of) + (left.empty() ? "" : ", " + left));
       },
       jobs, fan);
   if (exact->refused.empty()) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "batch/cli/Progress.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "batch/cli/Terminal.h"
@@ -36,4 +37,12 @@ void Progress::Show(int64_t done, const std::string& note) {
   line.resize(std::max(width, shown_), ' ');
   shown_ = width;
   std::fprintf(stderr, "\r%s", line.c_str());
+}
+
+std::string TimeLeft(double elapsed, int64_t done, int64_t of) {
+  if (done <= 0 || done >= of || !(elapsed >= 0)) return std::string();
+  const double left = elapsed * static_cast<double>(of - done) / static_cast<double>(done);
+  if (left < 60) return "about " + std::to_string(static_cast<int64_t>(std::ceil(left))) + " s left";
+  if (left < 3600) return "about " + std::to_string(static_cast<int64_t>(std::ceil(left / 60))) + " min left";
+  return "about " + std::to_string(static_cast<int64_t>(std::ceil(left / 3600))) + " h left";
 }

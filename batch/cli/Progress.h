@@ -9,6 +9,11 @@
 // second, and only where standard error is a terminal: a bar where the
 // total is known, else a count. It is drawn at most ten times a second,
 // from any thread.
+// What is left of work `done` of `of` through after `elapsed` seconds, at
+// the pace so far, in words ("about 40 s left", "about 3 min left"); empty
+// before anything is done.
+std::string TimeLeft(double elapsed, int64_t done, int64_t of);
+
 class Progress {
  public:
   // `unit` names what is counted ("runs", "cells", "games").

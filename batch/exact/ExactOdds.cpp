@@ -19,6 +19,10 @@ namespace {
 
 using Carried = std::array<double, kCarriedStates>;
 
+// How far one pass over a session's states has come: `done` of `of`
+// games, or of what a session can wager ("wagered").
+using PassProgress = std::function<void(int64_t done, int64_t of, const char* what)>;
+
 struct SessionFigures {
   EndingCounts<double> ended{};
   double played = 0;
@@ -59,7 +63,7 @@ struct PassCost {
 class SessionPass {
  public:
   SessionPass(const GameRules& rules, int32_t capital, Layout layout, MemoryBudget& budget, PassCost& cost,
-              const std::function<void(int64_t)>& progress, bool course)
+              const PassProgress& progress, bool course)
       : rules_(rules),
         capital_(capital * rules.quanta),
         layout_(layout),
@@ -117,7 +121,7 @@ class SessionPass {
         if (played != Played::Whole) return played;
         now->Clear(row);
       }
-      if (progress_) progress_(game);
+      if (progress_) progress_(game, rules_.last_game, "game");
       if (course_) Course(game, figures_->games - games_before, *next);
       now->Clear();
       std::swap(now, next);
@@ -257,7 +261,7 @@ class SessionPass {
         Refused(current->second, wanted);
         return Played::OverBudget;
       }
-      if (progress_) progress_(wagered);
+      if (progress_) progress_(wagered, rules_.most_wagered, "wagered");
       layers.erase(current);
     }
     return Played::Whole;
@@ -381,7 +385,7 @@ class SessionPass {
   GameMoves moves_;
   MemoryBudget& budget_;
   PassCost& cost_;
-  const std::function<void(int64_t)>& progress_;
+  const PassProgress& progress_;
   bool course_;
   std::vector<double> balances_;
   SessionFigures* figures_ = nullptr;
@@ -391,7 +395,7 @@ class SessionPass {
 // where some session could pass the wager limit, then by itself where no
 // session can reach its last game first (every game wagers at least 1).
 Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, MemoryBudget& budget, PassCost& cost,
-                const std::function<void(int64_t)>& progress, FanCourse fan, SessionFigures& figures) {
+                const PassProgress& progress, FanCourse fan, SessionFigures& figures) {
   const bool course = fan != FanCourse::None;
   Carried start{};
   start[carried] = 1;
@@ -446,8 +450,8 @@ class SessionsFrom {
         static_cast<int64_t>(starts.size()), jobs_,
         [&](int64_t k) {
           Computed computed;
-          const auto progress = [&](int64_t step) {
-            if (progress_) progress_(offset + k + 1, step);
+          const PassProgress progress = [&](int64_t done, int64_t of, const char* what) {
+            if (progress_) progress_(offset + k + 1, done, of, what);
           };
           const AloneWhenNeeded::Running running(alone_);
           const uint32_t from = starts[static_cast<std::size_t>(k)];

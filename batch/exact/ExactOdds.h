@@ -87,8 +87,11 @@ struct ExactRun {
 class MemoryBudget;
 
 // Called as the computation goes, from any of its threads: which session
-// (from which start state) and how far into it.
-using ExactProgress = std::function<void(int64_t session, int64_t step)>;
+// (from which start state), how far into it (`done` of `of` games, or of
+// the most a session can wager where its states are taken by what was
+// wagered: then `what` says "wagered"). A session whose figures the
+// wager limit can change is computed a second time, from the start.
+using ExactProgress = std::function<void(int64_t session, int64_t done, int64_t of, const char* what)>;
 
 // The exact odds within a memory budget, which computations at once share:
 // what the states take is taken from it before it is allocated. The
