@@ -264,6 +264,7 @@ MaybeProblem Run(const BatchOptions& options) {
   std::vector<SweepAxis> axes(options.sweeps.size());
   for (std::size_t a = 0; a < axes.size(); ++a) {
     if (MaybeProblem problem = ParseSweep(options.sweeps[a], axes[a])) return problem;
+    if (MaybeProblem problem = CheckSweep(settings, options.sweeps[a], axes[a])) return problem;
   }
   if (!options.report.empty() && !WindowPlays(settings)) {
     return Problem{ProblemKind::BadInput,

@@ -46,6 +46,17 @@ MaybeProblem ParseSweep(const std::string& text, SweepAxis& axis) {
   return std::nullopt;
 }
 
+MaybeProblem CheckSweep(const RunSettings& base, const std::string& text, const SweepAxis& axis) {
+  for (double value : axis.values) {
+    RunSettings settings = base;
+    if (MaybeProblem problem = SetNumber(settings, axis.name, value)) {
+      return Problem{ProblemKind::BadInput, "--sweep " + text + ": " + axis.name + " " + ExactText(value) + " " +
+                                                problem->text};
+    }
+  }
+  return std::nullopt;
+}
+
 int64_t SweepCellCount(const std::vector<SweepAxis>& axes) {
   int64_t cells = 1;
   for (const SweepAxis& axis : axes) cells *= static_cast<int64_t>(axis.values.size());

@@ -15,6 +15,10 @@ struct SweepAxis {
 
 // The sweep of NAME=FROM:TO[:STEP], or one line saying what is wrong.
 MaybeProblem ParseSweep(const std::string& text, SweepAxis& axis);
+// Whether every value of a sweep can be set on these settings: a capital
+// swept takes along the balance limits given relative to it, which must
+// stay within their range too.
+MaybeProblem CheckSweep(const RunSettings& base, const std::string& text, const SweepAxis& axis);
 
 // The cells of a sweep, numbered from 0 with the first axis outermost:
 // how many there are, the swept values of one, and its settings. Cells are

@@ -152,6 +152,9 @@ class Settings(Folder):
         ruin = [json.loads(self.ok(*relative, "--set", f"capital={capital}", "--exact", "--json"))["exact"]["ended"]
                 ["min_balance"] for capital in (value["solve"]["value"] - 1, value["solve"]["value"])]
         self.assertTrue(ruin[0] > 0.12 >= ruin[1], ruin)
+        done = run("--set", "max_balance=+10%", "--sweep", "capital=900000:1000000:100000", "--exact")
+        self.assertEqual((done.returncode, "capital 1000000 makes max_balance=+10% come to 1100000" in done.stderr),
+                         (2, True), "a capital swept past what its relative limit allows is refused, not played stale")
 
     def test_version_and_notes_on_settings_a_user_may_not_expect(self):
         self.assertEqual(self.ok("--version"), "vantrel-batch 1.1\n")
