@@ -50,8 +50,8 @@ MaybeProblem CheckSweep(const RunSettings& base, const std::string& text, const 
   for (double value : axis.values) {
     RunSettings settings = base;
     if (MaybeProblem problem = SetNumber(settings, axis.name, value)) {
-      return Problem{ProblemKind::BadInput, "--sweep " + text + ": " + axis.name + " " + ExactText(value) + " " +
-                                                problem->text};
+      return Problem{ProblemKind::BadInput,
+                     "--sweep " + text + ": " + axis.name + " " + ExactText(value) + " " + problem->text};
     }
   }
   return std::nullopt;
