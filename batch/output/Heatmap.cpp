@@ -111,6 +111,8 @@ Drawing HeatmapDrawing(const HeatmapAxis& across, const HeatmapAxis& up, const s
   for (int k = 0; k < kSteps; ++k) {
     cell(d, scale_x, kTop + k * step_height, 20, step_height + 0.5, ColourAt(1 - (k + 0.5) / kSteps));
   }
+  // The scale's title: the figure it colours.
+  d.Text(scale_x + 10, kTop - 10, figure.key, Anchor::Middle);
   d.Text(scale_x + 26, kTop + 4, shown(high), Anchor::Start);
   d.Text(scale_x + 26, kHeight - kBottom + 4, shown(low), Anchor::Start);
   return d;

@@ -317,8 +317,10 @@ class Pictures(Folder):
                     self.headings.append(data)
                     self.in_heading = False
 
-        cases = [(["--exact", "--runs", "3", "--paths", self.path("p.svg"), "--set", "games_per_session=30"],
-                  ["Summary", "The course of the first session", "Final balances", "The first sessions", "Settings"]),
+        cases = [(["--exact", "--runs", "3", "--paths", self.path("p.svg"), "--set", "games_per_session=30", "--system",
+                   "martingale"],
+                  ["In short", "Summary", "The course of the first session", "Final balances", "The first sessions",
+                   "Settings"]),
                  (["compare", "--system", "dalembert,fibonacci", "--exact", "--set", "games_per_session=30"],
                   ["The systems side by side", "Their final balances and endings",
                    "The course of the first session, system by system"]),
@@ -332,6 +334,7 @@ class Pictures(Folder):
                 page.feed(self.read("page.html"))
                 self.assertNotIn("script", page.tags)
                 self.assertEqual(page.outside, [])
+                self.assertEqual(self.read("page.html").count("<title>Vantrel: martingale"), "martingale" in arguments)
                 for section in sections:
                     self.assertIn(section, page.headings)
                 self.assertEqual(page.tags.count("svg"), sum(s in ("Heat map", "The course of the first session",
