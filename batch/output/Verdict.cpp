@@ -47,12 +47,15 @@ std::string VerdictText(const BatchResult& result, const CellResult& cell) {
          Share(values, within, Figure::PMin, confidence) + " of the time, losing at least " +
          MoneyText(capital - EnteredValue(settings, "min_balance")) + " then;\n";
   out += Printed("  it stops at the last game, the table limit or otherwise %.1f %% of the time;\n", 100 * other);
-  std::string loss = Printed("%.2f %%", -100 * per_unit);
+  if (!(wagered > 0)) return out + "  no session wagered anything.\n";
+  // Plus zero, so that no loss is printed as -0.00.
+  std::string loss = Printed("%.2f %%", -100 * per_unit + 0.0);
   if (within) {
     const Interval& interval = intervals[static_cast<std::size_t>(Figure::ResultPerUnit)];
     loss += Printed(" (%g%% interval %.2f to %.2f %%)", 100 * confidence, -100 * interval.high, -100 * interval.low);
   }
-  out += Printed("  on average it wagers %.2f and loses %.2f of it, ", wagered, -per_unit * wagered) + loss + ";\n";
+  out +=
+      Printed("  on average it wagers %.2f and loses %.2f of it, ", wagered, -per_unit * wagered + 0.0) + loss + ";\n";
   out += Printed(
       "  the wheel's edge takes %.2f %% of every bet whatever the system: a system changes how much is wagered and how "
       "the results spread, not what a unit wagered loses.\n",

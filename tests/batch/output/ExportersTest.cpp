@@ -164,4 +164,15 @@ TEST(Exporters, EveryExporterWritesEveryKindOfResultOrSaysWhyNot) {
   std::filesystem::remove_all(folder);
 }
 
+// A window's settings file may hold a capital of 0: every session fails
+// its check, and nothing is wagered.
+TEST(Exporters, AVerdictOfNothingWageredSaysSoWithoutASignOrANumberThatIsNone) {
+  BatchResult result = Batch(2, true);
+  result.settings.capital = 0;
+  result.cells = {Cell(result.settings, 2, true, false)};
+  const std::string text = StandardText(result, OutputChoice());
+  EXPECT_NE(text.find("no session wagered anything"), std::string::npos) << text;
+  for (const char* wrong : {"-0.00", "nan", "inf"}) EXPECT_EQ(text.find(wrong), std::string::npos) << wrong;
+}
+
 }  // namespace
