@@ -128,22 +128,12 @@ std::string VerdictHtml(const std::string& verdict) {
 PageSection SettingsSection(const RunSettings& settings) {
   // Two settings a row, so that the list takes half the height.
   std::vector<std::vector<std::string>> rows;
-  const std::string lines = PrintSettings(settings);
-  for (std::size_t from = 0; from < lines.size();) {
-    const std::size_t end = lines.find('\n', from);
-    const std::string line = lines.substr(from, end - from);
-    const std::size_t equals = line.find('=');
-    const std::size_t comes = line.find(" comes to ");
-    if (line[0] == '#' && comes != std::string::npos && !rows.empty()) {
-      // What a limit given relative to the capital came to, beside it.
-      rows.back().back() += " (" + HtmlEscaped(line.substr(comes + 1)) + ")";
-      from = end + 1;
-      continue;
-    }
+  for (const std::string& name : SettingNames()) {
     if (rows.empty() || rows.back().size() == 4) rows.emplace_back();
-    rows.back().push_back("<code>" + HtmlEscaped(line.substr(0, equals)) + "</code>");
-    rows.back().push_back(HtmlEscaped(line.substr(equals + 1)));
-    from = end + 1;
+    // A limit given relative to the capital with what it came to.
+    const std::string came_to = CameTo(settings, name);
+    rows.back().push_back("<code>" + HtmlEscaped(name) + "</code>");
+    rows.back().push_back(HtmlEscaped(NamedValue(settings, name) + (came_to.empty() ? "" : " (" + came_to + ")")));
   }
   rows.back().resize(4);
   std::string sessions = SessionsText(settings);

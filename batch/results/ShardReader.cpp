@@ -29,9 +29,11 @@ void ReadGivenLimits(const JsonField& json, RunSettings& settings) {
   for (const auto& item : json.Value().items()) {
     const JsonField given = json[item.key().c_str()];
     const double held = EnteredValue(settings, item.key());
-    if (item.key() != "max_balance" && item.key() != "min_balance") given.Refuse("is no limit that can be relative");
     if (!ReadRelativeLimit(given.Text()) || SetByName(settings, item.key(), given.Text()) ||
-        EnteredValue(settings, item.key()) != held) {
+        GivenLimit(settings, item.key()).empty()) {
+      given.Refuse("is no limit that can be relative");
+    }
+    if (EnteredValue(settings, item.key()) != held) {
       given.Refuse("does not come to the " + item.key() + " beside it");
     }
   }

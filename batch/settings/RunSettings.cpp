@@ -21,11 +21,12 @@ ProgressionRow& RowOf(RunSettings& settings, const SettingSpec& item) { return s
 
 // The balance limits that may be given relative to the capital.
 struct RelativeSpec {
+  const char* name;
   double SimSettings::*number;
   std::optional<RelativeLimit> RunSettings::*given;
 };
-constexpr RelativeSpec kRelative[] = {{&SimSettings::max_balance, &RunSettings::max_given},
-                                      {&SimSettings::min_balance, &RunSettings::min_given}};
+constexpr RelativeSpec kRelative[] = {{"max_balance", &SimSettings::max_balance, &RunSettings::max_given},
+                                      {"min_balance", &SimSettings::min_balance, &RunSettings::min_given}};
 
 const RelativeSpec* RelativeOf(const SettingSpec& item) {
   for (const RelativeSpec& relative : kRelative) {
@@ -179,8 +180,7 @@ MaybeProblem FollowCapital(RunSettings& settings) {
   for (const RelativeSpec& relative : kRelative) {
     const std::optional<RelativeLimit>& given = settings.*relative.given;
     if (!given) continue;
-    const SettingSpec& item = *std::find_if(std::begin(kSettings), std::end(kSettings),
-                                            [&](const SettingSpec& each) { return each.number == relative.number; });
+    const SettingSpec& item = *FindSetting(relative.name);
     const double value = given->With(settings.capital);
     if (!WriteNumber(settings, item, value)) {
       char shown[32];
@@ -385,14 +385,17 @@ std::string GivenLimit(const RunSettings& settings, const std::string& name) {
   return relative && settings.*relative->given ? (settings.*relative->given)->Text() : std::string();
 }
 
+std::string CameTo(const RunSettings& settings, const std::string& name) {
+  if (GivenLimit(settings, name).empty()) return std::string();
+  return "comes to " + Shown(EnteredValue(settings, name)) + " with the capital " + Shown(settings.capital);
+}
+
 std::string PrintSettings(const RunSettings& settings) {
   std::string lines;
   for (const std::string& name : SettingNames()) {
     lines += name + "=" + NamedValue(settings, name) + "\n";
-    if (!GivenLimit(settings, name).empty()) {
-      lines += "# " + name + " comes to " + Shown(EnteredValue(settings, name)) + " with the capital " +
-               Shown(settings.capital) + "\n";
-    }
+    const std::string came_to = CameTo(settings, name);
+    if (!came_to.empty()) lines.append("# ").append(name).append(" ").append(came_to).append("\n");
   }
   return lines;
 }

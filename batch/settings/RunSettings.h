@@ -34,6 +34,9 @@ struct RunSettings : SimSettings {
 // The balance limits given relative to the capital, as --set takes them
 // ("max_balance", "+50"), "" where a limit is a plain number.
 std::string GivenLimit(const RunSettings& settings, const std::string& name);
+// What such a limit came to ("comes to 550 with the capital 500"), "" for
+// every other setting.
+std::string CameTo(const RunSettings& settings, const std::string& name);
 
 // The fields and boxes as the reset writes them.
 RunSettings ResetDefaults();

@@ -132,8 +132,10 @@ class OneFigureEverywhere(unittest.TestCase):
 
     def test_every_sweep_cell_is_its_batch_alone_merged_or_not(self):
         # A preset's rows follow the swept first bet; the capital moves what
-        # "at or above the capital" counts against.
-        sweep = [*self.COMMON, "--system", "martingale", "--sweep", "capital=300:700:200", "--sweep", "first_bet=1:2"]
+        # "at or above the capital" counts against, and the max balance
+        # given relative to it.
+        relative = ["--system", "martingale", "--set", "max_balance=+50"]
+        sweep = [*self.COMMON, *relative, "--sweep", "capital=300:700:200", "--sweep", "first_bet=1:2"]
         run(*sweep, "--table", self.path("whole.csv"), "--html", self.path("page.html"))
         with open(self.path("page.html")) as f:
             page_cells = next(t for t in Tables(f.read()).tables if t[0][:2] == ["capital", "first_bet"])
@@ -141,8 +143,7 @@ class OneFigureEverywhere(unittest.TestCase):
         run("merge", *self.shards(sweep, 4), "--table", self.path("merged.csv"))
         self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
         for row, cell in zip(self.rows("whole.csv"), cells):
-            settings = ["--system", "martingale", "--set", f"capital={row['capital']}",
-                        "--set", f"first_bet={row['first_bet']}"]
+            settings = [*relative, "--set", f"capital={row['capital']}", "--set", f"first_bet={row['first_bet']}"]
             figures, summary = self.alone(*settings)
             where = f"capital={row['capital']}, first_bet={row['first_bet']}"
             self.assert_row(row, figures, where)
