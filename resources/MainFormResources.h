@@ -12,3 +12,4 @@
 #define IDM_LOAD 1010
 #define IDM_INFO 1011
 #define IDM_HELP 1012
+#define IDM_ODDS 1013

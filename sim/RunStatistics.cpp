@@ -23,6 +23,8 @@ void Simulation::clear_statistics() {
   const WString empty("");
   for (const Counter& counter : kCounters) form_.SetText(counter.display, empty);
   state_.results_text = "";
+  state_.sessions_ended = 0;
+  state_.courses.clear();
   // The list box itself keeps its text until the first session of the run
   // replaces it.
   for (const Counter& counter : kCounters) form_.SetText(counter.percentage, WString(" %"));

@@ -1,10 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "framework/text/WString.h"
+#include "sim/SessionEnding.h"
 #include "sim/SessionNumbers.h"
 #include "sim/Wheel.h"
+
+// One session's balance in units before its first game and after each game
+// it played, and how it ended (a failed limits check: Check).
+struct PlayedCourse {
+  std::vector<double> balances;
+  Ending ending = Ending::Check;
+};
+
+// The courses a run keeps, of its first sessions: enough to draw beside
+// the run's odds, few enough that a long run holds little.
+constexpr std::size_t kKeptCourses = 200;
 
 // The live values of a run and its statistics.
 struct SimRunState {
@@ -29,4 +42,8 @@ struct SimRunState {
   double min_count = 0;
   double limit_count = 0;
   WString results_text;
+  // The sessions of the run that ended so far, and the courses of the first
+  // of them that played.
+  int32_t sessions_ended = 0;
+  std::vector<PlayedCourse> courses;
 };

@@ -18,6 +18,8 @@ constexpr double kLongestLiveList = 999;
 
 }  // namespace
 
+double Simulation::UnitsOf(int32_t quanta) const { return static_cast<double>(quanta) / inputs_.rules.quanta; }
+
 inline int32_t Simulation::spin(Stake& stake) {
   const int32_t numbers = WheelNumbers(settings_.double_zero);
   // The program's own generator steps a copy of its state held with the
@@ -51,6 +53,7 @@ void Simulation::on_session_timer() {
   form_.SetNumber(Control::label_akt_gesamtdurchgang, {"%6d", static_cast<double>(state_.sessions_remaining), true});
   play_session();
   record_session();
+  state_.sessions_ended += 1;
   state_.sessions_remaining -= 1;
   if (state_.sessions_remaining > 0) {
     state_.start_requested = true;
@@ -93,6 +96,8 @@ void Simulation::play_session() {
   carried.bet_on_red = inputs_.bet_on_red;
   stake.game = SessionStart(inputs_.rules, TruncateToInt32(settings_.capital), carried);
   stake.game.wagered = static_cast<int64_t>(state_.turnover);
+  keeps_course_ = state_.courses.size() < kKeptCourses;
+  if (keeps_course_) state_.courses.push_back({{UnitsOf(stake.game.balance)}, Ending::Check});
   while (play_game(stake) == GameEnd::Continue) {
   }
 }
@@ -161,6 +166,7 @@ Simulation::GameEnd Simulation::play_game(Stake& stake) {
   }
   GameEvent event;
   Settle(rules, game, state_.last_number, event);
+  if (keeps_course_) state_.courses.back().balances.push_back(UnitsOf(game.balance));
   // The stored option is read only when a game is won.
   if (event.won) settings_.switch_after_win = rules.switch_after_win;
 
@@ -250,6 +256,7 @@ constexpr EndMessage kEndMessages[] = {
 Simulation::GameEnd Simulation::end_session(::GameEnd end) {
   EndingCounts<double> counts{};
   CountEnding(counts, EndingOf(end), 1.0);
+  if (keeps_course_) state_.courses.back().ending = RowOf(EndingOf(end)).counted;
   state_.max_count += counts[IndexOf(Ending::High)];
   state_.min_count += counts[IndexOf(Ending::Low)];
   state_.limit_count += counts[IndexOf(Ending::Limit)];

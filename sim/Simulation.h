@@ -90,6 +90,7 @@ class Simulation {
   GameEnd end_session(::GameEnd end);
   void show_message(const WColor& colour, const char* text);
   int32_t spin(Stake& stake);
+  double UnitsOf(int32_t quanta) const;
 
   FormOperations& form_;
   SimSettings settings_;
@@ -100,4 +101,7 @@ class Simulation {
   InputsRead limits_read_;
   NumberGenerator own_generator_;
   NumberSource& numbers_;
+  // Whether the session that plays keeps its course (the run's first
+  // kKeptCourses do).
+  bool keeps_course_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "sim/Simulation.h"
@@ -7,6 +8,7 @@
 #include "ui/Form1Base.h"
 #include "ui/FormClock.h"
 #include "ui/FormControls.h"
+#include "ui/OddsWindow.h"
 
 // The program's main form: the window of Form1Base with the simulation
 // inside it. The engine reaches the controls through a cache that keeps a
@@ -19,6 +21,11 @@ class Form1 : public Form1Base {
   ~Form1() override;
 
   const Simulation& simulation() const { return simulation_; }
+  // The fields and boxes as the user left them, for a reader beside the
+  // engine.
+  const FormOperations& fields() const { return controls_; }
+  // The odds window, while it exists.
+  OddsWindow* odds_window() const { return odds_.get(); }
 
   bool on_form_cancel(WObject* source, WEventData* data) override;
   bool on_start_click(WObject* source, WEventData* data) override;
@@ -35,6 +42,7 @@ class Form1 : public Form1Base {
   bool on_menu_load(WObject* source, WEventData* data) override;
   bool on_menu_info(WObject* source, WEventData* data) override;
   bool on_menu_help(WObject* source, WEventData* data) override;
+  bool on_menu_odds(WObject* source, WEventData* data) override;
 
  protected:
   bool is_main_form() const override;
@@ -57,6 +65,8 @@ class Form1 : public Form1Base {
   FormControls controls_;
   CachedForm cache_;
   Simulation simulation_;
+  // Last, so that it goes first: it reads the fields and the run.
+  std::unique_ptr<OddsWindow> odds_;
 };
 
 // The program's one main form; null before it is made and after it is

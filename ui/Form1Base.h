@@ -60,6 +60,7 @@ class Form1Base : public WModelessDialog {
   virtual bool on_menu_load(WObject* source, WEventData* data) = 0;
   virtual bool on_menu_info(WObject* source, WEventData* data) = 0;
   virtual bool on_menu_help(WObject* source, WEventData* data) = 0;
+  virtual bool on_menu_odds(WObject* source, WEventData* data) = 0;
 
  protected:
   // Whether this is the program's main form (its icon becomes the class

@@ -49,7 +49,7 @@ struct MenuCommand {
   bool (Form1Base::*handler)(WObject*, WEventData*);
 };
 
-// The items of the popups at positions 0 and 1, and the two commands on
+// The items of the popups at positions 0 and 1, and the three commands on
 // the bar itself.
 constexpr MenuCommand kProgramCommands[] = {
     {IDM_START, &Form1Base::on_menu_start},
@@ -58,10 +58,8 @@ constexpr MenuCommand kProgramCommands[] = {
     {IDM_EXIT, &Form1Base::on_menu_exit},
 };
 constexpr MenuCommand kFileCommands[] = {
-    {IDM_SAVE, &Form1Base::on_menu_save},
-    {IDM_LOAD, &Form1Base::on_menu_load},
-    {IDM_INFO, &Form1Base::on_menu_info},
-    {IDM_HELP, &Form1Base::on_menu_help},
+    {IDM_SAVE, &Form1Base::on_menu_save}, {IDM_LOAD, &Form1Base::on_menu_load}, {IDM_INFO, &Form1Base::on_menu_info},
+    {IDM_HELP, &Form1Base::on_menu_help}, {IDM_ODDS, &Form1Base::on_menu_odds},
 };
 
 std::unique_ptr<WObject> MakeMember(Kind kind) {

@@ -137,6 +137,15 @@ bool Form1::on_menu_help(WObject*, WEventData*) {
   return false;
 }
 
+bool Form1::on_menu_odds(WObject*, WEventData*) {
+  // A window closed alone is made anew: nothing of the old one is in use
+  // while the menu's command runs.
+  if (odds_ && !odds_->GetHandle()) odds_.reset();
+  if (!odds_) odds_ = std::make_unique<OddsWindow>(*this);
+  odds_->Open();
+  return false;
+}
+
 bool Form1::on_sponsor_mouse_down(WObject*, WEventData*) {
   WWindow* caption = control("label_werbung_muss_sein");
   if (caption) caption->SetForeColor(WColor(128, 0, 128));

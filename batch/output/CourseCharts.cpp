@@ -120,6 +120,24 @@ void Playing(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan, Paint
   d.Lines(Shape::Kind::Polyline, std::move(points), std::move(paint));
 }
 
+Paint EndingLine(Ending ending) {
+  return {{Look::Stroke, kEndingWords[IndexOf(ending)].colour}, {Look::StrokeWidth, "1"}, {Look::StrokeOpacity, "0.8"}};
+}
+
+// Sessions over a frame made for something else stay within it: a game past
+// its last, or a balance past its ends, is drawn at the edge.
+void Sessions(Drawing& d, const Frame& f, const std::vector<SessionCourse>& paths) {
+  for (const SessionCourse& path : paths) {
+    std::vector<DrawnPoint> points;
+    const std::size_t games = std::min(path.balances.size(), static_cast<std::size_t>(f.games) + 1);
+    points.reserve(games);
+    for (std::size_t g = 0; g < games; ++g) {
+      points.push_back({f.X(static_cast<double>(g)), f.Y(std::clamp(path.balances[g], f.low, f.high))});
+    }
+    d.Lines(Shape::Kind::Polyline, std::move(points), EndingLine(path.ending));
+  }
+}
+
 Paint Stroked(const CurveLook& look, double width) {
   return {{Look::Stroke, look.colour}, {Look::StrokeWidth, Printed("%.1f", width)}, {Look::StrokeDash, look.dash}};
 }
@@ -144,7 +162,8 @@ void LegendRow(Drawing& d, double y, const std::vector<LegendEntry>& entries) {
 
 }  // namespace
 
-Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title) {
+Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title,
+                   const std::vector<SessionCourse>& over) {
   int32_t games = 1;
   double low = 1e300;
   double high = -1e300;
@@ -164,6 +183,7 @@ Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& titl
     const Paint median = {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2.5"}};
     Band(d, f, fan, &FanPoint::p5, &FanPoint::p95, {{Look::Fill, "#c6dbef"}});
     Band(d, f, fan, &FanPoint::p25, &FanPoint::p75, {{Look::Fill, "#6baed6"}});
+    Sessions(d, f, over);
     Median(d, f, fan, median);
     Playing(d, f, fan, {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2"}});
     LegendRow(d, kShareBottom + kLegendBelow,
@@ -212,16 +232,7 @@ Drawing PathsDrawing(const std::vector<SessionCourse>& paths, const CourseLimits
   const Frame f = FrameOf(std::max(1, last_game), low, high, limits);
   Drawing d{kWidth, kBalanceBottom + kLegendBelow + 20, 13, {}};
   d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
-  for (const SessionCourse& path : paths) {
-    std::vector<DrawnPoint> points;
-    for (std::size_t g = 0; g < path.balances.size(); ++g) {
-      points.push_back({f.X(static_cast<double>(g)), f.Y(path.balances[g])});
-    }
-    d.Lines(Shape::Kind::Polyline, std::move(points),
-            {{Look::Stroke, kEndingWords[IndexOf(path.ending)].colour},
-             {Look::StrokeWidth, "1"},
-             {Look::StrokeOpacity, "0.8"}});
-  }
+  Sessions(d, f, paths);
   std::vector<LegendEntry> legend;
   legend.reserve(kEndings);
   for (const EndingWords& ending : kEndingWords) {

@@ -31,8 +31,11 @@ struct FanSeries {
 // The percentile bands of one session's balance (5th to 95th, 25th to
 // 75th) around the median; of several systems, each its 5th to 95th band
 // and its median in a colour and a dash of its own, with a legend.
-// The chart as a drawing (its model), and as SVG.
-Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title);
+// The chart as a drawing (its model), and as SVG. Sessions given as `over`
+// (a run played beside its odds) are drawn as thin lines over the bands,
+// coloured by how they ended, within the chart's frame.
+Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title,
+                   const std::vector<SessionCourse>& over = {});
 std::string FanChart(const std::vector<FanSeries>& series, const std::string& title);
 
 // Sampled sessions, a thin line each: the balance before the first game

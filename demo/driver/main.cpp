@@ -2,6 +2,8 @@
 // a person at the window would, for the run script.
 //   vantrel-driver run [seconds]  presses start, waits until the run has
 //                                 ended, prints what the window shows
+//   vantrel-driver odds           opens the odds window, waits for its
+//                                 odds and prints them
 //   vantrel-driver close          closes the window
 // Exit code 0 on success, 1 when the window is missing or the run did not
 // end in time, 2 for a wrong call.
@@ -84,6 +86,26 @@ int Run(int seconds) {
   return 1;
 }
 
+constexpr int kOddsCommand = 1013;
+constexpr int kOddsText = 2001;
+
+int Odds() {
+  HWND form = FindForm(60);
+  if (!form) return 1;
+  PostMessageA(form, WM_COMMAND, kOddsCommand, 0);
+  for (int waited = 0; waited < 600; ++waited) {
+    HWND odds = FindWindowA(nullptr, "Vantrel odds");
+    const std::string text = odds ? TextOf(GetDlgItem(odds, kOddsText)) : std::string();
+    if (text.rfind("in short", 0) == 0 || text.rfind("No exact odds", 0) == 0) {
+      std::printf("%s", text.c_str());
+      return 0;
+    }
+    Sleep(100);
+  }
+  std::fprintf(stderr, "vantrel-driver: no odds within 60 s\n");
+  return 1;
+}
+
 int Close() {
   HWND form = FindForm(5);
   if (!form) return 1;
@@ -96,6 +118,7 @@ int Close() {
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "run") == 0) return Run(argc >= 3 ? std::atoi(argv[2]) : 300);
   if (argc == 2 && std::strcmp(argv[1], "close") == 0) return Close();
-  std::fprintf(stderr, "usage: vantrel-driver run [seconds] | close\n");
+  if (argc == 2 && std::strcmp(argv[1], "odds") == 0) return Odds();
+  std::fprintf(stderr, "usage: vantrel-driver run [seconds] | odds | close\n");
   return 2;
 }

@@ -10,14 +10,8 @@
 #include "framework/windows/WColor.h"
 #include "framework/windows/WCursor.h"
 #include "framework/windows/WFont.h"
+#include "framework/windows/WRect.h"
 #include "framework/windows/WResourceID.h"
-
-struct WRect {
-  int32_t x = 0;
-  int32_t y = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-};
 
 // A system window wrapped in an object: its handle, name, colours, font
 // and tooltip, and the events its messages become. The framework's single

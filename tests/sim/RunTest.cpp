@@ -67,6 +67,21 @@ TEST_F(Run, CountersAndSharesOfMixedEnds) {
   PlayRun("3", {kBlack, kRed, kBlack});  // a win reaches the maximum, a loss leaves nothing
   EXPECT_EQ(Counters(), "     2|     1|     0|66.67%|33.33%|0.00%");
   EXPECT_EQ(Text(Control::rtb_ergebnisse), "     3.   2 ||     2.   0 ||     1.   2 ||");
+  // Each session's course as it went, for a chart beside the run; the next
+  // run keeps only its own.
+  const auto courses = [this] {
+    std::ostringstream out;
+    for (const PlayedCourse& course : simulation.state().courses) {
+      for (double balance : course.balances) out << balance << " ";
+      out << "(" << static_cast<int>(course.ending) << ") ";
+    }
+    return out.str();
+  };
+  EXPECT_EQ(simulation.state().sessions_ended, 3);
+  EXPECT_EQ(courses(), "1 2 (0) 1 0 (1) 1 2 (0) ");
+  PlayRun("1", {kRed});
+  EXPECT_EQ(simulation.state().sessions_ended, 1);
+  EXPECT_EQ(courses(), "1 0 (1) ");
 }
 
 TEST_F(Run, ASecondStartNeitherReseedsNorRecountsAndAPendingTimerPlaysOnce) {

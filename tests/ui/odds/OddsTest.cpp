@@ -1,0 +1,275 @@
+// The window's odds without the window: read from a form, computed, stopped,
+// compared with a run, and drawn with a painter that records what it is
+// asked to draw.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+#include "batch/output/CourseCharts.h"
+#include "batch/output/Exporters.h"
+#include "batch/output/Svg.h"
+#include "sim/MemoryForm.h"
+#include "sim/Simulation.h"
+#include "tests/SettingsWith.h"
+#include "ui/odds/DrawingPainter.h"
+#include "ui/odds/OddsInput.h"
+#include "ui/odds/OddsWorker.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+// A form after the window's reset.
+struct ResetForm {
+  ResetForm() { simulation.reset_settings(); }
+  MemoryForm form;
+  Simulation simulation{form};
+};
+
+TEST(OddsInputTest, TheFormReadsAsItsSettingsFileAndAFailedCheckIsNamed) {
+  ResetForm reset;
+  const OddsInput defaults = OddsInputOf(reset.form);
+  EXPECT_EQ(defaults.failure, "");
+  EXPECT_EQ(PrintSettings(defaults.settings), PrintSettings(ResetDefaults()));
+  const struct {
+    Control field;
+    const char* text;
+    const char* named;
+  } cases[] = {
+      {Control::rtb_anzahl_gesamtdurchgaenge, "0", "The session_count field"},
+      {Control::rtb_startkapital, "abc", "The capital field"},
+      {Control::rtb_soll_kapital, "400", "The max_balance field"},  // below the capital
+      {Control::rtb_erster_einsatz, "600", "The first_bet field"},  // above the capital
+  };
+  for (const auto& c : cases) {
+    ResetForm changed;
+    changed.form.SetText(c.field, WString(c.text));
+    const OddsInput input = OddsInputOf(changed.form);
+    EXPECT_EQ(input.failure.rfind(c.named, 0), 0u) << c.text << ": " << input.failure;
+    EXPECT_FALSE(SameValues(input.values, defaults.values)) << c.text;
+    EXPECT_EQ(changed.form.GetText(c.field).GetText(), std::string(c.text)) << "the form is left as it was";
+  }
+  ResetForm boxed;
+  boxed.form.SetChecked(Control::checkbox_zero_oder_zerozero, true);
+  const OddsInput double_zero = OddsInputOf(boxed.form);
+  EXPECT_TRUE(double_zero.settings.double_zero);
+  EXPECT_FALSE(SameValues(double_zero.values, defaults.values));
+}
+
+TEST(OddsAnswerTest, TheOddsAreTheBatchsAndARunIsComparedWithThem) {
+  const std::atomic<bool> go{false};
+  const std::optional<OddsAnswer> answer = ComputeOdds(ResetDefaults(), go);
+  ASSERT_TRUE(answer && answer->computed);
+  const ExactRun exact = ComputeExactRun(ResetDefaults());
+  BatchResult alone = answer->result;
+  alone.cells.front().exact = exact;
+  EXPECT_EQ(answer->text, StandardText(alone, OutputChoice{})) << "the text without the course is the same";
+  EXPECT_NE(answer->text.find("exact odds of a run of 10 sessions"), std::string::npos);
+  EXPECT_NE(OddsPage(*answer).find("<html"), std::string::npos);
+
+  SimRunState run;
+  EXPECT_EQ(RunBesideOdds(*answer, run), "") << "before a session ended";
+  run.sessions_ended = 10;
+  run.max_count = 5;
+  run.min_count = 2;
+  run.limit_count = 3;
+  EXPECT_EQ(RunBesideOdds(*answer, run),
+            "this run: 5 of 10 sessions at the max balance or wager limit (exact chance 64.8 %); 2 of 10 sessions "
+            "at the min balance (exact chance 14.6 %); 3 of 10 sessions at the table limit or last game (exact "
+            "chance 20.6 %)");
+
+  // The run's sessions over the bands, within the frame even where a path
+  // runs past it.
+  run.courses = {{{500, 520, 540, 560}, Ending::High}, {{500, 1e6}, Ending::Low}};
+  const std::optional<Drawing> bare = OddsChart(*answer);
+  const std::optional<Drawing> beside = OddsChart(*answer, run.courses);
+  ASSERT_TRUE(bare && beside);
+  ASSERT_EQ(beside->shapes.size(), bare->shapes.size() + 2);
+  for (const Shape& shape : beside->shapes) {
+    for (const DrawnPoint& p : shape.points) EXPECT_GE(p.y, 0) << "drawn within the picture";
+  }
+  EXPECT_FALSE(OddsChart(OddsAnswer{}).has_value());
+}
+
+TEST(OddsAnswerTest, OddsPastTheirBudgetSayHowToAnswerAndAStopEndsTheWorkAtOnce) {
+  const RunSettings grind = SettingsWith({{"system=oscars_grind"}});
+  std::atomic<bool> stop{false};
+  const std::optional<OddsAnswer> refused = ComputeOdds(grind, stop, nullptr, int64_t{1} << 20);
+  ASSERT_TRUE(refused);
+  EXPECT_FALSE(refused->computed);
+  EXPECT_NE(refused->text.find("within 1 MiB; `vantrel-batch --runs K`"), std::string::npos) << refused->text;
+  EXPECT_FALSE(OddsChart(*refused).has_value());
+  EXPECT_EQ(OddsPage(*refused), "");
+
+  // Oscar's Grind takes seconds; a stop set a little into it ends it.
+  std::thread stopper([&stop] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    stop = true;
+  });
+  std::string reached;
+  const Clock::time_point start = Clock::now();
+  const std::optional<OddsAnswer> stopped = ComputeOdds(grind, stop, [&](const std::string& r) { reached = r; });
+  stopper.join();
+  EXPECT_FALSE(stopped.has_value());
+  EXPECT_LT(Seconds(start), 1.2);
+  EXPECT_NE(reached.find("start state 1: game"), std::string::npos) << reached;
+}
+
+TEST(OddsWorkerTest, OnlyTheNewestRequestIsAnsweredAndGoingAwayStopsTheWork) {
+  const RunSettings grind = SettingsWith({{"system=oscars_grind"}});
+  const RunSettings small = SettingsWith({{"capital=300", "max_balance=330"}});
+  const auto wait_for = [](OddsWorker& worker) {
+    const Clock::time_point start = Clock::now();
+    while (Seconds(start) < 20) {
+      if (std::optional<OddsAnswer> answer = worker.TakeAnswer()) return answer;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return std::optional<OddsAnswer>();
+  };
+  {
+    OddsWorker worker;
+    worker.Ask(grind);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(worker.Busy());
+    worker.Ask(small);
+    const std::optional<OddsAnswer> answer = wait_for(worker);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->result.settings.capital, 300) << "the older request gave nothing";
+    EXPECT_FALSE(worker.TakeAnswer().has_value()) << "an answer is given once";
+    EXPECT_FALSE(worker.Busy());
+    worker.Ask(small);
+    worker.Cancel();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(worker.TakeAnswer().has_value()) << "a cancelled request gives nothing";
+  }
+  const Clock::time_point start = Clock::now();
+  {
+    OddsWorker worker;
+    worker.Ask(grind);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_LT(Seconds(start), 1.2) << "going away stops the work within a second";
+}
+
+// A shape as drawn: its kind and its numbers, in the window's pixels.
+struct PaintedShape {
+  std::string kind;
+  std::vector<double> numbers;
+};
+
+// What a painter was asked to draw.
+class RecordingPainter : public WPainter {
+ public:
+  void SetPen(const WPen& pen) override { this->pen = pen; }
+  void SetBrush(std::optional<WColorValue> colour) override { brush = colour; }
+  void SetClip(const WRect& c) override { clip = c; }
+  void Line(WPoint from, WPoint to) override { Add("line", {from, to}); }
+  void Polyline(const std::vector<WPoint>& points) override { Add("polyline", points); }
+  void Polygon(const std::vector<WPoint>& points) override { Add("polygon", points); }
+  void Rectangle(const WRect& r) override { Add("rect", {{r.x, r.y}, {r.width, r.height}}); }
+  void Text(WPoint anchor, const std::string&, const WTextStyle& style) override {
+    Add("text", {anchor});
+    heights.push_back(style.height);
+  }
+
+  void Add(const char* kind, const std::vector<WPoint>& points) {
+    PaintedShape shape{kind, {}};
+    for (const WPoint& p : points) shape.numbers.insert(shape.numbers.end(), {double(p.x), double(p.y)});
+    shapes.push_back(shape);
+    fills.push_back(brush);
+  }
+
+  WPen pen;
+  std::optional<WColorValue> brush;
+  WRect clip;
+  std::vector<PaintedShape> shapes;
+  std::vector<std::optional<WColorValue>> fills;
+  std::vector<int32_t> heights;
+};
+
+// The shapes of an SVG, read from its text, placed as `scale` and the
+// offsets put them.
+std::vector<PaintedShape> ShapesOfSvg(const std::string& svg, double scale, double left, double top) {
+  std::vector<PaintedShape> shapes;
+  const auto add = [&](const std::string& kind, const std::vector<double>& xy) {
+    PaintedShape shape{kind, {}};
+    for (std::size_t k = 0; k + 1 < xy.size(); k += 2) {
+      shape.numbers.insert(shape.numbers.end(), {left + xy[k] * scale, top + xy[k + 1] * scale});
+    }
+    shapes.push_back(shape);
+  };
+  const auto number = [](const std::smatch& m, int k) { return std::stod(m[k].str()); };
+  std::istringstream lines(svg);
+  const std::regex line("<line x1=\"([-.0-9]+)\" y1=\"([-.0-9]+)\" x2=\"([-.0-9]+)\" y2=\"([-.0-9]+)\"");
+  const std::regex lines_of("<(polyline|polygon) points=\"([^\"]*)\"");
+  const std::regex rect("<rect x=\"([-.0-9]+)\" y=\"([-.0-9]+)\" width=\"([-.0-9]+)\" height=\"([-.0-9]+)\"");
+  const std::regex path("<path d=\"M([-.0-9]+) ([-.0-9]+) l([-.0-9]+) ");
+  const std::regex text("<text x=\"([-.0-9]+)\" y=\"([-.0-9]+)\"");
+  std::smatch m;
+  for (std::string l; std::getline(lines, l);) {
+    if (std::regex_search(l, m, line)) {
+      add("line", {number(m, 1), number(m, 2), number(m, 3), number(m, 4)});
+    } else if (std::regex_search(l, m, lines_of)) {
+      std::vector<double> xy;
+      std::istringstream points(m[2].str());
+      for (std::string p; points >> p;) xy.insert(xy.end(), {std::stod(p), std::stod(p.substr(p.find(',') + 1))});
+      add(m[1].str(), xy);
+    } else if (std::regex_search(l, m, rect)) {
+      add("rect", {number(m, 1), number(m, 2)});
+      shapes.back().numbers.insert(shapes.back().numbers.end(), {number(m, 3) * scale, number(m, 4) * scale});
+    } else if (std::regex_search(l, m, path)) {
+      const double x = number(m, 1), y = number(m, 2), r = number(m, 3);
+      add("polygon", {x, y, x + r, y + r, x, y + 2 * r, x - r, y + r});
+    } else if (std::regex_search(l, m, text)) {
+      add("text", {number(m, 1), number(m, 2)});
+    }
+  }
+  return shapes;
+}
+
+TEST(DrawingPainterTest, APaintedChartHasTheGeometryOfItsSvgAtAnySize) {
+  const std::atomic<bool> go{false};
+  const std::optional<OddsAnswer> answer = ComputeOdds(ResetDefaults(), go);
+  ASSERT_TRUE(answer);
+  Drawing chart = *OddsChart(*answer, {{{500, 510, 490}, Ending::Low}});
+  chart.Diamond(300, 200, 6, {{Look::Fill, "#000000"}, {Look::FillOpacity, "0.5"}});
+  chart.Box(100, 100, 40, 20, {{Look::Fill, "none"}, {Look::Stroke, "black"}});
+  const std::string svg = SvgOf(chart);
+  const struct {
+    WRect into;
+    double scale, left, top;
+  } sizes[] = {{{0, 0, 900, 620}, 1, 0, 0},
+               {{10, 20, 450, 400}, 0.5, 10, 20 + (400 - 310) / 2.0},
+               {{0, 0, 1800, 620}, 1, 450, 0}};
+  for (const auto& size : sizes) {
+    RecordingPainter painter;
+    PaintDrawing(chart, painter, size.into);
+    // The SVG writes tenths, the painter whole pixels: a pixel apart at most.
+    const std::vector<PaintedShape> expected = ShapesOfSvg(svg, size.scale, size.left, size.top);
+    ASSERT_EQ(painter.shapes.size(), expected.size()) << size.into.width;
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+      ASSERT_EQ(painter.shapes[k].kind, expected[k].kind) << "shape " << k;
+      ASSERT_EQ(painter.shapes[k].numbers.size(), expected[k].numbers.size()) << "shape " << k;
+      for (std::size_t i = 0; i < expected[k].numbers.size(); ++i) {
+        ASSERT_NEAR(painter.shapes[k].numbers[i], expected[k].numbers[i], 1.0)
+            << "shape " << k << " at " << size.into.width;
+      }
+    }
+    EXPECT_EQ(painter.clip.width, size.into.width) << "nothing is drawn outside the rectangle";
+    EXPECT_EQ(painter.heights.front(), std::lround(15 * size.scale)) << "the title's size";
+  }
+  RecordingPainter painter;
+  PaintDrawing(chart, painter, {0, 0, 900, 620});
+  EXPECT_EQ(painter.fills[1], WRgb(0xc6, 0xdb, 0xef)) << "the outer band";
+  EXPECT_EQ(painter.fills[painter.fills.size() - 2], WRgb(128, 128, 128)) << "half black over the white page";
+  EXPECT_EQ(painter.fills.back(), std::nullopt) << "a box filled with none";
+  EXPECT_EQ(painter.pen.colour, WRgb(0, 0, 0));
+}
+
+}  // namespace
