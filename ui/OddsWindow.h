@@ -35,8 +35,9 @@ class OddsWindow : public WForm {
 
   // Makes the window, owned by the main form, or brings it forward.
   bool Open();
-  // The answer shown, for the tests.
+  // The answer shown, and the dialog that asks where its page goes.
   const OddsAnswer& answer() const { return answer_; }
+  WFileDialog& page_dialog() { return dialog_; }
 
   bool on_create(WObject* source, WEventData* data);
   bool on_destroy(WObject* source, WEventData* data);

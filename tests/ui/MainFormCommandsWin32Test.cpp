@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/InfoTexts.h"
@@ -144,9 +145,34 @@ class Program : public ::testing::TestWithParam<Ending> {
   std::filesystem::path folder_;
 };
 
+constexpr WPARAM kOddsCommand = 1013;
+
+// Settings whose odds take seconds (to be refused in the end): capital,
+// max balance, games and table limit.
+void TypeSlowOdds(HWND window) {
+  for (const auto& [id, text] : {std::pair{102, "100000"}, {124, "200000"}, {104, "10000"}, {141, "19999"}}) {
+    SetDlgItemTextA(window, id, text);
+  }
+}
+
+bool Computing(HWND odds) {
+  char status[64] = {};
+  GetDlgItemTextA(odds, 2002, status, sizeof status);
+  return std::string(status).rfind("computing", 0) == 0;
+}
+
 TEST_P(Program, EndsWithExitCodeZero) {
   const Ending& ending = GetParam();
-  if (ending.opening != 0) {
+  DWORD closed_at = 0;
+  if (ending.opening == kOddsCommand) {
+    TypeSlowOdds(window_);
+    HWND odds = Open(ending.opening, ending.opened);
+    ASSERT_NE(odds, nullptr);
+    for (int waited = 0; waited < 100 && !Computing(odds); ++waited) Sleep(50);
+    ASSERT_TRUE(Computing(odds));
+    closed_at = GetTickCount();
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+  } else if (ending.opening != 0) {
     HWND opened = Open(ending.opening, ending.opened);
     ASSERT_NE(opened, nullptr) << ending.opened;
     // As the task manager's "End task" does: every top-level window is asked to close.
@@ -161,6 +187,9 @@ TEST_P(Program, EndsWithExitCodeZero) {
   DWORD code = 99;
   GetExitCodeProcess(process_.hProcess, &code);
   EXPECT_EQ(code, 0u);
+  if (closed_at != 0) {
+    EXPECT_LT(GetTickCount() - closed_at, 1000u) << "the odds' work stopped at once";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, Program,
@@ -170,7 +199,9 @@ INSTANTIATE_TEST_SUITE_P(Endings, Program,
                                            Ending{"Escape", WM_KEYDOWN, VK_ESCAPE, false},
                                            Ending{"ClosedWithTheInfoBoxOpen", WM_CLOSE, 0, false, 1011, "program-info"},
                                            Ending{"ClosedWithAFehlerBoxOpen", WM_CLOSE, 0, false, 1010, "Fehler"},
-                                           Ending{"ClosedWithTheSaveDialogOpen", WM_CLOSE, 0, false, 1008, "Save As"}),
+                                           Ending{"ClosedWithTheSaveDialogOpen", WM_CLOSE, 0, false, 1008, "Save As"},
+                                           Ending{"ClosedWhileTheOddsCompute", WM_CLOSE, 0, false, kOddsCommand,
+                                                  "Vantrel odds"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramStart, EndsWithMinusOneWhenTheMainFormCannotBeMade) {

@@ -5,7 +5,7 @@
 
 #include <chrono>
 #include <cmath>
-#include <regex>
+#include <cstdio>
 #include <sstream>
 #include <thread>
 
@@ -204,30 +204,34 @@ std::vector<PaintedShape> ShapesOfSvg(const std::string& svg, double scale, doub
     }
     shapes.push_back(shape);
   };
-  const auto number = [](const std::smatch& m, int k) { return std::stod(m[k].str()); };
+  // An attribute's text; the lines are long, so they are read by hand.
+  const auto attribute = [](const std::string& line, const std::string& name) {
+    const std::size_t at = line.find(" " + name + "=\"");
+    if (at == std::string::npos) return std::string();
+    const std::size_t begin = at + name.size() + 3;
+    return line.substr(begin, line.find('"', begin) - begin);
+  };
+  const auto number = [&](const std::string& line, const char* name) { return std::stod(attribute(line, name)); };
   std::istringstream lines(svg);
-  const std::regex line("<line x1=\"([-.0-9]+)\" y1=\"([-.0-9]+)\" x2=\"([-.0-9]+)\" y2=\"([-.0-9]+)\"");
-  const std::regex lines_of("<(polyline|polygon) points=\"([^\"]*)\"");
-  const std::regex rect("<rect x=\"([-.0-9]+)\" y=\"([-.0-9]+)\" width=\"([-.0-9]+)\" height=\"([-.0-9]+)\"");
-  const std::regex path("<path d=\"M([-.0-9]+) ([-.0-9]+) l([-.0-9]+) ");
-  const std::regex text("<text x=\"([-.0-9]+)\" y=\"([-.0-9]+)\"");
-  std::smatch m;
   for (std::string l; std::getline(lines, l);) {
-    if (std::regex_search(l, m, line)) {
-      add("line", {number(m, 1), number(m, 2), number(m, 3), number(m, 4)});
-    } else if (std::regex_search(l, m, lines_of)) {
+    const std::string kind = l.substr(1, l.find(' ') - 1);
+    if (kind == "line") {
+      add("line", {number(l, "x1"), number(l, "y1"), number(l, "x2"), number(l, "y2")});
+    } else if (kind == "polyline" || kind == "polygon") {
       std::vector<double> xy;
-      std::istringstream points(m[2].str());
+      std::istringstream points(attribute(l, "points"));
       for (std::string p; points >> p;) xy.insert(xy.end(), {std::stod(p), std::stod(p.substr(p.find(',') + 1))});
-      add(m[1].str(), xy);
-    } else if (std::regex_search(l, m, rect)) {
-      add("rect", {number(m, 1), number(m, 2)});
-      shapes.back().numbers.insert(shapes.back().numbers.end(), {number(m, 3) * scale, number(m, 4) * scale});
-    } else if (std::regex_search(l, m, path)) {
-      const double x = number(m, 1), y = number(m, 2), r = number(m, 3);
+      add(kind, xy);
+    } else if (kind == "rect" && attribute(l, "x") != "") {
+      add("rect", {number(l, "x"), number(l, "y")});
+      shapes.back().numbers.insert(shapes.back().numbers.end(),
+                                   {number(l, "width") * scale, number(l, "height") * scale});
+    } else if (kind == "path") {
+      double x = 0, y = 0, r = 0;
+      std::sscanf(attribute(l, "d").c_str(), "M%lf %lf l%lf", &x, &y, &r);
       add("polygon", {x, y, x + r, y + r, x, y + 2 * r, x - r, y + r});
-    } else if (std::regex_search(l, m, text)) {
-      add("text", {number(m, 1), number(m, 2)});
+    } else if (kind == "text") {
+      add("text", {number(l, "x"), number(l, "y")});
     }
   }
   return shapes;
