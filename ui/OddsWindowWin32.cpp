@@ -88,7 +88,9 @@ void PlaceBeside(HWND window, HWND owner) {
 
 bool OddsWindow::on_create(WObject*, WEventData*) {
   PlaceBeside(static_cast<HWND>(GetHandle()), static_cast<HWND>(form_.GetHandle()));
-  text_.SetFont(WFont("8.Courier New"), true);
+  // The table lines up only in a fixed pitch, which every system has as
+  // this stock font.
+  text_.SetFont(WFont("0.AnsiFixed"), true);
   chart_.CreateChild(this, {});
   worker_ = std::make_unique<OddsWorker>();
   asked_ = false;
