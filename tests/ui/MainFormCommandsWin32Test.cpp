@@ -149,11 +149,7 @@ constexpr WPARAM kOddsCommand = 1013;
 
 // Settings whose odds take seconds (to be refused in the end): capital,
 // max balance, games and table limit.
-void TypeSlowOdds(HWND window) {
-  for (const auto& [id, text] : {std::pair{102, "100000"}, {124, "200000"}, {104, "10000"}, {141, "19999"}}) {
-    SetDlgItemTextA(window, id, text);
-  }
-}
+constexpr std::pair<int, const char*> kSlowOdds[] = {{102, "100000"}, {124, "200000"}, {104, "10000"}, {141, "19999"}};
 
 bool Computing(HWND odds) {
   char status[64] = {};
@@ -165,7 +161,7 @@ TEST_P(Program, EndsWithExitCodeZero) {
   const Ending& ending = GetParam();
   DWORD closed_at = 0;
   if (ending.opening == kOddsCommand) {
-    TypeSlowOdds(window_);
+    for (const auto& [id, text] : kSlowOdds) SetDlgItemTextA(window_, id, text);
     HWND odds = Open(ending.opening, ending.opened);
     ASSERT_NE(odds, nullptr);
     for (int waited = 0; waited < 100 && !Computing(odds); ++waited) Sleep(50);
@@ -192,17 +188,15 @@ TEST_P(Program, EndsWithExitCodeZero) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Endings, Program,
-                         ::testing::Values(Ending{"WindowClosed", WM_CLOSE, 0, false},
-                                           Ending{"ExitCommand", WM_COMMAND, 1006, false},
-                                           Ending{"CtrlE", WM_KEYDOWN, 'E', true},
-                                           Ending{"Escape", WM_KEYDOWN, VK_ESCAPE, false},
-                                           Ending{"ClosedWithTheInfoBoxOpen", WM_CLOSE, 0, false, 1011, "program-info"},
-                                           Ending{"ClosedWithAFehlerBoxOpen", WM_CLOSE, 0, false, 1010, "Fehler"},
-                                           Ending{"ClosedWithTheSaveDialogOpen", WM_CLOSE, 0, false, 1008, "Save As"},
-                                           Ending{"ClosedWhileTheOddsCompute", WM_CLOSE, 0, false, kOddsCommand,
-                                                  "Vantrel odds"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Endings, Program,
+    ::testing::Values(Ending{"WindowClosed", WM_CLOSE, 0, false}, Ending{"ExitCommand", WM_COMMAND, 1006, false},
+                      Ending{"CtrlE", WM_KEYDOWN, 'E', true}, Ending{"Escape", WM_KEYDOWN, VK_ESCAPE, false},
+                      Ending{"ClosedWithTheInfoBoxOpen", WM_CLOSE, 0, false, 1011, "program-info"},
+                      Ending{"ClosedWithAFehlerBoxOpen", WM_CLOSE, 0, false, 1010, "Fehler"},
+                      Ending{"ClosedWithTheSaveDialogOpen", WM_CLOSE, 0, false, 1008, "Save As"},
+                      Ending{"ClosedWhileTheOddsCompute", WM_CLOSE, 0, false, kOddsCommand, "Vantrel odds"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramStart, EndsWithMinusOneWhenTheMainFormCannotBeMade) {
   ApplicationClass application("NO_SUCH_TEMPLATE");

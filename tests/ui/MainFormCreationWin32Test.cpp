@@ -119,14 +119,15 @@ TEST_F(MainFormTest, AutoSizedCaptionsShowTheirWholeText) {
 
 TEST_F(MainFormTest, TheMenuAndTheFieldsShowTheirDefaultsAfterCreation) {
   HMENU bar = GetMenu(Handle());
-  ASSERT_EQ(GetMenuItemCount(bar), 4);
+  ASSERT_EQ(GetMenuItemCount(bar), 5);
   std::string entries;
-  for (UINT position = 0; position < 4; ++position) {
+  for (UINT position = 0; position < 5; ++position) {
     char text[32] = {};
     GetMenuStringA(bar, position, text, sizeof text, MF_BYPOSITION);
     entries += std::string(text) + " ";
   }
-  EXPECT_EQ(entries, "&program &file &info &help ");
+  EXPECT_EQ(entries, "&program &file &info &help &odds ");
+  EXPECT_EQ(GetMenuItemID(bar, 4), 1013u);
   EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), 0), 1001u);
 
   EXPECT_EQ(Text("rtb_startkapital"), "     500");

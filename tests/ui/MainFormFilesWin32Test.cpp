@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,12 +17,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const std::string& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
-}
 
 class MainFormFiles : public MainFormTest {
  protected:

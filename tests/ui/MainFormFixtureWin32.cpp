@@ -1,5 +1,7 @@
 #include "tests/ui/MainFormFixtureWin32.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,4 +87,10 @@ bool MainFormTest::WaitForRunEnd(DWORD timeout_ms) {
   PumpQueued();  // the click that asks for the run
   const SimRunState& state = form.simulation().state();
   return PumpUntil([&state] { return !state.start_requested && !state.run_active; }, timeout_ms);
+}
+
+std::string Contents(const std::string& path) {
+  std::ostringstream bytes;
+  bytes << std::ifstream(path, std::ios::binary).rdbuf();
+  return bytes.str();
 }

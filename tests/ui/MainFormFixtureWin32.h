@@ -23,6 +23,9 @@ class FixedClock : public FormClock {
   mutable uint32_t now = 0;
 };
 
+// A file's bytes, or none.
+std::string Contents(const std::string& path);
+
 // Presses Ctrl and the key in the window that has the focus.
 void PressControlKey(HWND target, char key);
 
