@@ -57,7 +57,7 @@ void OddsWorker::Work() {
       std::unique_lock<std::mutex> hold(lock_);
       asked_.wait(hold, [this] { return quit_ || waiting_.has_value(); });
       if (quit_) return;
-      settings = std::move(*waiting_);
+      settings = *waiting_;
       waiting_.reset();
       working_ = true;
       stop_ = false;
