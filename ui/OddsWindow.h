@@ -30,7 +30,7 @@ class OddsWindow : public WForm {
   // How long a change must stay before its odds are computed.
   static constexpr uint32_t kPauseMs = 300;
 
-  explicit OddsWindow(const Form1& form);
+  explicit OddsWindow(Form1& form);
   ~OddsWindow() override;
 
   // Makes the window, owned by the main form, or brings it forward.
@@ -55,7 +55,8 @@ class OddsWindow : public WForm {
   void ShowStatus();
   void SetTextOf(WWindow& control, const std::string& utf8);
 
-  const Form1& form_;
+  // Its owner, which it only reads.
+  Form1& form_;
   std::unique_ptr<OddsWorker> worker_;
   WTimer timer_;
   WTextBox text_;

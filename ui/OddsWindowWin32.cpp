@@ -39,7 +39,7 @@ constexpr int32_t kButtonHeight = 26;
 
 }  // namespace
 
-OddsWindow::OddsWindow(const Form1& form) : form_(form) {
+OddsWindow::OddsWindow(Form1& form) : form_(form) {
   const bool registered = SetEventHandlers(this, OddsLifeTable(), this);
   W_ASSERT(registered, "the odds window's handlers are not all registered");
   text_.SetTemplateItem(this, IDC_ODDS_TEXT);
@@ -62,7 +62,7 @@ bool OddsWindow::Open() {
     SetForegroundWindow(window);
     return true;
   }
-  return CreateFromResource(const_cast<Form1*>(&form_), kTemplate);
+  return CreateFromResource(&form_, kTemplate);
 }
 
 namespace {
