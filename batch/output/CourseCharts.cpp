@@ -1,6 +1,7 @@
 #include "batch/output/CourseCharts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "batch/output/Drawing.h"
@@ -57,7 +58,7 @@ void Axes(Drawing& d, const Frame& f, bool shares) {
     d.Text(kLeft - 8, f.Y(v) + 4, Svg::Number(v), Anchor::End);
   }
   const double bottom = shares ? kShareBottom : kBalanceBottom;
-  const double game_step = Svg::TickStep(f.games, 8);
+  const double game_step = std::max(1.0, Svg::TickStep(f.games, 8));  // games are whole
   for (double g = 0; g <= f.games + game_step * 1e-9; g += game_step) {
     d.Line(f.X(g), bottom, f.X(g), bottom + 5, Black());
     d.Text(f.X(g), bottom + 19, Svg::Number(g), Anchor::Middle);
@@ -160,16 +161,36 @@ void LegendRow(Drawing& d, double y, const std::vector<LegendEntry>& entries) {
   }
 }
 
+// The game by which all but a thousandth of the sessions have ended, or the
+// last game drawn where more play on: a picture need not run on for the few.
+constexpr double kStillPlaying = 0.001;
+int32_t GamesWorthDrawing(const std::vector<FanPoint>& fan) {
+  for (const FanPoint& p : fan) {
+    if (p.playing < kStillPlaying) return p.game;
+  }
+  return fan.empty() ? 1 : fan.back().game;
+}
+
+std::vector<FanPoint> Until(const std::vector<FanPoint>& fan, int32_t last) {
+  std::vector<FanPoint> kept;
+  for (const FanPoint& p : fan) {
+    if (p.game <= last) kept.push_back(p);
+  }
+  return kept;
+}
+
 }  // namespace
 
-Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& title,
+Drawing FanDrawing(const std::vector<FanSeries>& whole, const std::string& title,
                    const std::vector<SessionCourse>& over) {
   int32_t games = 1;
+  for (const FanSeries& s : whole) games = std::max(games, GamesWorthDrawing(s.fan));
+  std::vector<FanSeries> series = whole;
   double low = 1e300;
   double high = -1e300;
-  for (const FanSeries& s : series) {
+  for (FanSeries& s : series) {
+    s.fan = Until(s.fan, games);
     for (const FanPoint& p : s.fan) {
-      games = std::max(games, p.game);
       low = std::min(low, p.p5);
       high = std::max(high, p.p95);
     }
@@ -223,19 +244,26 @@ Drawing PathsDrawing(const std::vector<SessionCourse>& paths, const CourseLimits
                      const std::string& title) {
   double low = limits.min_balance;
   double high = limits.max_balance;
+  // The game axis ends where the longest session drawn ended; the legend
+  // names only the endings drawn.
+  int32_t longest = paths.empty() ? last_game : 0;
+  std::array<bool, kEndings> drawn{};
   for (const SessionCourse& path : paths) {
+    longest = std::max(longest, static_cast<int32_t>(path.balances.size()) - 1);
+    drawn[IndexOf(path.ending)] = true;
     for (double b : path.balances) {
       low = std::min(low, b);
       high = std::max(high, b);
     }
   }
-  const Frame f = FrameOf(std::max(1, last_game), low, high, limits);
+  const Frame f = FrameOf(std::max(1, std::min(last_game, longest)), low, high, limits);
   Drawing d{kWidth, kBalanceBottom + kLegendBelow + 20, 13, {}};
   d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
   Sessions(d, f, paths);
   std::vector<LegendEntry> legend;
-  legend.reserve(kEndings);
-  for (const EndingWords& ending : kEndingWords) {
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    if (!drawn[k]) continue;
+    const EndingWords& ending = kEndingWords[k];
     legend.push_back(
         {LegendEntry::Swatch::Line, {{Look::Stroke, ending.colour}, {Look::StrokeWidth, "2"}}, ending.name});
   }

@@ -29,7 +29,8 @@ struct FanSeries {
 };
 
 // The percentile bands of one session's balance (5th to 95th, 25th to
-// 75th) around the median; of several systems, each its 5th to 95th band
+// 75th) around the median, to the game by which all but a thousandth of
+// the sessions have ended; of several systems, each its 5th to 95th band
 // and its median in a colour and a dash of its own, with a legend.
 // The chart as a drawing (its model), and as SVG. Sessions given as `over`
 // (a run played beside its odds) are drawn as thin lines over the bands,
@@ -39,7 +40,8 @@ Drawing FanDrawing(const std::vector<FanSeries>& series, const std::string& titl
 std::string FanChart(const std::vector<FanSeries>& series, const std::string& title);
 
 // Sampled sessions, a thin line each: the balance before the first game
-// and after every game it played, coloured by how it ended.
+// and after every game it played, coloured by how it ended, to the game
+// the longest ended; the legend names the endings drawn.
 Drawing PathsDrawing(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
                      const std::string& title);
 std::string PathsChart(const std::vector<SessionCourse>& paths, const CourseLimits& limits, int32_t last_game,
