@@ -81,7 +81,10 @@ Drawing HistogramDrawing(const std::map<int32_t, int64_t>& balances, int32_t qua
   Drawing d;
   d.width = kWidth;
   d.height = kHeight;
-  d.Text(kWidth / 2, 26, "Final balances of " + std::to_string(sessions) + " sessions", Anchor::Middle, 16);
+  d.Text(kWidth / 2, 26,
+         "Final balances of " + std::to_string(sessions) + " sessions" +
+             (marks.played.empty() ? "" : " (" + marks.played + ")"),
+         Anchor::Middle, 16);
   for (int i = 0; i < kBins; ++i) {
     if (bins[static_cast<std::size_t>(i)] == 0) continue;
     const double x0 = axes.X(low + i * width);

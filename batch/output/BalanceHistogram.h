@@ -13,6 +13,8 @@ struct HistogramMarks {
   double capital = 0;
   double max_balance = 0;
   double min_balance = 0;
+  // What was played (PlayedName), for the title; none where empty.
+  std::string played;
 };
 
 // `balances` counts the sessions by final balance, in quanta of money

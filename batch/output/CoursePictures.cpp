@@ -37,11 +37,13 @@ std::string FanPicture(const BatchResult& result) {
     series.push_back({name, cell.exact->fan, LimitsOf(settings)});
   }
   if (series.empty()) return std::string();
-  const std::string wheel = WheelName(result.cells.front().settings ? *result.cells.front().settings : result.settings);
-  const std::string title = result.compared.empty()
-                                ? "The first session's course, exact: the balance after each game (" + wheel + ")"
-                                : "The first session's course of " + Systems(series) + ", exact (" + wheel +
-                                      (series.size() < result.cells.size() ? "; the sampled ones have none)" : ")");
+  const RunSettings& first = result.cells.front().settings ? *result.cells.front().settings : result.settings;
+  const std::string wheel = WheelName(first);
+  const std::string title =
+      result.compared.empty()
+          ? "The first session's course, exact: the balance after each game (" + PlayedName(first) + ")"
+          : "The first session's course of " + Systems(series) + ", exact (" + wheel +
+                (series.size() < result.cells.size() ? "; the sampled ones have none)" : ")");
   return FanChart(series, title);
 }
 
@@ -61,7 +63,7 @@ std::string PathsPicture(const BatchResult& result) {
   if (paths.empty()) return std::string();
   const std::string title =
       Printed("The first %lld of %lld sampled sessions, by how they ended (%s)", static_cast<long long>(paths.size()),
-              static_cast<long long>(total), WheelName(result.settings).c_str());
+              static_cast<long long>(total), PlayedName(result.settings).c_str());
   return PathsChart(paths, LimitsOf(result.settings), RulesOf(result.settings, true).last_game, title);
 }
 
@@ -70,5 +72,5 @@ std::string HistogramPicture(const BatchResult& result) {
   if (!cell.tally) return std::string();
   const RunSettings& s = result.settings;
   return BalanceHistogram(cell.tally->final_balances, cell.tally->quanta,
-                          {static_cast<double>(CapitalOf(s)), s.max_balance, s.min_balance});
+                          {static_cast<double>(CapitalOf(s)), s.max_balance, s.min_balance, PlayedName(s)});
 }

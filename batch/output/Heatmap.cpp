@@ -130,6 +130,6 @@ std::string SweepHeatmap(const BatchResult& result, const std::vector<std::vecto
   const std::string sessions = NamedValue(result.settings, "session_count");
   const std::string subtitle =
       (result.exact ? "exact odds" : Printed("%lld sampled runs a cell", static_cast<long long>(result.runs))) +
-      ", runs of " + sessions + " sessions; the other settings as given";
+      ", runs of " + sessions + " sessions; " + PlayedName(result.settings) + "; the other settings as given";
   return Heatmap(across, up, grid, figure, subtitle);
 }

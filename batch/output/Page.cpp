@@ -175,14 +175,7 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
     sections.push_back({"The first sessions", Picture(PathsPicture(result), "Sampled, replayed from their seeds.")});
   }
   sections.push_back(SettingsSection(result.settings));
-  const BetSystem system = result.settings.system;
-  // A preset of the rows by its name while the rows are its own.
-  const RunSettings& played = result.settings;
-  const bool preset = played.preset && played.wins_follow_preset && played.losses_follow_preset;
-  const std::string name = system != BetSystem::Rows ? SpecOf(system).name
-                           : preset                  ? std::string(played.preset->name) + " (the progression rows)"
-                                                     : "the progression rows";
-  return HtmlPage("Vantrel: " + name, PageSubtitle(result), sections);
+  return HtmlPage("Vantrel: " + SystemName(result.settings), PageSubtitle(result), sections);
 }
 
 std::string SweepPage(const OutputChoice& choice, const BatchResult& head, const SweepOutputs& outputs) {

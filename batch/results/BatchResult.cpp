@@ -30,6 +30,19 @@ std::string WheelName(const RunSettings& settings) {
   return std::string("single-zero wheel, zero rule ") + SpecOf(settings.zero_rule).name;
 }
 
+std::string SystemName(const RunSettings& settings) {
+  const BetSystem system = settings.system;
+  if (system == BetSystem::Labouchere || system == BetSystem::ReverseLabouchere) {
+    return std::string(SpecOf(system).name) + ", line " + NamedValue(settings, "line");
+  }
+  if (system != BetSystem::Rows) return SpecOf(system).name;
+  // A preset of the rows by its name while the rows are its own.
+  const bool preset = settings.preset && settings.wins_follow_preset && settings.losses_follow_preset;
+  return preset ? std::string(settings.preset->name) + " (the progression rows)" : "the progression rows";
+}
+
+std::string PlayedName(const RunSettings& settings) { return SystemName(settings) + "; " + WheelName(settings); }
+
 int32_t CapitalOf(const RunSettings& settings) { return TruncateToInt32(settings.capital); }
 
 BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell) {

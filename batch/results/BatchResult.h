@@ -79,5 +79,11 @@ std::vector<SeedBlock> CellSeeds(const BatchResult& result);
 
 // The wheel the settings play and its zero rule, as the texts name them.
 std::string WheelName(const RunSettings& settings);
+// The system the settings play: "labouchere, line 1,2,3,4", "martingale
+// (the progression rows)" while the rows are a preset's, or "the
+// progression rows".
+std::string SystemName(const RunSettings& settings);
+// What was played, for a picture's title: the system and the wheel.
+std::string PlayedName(const RunSettings& settings);
 // The capital a session starts with, as the engine truncates it.
 int32_t CapitalOf(const RunSettings& settings);

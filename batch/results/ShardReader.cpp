@@ -39,13 +39,25 @@ void ReadGivenLimits(const JsonField& json, RunSettings& settings) {
   }
 }
 
+// The preset that filled the rows: applied to the settings read, it must
+// give them as they are.
+void ReadPreset(const JsonField& json, RunSettings& settings) {
+  RunSettings applied = settings;
+  if (!FindPreset(json.Text()) || ApplySystem(applied, json.Text())) json.Refuse("is no preset of the rows");
+  Json rows = SettingsJson(applied);
+  rows.erase("preset");
+  if (rows != SettingsJson(settings)) json.Refuse("does not give the rows and options beside it");
+  settings = applied;
+}
+
 // The settings a summary was made with, set exactly as the program held
-// them: every setting once, and the limits given relative to the capital,
-// nothing else.
+// them: every setting once, the preset that filled the rows, and the limits
+// given relative to the capital, nothing else.
 RunSettings ReadSettings(const JsonField& json) {
   if (!json.Value().is_object()) json.Refuse("is not an object");
   std::vector<std::string> names = SettingNames();
   names.emplace_back("given");
+  names.emplace_back("preset");
   for (const auto& item : json.Value().items()) {
     if (std::find(names.begin(), names.end(), item.key()) == names.end()) {
       json[item.key().c_str()].Refuse("is no setting of this program");
@@ -76,6 +88,7 @@ RunSettings ReadSettings(const JsonField& json) {
     }
     if (problem) value.Refuse(problem->text);
   }
+  if (json.Has("preset")) ReadPreset(json["preset"], settings);
   if (json.Has("given")) ReadGivenLimits(json["given"], settings);
   if (MaybeProblem clash = CombinationProblem(settings)) json["zero_rule"].Refuse("cannot be played: " + clash->text);
   return settings;

@@ -189,6 +189,10 @@ Json SettingsJson(const RunSettings& settings) {
     const std::string given = GivenLimit(settings, item.name);
     if (!given.empty()) out["given"][item.name] = given;
   }
+  // A preset by its name while the rows are its own, as the pictures name it.
+  if (settings.preset && settings.wins_follow_preset && settings.losses_follow_preset) {
+    out["preset"] = settings.preset->name;
+  }
   return out;
 }
 

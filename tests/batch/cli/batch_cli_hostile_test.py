@@ -250,6 +250,7 @@ class EditedShards(Folder):
             ("an unknown setting", lambda d: d["settings"].update(bonus=1), "settings.bonus is no setting"),
             ("a relative limit", lambda d: d["settings"].update(given={"max_balance": "+60"}),
              "settings.given.max_balance does not come to the max_balance"),
+            ("a preset", lambda d: d["settings"].update(preset="martingale"), "settings.preset does not give the rows"),
             ("the version", lambda d: d.update(version="vantrel-batch 0.9"), "it comes from another version"),
         ]
         for name, edit, says in edits:

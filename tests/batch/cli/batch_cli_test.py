@@ -213,10 +213,12 @@ class Shards(Folder):
             written += [option, self.path(f"{prefix}-{name}")]
         return written, [self.path(f"{prefix}-{name}") for name in files]
 
-    def check_splits(self, arguments):
+    def check_splits(self, arguments, played=None):
         written, pictures = self.outputs(arguments, "whole")
         whole = (self.ok(*arguments, *written), self.ok(*arguments, "--json"))
         whole_files = [self.read(os.path.basename(p), "rb") for p in pictures]
+        for picture in whole_files if played else []:
+            self.assertIn(played.encode(), picture)  # every picture names what was played
         for count in (1, 2, 3, 7):
             parts = []
             for index in range(1, count + 1):
@@ -230,7 +232,8 @@ class Shards(Folder):
                 self.assertEqual([self.read(os.path.basename(p), "rb") for p in merged_pictures], whole_files)
 
     def test_runs_merge_into_the_whole(self):
-        self.check_splits(["--seed", "5", "--runs", "21", "--exact", "--set", "games_per_session=40"])
+        self.check_splits(["--seed", "5", "--runs", "21", "--exact", "--set", "games_per_session=40", "--system",
+                           "martingale"], "martingale (the progression rows); single-zero wheel")
 
     def test_a_sweep_merges_into_the_whole(self):
         self.check_splits(["--seed", "8", "--runs", "3", "--sweep", "capital=300:500:100", "--sweep",

@@ -103,8 +103,8 @@ TEST(Drawing, ACourseIsDrawnAsItsSvgToTheGameWorthDrawingWithALegendOfWhatIsDraw
 }
 
 TEST(Drawing, TheSvgOfAHistogramAndAHeatmapDrawsEveryShapeOfItsModel) {
-  ExpectSvgDrawsTheDrawing(HistogramDrawing({{480, 3}, {510, 7}, {1100, 1}}, 2, {500, 550, 0}));
-  ExpectSvgDrawsTheDrawing(HistogramDrawing({}, 1, {500, 550, 0}));
+  ExpectSvgDrawsTheDrawing(HistogramDrawing({{480, 3}, {510, 7}, {1100, 1}}, 2, {500, 550, 0, "rows"}));
+  ExpectSvgDrawsTheDrawing(HistogramDrawing({}, 1, {500, 550, 0, ""}));
   const double kMissing = std::nan("");
   ExpectSvgDrawsTheDrawing(HeatmapDrawing({"first_bet", {1, 2, 3}}, {"table_limit", {100, 200}},
                                           {{0.1, 0.2}, {kMissing, 0.4}, {0.5, 0.6}}, kFigures[0], "<3 & 4>"));
