@@ -142,6 +142,22 @@ PageSection SettingsSection(const RunSettings& settings) {
                           HtmlTable({"setting", "value", "setting", "value"}, rows)};
 }
 
+// What each compared system or settings file played: its system, with its
+// line or its rows where it plays them, and its wheel.
+PageSection PlayedSection(const BatchResult& result) {
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t k = 0; k < result.cells.size(); ++k) {
+    const RunSettings& played = result.cells[k].settings ? *result.cells[k].settings : result.settings;
+    const bool rows_played = played.system == BetSystem::Rows;
+    rows.push_back({HtmlEscaped(result.compared[static_cast<std::size_t>(result.part_begin) + k]),
+                    HtmlEscaped(SystemName(played)), HtmlEscaped(WheelName(played)),
+                    rows_played ? HtmlEscaped(NamedValue(played, "bet_after_wins")) : "",
+                    rows_played ? HtmlEscaped(NamedValue(played, "bet_after_losses")) : ""});
+  }
+  return {"What each system played",
+          HtmlTable({"compared", "system", "wheel", "bet_after_wins", "bet_after_losses"}, rows)};
+}
+
 std::string PageSubtitle(const BatchResult& result) {
   std::string what;
   if (result.exact) what = "exact odds";
@@ -155,6 +171,7 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
   std::vector<PageSection> sections;
   if (!result.compared.empty()) {
     AddComparison(result, sections);
+    sections.push_back(PlayedSection(result));
     sections.push_back(SettingsSection(result.settings));
     sections.back().title = "Settings the systems were applied to";
     return HtmlPage("Vantrel: " + std::to_string(result.compared.size()) + " systems compared", PageSubtitle(result),

@@ -164,7 +164,11 @@ class OneFigureEverywhere(unittest.TestCase):
         run("merge", *self.shards(compare, 2), "--table", self.path("merged.csv"), "--html", self.path("page.html"))
         self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
         with open(self.path("page.html")) as f:
-            exact_table, sampled_table = Tables(f.read()).tables[:2]
+            tables = Tables(f.read()).tables
+        exact_table, sampled_table, played = tables[0], tables[1], tables[-2]
+        self.assertEqual([row[:3] for row in played[1:]],  # the page names what each system played
+                         [[n, s, "single-zero wheel, zero rule la_partage"]
+                          for n, s in zip(names, ["martingale (the progression rows)", "dalembert", "flat (the progression rows)"])])
         for column, (row, name) in enumerate(zip(self.rows("whole.csv"), names), start=2):
             self.assertEqual(row["system"], name)
             figures, _ = self.alone("--system", name, "--set", "capital=400", "--set", "zero_rule=la_partage")
