@@ -3,6 +3,7 @@
 #include "batch/core/Version.h"
 #include "batch/output/HtmlPage.h"
 #include "batch/output/Page.h"
+#include "batch/output/SolveChart.h"
 #include "batch/results/Printed.h"
 #include "batch/results/SummaryJson.h"
 
@@ -59,6 +60,7 @@ std::string SolvePage(const SolvedQuestion& q) {
   }
   const std::vector<PageSection> sections = {
       {"The question", question},
+      {"The figure against the values tried", InlineSvg(SvgOf(SolveDrawing(q)))},
       {"What was tried",
        HtmlTable({"<code>" + q.setting + "</code>", std::string("<code>") + q.figure->key + "</code>", "the bound"},
                  rows)},

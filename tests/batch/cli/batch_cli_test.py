@@ -329,7 +329,7 @@ class Pictures(Folder):
                    "The course of the first session, system by system"]),
                  (["--exact", "--sweep", "capital=300:500:100", "--sweep", "first_bet=1:2"], ["Heat map", "The cells"]),
                  (["--solve", "capital=100:500", "--for", "p_min<=0.5", "--set", "games_per_session=30"],
-                  ["The question", "What was tried"])]
+                  ["The question", "The figure against the values tried", "What was tried"])]
         for arguments, sections in cases:
             with self.subTest(arguments=arguments[:2]):
                 self.ok(*arguments, "--html", self.path("page.html"))
@@ -343,6 +343,7 @@ class Pictures(Folder):
                 self.assertEqual(page.tags.count("svg"), sum(s in ("Heat map", "The course of the first session",
                                                                    "Final balances", "The first sessions",
                                                                    "Their final balances and endings",
+                                                                   "The figure against the values tried",
                                                                    "The course of the first session, system by system")
                                                               for s in page.headings))
 

@@ -14,6 +14,7 @@
 #include "batch/output/BalanceHistogram.h"
 #include "batch/output/CourseCharts.h"
 #include "batch/output/Heatmap.h"
+#include "batch/output/SolveChart.h"
 #include "batch/output/Svg.h"
 
 namespace {
@@ -100,6 +101,16 @@ TEST(Drawing, ACourseIsDrawnAsItsSvgToTheGameWorthDrawingWithALegendOfWhatIsDraw
   for (const Shape& shape : paths.shapes) texts += shape.kind == Shape::Kind::Text ? shape.text + "|" : "";
   EXPECT_NE(texts.find("|max balance or wager limit|max balance 550|"), std::string::npos) << "one ending: " << texts;
   EXPECT_NE(texts.find("|0|1|2|game|"), std::string::npos) << "whole games, to the longest session's: " << texts;
+}
+
+TEST(Drawing, ASolvedQuestionDrawsTheValuesTriedTheBoundAndTheAnswer) {
+  SolvedQuestion q{"capital", 100, 300, &kFigures[1], true, 0.2, false, ResetDefaults(), {{100, 0.5}, {200, 0.1}}, 200};
+  const Drawing d = SolveDrawing(q);
+  ExpectSvgDrawsTheDrawing(d);
+  std::string marks;
+  for (const Shape& s : d.shapes) marks += s.kind == Shape::Kind::Diamond ? s.paint[0].second + " " : "";
+  EXPECT_EQ(marks, "#9e9e9e #1b7837 ") << "the value that fails, then the one that meets";
+  EXPECT_NE(SvgOf(d).find(">answer 200<"), std::string::npos);
 }
 
 TEST(Drawing, TheSvgOfAHistogramAndAHeatmapDrawsEveryShapeOfItsModel) {
