@@ -20,23 +20,26 @@ constexpr double kShareBottom = 530;
 constexpr double kHeight = 620;
 constexpr double kLegendBelow = 70;  // the legend's row below the lowest axis
 
-// Colours told apart by hue and by lightness, with a dash each, so that
-// systems stay apart in greyscale and for the common colour blindness.
-struct CurveLook {
-  const char* colour;
-  const char* dash;
+// Where a plot lies on the canvas: its balance area across and down, and
+// the strip below it with the share of the sessions that play each game.
+struct Box {
+  double left;
+  double right;
+  double top;
+  double bottom;
+  double share_top;
+  double share_bottom;
 };
-constexpr CurveLook kCurveLooks[] = {{"#0072b2", "none"},     {"#d55e00", "8 4"},    {"#009e73", "2 3"},
-                                     {"#cc79a7", "10 3 2 3"}, {"#000000", "4 4"},    {"#e69f00", "12 4"},
-                                     {"#56b4e9", "1 2"},      {"#7f7f7f", "6 2 2 2"}};
+constexpr Box kWholeCanvas{kLeft, kWidth - kRight, kTop, kBalanceBottom, kShareTop, kShareBottom};
 
 struct Frame {
   int32_t games;
   double low;
   double high;
-  double X(double game) const { return kLeft + (game - 0) / std::max(1, games) * (kWidth - kLeft - kRight); }
-  double Y(double balance) const { return kBalanceBottom - (balance - low) / (high - low) * (kBalanceBottom - kTop); }
-  double ShareY(double share) const { return kShareBottom - share * (kShareBottom - kShareTop); }
+  Box box = kWholeCanvas;
+  double X(double game) const { return box.left + game / std::max(1, games) * (box.right - box.left); }
+  double Y(double balance) const { return box.bottom - (balance - low) / (high - low) * (box.bottom - box.top); }
+  double ShareY(double share) const { return box.share_bottom - share * (box.share_bottom - box.share_top); }
 };
 
 Frame FrameOf(int32_t games, double low, double high, const CourseLimits& limits) {
@@ -49,36 +52,37 @@ Frame FrameOf(int32_t games, double low, double high, const CourseLimits& limits
 Paint Black() { return {{Look::Stroke, "black"}}; }
 
 void Axes(Drawing& d, const Frame& f, bool shares) {
-  const double right = kWidth - kRight;
-  d.Line(kLeft, kBalanceBottom, right, kBalanceBottom, Black());
-  d.Line(kLeft, kTop, kLeft, kBalanceBottom, Black());
-  const double step = Svg::TickStep(f.high - f.low, 6);
+  const Box& b = f.box;
+  d.Line(b.left, b.bottom, b.right, b.bottom, Black());
+  d.Line(b.left, b.top, b.left, b.bottom, Black());
+  const double step = Svg::TickStep(f.high - f.low, b.bottom - b.top < 200 ? 4 : 6);
   for (double v = std::ceil(f.low / step) * step; v <= f.high + step * 1e-9; v += step) {
-    d.Line(kLeft - 5, f.Y(v), kLeft, f.Y(v), Black());
-    d.Text(kLeft - 8, f.Y(v) + 4, Svg::Number(v), Anchor::End);
+    d.Line(b.left - 5, f.Y(v), b.left, f.Y(v), Black());
+    d.Text(b.left - 8, f.Y(v) + 4, Svg::Number(v), Anchor::End);
   }
-  const double bottom = shares ? kShareBottom : kBalanceBottom;
-  const double game_step = std::max(1.0, Svg::TickStep(f.games, 8));  // games are whole
+  const double bottom = shares ? b.share_bottom : b.bottom;
+  const double game_step = std::max(1.0, Svg::TickStep(f.games, b.right - b.left < 400 ? 4 : 8));  // games are whole
   for (double g = 0; g <= f.games + game_step * 1e-9; g += game_step) {
     d.Line(f.X(g), bottom, f.X(g), bottom + 5, Black());
     d.Text(f.X(g), bottom + 19, Svg::Number(g), Anchor::Middle);
   }
-  d.Text((kLeft + right) / 2, bottom + 40, "game", Anchor::Middle);
-  d.Text(22, (kTop + kBalanceBottom) / 2, "balance (units of money)", Anchor::Middle, 0, true);
+  d.Text((b.left + b.right) / 2, bottom + 40, "game", Anchor::Middle);
+  d.Text(b.left - 58, (b.top + b.bottom) / 2, "balance (units of money)", Anchor::Middle, 0, true);
   if (shares) {
-    d.Line(kLeft, kShareBottom, right, kShareBottom, Black());
-    d.Line(kLeft, kShareTop, kLeft, kShareBottom, Black());
+    d.Line(b.left, b.share_bottom, b.right, b.share_bottom, Black());
+    d.Line(b.left, b.share_top, b.left, b.share_bottom, Black());
     for (int share = 0; share <= 100; share += 50) {
-      d.Line(kLeft - 5, f.ShareY(share / 100.0), kLeft, f.ShareY(share / 100.0), Black());
-      d.Text(kLeft - 8, f.ShareY(share / 100.0) + 4, Printed("%d %%", share), Anchor::End);
+      d.Line(b.left - 5, f.ShareY(share / 100.0), b.left, f.ShareY(share / 100.0), Black());
+      d.Text(b.left - 8, f.ShareY(share / 100.0) + 4, Printed("%d %%", share), Anchor::End);
     }
-    d.Text(kLeft + 6, kShareTop - 6, "share of the sessions that play the game", Anchor::Start, 12);
+    d.Text(b.left + 6, b.share_top - 6, "share of the sessions that play the game", Anchor::Start, 12);
   }
 }
 
-// The capital and the balance limits across the plot, named at its right.
-void Limits(Drawing& d, const Frame& f, const CourseLimits& limits) {
-  const double right = kWidth - kRight;
+// The capital and the balance limits across the plot, named at its right,
+// or, in a panel with no room there, over the line at its left.
+void Limits(Drawing& d, const Frame& f, const CourseLimits& limits, bool named_inside = false) {
+  const Box& b = f.box;
   const struct {
     double value;
     const char* name;
@@ -89,11 +93,16 @@ void Limits(Drawing& d, const Frame& f, const CourseLimits& limits) {
   double last_label = -1e9;
   for (const auto& mark : marks) {
     const double y = f.Y(mark.value);
-    d.Line(kLeft, y, right, y, {{Look::Stroke, "#444444"}, {Look::StrokeDash, mark.dash}});
+    d.Line(b.left, y, b.right, y, {{Look::Stroke, "#444444"}, {Look::StrokeDash, mark.dash}});
+    const std::string label = mark.name + (" " + Svg::Number(mark.value));
+    if (named_inside) {
+      d.Text(b.right - 4, y - 3, label, Anchor::End, 10).paint = {{Look::Fill, "#444444"}};
+      continue;
+    }
     // Labels of limits that lie close together are set apart.
-    const double label = std::max(y + 4, last_label + 14);
-    d.Text(right + 6, label, mark.name + (" " + Svg::Number(mark.value)), Anchor::Start, 12);
-    last_label = label;
+    const double at = std::max(y + 4, last_label + 14);
+    d.Text(b.right + 6, at, label, Anchor::Start, 12);
+    last_label = at;
   }
 }
 
@@ -139,10 +148,6 @@ void Sessions(Drawing& d, const Frame& f, const std::vector<SessionCourse>& path
   }
 }
 
-Paint Stroked(const CurveLook& look, double width) {
-  return {{Look::Stroke, look.colour}, {Look::StrokeWidth, Printed("%.1f", width)}, {Look::StrokeDash, look.dash}};
-}
-
 // A legend in one row below the picture, where no label of a limit can
 // lie: each entry a swatch and its text.
 struct LegendEntry {
@@ -179,6 +184,47 @@ std::vector<FanPoint> Until(const std::vector<FanPoint>& fan, int32_t last) {
   return kept;
 }
 
+const Paint kOuterBand = {{Look::Fill, "#c6dbef"}};
+const Paint kInnerBand = {{Look::Fill, "#6baed6"}};
+const Paint kMedian = {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2.5"}};
+const Paint kPlaying = {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2"}};
+
+void Fan(Drawing& d, const Frame& f, const std::vector<FanPoint>& fan) {
+  Band(d, f, fan, &FanPoint::p5, &FanPoint::p95, kOuterBand);
+  Band(d, f, fan, &FanPoint::p25, &FanPoint::p75, kInnerBand);
+}
+
+std::vector<LegendEntry> FanLegend() {
+  return {{LegendEntry::Swatch::Box, kOuterBand, "5th to 95th percentile"},
+          {LegendEntry::Swatch::Box, kInnerBand, "25th to 75th percentile"},
+          {LegendEntry::Swatch::Line, kMedian, "median"}};
+}
+
+// Several systems' courses as a panel each, two to a row, on the same
+// axes (the frame all of them share), each named above it.
+Drawing SmallMultiples(const std::vector<FanSeries>& series, const Frame& shared, const std::string& title) {
+  constexpr double kPanelWidth = kWidth / 2;
+  constexpr double kPanelHeight = 330;
+  constexpr double kFirstPanel = 50;
+  const std::size_t rows = (series.size() + 1) / 2;
+  Drawing d{kWidth, kFirstPanel + static_cast<double>(rows) * kPanelHeight + 50, 13, {}};
+  d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
+  for (std::size_t k = 0; k < series.size(); ++k) {
+    const double left = static_cast<double>(k % 2) * kPanelWidth;
+    const double top = kFirstPanel + static_cast<double>(k / 2) * kPanelHeight;
+    Frame f = shared;
+    f.box = {left + 80, left + kPanelWidth - 20, top + 30, top + 200, top + 230, top + 270};
+    d.Text((f.box.left + f.box.right) / 2, top + 16, series[k].name, Anchor::Middle, 14).bold = true;
+    Fan(d, f, series[k].fan);
+    Median(d, f, series[k].fan, kMedian);
+    Playing(d, f, series[k].fan, kPlaying);
+    Limits(d, f, series[k].limits, true);
+    Axes(d, f, true);
+  }
+  LegendRow(d, d.height - 16, FanLegend());
+  return d;
+}
+
 }  // namespace
 
 Drawing FanDrawing(const std::vector<FanSeries>& whole, const std::string& title,
@@ -197,40 +243,15 @@ Drawing FanDrawing(const std::vector<FanSeries>& whole, const std::string& title
   }
   if (low > high) low = high = 0;
   const Frame f = FrameOf(games, low, high, series.front().limits);
+  if (series.size() > 1) return SmallMultiples(series, f, title);
   Drawing d{kWidth, kHeight, 13, {}};
   d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
-  if (series.size() == 1) {
-    const std::vector<FanPoint>& fan = series.front().fan;
-    const Paint median = {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2.5"}};
-    Band(d, f, fan, &FanPoint::p5, &FanPoint::p95, {{Look::Fill, "#c6dbef"}});
-    Band(d, f, fan, &FanPoint::p25, &FanPoint::p75, {{Look::Fill, "#6baed6"}});
-    Sessions(d, f, over);
-    Median(d, f, fan, median);
-    Playing(d, f, fan, {{Look::Stroke, "#08306b"}, {Look::StrokeWidth, "2"}});
-    LegendRow(d, kShareBottom + kLegendBelow,
-              {{LegendEntry::Swatch::Box, {{Look::Fill, "#c6dbef"}}, "5th to 95th percentile"},
-               {LegendEntry::Swatch::Box, {{Look::Fill, "#6baed6"}}, "25th to 75th percentile"},
-               {LegendEntry::Swatch::Line, median, "median"}});
-  } else {
-    for (std::size_t k = 0; k < series.size(); ++k) {
-      const CurveLook& look = kCurveLooks[k % std::size(kCurveLooks)];
-      Band(d, f, series[k].fan, &FanPoint::p5, &FanPoint::p95,
-           {{Look::Fill, look.colour},
-            {Look::FillOpacity, "0.10"},
-            {Look::Stroke, look.colour},
-            {Look::StrokeOpacity, "0.5"},
-            {Look::StrokeWidth, "0.8"}});
-    }
-    std::vector<LegendEntry> legend;
-    for (std::size_t k = 0; k < series.size(); ++k) {
-      const CurveLook& look = kCurveLooks[k % std::size(kCurveLooks)];
-      Median(d, f, series[k].fan, Stroked(look, 2.5));
-      Playing(d, f, series[k].fan, Stroked(look, 2));
-      legend.push_back({LegendEntry::Swatch::Line, Stroked(look, 2.5), series[k].name});
-    }
-    legend.push_back({LegendEntry::Swatch::None, {}, "(lines: medians; shades: 5th to 95th percentile)"});
-    LegendRow(d, kShareBottom + kLegendBelow, legend);
-  }
+  const std::vector<FanPoint>& fan = series.front().fan;
+  Fan(d, f, fan);
+  Sessions(d, f, over);
+  Median(d, f, fan, kMedian);
+  Playing(d, f, fan, kPlaying);
+  LegendRow(d, kShareBottom + kLegendBelow, FanLegend());
   Limits(d, f, series.front().limits);
   Axes(d, f, true);
   return d;

@@ -30,8 +30,8 @@ struct FanSeries {
 
 // The percentile bands of one session's balance (5th to 95th, 25th to
 // 75th) around the median, to the game by which all but a thousandth of
-// the sessions have ended; of several systems, each its 5th to 95th band
-// and its median in a colour and a dash of its own, with a legend.
+// the sessions have ended; of several systems, a panel each, named, two to
+// a row, on the same axes.
 // The chart as a drawing (its model), and as SVG. Sessions given as `over`
 // (a run played beside its odds) are drawn as thin lines over the bands,
 // coloured by how they ended, within the chart's frame.

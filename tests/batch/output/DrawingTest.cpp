@@ -88,7 +88,9 @@ std::vector<FanPoint> Fan(double spread) {
 TEST(Drawing, ACourseIsDrawnAsItsSvgToTheGameWorthDrawingWithALegendOfWhatIsDrawn) {
   const CourseLimits limits{500, 0, 550};
   ExpectSvgDrawsTheDrawing(FanDrawing({{"", Fan(2), limits}}, "one system"));
-  ExpectSvgDrawsTheDrawing(FanDrawing({{"a & b", Fan(1), limits}, {"c", Fan(3), limits}}, "two systems"));
+  const Drawing panels = FanDrawing({{"a & b", Fan(1), limits}, {"c", Fan(3), limits}}, "two systems");
+  ExpectSvgDrawsTheDrawing(panels);
+  EXPECT_TRUE(panels.shapes[1].text == "a & b" && panels.shapes[1].bold) << "a panel each, named";
   ExpectSvgDrawsTheDrawing(
       PathsDrawing({{{500, 510, 490, 550}, Ending::High}, {{500, 400, 0}, Ending::Low}}, limits, 3, "two paths"));
 
