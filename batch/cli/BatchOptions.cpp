@@ -114,10 +114,6 @@ std::string RunsAutoConflicts(const BatchOptions& o) {
     return "--runs auto decides the runs as it samples, and a shard plays a fixed plan: find K with --runs auto on "
            "one machine, then give every shard --runs K";
   }
-  if (!o.sweeps.empty()) {
-    return "--runs auto samples one batch or a comparison until precise; a sweep's cells take --runs K (find K with "
-           "--runs auto on the cell that needs the most)";
-  }
   if (!o.report.empty()) return "--report writes the report of one sampled run; leave out --runs auto or --report";
   return std::string();
 }

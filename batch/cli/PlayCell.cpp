@@ -96,7 +96,8 @@ int64_t MostRuns(const BatchResult& result) { return std::min(kMaxRuns, kMaxSeed
 
 void Played(BatchResult& result, const PreciseRuns& precise, const Precision& precision) {
   result.runs = precise.runs;
-  if (result.compared.empty()) {  // a comparison's parts are its systems, not its runs
+  // A comparison's parts are its systems and a sweep's its cells, not their runs.
+  if (result.compared.empty() && result.axes.empty()) {
     result.part_begin = 0;
     result.part_end = precise.runs;
     result.blocks = {{0, precise.runs}};

@@ -136,7 +136,25 @@ std::string CellName(const BatchResult& head, const CellResult& cell) {
 }
 
 // A sweep's cells, computed and written in order as they finish.
-MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int64_t jobs) {
+// With --runs auto, every cell of the sweep sampled on the same seeds in
+// rounds until each is as precise as asked: all take the runs the least
+// precise cell needed, as --runs K with that K would give.
+std::vector<RunTally> PreciseCells(const BatchOptions& options, BatchResult& head, int64_t jobs) {
+  if (!head.sampled || !options.runs_auto) return {};
+  std::vector<RunSettings> cells;
+  for (int64_t k = head.part_begin; k < head.part_end; ++k)
+    cells.push_back(SweepSettingsAt(head.settings, head.axes, k));
+  std::vector<const RunSettings*> settings;
+  for (const RunSettings& cell : cells) settings.push_back(&cell);
+  PreciseRuns precise =
+      PlayUntilPrecise(settings, head.first_seed, MostRuns(head), jobs, options.precision, head.confidence, nullptr);
+  Played(head, precise, options.precision);
+  return std::move(precise.tallies);
+}
+
+MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& asked, int64_t jobs) {
+  BatchResult head = asked;
+  std::vector<RunTally> precise = PreciseCells(options, head, jobs);
   const int64_t begin = head.part_begin;
   const int64_t count = head.part_end - begin;
   const OutputChoice choice = ChoiceOf(options);
@@ -159,7 +177,9 @@ MaybeProblem PlaySweep(const BatchOptions& options, const BatchResult& head, int
     cell.values = SweepValuesAt(head.axes, begin + k);
     const RunSettings settings = SweepSettingsAt(head.settings, head.axes, begin + k);
     if (head.exact) exact_cell(cell, settings);
-    if (head.sampled && (!cell.exact || cell.exact->refused.empty())) {
+    if (!precise.empty()) {
+      cell.tally = std::move(precise[static_cast<std::size_t>(k)]);
+    } else if (head.sampled && (!cell.exact || cell.exact->refused.empty())) {
       cell.tally = PlayTally(settings, head.first_seed, head.runs, jobs, 1, nullptr, nullptr, false);
     }
     return cell;

@@ -133,6 +133,10 @@ std::string PrecisionText(const BatchResult& result) {
   std::string asked =
       Printed("every share's %g%% interval within %g either side", 100 * result.confidence, precision.share);
   if (precision.mean > 0) asked += Printed(", every mean's within %g %% of it", 100 * precision.mean);
+  if (!result.axes.empty()) {
+    return Printed("%s %s: %lld runs a cell\n", result.precise ? "sampled until" : "not reached:", asked.c_str(),
+                   static_cast<long long>(result.runs));
+  }
   const int64_t sessions =
       result.cells.empty() || !result.cells.front().tally ? 0 : result.cells.front().tally->sessions;
   return Printed("%s %s: %lld run%s, %lld sessions%s\n",
@@ -170,7 +174,7 @@ std::string SweepTextHead(const BatchResult& result, int64_t cells) {
   out +=
       Printed(", %lld cells, %s\n", static_cast<long long>(cells),
               result.exact ? "exact odds" : Printed("%lld runs a cell", static_cast<long long>(result.runs)).c_str());
-  out += SessionsText(result.settings);
+  out += PrecisionText(result) + SessionsText(result.settings);
   for (const SweepAxis& axis : result.axes) out += Printed("%18s ", axis.name.c_str());
   for (const FigureSpec& item : kFigures) {
     if (item.showable) out += Printed("%16s", item.key);

@@ -215,6 +215,13 @@ class OneFigureEverywhere(unittest.TestCase):
             for key in shares:
                 low, high = system["intervals"][key]
                 self.assertLessEqual((high - low) / 2, 0.02, system["system"] + " " + key)
+        # A sweep samples every cell as long as its least precise one needs, as --runs K with that K.
+        sweep = [*batch, "--sweep", "capital=300:500:200", "--json"]
+        auto_sweep = json.loads(run(*sweep, "--runs", "auto", "--precision", "0.02"))
+        fixed_sweep = json.loads(run(*sweep, "--runs", str(auto_sweep["batch"]["runs"])))
+        self.assertEqual(auto_sweep["cells"], fixed_sweep["cells"])
+        self.assertTrue(any((c["intervals"][k][1] - c["intervals"][k][0]) / 2 > 0.019 for c in auto_sweep["cells"]
+                            for k in shares), "the least precise cell decided the runs")
 
     def test_an_exact_comparison_samples_the_system_out_of_its_reach(self):
         small = ["--set", "games_per_session=80", "--set", "max_balance=530", "--set", "session_count=4"]
