@@ -286,6 +286,14 @@ MaybeProblem Run(const BatchOptions& options) {
     if (MaybeProblem problem = ParseSweep(options.sweeps[a], axes[a])) return problem;
     if (MaybeProblem problem = CheckSweep(settings, options.sweeps[a], axes[a])) return problem;
   }
+  if (options.runs_auto && !axes.empty() && SweepCellCount(axes) > kMostPreciseCells) {
+    return Problem{ProblemKind::BadInput,
+                   "--runs auto holds every cell of a sweep until all are precise, so it takes "
+                   "at most " +
+                       std::to_string(kMostPreciseCells) +
+                       " cells; find K with --runs auto on the cell that needs the most, then "
+                       "give the sweep --runs K"};
+  }
   if (!options.report.empty() && !WindowPlays(settings)) {
     return Problem{ProblemKind::BadInput,
                    "--report writes the window's report, and the window plays neither systems beyond its rows nor "

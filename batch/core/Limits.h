@@ -11,3 +11,6 @@ constexpr int64_t kMaxShards = 1000000000;
 // The systems or files a comparison sets side by side: as many as its
 // picture tells apart.
 constexpr int64_t kMaxCompared = 8;
+// The cells of a sweep sampled until precise: all are held until the least
+// precise one is, a few tens of kilobytes each.
+constexpr int64_t kMostPreciseCells = 1000;

@@ -222,6 +222,9 @@ class OneFigureEverywhere(unittest.TestCase):
         self.assertEqual(auto_sweep["cells"], fixed_sweep["cells"])
         self.assertTrue(any((c["intervals"][k][1] - c["intervals"][k][0]) / 2 > 0.019 for c in auto_sweep["cells"]
                             for k in shares), "the least precise cell decided the runs")
+        done = subprocess.run([BATCH, "--sweep", "capital=1:1000", "--sweep", "first_bet=1:2", "--runs", "auto"],
+                              capture_output=True, text=True, timeout=60)
+        self.assertEqual((done.returncode, done.stdout, "at most 1000 cells" in done.stderr), (2, "", True))
 
     def test_an_exact_comparison_samples_the_system_out_of_its_reach(self):
         small = ["--set", "games_per_session=80", "--set", "max_balance=530", "--set", "session_count=4"]
