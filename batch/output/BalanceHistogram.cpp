@@ -16,6 +16,8 @@ constexpr double kRight = 30;
 constexpr double kTop = 50;
 constexpr double kBottom = 70;
 constexpr int kBins = 40;
+// The legend's row below the plot and its axis title, clear of every bar.
+constexpr double kLegendRow = 30;
 
 struct Axes {
   double low;
@@ -45,14 +47,15 @@ void AxesAndTicks(Drawing& d, const Axes& axes) {
   d.Text(20, (kTop + base) / 2, "sessions", Anchor::Middle, 0, true);
 }
 
-// A dashed line across the plot at the value, named in the legend at the
-// top right, where it stays readable however close the marks lie.
-void Mark(Drawing& d, const Axes& axes, double value, const std::string& label, const char* colour, int row) {
+// A dashed line across the plot at the value, named in the legend below
+// the plot, where it stays readable however close the marks lie and covers
+// no bar.
+void Mark(Drawing& d, const Axes& axes, double value, const std::string& label, const char* colour, int entry) {
   const Paint style = {{Look::Stroke, colour}, {Look::StrokeWidth, "2"}, {Look::StrokeDash, "6 4"}};
   const double x = axes.X(value);
   d.Line(x, kTop, x, kHeight - kBottom, style);
-  const double legend_x = kWidth - kRight - 190;
-  const double legend_y = kTop + 12 + 18 * row;
+  const double legend_x = kLeft + 230 * entry;
+  const double legend_y = kHeight + kLegendRow - 12;
   d.Line(legend_x, legend_y - 4, legend_x + 28, legend_y - 4, style);
   d.Text(legend_x + 34, legend_y, label + " " + Svg::Number(value), Anchor::Start).paint = {{Look::Fill, colour}};
 }
@@ -80,7 +83,7 @@ Drawing HistogramDrawing(const std::map<int32_t, int64_t>& balances, int32_t qua
 
   Drawing d;
   d.width = kWidth;
-  d.height = kHeight;
+  d.height = kHeight + kLegendRow;
   d.Text(kWidth / 2, 26,
          "Final balances of " + std::to_string(sessions) + " sessions" +
              (marks.played.empty() ? "" : " (" + marks.played + ")"),
@@ -94,8 +97,6 @@ Drawing HistogramDrawing(const std::map<int32_t, int64_t>& balances, int32_t qua
         BoxSize::Tenths;
   }
   AxesAndTicks(d, axes);
-  d.Box(kWidth - kRight - 198, kTop - 6, 196, 62,
-        {{Look::Fill, "white"}, {Look::FillOpacity, "0.85"}, {Look::Stroke, "#999999"}});
   Mark(d, axes, marks.min_balance, "min balance", "#c0392b", 0);
   Mark(d, axes, marks.capital, "capital", "#333333", 1);
   Mark(d, axes, marks.max_balance, "max balance", "#1e8449", 2);

@@ -116,7 +116,17 @@ TEST(Drawing, ASolvedQuestionDrawsTheValuesTriedTheBoundAndTheAnswer) {
 }
 
 TEST(Drawing, TheSvgOfAHistogramAndAHeatmapDrawsEveryShapeOfItsModel) {
-  ExpectSvgDrawsTheDrawing(HistogramDrawing({{480, 3}, {510, 7}, {1100, 1}}, 2, {500, 550, 0, "rows"}));
+  const Drawing histogram = HistogramDrawing({{480, 3}, {510, 7}, {1100, 1}}, 2, {500, 550, 0, "rows"});
+  ExpectSvgDrawsTheDrawing(histogram);
+  double lowest_bar = 0;
+  for (const Shape& s : histogram.shapes) {
+    if (s.kind == Shape::Kind::Box) lowest_bar = std::max(lowest_bar, s.points[0].y + s.points[1].y);
+  }
+  for (const Shape& s : histogram.shapes) {  // the legend lies below every bar, covering none
+    if (s.text.find("balance ") != std::string::npos || s.text.find("capital ") == 0) {
+      EXPECT_GT(s.points[0].y, lowest_bar) << s.text;
+    }
+  }
   ExpectSvgDrawsTheDrawing(HistogramDrawing({}, 1, {500, 550, 0, ""}));
   const double kMissing = std::nan("");
   ExpectSvgDrawsTheDrawing(HeatmapDrawing({"first_bet", {1, 2, 3}}, {"table_limit", {100, 200}},
