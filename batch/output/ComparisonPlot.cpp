@@ -172,8 +172,11 @@ Drawing ComparisonDrawing(const BatchResult& result) {
                   : Printed("; short whiskers: %g%% intervals of the mean and of the share at the max balance",
                             100 * result.confidence)),
          Anchor::Start, 12);
+  // Only the endings some system had.
   double lx = 20;
-  for (const EndingWords& ending : kEndingWords) {
+  for (std::size_t k = 0; k < kEndings; ++k) {
+    if (std::none_of(rows.begin(), rows.end(), [k](const Row& row) { return ShareOf(row.figures, k) > 0; })) continue;
+    const EndingWords& ending = kEndingWords[k];
     d.Box(lx, legend + 29, 14, 14, {{Look::Fill, ending.colour}, {Look::Stroke, "#555555"}});
     d.Text(lx + 19, legend + 41, ending.name, Anchor::Start, 12);
     lx += 40 + 6.6 * static_cast<double>(std::string(ending.name).size());

@@ -381,6 +381,7 @@ class Comparisons(Folder):
         texts = [t.text for t in ElementTree.parse(self.path("p.svg")).getroot().iter(SVG + "text")]
         for name in out["compare"]:
             self.assertIn(name, texts)
+        self.assertNotIn("failed check", texts, "the legend names only the endings some system had")
 
     def test_a_comparison_refuses_what_it_cannot_compare(self):
         cases = [(["--system", "dalembert"], "2 to 8"),
