@@ -145,6 +145,7 @@ std::vector<RunTally> PreciseCells(const BatchOptions& options, BatchResult& hea
   for (int64_t k = head.part_begin; k < head.part_end; ++k)
     cells.push_back(SweepSettingsAt(head.settings, head.axes, k));
   std::vector<const RunSettings*> settings;
+  settings.reserve(cells.size());
   for (const RunSettings& cell : cells) settings.push_back(&cell);
   PreciseRuns precise =
       PlayUntilPrecise(settings, head.first_seed, MostRuns(head), jobs, options.precision, head.confidence, nullptr);

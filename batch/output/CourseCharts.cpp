@@ -210,8 +210,9 @@ Drawing SmallMultiples(const std::vector<FanSeries>& series, const Frame& shared
   Drawing d{kWidth, kFirstPanel + static_cast<double>(rows) * kPanelHeight + 50, 13, {}};
   d.Text(kWidth / 2, 26, title, Anchor::Middle, 15);
   for (std::size_t k = 0; k < series.size(); ++k) {
+    const std::size_t row = k / 2;  // two panels to a row
     const double left = static_cast<double>(k % 2) * kPanelWidth;
-    const double top = kFirstPanel + static_cast<double>(k / 2) * kPanelHeight;
+    const double top = kFirstPanel + static_cast<double>(row) * kPanelHeight;
     Frame f = shared;
     f.box = {left + 80, left + kPanelWidth - 20, top + 30, top + 200, top + 230, top + 270};
     d.Text((f.box.left + f.box.right) / 2, top + 16, series[k].name, Anchor::Middle, 14).bold = true;
