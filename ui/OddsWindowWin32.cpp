@@ -1,4 +1,5 @@
 #include "framework/events/WindowsHeadersWin32.h"
+#include <commdlg.h>
 
 #include "batch/output/Written.h"
 #include "framework/dialogs/WMessageBox.h"
@@ -30,6 +31,8 @@ std::string SystemLines(const std::string& text) {
   }
   return lines;
 }
+
+constexpr uint32_t kPageDialogFlags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 
 constexpr int32_t kMargin = 8;
 constexpr int32_t kTextHeight = 250;
@@ -218,6 +221,10 @@ bool OddsWindow::on_save_click(WObject*, WEventData*) {
     return true;
   }
   dialog_.SetOwner(GetHandle());
+  // The main form's settings file is found in the current folder, so the
+  // dialog must not change it; an existing page is replaced only when the
+  // user says so.
+  dialog_.SetFlags(kPageDialogFlags);
   dialog_.SetFileName("odds.html");
   if (!dialog_.ShowSaveDialog()) return true;
   const std::string path = dialog_.GetFileName(0).GetText();

@@ -157,8 +157,10 @@ TEST_F(OddsWindowTest, SavePageWritesTheBatchsPage) {
   DialogAnswerer answerer;
   answerer.path = page;
   form.odds_window()->page_dialog().SetEventHandler(MessageHookEvent, &answerer, &DialogAnswerer::OnHook);
+  const fs::path folder = fs::current_path();
   PostMessageA(GetDlgItem(Odds(), 2003), BM_CLICK, 0, 0);
   PumpQueued();
+  EXPECT_EQ(fs::current_path(), folder) << "where the main form finds its settings file";
   BatchOdds(" --html \"" + batch_page + "\"");
   const std::string saved = Contents(page);
   EXPECT_NE(saved.find("<html"), std::string::npos);
