@@ -103,12 +103,13 @@ WTextAlign AlignOf(Anchor anchor) {
 
 void PaintText(const Drawing& drawing, const Shape& shape, WPainter& painter, const Placement& place) {
   const ShapePaint paint = Read(shape.paint);
+  if (!paint.fill) return;  // a text filled with none shows nothing
   WTextStyle style;
   style.height = std::max(1, place.Length(shape.font_size > 0 ? shape.font_size : drawing.font_size));
   style.bold = shape.bold;
   style.upright = shape.upright;
   style.align = AlignOf(shape.anchor);
-  style.colour = paint.fill ? *paint.fill : WRgb(0, 0, 0);
+  style.colour = *paint.fill;
   painter.Text(place.At(shape.points[0]), shape.text, style);
 }
 

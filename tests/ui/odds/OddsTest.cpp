@@ -150,6 +150,7 @@ class RecordingPainter : public WPainter {
   void Text(WPoint anchor, const std::string&, const WTextStyle& style) override {
     Add("text", {anchor});
     heights.push_back(style.height);
+    text_colours.push_back(style.colour);
   }
 
   void Add(const char* kind, const std::vector<WPoint>& points) {
@@ -164,6 +165,7 @@ class RecordingPainter : public WPainter {
   std::vector<PaintedShape> shapes;
   std::vector<std::optional<WColorValue>> fills;
   std::vector<int32_t> heights;
+  std::vector<WColorValue> text_colours;
 };
 
 // The shapes of an SVG, read from its text, placed as `scale` and the
@@ -211,7 +213,8 @@ TEST(DrawingPainterTest, APaintedChartHasTheGeometryOfItsSvgAtAnySize) {
   const std::optional<OddsAnswer> answer = ComputeOdds(ResetDefaults(), go);
   ASSERT_TRUE(answer);
   Drawing chart = *OddsChart(*answer, {{{500, 510, 490}, Ending::Low}});
-  chart.Diamond(300, 200, 6, {{Look::Fill, "#000000"}, {Look::FillOpacity, "0.5"}});
+  chart.Box(100, 100, 40, 20, {{Look::Fill, "white"}});
+  chart.Diamond(300, 200, 6, {{Look::Fill, "#000000"}, {Look::FillOpacity, "0.25"}});
   chart.Box(100, 100, 40, 20, {{Look::Fill, "none"}, {Look::Stroke, "black"}});
   const std::string svg = SvgOf(chart);
   const struct {
@@ -240,7 +243,9 @@ TEST(DrawingPainterTest, APaintedChartHasTheGeometryOfItsSvgAtAnySize) {
   RecordingPainter painter;
   PaintDrawing(chart, painter, {0, 0, 900, 620});
   EXPECT_EQ(painter.fills[1], WRgb(0xc6, 0xdb, 0xef)) << "the outer band";
-  EXPECT_EQ(painter.fills[painter.fills.size() - 2], WRgb(128, 128, 128)) << "half black over the white page";
+  EXPECT_EQ(painter.fills[painter.fills.size() - 3], WRgb(255, 255, 255));
+  EXPECT_EQ(painter.fills[painter.fills.size() - 2], WRgb(191, 191, 191)) << "a quarter black over the white page";
+  EXPECT_EQ(painter.text_colours.front(), WRgb(0, 0, 0)) << "a text is black unless it says";
   EXPECT_EQ(painter.fills.back(), std::nullopt) << "a box filled with none";
   EXPECT_EQ(painter.pen.colour, WRgb(0, 0, 0));
 }
