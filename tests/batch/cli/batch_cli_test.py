@@ -426,7 +426,8 @@ class Comparisons(Folder):
                                 (["--solve", "bet_on_red", "--for", "p_min<=1"], "numeric setting"),
                                 (["--solve", "capital=5:1", "--for", "p_min<=1"], "FROM:TO"),
                                 (["--solve", "capital", "--for", "p_min<1"], "FIGURE<=VALUE"),
-                                (["--solve", "capital", "--for", "p_min<=1", "--runs", "3"], "leave out")]:
+                                (["--solve", "capital", "--for", "p_min<=1", "--runs", "3"], "leave out"),
+                                (["--exact", "--plot", self.path("never.svg")], "--plot write the sessions")]:
             with self.subTest(says=says):
                 done = run(*arguments)
                 self.assertEqual(done.returncode, 2, done.stdout)
