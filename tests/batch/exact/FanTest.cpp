@@ -64,4 +64,13 @@ TEST(Fan, FlatBetsAreAShiftedBinomialUntilRuin) {
   EXPECT_TRUE(ComputeExactRun(settings).fan.empty());
 }
 
+TEST(Fan, WhereEverySessionStartsAfreshTheLastGameIsTheSummarysFinalBalance) {
+  const RunSettings fresh = SettingsWith({{"fresh_sessions=1", "games_per_session=120"}});
+  MemoryBudget budget(kExactMemoryBudget);
+  const ExactRun run = ComputeExactRun(fresh, budget, nullptr, 1, FanCourse::Always);
+  const ExactFigures figures = FiguresOf(run);
+  EXPECT_EQ(std::vector<double>({run.fan.back().p5, run.fan.back().p50, run.fan.back().p95}),
+            std::vector<double>({figures.percentile_5, figures.median, figures.percentile_95}));
+}
+
 }  // namespace
