@@ -4,6 +4,7 @@
 #include "batch/output/Written.h"
 #include "framework/dialogs/WMessageBox.h"
 #include "framework/events/WAssertionReport.h"
+#include "framework/text/Utf8Win32.h"
 #include "resources/OddsWindowResources.h"
 #include "ui/Form1.h"
 #include "ui/OddsWindow.h"
@@ -190,11 +191,7 @@ void OddsWindow::ShowStatus() {
 }
 
 void OddsWindow::SetTextOf(WWindow& control, const std::string& utf8) {
-  // The odds' texts are UTF-8, whatever the system's code page.
-  const std::string lines = SystemLines(utf8);
-  const int length = MultiByteToWideChar(CP_UTF8, 0, lines.data(), static_cast<int>(lines.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-  if (length > 0) MultiByteToWideChar(CP_UTF8, 0, lines.data(), static_cast<int>(lines.size()), wide.data(), length);
+  const std::wstring wide = WideFromUtf8(SystemLines(utf8));
   if (control.GetHandle()) SetWindowTextW(static_cast<HWND>(control.GetHandle()), wide.c_str());
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/text/Utf8Win32.h"
+
 namespace {
 
 std::vector<POINT> SystemPoints(const std::vector<WPoint>& points) {
@@ -93,9 +95,6 @@ void WGdiPainter::Text(WPoint anchor, const std::string& text, const WTextStyle&
   // hundred at most.
   SetTextColor(device_, style.colour);
   SetTextAlign(device_, AlignOf(style.align) | TA_BASELINE);
-  // The drawing's texts are UTF-8, whatever the system's code page.
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  const std::wstring wide = WideFromUtf8(text);
   TextOutW(device_, anchor.x, anchor.y, wide.data(), static_cast<int>(wide.size()));
 }
