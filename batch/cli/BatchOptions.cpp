@@ -47,6 +47,17 @@ const CLI::Validator kConfidence(
     },
     "", "share");
 
+// A table's pace: spins an hour, from one to the fastest wheel's thousand.
+const CLI::Validator kSpinsPerHour(
+    [](std::string& text) {
+      double value = 0;
+      if (!ReadNumber(text, value) || !(value >= 1 && value <= kMostSpinsPerHour)) {
+        return text + ": takes a number of spins an hour from 1 to " + std::to_string(kMostSpinsPerHour);
+      }
+      return std::string();
+    },
+    "", "pace");
+
 // --runs: K runs, or "auto", handed on as 0.
 CLI::Validator RunsFrom(int64_t high) {
   const CLI::Validator whole = WholeFrom(1, high);
@@ -274,6 +285,10 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   app.add_option("--confidence", o.confidence, "the confidence of the sampled figures' intervals (default 0.95)")
       ->transform(kConfidence)
       ->type_name("C");
+  app.add_option("--spins-per-hour", o.spins_per_hour,
+                 "says how long a session lasts in hours as well, at this many spins an hour")
+      ->transform(kSpinsPerHour)
+      ->type_name("N");
   app.add_option("--sweep", o.sweeps, "every value of a numeric setting; once or twice")
       ->type_name("NAME=FROM:TO[:STEP]")
       ->check([](const std::string& text) { return SweepForm(text); });

@@ -23,6 +23,8 @@ struct BatchOptions {
   std::string plot;
   bool runs_given = false;
   double confidence = 0.95;
+  // The pace of a table, to say how long a session lasts in hours; 0: none.
+  double spins_per_hour = 0;
   int64_t runs = 1;
   // --runs auto: sampled in rounds until this precise.
   bool runs_auto = false;

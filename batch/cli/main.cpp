@@ -57,6 +57,7 @@ BatchResult BatchHead(const BatchOptions& options, const RunSettings& settings, 
   head.sampled = !options.exact || options.runs_given;
   head.exact = options.exact;
   head.confidence = options.confidence;
+  head.spins_per_hour = options.spins_per_hour;
   head.runs = head.sampled ? options.runs : 0;
   head.part_index = options.shard_index;
   head.part_count = options.shard_count;
@@ -234,6 +235,8 @@ MaybeProblem Merge(const BatchOptions& options) {
   std::string gaps;
   if (MaybeProblem problem = MergeParts(parts, options.allow_gaps, whole, gaps)) return problem;
   whole.confidence = options.confidence;
+  // The shards' pace unless another is asked.
+  if (options.spins_per_hour > 0) whole.spins_per_hour = options.spins_per_hour;
   if (!options.heatmap.empty() && !whole.compared.empty()) {
     return Problem{ProblemKind::BadInput, "--heatmap draws a sweep; these shards hold a comparison"};
   }

@@ -14,3 +14,5 @@ constexpr int64_t kMaxCompared = 8;
 // The cells of a sweep sampled until precise: all are held until the least
 // precise one is, a few tens of kilobytes each.
 constexpr int64_t kMostPreciseCells = 1000;
+// The fastest pace --spins-per-hour takes.
+constexpr int64_t kMostSpinsPerHour = 1000;

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <map>
-#include <stdexcept>
 
 #include "batch/exact/GameMoves.h"
 #include "batch/exact/MemoryBudget.h"
@@ -31,27 +30,19 @@ struct SessionFigures {
   double result = 0;
   std::vector<double> finals;  // by final balance
   double unplayed = 0;         // sessions that ended before their first game
+  std::vector<double> lasted;  // by the games they played
   Carried carried{};           // what the sessions carry on
   std::vector<FanPoint> course;
 };
 
-// How a session's states are laid out:
-// - Untracked: game by game, in rows along the balance, what was wagered
-//   not followed (it cannot end the session);
-// - ByWagered: by what was wagered alone, each state once, in rows along
-//   the balance, where the wager limit ends every session before its last
-//   game could;
-// - ByGame: game by game, in rows of one balance along what was wagered,
-//   where both limits can end a session.
-enum class Layout { Untracked, ByWagered, ByGame };
+// How a session's states are laid out, game by game always, so that the
+// games a session lasted are counted:
+// - Untracked: in rows along the balance, what was wagered not followed
+//   (it cannot end the session);
+// - ByGame: in rows of one balance along what was wagered, where both
+//   limits can end a session.
+enum class Layout { Untracked, ByGame };
 enum class Played { Whole, OverBudget, WagerLimitCanBind };
-
-// Where a game moves states: a layer, and which of the two that take turns
-// it is (where the moves keep the place of their rows in it), or -1.
-struct Destination {
-  StateLayer* layer;
-  int slot;
-};
 
 // Where a pass passed its budget: what it would have held at once at
 // least, and the states before the game it stopped at.
@@ -77,12 +68,12 @@ class SessionPass {
         budget_(budget),
         cost_(cost),
         progress_(progress),
-        course_(course && layout != Layout::ByWagered) {}
+        course_(course) {}
 
   Played Play(const Carried& start, SessionFigures& figures) {
     figures = SessionFigures();
     figures_ = &figures;
-    return layout_ == Layout::ByWagered ? PlayByWagered(start) : PlayByGame(start);
+    return PlayByGame(start);
   }
 
  private:
@@ -113,7 +104,7 @@ class SessionPass {
       for (std::size_t k = 0; k < live.size(); ++k) {
         Prefetch(*now, live, k, slot, *next, next == &second ? 1 : 0);
         StateRow& row = now->Rows()[live[k]];
-        const Played played = PlayRow(row, game, [&](int64_t) { return Destination{next, next == &second ? 1 : 0}; });
+        const Played played = PlayRow(row, game, *next, next == &second ? 1 : 0);
         if (played == Played::OverBudget || OverBudget(first, second)) {
           Refused(*now, std::max(first.Wanted(), second.Wanted()));
           return Played::OverBudget;
@@ -228,45 +219,6 @@ class SessionPass {
     figures_->course.push_back(point);
   }
 
-  Played PlayByWagered(const Carried& start) {
-    std::map<int64_t, StateLayer> layers;
-    const auto layer_of = [&](int64_t wagered) -> StateLayer& {
-      return layers.try_emplace(wagered, static_cast<int32_t>(lowest_), static_cast<int32_t>(highest_), false, budget_)
-          .first->second;
-    };
-    AddStart(start, layer_of(0));
-    while (!layers.empty()) {
-      const auto current = layers.begin();
-      const int64_t wagered = current->first;
-      // Every game wagers at least 1: the first has wagered nothing before
-      // it, every later one something, and none reaches its last game.
-      const int32_t game = wagered == 0 ? 1 : 2;
-      for (uint32_t at : current->second.Live()) {
-        StateRow& row = current->second.Rows()[at];
-        const Played played = PlayRow(row, game, [&](int64_t to) {
-          // A layer is done before the layers of more wagered: a game that
-          // wagered nothing would break that order.
-          if (to <= wagered) throw std::logic_error("a game of the exact odds wagered nothing");
-          return Destination{&layer_of(to), -1};
-        });
-        if (played != Played::Whole) return played;
-      }
-      int64_t wanted = 0;
-      bool over = moves_.OverBudget();
-      for (const auto& [at, layer] : layers) {
-        over = over || layer.OverBudget();
-        wanted = std::max(wanted, layer.Wanted());
-      }
-      if (over) {
-        Refused(current->second, wanted);
-        return Played::OverBudget;
-      }
-      if (progress_) progress_(wagered, rules_.most_wagered, "wagered");
-      layers.erase(current);
-    }
-    return Played::Whole;
-  }
-
   bool OverBudget(const StateLayer& a, const StateLayer& b) const {
     return a.OverBudget() || b.OverBudget() || moves_.OverBudget();
   }
@@ -279,9 +231,10 @@ class SessionPass {
   }
 
   // One game on every state of a row: each region of its axis stops, ends
-  // or moves on as the step said.
-  template <class DestinationOf>
-  Played PlayRow(StateRow& row, int32_t game, DestinationOf&& destination) {
+  // or moves on as the step said, into the layer of the next game (which
+  // of the two that take turns it is: the moves keep the place of their
+  // rows in each).
+  Played PlayRow(StateRow& row, int32_t game, StateLayer& into, int into_slot) {
     const bool along_balance = axis_ == Axis::Balance;
     const int slot = moves_.SlotOf(game);
     StateRow::Regions regions = row.moves[slot];
@@ -303,7 +256,7 @@ class SessionPass {
       const int32_t balance = along_balance ? from : static_cast<int32_t>(row.other);
       const int32_t step = along_balance ? 1 : 0;
       if (region.before != GameEnd::None) {
-        End(region.before, game > 1, balance, step, p, count, 1.0, region.carried);
+        End(region.before, game - 1, balance, step, p, count, 1.0, region.carried);
         continue;
       }
       figures_->wagered += sum * region.bet;
@@ -319,31 +272,28 @@ class SessionPass {
         const double q = move.chance;
         if (move.end == GameEnd::None) {
           const int64_t other = Tracked() ? move.other : 0;
-          const Destination to = destination(move.other);
-          if (to.slot < 0) {
-            to.layer->Add(move.rest, other, from + move.change, p, most, count, q, region.bet);
-            continue;
-          }
-          uint32_t& at = move.row_at[to.slot];
-          if (at == kNoRow) at = to.layer->RowAt(move.rest, other);
-          if (at != kNoRow) to.layer->AddAt(at, from + move.change, p, most, count, q, region.bet);
+          uint32_t& at = move.row_at[into_slot];
+          if (at == kNoRow) at = into.RowAt(move.rest, other);
+          if (at != kNoRow) into.AddAt(at, from + move.change, p, most, count, q, region.bet);
         } else {
-          End(move.end, true, along_balance ? from + move.change : move.balance, step, p, count, q, move.carried);
+          End(move.end, game, along_balance ? from + move.change : move.balance, step, p, count, q, move.carried);
         }
       }
     }
     return moves_.OverBudget() ? Played::OverBudget : Played::Whole;
   }
 
-  // Sessions that end, with q times the probabilities p, at balances from
-  // `balance` on, `step` apart.
-  void End(GameEnd end, bool played, int32_t balance, int32_t step, const double* p, int32_t count, double q,
+  // Sessions that end after `games` games, with q times the probabilities
+  // p, at balances from `balance` on, `step` apart.
+  void End(GameEnd end, int32_t games, int32_t balance, int32_t step, const double* p, int32_t count, double q,
            uint32_t carried) {
     SessionFigures& figures = *figures_;
     const double mass = q * Sum(p, count);
     CountEnding(figures.ended, EndingOf(end), mass);
     figures.carried[carried] += mass;
-    if (!played) {
+    if (figures.lasted.size() <= static_cast<std::size_t>(games)) figures.lasted.resize(games + 1, 0.0);
+    figures.lasted[static_cast<std::size_t>(games)] += mass;
+    if (games == 0) {
       figures.unplayed += mass;
       return;
     }
@@ -392,8 +342,7 @@ class SessionPass {
 };
 
 // One session from one carried state: what was wagered followed only
-// where some session could pass the wager limit, then by itself where no
-// session can reach its last game first (every game wagers at least 1).
+// where some session could pass the wager limit.
 Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, MemoryBudget& budget, PassCost& cost,
                 const PassProgress& progress, FanCourse fan, SessionFigures& figures) {
   const bool course = fan != FanCourse::None;
@@ -405,12 +354,7 @@ Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, Memor
     played = untracked.Play(start, figures);
   }
   if (played != Played::WagerLimitCanBind) return played;
-  // The course of a session is taken game by game, so a session asked for
-  // it is never laid out by what was wagered alone.
-  const bool last_game_out_of_reach =
-      fan == FanCourse::None && rules.last_game >= 3 && rules.last_game > rules.most_wagered;
-  SessionPass tracked(rules, capital, last_game_out_of_reach ? Layout::ByWagered : Layout::ByGame, budget, cost,
-                      progress, course);
+  SessionPass tracked(rules, capital, Layout::ByGame, budget, cost, progress, course);
   return tracked.Play(start, figures);
 }
 
@@ -542,10 +486,13 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, boo
   run.sessions_computed = static_cast<int64_t>(sessions.size());
   if (fan != FanCourse::None) run.fan = sessions[first_carried].course;
   std::vector<double> finals;
+  std::vector<double> lasted;
   for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {
     if (began[carried] == 0) continue;
     const SessionFigures& session = sessions[carried];
     const double times = began[carried];
+    if (lasted.size() < session.lasted.size()) lasted.resize(session.lasted.size(), 0.0);
+    for (std::size_t games = 0; games < session.lasted.size(); ++games) lasted[games] += times * session.lasted[games];
     for (std::size_t k = 0; k < kEndings; ++k) run.ended[k] += times * session.ended[k];
     run.played += times * session.played;
     run.games += times * session.games;
@@ -558,6 +505,9 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, boo
   }
   for (std::size_t balance = 0; balance < finals.size(); ++balance) {
     if (finals[balance] > 0) run.final_balances.emplace_back(static_cast<int32_t>(balance), finals[balance]);
+  }
+  for (std::size_t games = 0; games < lasted.size(); ++games) {
+    if (lasted[games] > 0) run.session_games.emplace_back(static_cast<int32_t>(games), lasted[games]);
   }
   return true;
 }
@@ -574,6 +524,7 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
   if (start.count_failure) return run;
   if (start.start_failure) {
     run.ended[IndexOf(Ending::Check)] = static_cast<double>(run.sessions);
+    run.session_games = {{0, static_cast<double>(run.sessions)}};
     return run;
   }
   const GameRules& rules = start.rules;
@@ -591,6 +542,17 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
 ExactRun ComputeExactRun(const SimSettings& settings) {
   MemoryBudget budget(kExactMemoryBudget);
   return ComputeExactRun(settings, budget);
+}
+
+double GamesQuantile(const ExactRun& run, double q) {
+  double total = 0;
+  for (const auto& entry : run.session_games) total += entry.second;
+  double below = 0;
+  for (const auto& [games, count] : run.session_games) {
+    below += count;
+    if (below >= q * total * (1 - 1e-12)) return games;
+  }
+  return run.session_games.empty() ? 0 : run.session_games.back().first;
 }
 
 ExactFigures FiguresOf(const ExactRun& run) {
@@ -620,6 +582,8 @@ ExactFigures FiguresOf(const ExactRun& run) {
   if (run.sessions > 0) {
     figures.wagered_per_session = run.wagered / run.quanta / static_cast<double>(run.sessions);
     figures.mean_games = run.games / static_cast<double>(run.sessions);
+    figures.median_games = GamesQuantile(run, 0.5);
+    figures.p90_games = GamesQuantile(run, 0.9);
   }
   if (run.wagered > 0) figures.result_per_unit = run.result / run.wagered;
   return figures;

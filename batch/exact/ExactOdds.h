@@ -46,9 +46,7 @@ struct FanPoint {
   double p95 = 0;
 };
 
-// Whether the exact odds keep the course of the first session. Kept, it is
-// computed game by game even where the wager limit ends every session
-// before its last game (which is computed by what was wagered, faster).
+// Whether the exact odds keep the course of the first session.
 enum class FanCourse : uint8_t { None, Always };
 
 struct ExactRun {
@@ -68,7 +66,10 @@ struct ExactRun {
   // the step counts it), in ascending order.
   double played = 0;
   std::vector<std::pair<int32_t, double>> final_balances;
-  double games = 0;    // expected games played
+  double games = 0;  // expected games played
+  // Expected sessions by the games they played (0 for one that ended
+  // before its first game), in ascending order.
+  std::vector<std::pair<int32_t, double>> session_games;
   double wagered = 0;  // in quanta
   // Final balance less the capital, of the sessions that played, in quanta.
   double result = 0;
@@ -87,10 +88,9 @@ struct ExactRun {
 class MemoryBudget;
 
 // Called as the computation goes, from any of its threads: which session
-// (from which start state), how far into it (`done` of `of` games, or of
-// the most a session can wager where its states are taken by what was
-// wagered: then `what` says "wagered"). A session whose figures the
-// wager limit can change is computed a second time, from the start.
+// (from which start state), how far into it (`done` of `of` of what
+// `what` names, "game"). A session whose figures the wager limit can
+// change is computed a second time, from the start.
 using ExactProgress = std::function<void(int64_t session, int64_t done, int64_t of, const char* what)>;
 
 // The exact odds within a memory budget, which computations at once share:
@@ -111,7 +111,13 @@ struct ExactFigures {
   double at_least_capital = 0;
   double wagered_per_session = 0;
   double mean_games = 0;
+  double median_games = 0;
+  double p90_games = 0;
   double result_per_unit = 0;
 };
 
 ExactFigures FiguresOf(const ExactRun& run);
+
+// The smallest count of games that the share q of the run's sessions did
+// not pass.
+double GamesQuantile(const ExactRun& run, double q);

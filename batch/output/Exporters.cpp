@@ -37,9 +37,7 @@ struct Exporter {
 const Exporter kExporters[] = {
     {&OutputChoice::table, Table, nullptr},
     {&OutputChoice::plot, Plot, nullptr},
-    {&OutputChoice::fan, Fan,
-     "--fan: these exact odds hold no course of a session (their shards were computed by what was wagered; "
-     "compute them with --exact --fan)"},
+    {&OutputChoice::fan, Fan, "--fan: these exact odds hold no course of a session (compute them with --exact --fan)"},
     {&OutputChoice::paths, Paths, "--paths: this batch played no sessions to draw"},
     {&OutputChoice::html, Html, nullptr},
 };

@@ -38,7 +38,9 @@ std::string SampledBesideExact(const RunTally& tally, const ExactRun& exact) {
   row("final balance, 5th percentile", s.percentile_5, e.percentile_5, "%12.1f");
   row("final balance, 95th percentile", s.percentile_95, e.percentile_95, "%12.1f");
   row("wagered a session", Units(s.wagered, s.quanta) / n, e.wagered_per_session, "%12.2f");
-  row("games a session", s.mean_games, e.mean_games, "%12.2f");
+  row("games a session, mean", s.mean_games, e.mean_games, "%12.2f");
+  row("games a session, median", s.median_games, e.median_games, "%12.1f");
+  row("games a session, 90th percentile", s.p90_games, e.p90_games, "%12.1f");
   row("result per unit wagered", s.per_unit, e.result_per_unit, "%+12.6f");
   return out;
 }
@@ -59,7 +61,8 @@ std::string ExactText(const ExactRun& run, const std::string& wheel) {
       f.mean, MoneyText(f.median).c_str(), MoneyText(f.percentile_5).c_str(), MoneyText(f.percentile_95).c_str(),
       f.at_least_capital);
   out += Printed("wagered: %.2f a session, %.2f the run\n", f.wagered_per_session, run.wagered / run.quanta);
-  out += Printed("games a session, mean: %.2f\n", f.mean_games);
+  out += Printed("games a session, mean: %.2f, median: %g, 90th percentile: %g\n", f.mean_games, f.median_games,
+                 f.p90_games);
   out += Printed("result per unit wagered: %+.6f\n", f.result_per_unit);
   return out;
 }
@@ -116,6 +119,9 @@ std::string FormatSummary(const RunTally& tally, const std::vector<SeedBlock>& s
        100 * interval(Figure::PAtLeastCapital).low, 100 * interval(Figure::PAtLeastCapital).high);
   Line(out, "games a session, mean: %.2f (%g%% interval %.2f to %.2f)", s.mean_games, percent,
        interval(Figure::MeanGames).low, interval(Figure::MeanGames).high);
+  Line(out, "games a session, median: %.1f (%g%% interval %.1f to %.1f), 90th percentile: %.1f (%.1f to %.1f)",
+       s.median_games, percent, interval(Figure::MedianGames).low, interval(Figure::MedianGames).high, s.p90_games,
+       interval(Figure::P90Games).low, interval(Figure::P90Games).high);
   Line(out, "total wagered: %s", MoneyText(s.wagered, s.quanta).c_str());
   Line(out, "total result: %s", MoneyText(s.result, s.quanta).c_str());
   Line(out, "result per unit wagered: %+.5f (%g%% interval %+.5f to %+.5f)", s.per_unit, percent,

@@ -27,6 +27,17 @@ std::string Limit(const RunSettings& settings, const char* name) {
 
 }  // namespace
 
+std::string LastsText(const FigureValues& values, double spins_per_hour) {
+  const auto games = [spins_per_hour](const char* format, double count) {
+    std::string text = Printed(format, count) + " games";
+    return spins_per_hour > 0 ? text + Printed(" (%.2f hours)", count / spins_per_hour) : text;
+  };
+  const std::string out = "it lasts " + games("%g", Of(values, Figure::MedianGames)) + " at the median, at most " +
+                          games("%g", Of(values, Figure::P90Games)) + " in 9 sessions of 10 and " +
+                          games("%.1f", Of(values, Figure::MeanGames)) + " on average";
+  return spins_per_hour > 0 ? out + Printed(", at %g spins an hour", spins_per_hour) : out;
+}
+
 std::string VerdictText(const BatchResult& result, const CellResult& cell) {
   const RunSettings& settings = result.settings;
   const bool exact = cell.exact.has_value();
@@ -47,6 +58,7 @@ std::string VerdictText(const BatchResult& result, const CellResult& cell) {
          Share(values, within, Figure::PMin, confidence) + " of the time, losing at least " +
          MoneyText(capital - EnteredValue(settings, "min_balance")) + " then;\n";
   out += Printed("  it stops at the last game, the table limit or otherwise %.1f %% of the time;\n", 100 * other);
+  out += "  " + LastsText(values, result.spins_per_hour) + ";\n";
   if (!(wagered > 0)) return out + "  no session wagered anything.\n";
   // Plus zero, so that no loss is printed as -0.00.
   std::string loss = Printed("%.2f %%", -100 * per_unit + 0.0);

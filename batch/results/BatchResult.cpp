@@ -55,6 +55,7 @@ BatchResult ComparedBatch(const BatchResult& comparison, const CellResult& cell)
   one.exact = cell.exact.has_value();
   one.runs = cell.tally ? cell.tally->runs : 0;
   one.confidence = comparison.confidence;
+  one.spins_per_hour = comparison.spins_per_hour;
   if (cell.tally) {  // how far its runs were to be precise
     one.precision = comparison.precision;
     one.precise = comparison.precise;

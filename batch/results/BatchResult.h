@@ -39,6 +39,8 @@ struct BatchResult {
   bool exact = false;
   // The confidence of the sampled figures' intervals.
   double confidence = 0.95;
+  // The pace at which the games of a session are told in hours; 0: none.
+  double spins_per_hour = 0;
   // With --runs auto: how precise the runs were to be, and whether they
   // came to be before the seeds ran out.
   std::optional<Precision> precision;

@@ -34,6 +34,8 @@ BatchSummary Summarise(const RunTally& tally) {
   summary.quanta = tally.quanta;
   const double quanta = tally.quanta;
   if (tally.sessions > 0) summary.mean_games = static_cast<double>(tally.games) / static_cast<double>(tally.sessions);
+  summary.median_games = Quantile(tally.session_games, 0.5);
+  summary.p90_games = Quantile(tally.session_games, 0.9);
   int64_t total = 0;
   for (const auto& [balance, count] : tally.final_balances) {
     summary.balances += count;

@@ -17,6 +17,8 @@ struct BatchSummary {
 
   // The games a session of the run played, on average.
   double mean_games = 0;
+  double median_games = 0;
+  double p90_games = 0;
   // Final balances of the sessions that played at least one game, in units.
   int64_t balances = 0;
   double mean = 0;

@@ -18,6 +18,8 @@ const std::array<FigureSpec, kFigureCount> kFigures = {{
     {Figure::PAtLeastCapital, "p_at_least_capital", "Chance of ending at or above the capital", "%.3f", "%16.6f", false},
     {Figure::WageredPerSession, "wagered_per_session", "Wagered a session", "%.1f", "%16.2f", false},
     {Figure::MeanGames, "mean_games", "Mean games a session", "%.1f", "%16.2f", true},
+    {Figure::MedianGames, "median_games", "Median games a session", "%.1f", "%16.1f", false},
+    {Figure::P90Games, "p90_games", "90th percentile of the games a session", "%.1f", "%16.1f", false},
     {Figure::ResultPerUnit, "result_per_unit", "Result per unit wagered", "%.4f", "%+16.6f", true},
 }};
 // clang-format on
@@ -71,6 +73,8 @@ FigureValues SampledFigures(const RunTally& tally) {
   values[static_cast<std::size_t>(Figure::PAtLeastCapital)] = static_cast<double>(at_least) / played;
   values[static_cast<std::size_t>(Figure::WageredPerSession)] = Units(s.wagered, s.quanta) / n;
   values[static_cast<std::size_t>(Figure::MeanGames)] = s.mean_games;
+  values[static_cast<std::size_t>(Figure::MedianGames)] = s.median_games;
+  values[static_cast<std::size_t>(Figure::P90Games)] = s.p90_games;
   values[static_cast<std::size_t>(Figure::ResultPerUnit)] = s.per_unit;
   return values;
 }
@@ -86,6 +90,8 @@ FigureValues ExactFigureValues(const ExactRun& run) {
   values[static_cast<std::size_t>(Figure::PAtLeastCapital)] = f.at_least_capital;
   values[static_cast<std::size_t>(Figure::WageredPerSession)] = f.wagered_per_session;
   values[static_cast<std::size_t>(Figure::MeanGames)] = f.mean_games;
+  values[static_cast<std::size_t>(Figure::MedianGames)] = f.median_games;
+  values[static_cast<std::size_t>(Figure::P90Games)] = f.p90_games;
   values[static_cast<std::size_t>(Figure::ResultPerUnit)] = f.result_per_unit;
   return values;
 }

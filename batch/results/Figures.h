@@ -25,9 +25,11 @@ enum class Figure : uint8_t {
   PAtLeastCapital,
   WageredPerSession,
   MeanGames,
+  MedianGames,
+  P90Games,
   ResultPerUnit,
 };
-constexpr std::size_t kFigureCount = 13;
+constexpr std::size_t kFigureCount = 15;
 
 struct FigureSpec {
   Figure figure;

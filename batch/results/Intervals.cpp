@@ -186,5 +186,7 @@ FigureIntervals SampledIntervals(const RunTally& tally, double confidence) {
   out[static_cast<std::size_t>(Figure::MedianFinal)] = QuantileInterval(tally.final_balances, 0.5, z, quanta);
   out[static_cast<std::size_t>(Figure::P5Final)] = QuantileInterval(tally.final_balances, 0.05, z, quanta);
   out[static_cast<std::size_t>(Figure::P95Final)] = QuantileInterval(tally.final_balances, 0.95, z, quanta);
+  out[static_cast<std::size_t>(Figure::MedianGames)] = QuantileInterval(tally.session_games, 0.5, z, 1);
+  out[static_cast<std::size_t>(Figure::P90Games)] = QuantileInterval(tally.session_games, 0.9, z, 1);
   return out;
 }

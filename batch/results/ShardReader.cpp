@@ -139,6 +139,18 @@ void ReadBalance(const JsonField& pair, int32_t quanta, std::vector<std::pair<in
   balances.emplace_back(balance, pair.At(1).NonNegative());
 }
 
+void ReadGames(const JsonField& pair, std::map<int32_t, int64_t>& sessions) {
+  const auto games = static_cast<int32_t>(pair.At(0).Whole(0, INT32_MAX));
+  if (!sessions.empty() && games <= sessions.rbegin()->first) pair.At(0).Refuse("is not above the games before it");
+  sessions[games] = pair.At(1).Whole(1, kMostCount);
+}
+
+void ReadGames(const JsonField& pair, std::vector<std::pair<int32_t, double>>& sessions) {
+  const auto games = static_cast<int32_t>(pair.At(0).Whole(0, INT32_MAX));
+  if (!sessions.empty() && games <= sessions.back().first) pair.At(0).Refuse("is not above the games before it");
+  sessions.emplace_back(games, pair.At(1).NonNegative());
+}
+
 template <class Record>
 void ReadDeclared(const JsonField& json, const std::vector<CountField<Record>>& fields, Record& record) {
   for (const CountField<Record>& field : fields) {
@@ -158,6 +170,13 @@ void ReadDeclared(const JsonField& json, const std::vector<CountField<Record>>& 
           const JsonField pair = value.At(k);
           if (pair.Size() != 2) pair.Refuse("is not a pair of a balance and how many sessions ended there");
           ReadBalance(pair, record.quanta, record.final_balances);
+        }
+        break;
+      case CountKind::Games:
+        for (std::size_t k = 0; k < value.Size(); ++k) {
+          const JsonField pair = value.At(k);
+          if (pair.Size() != 2) pair.Refuse("is not a pair of a count of games and how many sessions played that many");
+          ReadGames(pair, record.session_games);
         }
         break;
     }
@@ -205,6 +224,25 @@ Spread ReadSpread(const JsonField& json) {
   return spread;
 }
 
+// Every session once, by games within the session's count, adding up to
+// the games played; those that played a game are those with a balance.
+void CheckSessionGames(const JsonField& field, const RunTally& t, int32_t last_game, int64_t played) {
+  int64_t sessions = 0;
+  int64_t games = 0;
+  for (const auto& [count, times] : t.session_games) {
+    Must(count <= last_game, field, "counts more games than a session plays");
+    sessions = Add(field, sessions, times);
+    int64_t product = 0;
+    if (__builtin_mul_overflow(int64_t{count}, times, &product)) field.Refuse("makes a sum beyond what a count holds");
+    games = Add(field, games, product);
+  }
+  Must(sessions == t.sessions, field, "does not count every session once");
+  Must(games == t.games, field, "does not add up to the games played");
+  const auto none = t.session_games.find(0);
+  Must(sessions - (none == t.session_games.end() ? 0 : none->second) == played, field,
+       "does not count the sessions that played as the final balances do");
+}
+
 // The counts of sampled runs, each against the others and the settings.
 RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& settings) {
   const GameRules rules = RulesOf(settings, true);
@@ -240,6 +278,7 @@ RunTally ReadTally(const JsonField& json, int64_t runs, const RunSettings& setti
   int64_t most_games = 0;
   if (__builtin_mul_overflow(sessions, int64_t{rules.last_game}, &most_games)) most_games = kMostCount;
   Must(t.games >= played && t.games <= most_games, json["games"], Whole(played, most_games));
+  CheckSessionGames(json["session_games"], t, rules.last_game, played);
   Must(t.wagered / t.quanta >= t.games, json["wagered"], "is less than a unit a game");
   Must(t.wagered_on_red >= 0 && t.wagered_on_red <= t.wagered, json["wagered_on_red"], Whole(0, t.wagered));
   Must(t.wagered_on_black >= 0 && t.wagered_on_black <= t.wagered, json["wagered_on_black"], Whole(0, t.wagered));
@@ -292,6 +331,21 @@ ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
   Must(Near(played, r.played, r.played), json["final_balances"], "does not add up to the sessions that played");
   Must(r.games >= 0 && r.games <= most * rules.last_game, json["games"],
        "is not from 0 to the games the sessions can play");
+  if (!r.session_games.empty()) {
+    const JsonField lasted = json["session_games"];
+    double counted_sessions = 0, games = 0, with_games = 0;
+    for (const auto& [count, times] : r.session_games) {
+      Must(count <= rules.last_game, lasted, "counts more games than a session plays");
+      share(lasted, times);
+      counted_sessions += times;
+      games += count * times;
+      with_games += count > 0 ? times : 0;
+    }
+    Must(Near(counted_sessions, static_cast<double>(sessions), static_cast<double>(sessions)), lasted,
+         "does not account for every session");
+    Must(Near(games, r.games, r.games), lasted, "does not add up to the games played");
+    Must(Near(with_games, r.played, r.played), lasted, "does not count the sessions that played");
+  }
   Must(r.wagered >= 0, json["wagered"], "is negative");
   Must(r.capital == TruncateToInt32(settings.capital), json["capital"], "is not the settings'");
   const double started = static_cast<double>(r.capital) * r.quanta * r.played;
@@ -439,6 +493,12 @@ void FromJson(const JsonField& root, BatchResult& result) {
   if (result.sampled || batch.Has("confidence")) {
     result.confidence = batch["confidence"].Number();
     if (!IsConfidence(result.confidence)) batch["confidence"].Refuse(std::string("is not ") + kConfidenceRange);
+  }
+  if (batch.Has("spins_per_hour")) {
+    result.spins_per_hour = batch["spins_per_hour"].Number();
+    if (!(result.spins_per_hour >= 1 && result.spins_per_hour <= kMostSpinsPerHour)) {
+      batch["spins_per_hour"].Refuse("is not a pace from 1 to " + std::to_string(kMostSpinsPerHour) + " spins an hour");
+    }
   }
   if (batch.Has("precision")) {
     const JsonField precision = batch["precision"];

@@ -22,8 +22,8 @@ Json EndedJson(const EndingCounts<int64_t>& ended) {
   return out;
 }
 
-template <class Record, class Balances>
-Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fields, const Balances& balances) {
+template <class Record>
+Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fields) {
   Json out = Json::object();
   for (const CountField<Record>& field : fields) {
     switch (field.kind) {
@@ -36,7 +36,15 @@ Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fie
       case CountKind::Ended: out[field.key] = EndedJson(record.ended); break;
       case CountKind::Balances: {
         Json pairs = Json::array();
-        for (const auto& [balance, count] : balances) pairs.push_back({MoneyJson(balance, record.quanta), count});
+        for (const auto& [balance, count] : record.final_balances) {
+          pairs.push_back({MoneyJson(balance, record.quanta), count});
+        }
+        out[field.key] = pairs;
+        break;
+      }
+      case CountKind::Games: {
+        Json pairs = Json::array();
+        for (const auto& [games, count] : record.session_games) pairs.push_back({games, count});
         out[field.key] = pairs;
         break;
       }
@@ -45,9 +53,28 @@ Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fie
   return out;
 }
 
+// How long a session lasts, in games, and in hours at the asked pace.
+Json GamesJson(const FigureValues& values, double spins_per_hour) {
+  const Figure figures[] = {Figure::MeanGames, Figure::MedianGames, Figure::P90Games};
+  const char* keys[] = {"mean", "median", "p90"};
+  Json games = Json::object();
+  Json hours = Json::object();
+  for (std::size_t k = 0; k < 3; ++k) {
+    const double value = Of(values, figures[k]);
+    games[keys[k]] = value;
+    hours[keys[k]] = value / std::max(spins_per_hour, 1.0);
+  }
+  if (spins_per_hour > 0) {
+    games["spins_per_hour"] = spins_per_hour;
+    games["hours"] = hours;
+  }
+  return games;
+}
+
 // The sampled summary's keys. The seeds are the first and the last; where
 // blocks were left out between them, the blocks as well.
-void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds, double confidence) {
+void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& seeds, double confidence,
+                double spins_per_hour) {
   const BatchSummary s = Summarise(tally);
   out["runs"] = tally.runs;
   out["sessions"] = s.sessions;
@@ -62,6 +89,7 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
                           {"p95", s.percentile_95}, {"min", s.minimum},   {"max", s.maximum}};
   out["wagered"] = MoneyJson(s.wagered, s.quanta);
   out["mean_games"] = s.mean_games;
+  out["games"] = GamesJson(SampledFigures(tally), spins_per_hour);
   out["result"] = MoneyJson(s.result, s.quanta);
   out["result_per_unit"] = {{"value", s.per_unit}, {"ci95", {s.interval_low, s.interval_high}}};
   out["expected_per_unit"] = s.expected_per_unit;
@@ -70,7 +98,7 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
 
 // The "exact" object: shares of the run's sessions, the final balance, the
 // wagered amount and the result per unit.
-Json ExactJson(const ExactRun& run) {
+Json ExactJson(const ExactRun& run, double spins_per_hour) {
   const ExactFigures f = FiguresOf(run);
   const double n = run.sessions > 0 ? static_cast<double>(run.sessions) : 1;
   return Json{{"sessions", run.sessions},
@@ -83,15 +111,16 @@ Json ExactJson(const ExactRun& run) {
                 {"p_at_least_capital", f.at_least_capital}}},
               {"wagered_per_session", f.wagered_per_session},
               {"mean_games", f.mean_games},
+              {"games", GamesJson(ExactFigureValues(run), spins_per_hour)},
               {"result_per_unit", f.result_per_unit}};
 }
 
 // A cell's JSON: the summary keys of what it holds, and its counts.
 Json CellJson(const BatchResult& result, const CellResult& cell) {
   Json out = Json::object();
-  if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result), result.confidence);
+  if (cell.tally) AddSampled(out, *cell.tally, CellSeeds(result), result.confidence, result.spins_per_hour);
   if (result.axes.empty()) out["settings"] = SettingsJson(result.settings);
-  if (cell.exact) out["exact"] = ExactJson(*cell.exact);
+  if (cell.exact) out["exact"] = ExactJson(*cell.exact, result.spins_per_hour);
   if (cell.exact && !cell.exact->fan.empty()) out["fan"] = FanJson(cell.exact->fan, cell.exact->quanta);
   Json counts = Json::object();
   if (cell.tally) counts["tally"] = TallyJson(*cell.tally);
@@ -131,6 +160,7 @@ const std::vector<CountField<RunTally>> kTallyFields = {
     {"ended", CountKind::Ended},
     {"final_balances", CountKind::Balances},
     {"games", CountKind::Whole, &RunTally::games},
+    {"session_games", CountKind::Games},
     {"wagered", CountKind::Money, &RunTally::wagered},
     {"result", CountKind::Money, &RunTally::result},
     {"wagered_on_red", CountKind::Whole, &RunTally::wagered_on_red},
@@ -145,13 +175,14 @@ const std::vector<CountField<ExactRun>> kExactFields = {
     {"played", CountKind::Number, nullptr, nullptr, &ExactRun::played},
     {"final_balances", CountKind::Balances},
     {"games", CountKind::Number, nullptr, nullptr, &ExactRun::games},
+    {"session_games", CountKind::Games},
     {"wagered", CountKind::MoneySum, nullptr, nullptr, &ExactRun::wagered},
     {"result", CountKind::MoneySum, nullptr, nullptr, &ExactRun::result},
     {"capital", CountKind::Small, nullptr, &ExactRun::capital},
 };
 
 Json TallyJson(const RunTally& tally) {
-  Json out = CountsJson(tally, kTallyFields, tally.final_balances);
+  Json out = CountsJson(tally, kTallyFields);
   // In decimal digits: the sums pass what a JSON number holds exactly.
   Json spread = Json::object();
   for (std::size_t k = 0; k < kMoments; ++k) spread[kMomentSpecs[k].key] = tally.spread.sums[k].Text();
@@ -169,7 +200,7 @@ Json IntervalsJson(const RunTally& tally, double confidence) {
   return out;
 }
 
-Json ExactRunJson(const ExactRun& run) { return CountsJson(run, kExactFields, run.final_balances); }
+Json ExactRunJson(const ExactRun& run) { return CountsJson(run, kExactFields); }
 
 Json SettingsJson(const RunSettings& settings) {
   Json out = Json::object();
@@ -255,6 +286,7 @@ Json ResultJson(const BatchResult& result) {
   out["batch"] = {
       {"sampled", result.sampled}, {"exact", result.exact}, {"runs", result.runs}, {"first_seed", result.first_seed}};
   if (result.sampled || result.precision) out["batch"]["confidence"] = result.confidence;
+  if (result.spins_per_hour > 0) out["batch"]["spins_per_hour"] = result.spins_per_hour;
   if (result.precision) {
     out["batch"]["precision"] = {{"share", result.precision->share},
                                  {"mean", result.precision->mean > 0 ? Json(result.precision->mean) : Json(nullptr)},

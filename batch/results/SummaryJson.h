@@ -35,6 +35,7 @@ enum class CountKind : uint8_t {
   Flag,      // true or false
   Ended,     // how the sessions ended, by the endings' keys
   Balances,  // pairs of a final balance and how many ended there
+  Games,     // pairs of a count of games and how many sessions played that many
 };
 
 template <class Record>

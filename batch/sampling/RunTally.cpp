@@ -49,6 +49,7 @@ void RunTally::Add(const RunOutcome& run) {
     ++sessions;
     CountEnding<int64_t>(ended, session.ending, 1);
     if (session.games > 0) ++final_balances[session.final_balance];
+    ++session_games[session.games];
     games += session.games;
     wagered += session.wagered;
     result += session.result;
@@ -73,6 +74,7 @@ bool RunTally::Add(const RunTally& other) {
   add(sum.sessions, other.sessions);
   for (std::size_t k = 0; k < kEndings; ++k) add(sum.ended[k], other.ended[k]);
   for (const auto& [balance, count] : other.final_balances) add(sum.final_balances[balance], count);
+  for (const auto& [played, count] : other.session_games) add(sum.session_games[played], count);
   add(sum.games, other.games);
   add(sum.wagered, other.wagered);
   add(sum.result, other.result);

@@ -19,6 +19,9 @@ struct RunTally {
   // Sessions that played at least one game, by final balance.
   std::map<int32_t, int64_t> final_balances;
   int64_t games = 0;  // the games the sessions played
+  // Every session by the games it played (0 for one that ended before its
+  // first), for the median and percentiles of how long a session lasts.
+  std::map<int32_t, int64_t> session_games;
   int64_t wagered = 0;
   int64_t result = 0;
   int64_t wagered_on_red = 0;

@@ -61,7 +61,7 @@ class OneFigureEverywhere(unittest.TestCase):
     COMMON = ["--seed", "7", "--runs", "5", "--exact", "--set", "games_per_session=60", "--set", "session_count=4"]
 
     def test_the_verdict_says_the_figures_of_the_json(self):
-        for options in (["--exact"], ["--runs", "300", "--seed", "4"]):
+        for options in (["--exact"], ["--runs", "300", "--seed", "4", "--spins-per-hour", "37.5"]):
             verdict = run(*options).split("\n\n", 1)[0]
             data = json.loads(run(*options, "--json"))
             shares = data["exact"]["ended"] if "exact" in data else {k: v / data["sessions"] for k, v in data["ended"].items()}
@@ -69,6 +69,12 @@ class OneFigureEverywhere(unittest.TestCase):
             self.assertIn(f"max balance of 550 {100 * shares['max_balance_or_wager_limit']:.1f} %", verdict)
             self.assertIn(f"min balance of 0, {100 * shares['min_balance']:.1f} %", verdict)
             self.assertIn(f"of it, {-100 * per_unit:.2f} %", verdict)
+            games = (data["exact"] if "exact" in data else data)["games"]
+            hours = {key: f" ({games['hours'][key]:.2f} hours)" for key in games.get("hours", {})}
+            self.assertIn(f"it lasts {games['median']:g} games{hours.get('median', '')} at the median, at most "
+                          f"{games['p90']:g} games{hours.get('p90', '')}", verdict)
+            if hours:
+                self.assertAlmostEqual(games["hours"]["mean"] * 37.5, games["mean"])
             if "intervals" in data:
                 self.assertIn("(95% interval {:.1f} to {:.1f} %)".format(*[100 * x for x in data["intervals"]["p_max"]]),
                               verdict)
@@ -97,6 +103,12 @@ class OneFigureEverywhere(unittest.TestCase):
         figures["p_at_least_capital"] = sum(float(s["final balance"]) >= capital for s in played) / len(played)
         figures["mean_final"] = sum(float(s["final balance"]) for s in played) / len(played)
         figures["mean_games"] = sum(int(s["games"]) for s in sessions) / len(sessions)
+        lasted = sorted(int(s["games"]) for s in sessions)
+        for key, share in (("median_games", 0.5), ("p90_games", 0.9)):
+            rank = share * (len(lasted) - 1)
+            below = int(rank)
+            above = min(below + 1, len(lasted) - 1)
+            figures[key] = lasted[below] + (rank - below) * (lasted[above] - lasted[below])
         figures["wagered_per_session"] = sum(float(s["wagered"]) for s in sessions) / len(sessions)
         balance = summary["final_balance"]
         figures.update(median_final=balance["median"], p5_final=balance["p5"], p95_final=balance["p95"],
@@ -108,6 +120,7 @@ class OneFigureEverywhere(unittest.TestCase):
                          ("p95_final", "p95"), ("p_at_least_capital", "p_at_least_capital")]})
         figures.update({"exact_" + key: exact[key] for key in ("wagered_per_session", "mean_games",
                                                                 "result_per_unit")})
+        figures.update(exact_median_games=exact["games"]["median"], exact_p90_games=exact["games"]["p90"])
         return figures, summary
 
     def assert_row(self, row, figures, where):

@@ -1,8 +1,9 @@
 // The exact odds against the sampled runs of the same settings: both play
 // the engine's step, one on every state with the wheel's weights, the
 // other on the real generator, so a rule changed in one of their paths
-// shows here. Every share of the sessions' ends and the wagered amount lie
-// within 99.9% of what was sampled; and the halving of a row's balances
+// shows here. Every share of the sessions' ends, the wagered amount and how
+// many games the sessions lasted lie within 99.9% of what was sampled; and
+// the halving of a row's balances
 // finds what the step does at every balance.
 #include <gtest/gtest.h>
 
@@ -47,6 +48,8 @@ const Case kCases[] = {
      {"games_per_session=40", "system=reverse_labouchere", "line=1,1,2", "wager_limit=200", "max_balance=600"}},
     {"ContraDAlembertDoubleZeroSwitching",
      {"games_per_session=40", "system=contra_dalembert", "double_zero=1", "switch_after_win=1"}},
+    {"OscarsGrindEndedByItsWagerLimitBeforeItsLastGame",
+     {"games_per_session=60", "system=oscars_grind", "wager_limit=40", "min_balance=480"}},
 };
 
 SimSettings SettingsOf(const Case& c) { return SettingsWith({c.sets}); }
@@ -75,6 +78,21 @@ TEST_P(ExactAgainstSampled, EveryFigureLiesWithinWhatWasSampled) {
   EXPECT_NEAR(static_cast<double>(tally.wagered) / sessions, wagered, 0.02 * wagered + 0.05);
   const double games = exact.games / static_cast<double>(exact.sessions);
   EXPECT_NEAR(static_cast<double>(tally.games) / sessions, games, 0.02 * games + 0.05);
+  // How many games they lasted, as a distribution: the sampled share of
+  // the sessions that lasted at most g games against the exact one, within
+  // the Kolmogorov-Smirnov bound at 99.9%, counting the runs rather than
+  // their sessions, which carry streaks into each other.
+  double exact_below = 0;
+  int64_t sampled_below = 0;
+  double farthest = 0;
+  auto sampled = tally.session_games.begin();
+  for (const auto& [count, expected] : exact.session_games) {
+    exact_below += expected / static_cast<double>(exact.sessions);
+    for (; sampled != tally.session_games.end() && sampled->first <= count; ++sampled) sampled_below += sampled->second;
+    farthest = std::max(farthest, std::fabs(exact_below - static_cast<double>(sampled_below) / sessions));
+  }
+  EXPECT_NEAR(exact_below, 1.0, 1e-9);
+  EXPECT_LE(farthest, 1.95 / std::sqrt(static_cast<double>(tally.runs)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, ExactAgainstSampled, ::testing::ValuesIn(kCases),
