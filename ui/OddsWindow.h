@@ -17,7 +17,7 @@ class Form1;
 
 // A second top-level window, owned by the main form: the exact odds of what
 // the main form's fields and boxes hold, as the batch program prints them
-// and as a chart of the first session's course, with the sessions of the
+// and as a chart of its sessions' course, with the sessions of the
 // form's run drawn over it. It follows the form by looking at it every
 // tick: a change that stays for a short pause is computed anew, off the
 // window's thread, the newest change replacing an older one.

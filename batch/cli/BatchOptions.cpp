@@ -302,7 +302,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
   }
   app.add_option("--show", o.show, "the figure of the heat map")->check(CLI::IsMember(showable));
   app.add_option("--fan", o.fan,
-                 "draws the course of the first session exactly: percentile bands of the balance after each game")
+                 "draws the course of the run's sessions exactly: percentile bands of the balance after each game")
       ->type_name("FILE.svg")
       ->transform(kPath);
   app.add_option("--paths", o.paths, "draws the balance over the games of the first 50 sampled sessions")

@@ -341,13 +341,11 @@ class SessionPass {
   SessionFigures* figures_ = nullptr;
 };
 
-// One session from one carried state: what was wagered followed only
-// where some session could pass the wager limit.
-Played PlayFrom(const GameRules& rules, int32_t capital, uint32_t carried, MemoryBudget& budget, PassCost& cost,
+// One session from a distribution of carried states: what was wagered
+// followed only where some session could pass the wager limit.
+Played PlayFrom(const GameRules& rules, int32_t capital, const Carried& start, MemoryBudget& budget, PassCost& cost,
                 const PassProgress& progress, FanCourse fan, SessionFigures& figures) {
   const bool course = fan != FanCourse::None;
-  Carried start{};
-  start[carried] = 1;
   Played played = Played::WagerLimitCanBind;
   {
     SessionPass untracked(rules, capital, Layout::Untracked, budget, cost, progress, course);
@@ -399,13 +397,15 @@ class SessionsFrom {
           };
           const AloneWhenNeeded::Running running(alone_);
           const uint32_t from = starts[static_cast<std::size_t>(k)];
+          Carried start{};
+          start[from] = 1;
           computed.played =
-              PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, FanOf(from), computed.figures);
+              PlayFrom(rules_, capital_, start, budget_, computed.cost, progress, FanOf(from), computed.figures);
           if (computed.played == Played::OverBudget) {
             computed.cost = PassCost();
             const AloneWhenNeeded::Alone only(alone_);
             computed.played =
-                PlayFrom(rules_, capital_, from, budget_, computed.cost, progress, FanOf(from), computed.figures);
+                PlayFrom(rules_, capital_, start, budget_, computed.cost, progress, FanOf(from), computed.figures);
           }
           return computed;
         },
@@ -431,6 +431,40 @@ class SessionsFrom {
   AloneWhenNeeded alone_;
   std::map<uint32_t, SessionFigures> known_;
 };
+
+// The course of the run's sessions, as the summary counts them: the first
+// session's where every session began as the first did, else one session
+// more, from the states the sessions began in, in the shares they began
+// in them (a session's course is linear in where it starts, as its
+// figures are). Whole, or why not.
+bool CourseOfTheRun(const GameRules& rules, int32_t capital, const Carried& began, const SessionFigures& first,
+                    MemoryBudget& budget, const ExactProgress& progress, int64_t session, ExactRun& run) {
+  double total = 0;
+  int32_t states = 0;
+  for (double times : began) {
+    total += times;
+    states += times > 0 ? 1 : 0;
+  }
+  // The first session begins in a state of its own, so one state is the first's.
+  if (states <= 1) {
+    run.fan = first.course;
+    return true;
+  }
+  Carried mix{};
+  for (uint32_t carried = 0; carried < kCarriedStates; ++carried) mix[carried] = began[carried] / total;
+  const PassProgress step = [&](int64_t done, int64_t of, const char* what) {
+    if (progress) progress(session, done, of, what);
+  };
+  PassCost cost;
+  SessionFigures mixed;
+  if (PlayFrom(rules, capital, mix, budget, cost, step, FanCourse::Always, mixed) != Played::Whole) {
+    run.needed_bytes = cost.needed_bytes;
+    run.peak_states = cost.states;
+    return false;
+  }
+  run.fan = std::move(mixed.course);
+  return true;
+}
 
 // The run's sessions, chained on their carried state. A session's figures
 // are linear in the distribution of the state it starts from, so each
@@ -484,7 +518,10 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, boo
     start = next;
   }
   run.sessions_computed = static_cast<int64_t>(sessions.size());
-  if (fan != FanCourse::None) run.fan = sessions[first_carried].course;
+  if (fan != FanCourse::None && !CourseOfTheRun(rules, capital, began, sessions[first_carried], budget, progress,
+                                                static_cast<int64_t>(sessions.size()) + 1, run)) {
+    return false;
+  }
   std::vector<double> finals;
   std::vector<double> lasted;
   for (uint32_t carried = 0; carried < kCarriedStates; ++carried) {

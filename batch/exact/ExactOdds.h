@@ -46,7 +46,7 @@ struct FanPoint {
   double p95 = 0;
 };
 
-// Whether the exact odds keep the course of the first session.
+// Whether the exact odds keep the course of the run's sessions.
 enum class FanCourse : uint8_t { None, Always };
 
 struct ExactRun {
@@ -75,8 +75,9 @@ struct ExactRun {
   double result = 0;
   int32_t capital = 0;  // in units
   int32_t quanta = 1;
-  // The course of the run's first session, game by game, where asked for
-  // (FanCourse) and kept.
+  // The course of the run's sessions, game by game, where asked for
+  // (FanCourse): of a session begun in the states the run's sessions begin
+  // in, in their shares, so that its last game is the summary's.
   std::vector<FanPoint> fan;
 
   // What it cost: where refused, the states alive before the game that

@@ -39,11 +39,10 @@ std::string FanPicture(const BatchResult& result) {
   if (series.empty()) return std::string();
   const RunSettings& first = result.cells.front().settings ? *result.cells.front().settings : result.settings;
   const std::string wheel = WheelName(first);
-  const std::string title =
-      result.compared.empty()
-          ? "The first session's course, exact: the balance after each game (" + PlayedName(first) + ")"
-          : "The first session's course of " + Systems(series) + ", exact (" + wheel +
-                (series.size() < result.cells.size() ? "; the sampled ones have none)" : ")");
+  const std::string title = result.compared.empty()
+                                ? "A session's course, exact: the balance after each game (" + PlayedName(first) + ")"
+                                : "A session's course of " + Systems(series) + ", exact (" + wheel +
+                                      (series.size() < result.cells.size() ? "; the sampled ones have none)" : ")");
   return FanChart(series, title);
 }
 

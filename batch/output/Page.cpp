@@ -87,7 +87,7 @@ std::string Picture(const std::string& svg, const std::string& note) {
 }
 
 constexpr const char* kFanNote =
-    "Exact: for every game, the balance after it over all first sessions (a session that ended keeps its final "
+    "Exact: for every game, the balance after it over all the run's sessions (a session that ended keeps its final "
     "balance), as bands from the 5th to the 95th percentile; below, the share of sessions still playing.";
 
 void AddComparison(const BatchResult& result, std::vector<PageSection>& sections) {
@@ -108,7 +108,7 @@ void AddComparison(const BatchResult& result, std::vector<PageSection>& sections
                       Picture(ComparisonPlot(result), "Each system on the same settings otherwise" +
                                                           std::string(result.sampled ? " and the same seeds." : "."))});
   const std::string fan = FanPicture(result);
-  if (!fan.empty()) sections.push_back({"The course of the first session, system by system", Picture(fan, kFanNote)});
+  if (!fan.empty()) sections.push_back({"The course of a session, system by system", Picture(fan, kFanNote)});
 }
 
 }  // namespace
@@ -183,7 +183,7 @@ std::string BatchPage(const OutputChoice& choice, const BatchResult& result) {
   if (cell.tally) summary += "<p class=\"note\">Sampled: " + HtmlEscaped(SeedsText(CellSeeds(result))) + ".</p>\n";
   sections.push_back({"Summary", summary});
   const std::string fan = FanPicture(result);
-  if (!fan.empty()) sections.push_back({"The course of the first session", Picture(fan, kFanNote)});
+  if (!fan.empty()) sections.push_back({"The course of a session", Picture(fan, kFanNote)});
   if (cell.tally) {
     sections.push_back(
         {"Final balances", Picture(HistogramPicture(result), "The sampled sessions that played, by final balance.")});

@@ -73,7 +73,7 @@ std::optional<Drawing> OddsChart(const OddsAnswer& answer, const std::vector<Pla
   const FanSeries series{std::string(),
                          answer.result.cells.front().exact->fan,
                          {static_cast<double>(CapitalOf(settings)), settings.min_balance, settings.max_balance}};
-  std::string title = "The first session's course, exact (" + PlayedName(settings) + ")";
+  std::string title = "A session's course, exact (" + PlayedName(settings) + ")";
   if (!run.empty()) title += ", and this run's sessions";
   return FanDrawing({series}, title, sessions);
 }

@@ -16,7 +16,7 @@
 constexpr int64_t kOddsMemoryBudget = int64_t{512} << 20;
 
 // The exact odds of one run of the settings, as the batch program computes
-// them, with the course of its first session.
+// them, with the course of its sessions.
 struct OddsAnswer {
   bool computed = false;
   // What `vantrel-batch --exact` prints for these settings; where the odds
@@ -35,7 +35,7 @@ using OddsProgress = std::function<void(const std::string&)>;
 std::optional<OddsAnswer> ComputeOdds(const RunSettings& settings, const std::atomic<bool>& stop,
                                       const OddsProgress& progress = nullptr, int64_t budget_bytes = kOddsMemoryBudget);
 
-// The chart of the course of the first session, with the sessions of a run
+// The chart of the course of the run's sessions, with the sessions of a run
 // played beside the odds drawn over it; empty where there is no course.
 std::optional<Drawing> OddsChart(const OddsAnswer& answer, const std::vector<PlayedCourse>& run = {});
 

@@ -373,7 +373,7 @@ class EditedShards(Folder):
         parts = [shard(*arguments, "--shard", f"{k}/2") for k in (1, 2)]
         done = self.merge(parts, "--html", self.path("page.html"), "--fan", self.path("fan.svg"))
         self.assertEqual(done.returncode, 0, done.stderr)
-        self.assertIn("The course of the first session", self.read("page.html"))
+        self.assertIn("The course of a session", self.read("page.html"))
 
     def test_gaps_are_the_blocks_really_played(self):
         parts = [shard("--seed", "7", "--runs", "30", *SMALL, "--shard", f"{k}/3") for k in (1, 3)]

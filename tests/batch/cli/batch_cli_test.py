@@ -322,11 +322,11 @@ class Pictures(Folder):
 
         cases = [(["--exact", "--runs", "3", "--paths", self.path("p.svg"), "--set", "games_per_session=30", "--system",
                    "martingale"],
-                  ["In short", "Summary", "The course of the first session", "Final balances", "The first sessions",
+                  ["In short", "Summary", "The course of a session", "Final balances", "The first sessions",
                    "Settings"]),
                  (["compare", "--system", "dalembert,fibonacci", "--exact", "--set", "games_per_session=30"],
                   ["The systems side by side", "Their final balances and endings",
-                   "The course of the first session, system by system"]),
+                   "The course of a session, system by system"]),
                  (["--exact", "--sweep", "capital=300:500:100", "--sweep", "first_bet=1:2"], ["Heat map", "The cells"]),
                  (["--solve", "capital=100:500", "--for", "p_min<=0.5", "--set", "games_per_session=30"],
                   ["The question", "The figure against the values tried", "What was tried"])]
@@ -340,11 +340,11 @@ class Pictures(Folder):
                 self.assertEqual(self.read("page.html").count("<title>Vantrel: martingale"), "martingale" in arguments)
                 for section in sections:
                     self.assertIn(section, page.headings)
-                self.assertEqual(page.tags.count("svg"), sum(s in ("Heat map", "The course of the first session",
+                self.assertEqual(page.tags.count("svg"), sum(s in ("Heat map", "The course of a session",
                                                                    "Final balances", "The first sessions",
                                                                    "Their final balances and endings",
                                                                    "The figure against the values tried",
-                                                                   "The course of the first session, system by system")
+                                                                   "The course of a session, system by system")
                                                               for s in page.headings))
 
 
