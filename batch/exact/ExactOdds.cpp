@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 #include "batch/exact/GameMoves.h"
@@ -49,7 +50,26 @@ enum class Played { Whole, OverBudget, WagerLimitCanBind };
 struct PassCost {
   int64_t needed_bytes = 0;
   int64_t states = 0;
+  // Where it stopped early, foreseeing the budget passed: the factor its
+  // memory grew by a game, and the game by which it would have passed.
+  double growth = 0;
+  int32_t passing_game = 0;
+  int32_t stopped_game = 0;
 };
+
+// States that grow by a steady factor a game pass any budget within a few
+// games, and each of those games takes longer than all the games before
+// it: a pass whose memory grew by at least kSteepGrowth a game over each
+// of the last two spans of kGrowthSpan games, no slower in the later one,
+// and that would pass what the budget leaves it before its last game at
+// that rate, stops where it is. Growth that slows (a polynomial one, as
+// where the states are bounded by the balance) never meets this; nor does
+// a pass that holds less than a share of what the budget leaves it, as
+// few states grow steeply for a while in many sessions that fit.
+constexpr double kSteepGrowth = 1.3;
+constexpr std::size_t kGrowthSpan = 5;
+constexpr double kSlowing = 0.02;
+constexpr double kLeastShareHeld = 1.0 / 64;
 
 class SessionPass {
  public:
@@ -113,6 +133,10 @@ class SessionPass {
         now->Clear(row);
       }
       if (progress_) progress_(game, rules_.last_game, "game");
+      if (GrowsPastBudget(game, first.Held() + second.Held() + moves_.Held())) {
+        cost_.states = std::max(cost_.states, next->LiveStates());
+        return Played::OverBudget;
+      }
       if (course_) Course(game, figures_->games - games_before, *next);
       now->Clear();
       std::swap(now, next);
@@ -217,6 +241,33 @@ class SessionPass {
       }
     }
     figures_->course.push_back(point);
+  }
+
+  // Whether the memory the pass holds after `game`, and held after the
+  // games before, grows steeply enough to be stopped now (kSteepGrowth).
+  bool GrowsPastBudget(int32_t game, int64_t held) {
+    held_.push_back(held);
+    const std::size_t now = held_.size() - 1;
+    if (now < 2 * kGrowthSpan || held_[now - 2 * kGrowthSpan] <= 0 || held_[now - kGrowthSpan] <= 0) return false;
+    const auto growth = [this, now](std::size_t back) {
+      return std::pow(static_cast<double>(held_[now - back]) / static_cast<double>(held_[now - back - kGrowthSpan]),
+                      1.0 / kGrowthSpan);
+    };
+    const double later = growth(0);
+    const double earlier = growth(kGrowthSpan);
+    if (later < kSteepGrowth || later < earlier - kSlowing) return false;
+    const double room = static_cast<double>(budget_.Limit() - (budget_.Used() - held));
+    if (static_cast<double>(held) < kLeastShareHeld * room) return false;
+    const double games = std::log(room / static_cast<double>(held)) / std::log(later);
+    const auto passing = static_cast<int32_t>(std::ceil(game + std::max(games, 0.0)));
+    // The growth slows a little before the budget; a margin of a span keeps
+    // a pass that would just fit from being stopped.
+    if (passing + static_cast<int32_t>(kGrowthSpan) >= rules_.last_game) return false;
+    cost_.growth = later;
+    cost_.passing_game = passing;
+    cost_.stopped_game = game;
+    cost_.needed_bytes = std::max(cost_.needed_bytes, budget_.Limit() + 1);
+    return true;
   }
 
   bool OverBudget(const StateLayer& a, const StateLayer& b) const {
@@ -337,6 +388,7 @@ class SessionPass {
   PassCost& cost_;
   const PassProgress& progress_;
   bool course_;
+  std::vector<int64_t> held_;  // after each game
   std::vector<double> balances_;
   SessionFigures* figures_ = nullptr;
 };
@@ -432,6 +484,27 @@ class SessionsFrom {
   std::map<uint32_t, SessionFigures> known_;
 };
 
+// Why the run has no figures: what its states needed of the budget, or
+// how they grew where they were stopped before they passed it.
+void Refuse(const MemoryBudget& budget, const PassCost& cost, ExactRun& run) {
+  constexpr int64_t kMiB = 1 << 20;
+  run.needed_bytes = cost.needed_bytes;
+  run.peak_states = cost.states;
+  run.refused = "the exact odds of these settings need more memory than their budget of " +
+                std::to_string(budget.Limit() / kMiB) + " MiB (";
+  if (cost.growth > 0) {
+    char growth[32];
+    std::snprintf(growth, sizeof growth, "%.2f", cost.growth);
+    run.refused += "their states grow " + std::string(growth) +
+                   " times a game without slowing, and would pass it by game " + std::to_string(cost.passing_game) +
+                   "; stopped at game " + std::to_string(cost.stopped_game) + ", with " + std::to_string(cost.states) +
+                   " states)";
+    return;
+  }
+  run.refused += "at least " + std::to_string((run.needed_bytes + kMiB - 1) / kMiB) + " MiB, for more than " +
+                 std::to_string(run.peak_states) + " states before one game)";
+}
+
 // The course of the run's sessions, as the summary counts them: the first
 // session's where every session began as the first did, else one session
 // more, from the states the sessions began in, in the shares they began
@@ -458,8 +531,7 @@ bool CourseOfTheRun(const GameRules& rules, int32_t capital, const Carried& bega
   PassCost cost;
   SessionFigures mixed;
   if (PlayFrom(rules, capital, mix, budget, cost, step, FanCourse::Always, mixed) != Played::Whole) {
-    run.needed_bytes = cost.needed_bytes;
-    run.peak_states = cost.states;
+    Refuse(budget, cost, run);
     return false;
   }
   run.fan = std::move(mixed.course);
@@ -491,8 +563,7 @@ bool ChainSessions(const GameRules& rules, int32_t capital, bool bet_on_red, boo
     }
     PassCost cost;
     if (!missing.empty() && !sessions.Compute(missing, cost)) {
-      run.needed_bytes = cost.needed_bytes;
-      run.peak_states = cost.states;
+      Refuse(budget, cost, run);
       return false;
     }
     Carried next{};
@@ -565,14 +636,7 @@ ExactRun ComputeExactRun(const SimSettings& settings, MemoryBudget& budget, cons
     return run;
   }
   const GameRules& rules = start.rules;
-  if (!ChainSessions(rules, run.capital, settings.bet_on_red, settings.fresh_sessions, budget, jobs, progress, fan,
-                     run)) {
-    constexpr int64_t kMiB = 1 << 20;
-    run.refused = "the exact odds of these settings need more memory than their budget of " +
-                  std::to_string(budget.Limit() / kMiB) + " MiB (at least " +
-                  std::to_string((run.needed_bytes + kMiB - 1) / kMiB) + " MiB, for more than " +
-                  std::to_string(run.peak_states) + " states before one game)";
-  }
+  ChainSessions(rules, run.capital, settings.bet_on_red, settings.fresh_sessions, budget, jobs, progress, fan, run);
   return run;
 }
 

@@ -44,6 +44,7 @@ class Rests {
   const Rest& operator[](uint32_t id) const { return rests_[id]; }
   std::size_t size() const { return rests_.size(); }
   bool OverBudget() const { return over_budget_; }
+  int64_t Held() const { return share_.Held(); }
 
  private:
   const GameRules& rules_;
@@ -116,6 +117,8 @@ class GameMoves {
 
   bool OverBudget() const { return over_budget_ || rests_.OverBudget(); }
   int64_t Wanted() const { return wanted_; }
+  // The bytes the moves and the rests hold.
+  int64_t Held() const { return share_.Held() + rests_.Held(); }
 
  private:
   struct Probe;

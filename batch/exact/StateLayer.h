@@ -76,6 +76,7 @@ class StateLayer {
   // beyond what it held then.
   bool OverBudget() const { return over_budget_; }
   int64_t Wanted() const { return wanted_; }
+  int64_t Held() const { return share_.Held(); }
 
  private:
   StateRow* RowFor(uint32_t rest, int64_t other);

@@ -71,6 +71,13 @@ TEST(ExactOdds, DoublingAfterLossesIsRuinedByThreeLossesInARow) {
   EXPECT_NEAR(run.ended[IndexOf(Ending::High)], 1 - ruin, 1e-15);
   EXPECT_NEAR(Finals(run)[0], ruin, 1e-15);
   EXPECT_NEAR(run.wagered, kBlack * 1 + (1 - kBlack) * kBlack * 3 + (1 - kBlack) * (1 - kBlack) * 7, 1e-12);
+  // A win ends it at once; the third game ends it either way.
+  const double p = kBlack, q = 1 - kBlack;
+  ASSERT_EQ(run.session_games.size(), 3u);
+  for (int32_t games = 1; games <= 3; ++games) {
+    EXPECT_EQ(run.session_games[games - 1].first, games);
+    EXPECT_NEAR(run.session_games[games - 1].second, games == 3 ? q * q : std::pow(q, games - 1) * p, 1e-15) << games;
+  }
 }
 
 TEST(ExactOdds, TheTableLimitStopsOrResetsAShortRow) {
@@ -97,6 +104,9 @@ TEST(ExactOdds, AWagerLimitThatBindsEndsEverySessionAfterItsSecondGame) {
   EXPECT_NEAR(Finals(run)[102], p * p, 1e-15);
   EXPECT_NEAR(Finals(run)[100], 2 * p * q, 1e-15);
   EXPECT_NEAR(run.wagered, 2, 1e-15);
+  ASSERT_EQ(run.session_games.size(), 1u) << "every session lasts two games";
+  EXPECT_EQ(run.session_games[0].first, 2);
+  EXPECT_NEAR(run.session_games[0].second, 1, 1e-15);
 }
 
 TEST(ExactOdds, TheColourSwitchesAfterAWinOnBothWheels) {
@@ -138,6 +148,7 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   const ExactRun unplayed = Exact({"first_bet=2", "wager_limit=1"});  // the first bet passes the limit
   EXPECT_DOUBLE_EQ(unplayed.ended[IndexOf(Ending::High)], 1);
   EXPECT_DOUBLE_EQ(unplayed.played, 0);
+  EXPECT_EQ(unplayed.session_games, (std::vector<std::pair<int32_t, double>>{{0, 1.0}}));
   RunSettings failing = ResetDefaults();
   failing.capital = 0;
   const ExactRun none = ComputeExactRun(failing);
@@ -148,6 +159,19 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   EXPECT_NE(refused.refused, "");
   EXPECT_GT(refused.needed_bytes, small.Limit());
   EXPECT_EQ(small.Used(), 0) << "the refused computation gave back what it held";
+}
+
+// The Labouchère's lines grow half again a game: stopped where that
+// growth shows, long before the budget, unless the session ends first.
+TEST(ExactOdds, StatesThatGrowSteadilyAreStoppedBeforeThePassedBudget) {
+  MemoryBudget budget(int64_t{64} << 20);
+  const ExactRun steep = ComputeExactRun(SettingsWith({{"system=labouchere"}}), budget);
+  EXPECT_NE(steep.refused.find("grow 1.5"), std::string::npos) << steep.refused;
+  EXPECT_NE(steep.refused.find("without slowing"), std::string::npos) << steep.refused;
+  EXPECT_EQ(budget.Used(), 0);
+  const ExactRun short_sessions =
+      ComputeExactRun(SettingsWith({{"system=labouchere", "games_per_session=16"}}), budget);
+  EXPECT_EQ(short_sessions.refused, "");
 }
 
 }  // namespace
