@@ -166,7 +166,9 @@ class BadInput(Folder):
             (["--seed", "1e-400"], "--seed"), (["--runs", "2.0000000000000001"], "--runs"),
             (["--shard", "1/2.0000000000000001", "--json"], "takes I/N"),
             (["--set", "line=1.0000000000000001"], "line takes"), (["--system", ""], "--system: takes a system's"),
-            (["--set", "line=1,2\n3,4"], "line=1,2\\x0a3,4: line takes")]
+            (["--set", "line=1,2\n3,4"], "line=1,2\\x0a3,4: line takes"),
+            (["--spins-per-hour", "nan"], "--spins-per-hour: nan: takes a number of spins an hour from 1 to 1000"),
+            (["--spins-per-hour", "0.5"], "--spins-per-hour: 0.5: takes")]
         for arguments, says in cases:
             with self.subTest(arguments=" ".join(arguments)):
                 done = run(*arguments, cwd=self.dir)
@@ -258,6 +260,7 @@ class EditedShards(Folder):
              "settings.given.max_balance does not come to the max_balance"),
             ("a preset", lambda d: d["settings"].update(preset="martingale"), "settings.preset does not give the rows"),
             ("the version", lambda d: d.update(version="vantrel-batch 0.9"), "it comes from another version"),
+            ("a pace", lambda d: d["batch"].update(spins_per_hour=1e9), "batch.spins_per_hour is not a pace from 1 to 1000"),
         ]
         for name, edit, says in edits:
             with self.subTest(edit=name):
