@@ -39,7 +39,7 @@ struct BatchOptions {
   std::string table;
   std::string heatmap;
   std::string show = "p_max";
-  // The course of the first session, exactly; the first sampled sessions;
+  // The course of the run's sessions, exactly; the first sampled sessions;
   // one page of everything the command made.
   std::string fan;
   std::string paths;
@@ -78,7 +78,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string>& argument
 // The outputs the options ask for, chosen once.
 OutputChoice ChoiceOf(const BatchOptions& options);
 
-// How much of the first session's course a command's exact odds keep: all
+// How much of the sessions' course a command's exact odds keep: all
 // of it where it draws the fan or the page, or writes a summary a merge may
 // draw them from; else none (it costs a tenth of the time of a session
 // computed game by game).

@@ -8,10 +8,10 @@
 #include "batch/output/HtmlPage.h"
 
 // The --html page of a batch made or merged: the settings by name, the
-// summary (sampled and exact side by side), the course of the first
-// session, the final balances and, where asked for, the first sessions;
-// of a comparison, its table, its picture and the systems' courses over
-// one another.
+// summary (sampled and exact side by side), the course of the run's
+// sessions, the final balances and, where asked for, the first sessions;
+// of a comparison, its table, its picture and the systems' courses side by
+// side.
 struct OutputChoice;
 std::string BatchPage(const OutputChoice& choice, const BatchResult& result);
 

@@ -366,7 +366,7 @@ void ReadPart(const JsonField& root, int64_t domain, BatchResult& result) {
 }
 
 // A cell's counts, against the cell's own settings.
-// The course of the first session: a point for each game from the first
+// The course of the run's sessions: a point for each game from the first
 // to the last, the share playing it falling, the percentiles in order and
 // on the balances the money can hold.
 std::vector<FanPoint> ReadFan(const JsonField& json, const SimSettings& typed) {
