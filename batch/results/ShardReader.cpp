@@ -331,21 +331,19 @@ ExactRun ReadExact(const JsonField& json, const RunSettings& settings) {
   Must(Near(played, r.played, r.played), json["final_balances"], "does not add up to the sessions that played");
   Must(r.games >= 0 && r.games <= most * rules.last_game, json["games"],
        "is not from 0 to the games the sessions can play");
-  if (!r.session_games.empty()) {
-    const JsonField lasted = json["session_games"];
-    double counted_sessions = 0, games = 0, with_games = 0;
-    for (const auto& [count, times] : r.session_games) {
-      Must(count <= rules.last_game, lasted, "counts more games than a session plays");
-      share(lasted, times);
-      counted_sessions += times;
-      games += count * times;
-      with_games += count > 0 ? times : 0;
-    }
-    Must(Near(counted_sessions, static_cast<double>(sessions), static_cast<double>(sessions)), lasted,
-         "does not account for every session");
-    Must(Near(games, r.games, r.games), lasted, "does not add up to the games played");
-    Must(Near(with_games, r.played, r.played), lasted, "does not count the sessions that played");
+  const JsonField lasted = json["session_games"];
+  double counted_sessions = 0, games = 0, with_games = 0;
+  for (const auto& [count, times] : r.session_games) {
+    Must(count <= rules.last_game, lasted, "counts more games than a session plays");
+    share(lasted, times);
+    counted_sessions += times;
+    games += count * times;
+    with_games += count > 0 ? times : 0;
   }
+  Must(Near(counted_sessions, static_cast<double>(sessions), static_cast<double>(sessions)), lasted,
+       "does not account for every session");
+  Must(Near(games, r.games, r.games), lasted, "does not add up to the games played");
+  Must(Near(with_games, r.played, r.played), lasted, "does not count the sessions that played");
   Must(r.wagered >= 0, json["wagered"], "is negative");
   Must(r.capital == TruncateToInt32(settings.capital), json["capital"], "is not the settings'");
   const double started = static_cast<double>(r.capital) * r.quanta * r.played;
