@@ -645,16 +645,22 @@ ExactRun ComputeExactRun(const SimSettings& settings) {
   return ComputeExactRun(settings, budget);
 }
 
-double GamesQuantile(const ExactRun& run, double q) {
-  double total = 0;
-  for (const auto& entry : run.session_games) total += entry.second;
+namespace {
+
+// Of values in ascending order with their weights, the smallest whose
+// weight at or below it reaches the share q of `total` (with a relative
+// slack, so that sums that should reach it exactly do); the largest where
+// the sums fall short.
+double SmallestReaching(const std::vector<std::pair<int32_t, double>>& weights, double q, double total) {
   double below = 0;
-  for (const auto& [games, count] : run.session_games) {
-    below += count;
-    if (below >= q * total * (1 - 1e-12)) return games;
+  for (const auto& [value, weight] : weights) {
+    below += weight;
+    if (below >= q * total * (1 - 1e-12)) return value;
   }
-  return run.session_games.empty() ? 0 : run.session_games.back().first;
+  return weights.empty() ? 0 : weights.back().first;
 }
+
+}  // namespace
 
 ExactFigures FiguresOf(const ExactRun& run) {
   ExactFigures figures;
@@ -667,15 +673,7 @@ ExactFigures FiguresOf(const ExactRun& run) {
     }
     figures.mean = total / run.played / run.quanta;
     figures.at_least_capital = at_least / run.played;
-    // The smallest balance whose share of sessions at or below it reaches p.
-    const auto quantile = [&run](double p) {
-      double below = 0;
-      for (const auto& [balance, count] : run.final_balances) {
-        below += count;
-        if (below >= p * run.played * (1 - 1e-12)) return static_cast<double>(balance) / run.quanta;
-      }
-      return static_cast<double>(run.final_balances.back().first) / run.quanta;
-    };
+    const auto quantile = [&run](double p) { return SmallestReaching(run.final_balances, p, run.played) / run.quanta; };
     figures.median = quantile(0.5);
     figures.percentile_5 = quantile(0.05);
     figures.percentile_95 = quantile(0.95);
@@ -683,8 +681,10 @@ ExactFigures FiguresOf(const ExactRun& run) {
   if (run.sessions > 0) {
     figures.wagered_per_session = run.wagered / run.quanta / static_cast<double>(run.sessions);
     figures.mean_games = run.games / static_cast<double>(run.sessions);
-    figures.median_games = GamesQuantile(run, 0.5);
-    figures.p90_games = GamesQuantile(run, 0.9);
+    double sessions = 0;
+    for (const auto& entry : run.session_games) sessions += entry.second;
+    figures.median_games = SmallestReaching(run.session_games, 0.5, sessions);
+    figures.p90_games = SmallestReaching(run.session_games, 0.9, sessions);
   }
   if (run.wagered > 0) figures.result_per_unit = run.result / run.wagered;
   return figures;

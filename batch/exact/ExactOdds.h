@@ -118,7 +118,3 @@ struct ExactFigures {
 };
 
 ExactFigures FiguresOf(const ExactRun& run);
-
-// The smallest count of games that the share q of the run's sessions did
-// not pass.
-double GamesQuantile(const ExactRun& run, double q);

@@ -54,19 +54,12 @@ Json CountsJson(const Record& record, const std::vector<CountField<Record>>& fie
 }
 
 // How long a session lasts, in games, and in hours at the asked pace.
-Json GamesJson(const FigureValues& values, double spins_per_hour) {
-  const Figure figures[] = {Figure::MeanGames, Figure::MedianGames, Figure::P90Games};
-  const char* keys[] = {"mean", "median", "p90"};
-  Json games = Json::object();
-  Json hours = Json::object();
-  for (std::size_t k = 0; k < 3; ++k) {
-    const double value = Of(values, figures[k]);
-    games[keys[k]] = value;
-    hours[keys[k]] = value / std::max(spins_per_hour, 1.0);
-  }
+Json GamesJson(double mean, double median, double p90, double spins_per_hour) {
+  Json games = {{"mean", mean}, {"median", median}, {"p90", p90}};
   if (spins_per_hour > 0) {
     games["spins_per_hour"] = spins_per_hour;
-    games["hours"] = hours;
+    games["hours"] = {
+        {"mean", mean / spins_per_hour}, {"median", median / spins_per_hour}, {"p90", p90 / spins_per_hour}};
   }
   return games;
 }
@@ -89,7 +82,7 @@ void AddSampled(Json& out, const RunTally& tally, const std::vector<SeedBlock>& 
                           {"p95", s.percentile_95}, {"min", s.minimum},   {"max", s.maximum}};
   out["wagered"] = MoneyJson(s.wagered, s.quanta);
   out["mean_games"] = s.mean_games;
-  out["games"] = GamesJson(SampledFigures(tally), spins_per_hour);
+  out["games"] = GamesJson(s.mean_games, s.median_games, s.p90_games, spins_per_hour);
   out["result"] = MoneyJson(s.result, s.quanta);
   out["result_per_unit"] = {{"value", s.per_unit}, {"ci95", {s.interval_low, s.interval_high}}};
   out["expected_per_unit"] = s.expected_per_unit;
@@ -111,7 +104,7 @@ Json ExactJson(const ExactRun& run, double spins_per_hour) {
                 {"p_at_least_capital", f.at_least_capital}}},
               {"wagered_per_session", f.wagered_per_session},
               {"mean_games", f.mean_games},
-              {"games", GamesJson(ExactFigureValues(run), spins_per_hour)},
+              {"games", GamesJson(f.mean_games, f.median_games, f.p90_games, spins_per_hour)},
               {"result_per_unit", f.result_per_unit}};
 }
 
