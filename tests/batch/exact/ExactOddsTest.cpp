@@ -162,17 +162,36 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
   EXPECT_EQ(small.Used(), 0) << "the refused computation gave back what it held";
 }
 
-// The Labouchère's lines grow half again a game: stopped where that
-// growth shows, long before the budget, unless the session ends first.
-TEST(ExactOdds, StatesThatGrowSteadilyAreStoppedBeforeThePassedBudget) {
-  MemoryBudget budget(int64_t{64} << 20);
-  const ExactRun steep = ComputeExactRun(SettingsWith({{"system=labouchere"}}), budget);
-  EXPECT_NE(steep.refused.find("budget of 64 MiB (their states grow 1.5"), std::string::npos) << steep.refused;
-  EXPECT_NE(steep.refused.find("without slowing"), std::string::npos) << steep.refused;
-  EXPECT_EQ(budget.Used(), 0);
-  const ExactRun short_sessions =
-      ComputeExactRun(SettingsWith({{"system=labouchere", "games_per_session=16"}}), budget);
-  EXPECT_EQ(short_sessions.refused, "");
+// The Labouchère's lines grow half again a game, the reverse Labouchère's
+// by a factor that slows yet outgrows every power of the games: both are
+// stopped where that growth shows, long before the budget, unless the
+// session ends first. Oscar's Grind's states, bounded by the balance, grow
+// steeply only while its rows fill, and are computed within a budget they
+// fit, not stopped by that start.
+TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
+  struct Case {
+    std::vector<std::string> settings;
+    int64_t budget_mib;
+    const char* refused;  // the start of the refusal, or "" where none
+  };
+  const Case cases[] = {
+      {{"system=labouchere"}, 64, "budget of 64 MiB (their states grow 1.5"},
+      {{"system=reverse_labouchere"}, 64, "budget of 64 MiB (their states grow 1.1"},
+      {{"system=labouchere", "games_per_session=16"}, 64, ""},
+      {{"system=oscars_grind", "games_per_session=120"}, 96, ""},
+  };
+  for (const Case& c : cases) {
+    MemoryBudget budget(c.budget_mib << 20);
+    const ExactRun run = ComputeExactRun(SettingsWith({c.settings}), budget);
+    SCOPED_TRACE(c.settings.front() + (c.settings.size() > 1 ? " " + c.settings.back() : ""));
+    if (*c.refused == '\0') {
+      EXPECT_EQ(run.refused, "");
+      continue;
+    }
+    EXPECT_NE(run.refused.find(c.refused), std::string::npos) << run.refused;
+    EXPECT_NE(run.refused.find("faster than any power of the games played"), std::string::npos) << run.refused;
+    EXPECT_EQ(budget.Used(), 0);
+  }
 }
 
 }  // namespace
