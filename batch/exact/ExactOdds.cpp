@@ -123,6 +123,7 @@ class SessionPass {
     int32_t game = 1;
     for (; game <= rules_.last_game && !now->Empty(); ++game) {
       const double games_before = figures_->games;
+      now->InOrder();
       const std::vector<uint32_t>& live = now->Live();
       const int slot = moves_.SlotOf(game);
       for (std::size_t k = 0; k < live.size(); ++k) {
@@ -163,7 +164,9 @@ class SessionPass {
     const std::vector<StateRow>& rows = layer.Rows();
     const auto ahead = [&](std::size_t by) { return k + by < live.size() ? &rows[live[k + by]] : nullptr; };
     if (const StateRow* row = ahead(16)) {
-      __builtin_prefetch(row);
+      for (const char* line = reinterpret_cast<const char*>(row); line < reinterpret_cast<const char*>(row + 1);
+           line += 64)
+        __builtin_prefetch(line);
       __builtin_prefetch(reinterpret_cast<const char*>(row + 1) - 1);
     }
     if (const StateRow* row = ahead(10)) {
@@ -173,6 +176,7 @@ class SessionPass {
         __builtin_prefetch(regions.end - 1);
         __builtin_prefetch(regions.moves);
         __builtin_prefetch(regions.moves + 1);
+        __builtin_prefetch(regions.moves + 2);
       }
       PrefetchStates(*row, row->first, row->last);
     }

@@ -111,6 +111,17 @@ void StateLayer::Clear() {
   live_.clear();
 }
 
+void StateLayer::InOrder() {
+  marks_.assign((rows_.size() + 63) / 64, 0);
+  for (uint32_t at : live_) marks_[at / 64] |= uint64_t{1} << (at % 64);
+  live_.clear();
+  for (std::size_t word = 0; word < marks_.size(); ++word) {
+    for (uint64_t bits = marks_[word]; bits != 0; bits &= bits - 1) {
+      live_.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
+    }
+  }
+}
+
 int64_t StateLayer::LiveStates() const {
   int64_t live = 0;
   for (uint32_t at : live_) {

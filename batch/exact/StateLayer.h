@@ -61,6 +61,9 @@ class StateLayer {
   std::vector<StateRow>& Rows() { return rows_; }
   const std::vector<StateRow>& Rows() const { return rows_; }
   const std::vector<uint32_t>& Live() const { return live_; }
+  // Puts the live rows in the order they lie in memory, so that a game
+  // reads them, and the rows its moves go to, mostly in the order they lie.
+  void InOrder();
   bool Empty() const { return live_rows_ == 0; }
   // Empties a row, or every row, but keeps it and its memory for the game
   // after the next: the rows of one game are mostly those of the game
@@ -90,6 +93,7 @@ class StateLayer {
   std::unordered_map<uint64_t, uint32_t, WideKeyHash> index_;
   std::vector<StateRow> rows_;
   std::vector<uint32_t> live_;
+  std::vector<uint64_t> marks_;  // for InOrder, a bit a row
   std::size_t live_rows_ = 0;
   bool over_budget_ = false;
   int64_t wanted_ = 0;
