@@ -300,8 +300,7 @@ class SessionPass {
     const int slot = moves_.SlotOf(game);
     StateRow::Regions regions = row.moves[slot];
     if (!regions.begin) {
-      const RowMoves& known = moves_.Of(row.rest, row.other, game);
-      regions = {known.regions.data(), known.regions.data() + known.regions.size(), known.moves.data()};
+      regions = moves_.Of(row.rest, row.other, game);
       if (!moves_.OverBudget()) row.moves[slot] = regions;
     }
     for (const Region* at = regions.begin; at != regions.end; ++at) {

@@ -197,14 +197,35 @@ int GameMoves::SlotOf(int32_t game) const {
   return alike == 1 ? 0 : alike == 2 ? 1 : 2;
 }
 
-const RowMoves& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
+// Copies a row's regions and moves to the end of the last block, or of a
+// new one where it has no room left.
+KeptMoves GameMoves::Keep(const RowMoves& row) {
+  constexpr std::size_t kBlock = 256 << 10;
+  const std::size_t regions = sizeof(Region) * row.regions.size();
+  const std::size_t moves_at = (regions + alignof(Move) - 1) / alignof(Move) * alignof(Move);
+  const std::size_t bytes = moves_at + sizeof(Move) * row.moves.size();
+  if (bytes > room_) {
+    room_ = std::max(bytes, kBlock);
+    blocks_.push_back(std::make_unique<std::byte[]>(room_));
+    next_ = blocks_.back().get();
+  }
+  std::byte* const at = next_;
+  next_ += bytes;
+  room_ -= bytes;
+  auto* const kept_regions = reinterpret_cast<Region*>(at);
+  auto* const kept_moves = reinterpret_cast<Move*>(at + moves_at);
+  std::uninitialized_copy(row.regions.begin(), row.regions.end(), kept_regions);
+  std::uninitialized_copy(row.moves.begin(), row.moves.end(), kept_moves);
+  return {kept_regions, kept_regions + row.regions.size(), kept_moves};
+}
+
+KeptMoves GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   const int32_t alike = GameAlike(rules_, game);
   const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(other + 1) << 2) ^
                        static_cast<uint64_t>(SlotOf(game));
   const auto found = known_.find(key);
   if (found != known_.end()) return found->second;
-  static const RowMoves kNone;
-  if (over_budget_) return kNone;
+  if (over_budget_) return {};
   const Rest rest = rests_[rest_id];
   std::vector<Span> spans;
   const Probe at_lo = Try(rest, other, alike, lowest_);
@@ -214,7 +235,6 @@ const RowMoves& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   row.regions.reserve(spans.size());
   row.moves.reserve(spans.size() * static_cast<std::size_t>(kinds_.count));
   for (const Span& span : spans) Append(rest, span, row);
-  row.moves.shrink_to_fit();
   // The regions, their moves and the index's entry for the row, as the
   // budget counts them.
   const int64_t bytes =
@@ -222,7 +242,7 @@ const RowMoves& GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   if (!share_.Resize(share_.Held() + bytes)) {
     over_budget_ = true;
     wanted_ = bytes;
-    return kNone;
+    return {};
   }
-  return known_.emplace(key, std::move(row)).first->second;
+  return known_.emplace(key, Keep(row)).first->second;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -101,6 +103,15 @@ struct RowMoves {
   std::vector<Move> moves;
 };
 
+// A row's regions and moves as kept: side by side, after those of the
+// rows found before it, so that a game, which plays its rows mostly in the
+// order they were found, reads them in turn.
+struct KeptMoves {
+  const Region* begin = nullptr;
+  const Region* end = nullptr;
+  const Move* moves = nullptr;
+};
+
 class GameMoves {
  public:
   // A row's states lie on the axis from `lowest` to `highest`. What is
@@ -111,7 +122,7 @@ class GameMoves {
   // `game` (as GameAlike numbers it): kept once found, where they stay
   // while the moves last. None where the budget had no room to keep them
   // (OverBudget).
-  const RowMoves& Of(uint32_t rest, int64_t other, int32_t game);
+  KeptMoves Of(uint32_t rest, int64_t other, int32_t game);
   // Which of a session's first game, one between and its last the game is.
   int SlotOf(int32_t game) const;
 
@@ -127,6 +138,7 @@ class GameMoves {
   void Split(const Rest& rest, int64_t other, int32_t game, int32_t lo, const Probe& at_lo, int32_t hi,
              const Probe& at_hi, std::vector<Span>& spans);
   void Append(const Rest& rest, const Span& span, RowMoves& row) const;
+  KeptMoves Keep(const RowMoves& row);
 
   const GameRules& rules_;
   Axis axis_;
@@ -134,7 +146,10 @@ class GameMoves {
   int32_t highest_;
   Rests& rests_;
   WheelKinds kinds_;
-  std::unordered_map<uint64_t, RowMoves, WideKeyHash> known_;
+  std::unordered_map<uint64_t, KeptMoves, WideKeyHash> known_;
+  std::vector<std::unique_ptr<std::byte[]>> blocks_;  // where they are kept
+  std::byte* next_ = nullptr;                         // the first byte left in the last block
+  std::size_t room_ = 0;                              // how many are left
   BudgetShare share_;
   bool over_budget_ = false;
   int64_t wanted_ = 0;

@@ -29,12 +29,9 @@ struct StateRow {
   int32_t last = -1;
   // What a game does to the row, once asked of the moves: for its first
   // game, one between, and its last (GameMoves::SlotOf). The regions
-  // themselves rather than their vector, a cache miss fewer a row.
-  struct Regions {
-    const Region* begin = nullptr;
-    const Region* end = nullptr;
-    const Move* moves = nullptr;
-  };
+  // themselves rather than their place in the moves, a cache miss fewer a
+  // row.
+  using Regions = KeptMoves;
   Regions moves[3] = {};
   int32_t Hi() const { return lo + static_cast<int32_t>(p.size()) - 1; }
 };

@@ -115,8 +115,8 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
   constexpr uint32_t kRestsChecked = 200;
   for (uint32_t rest = 0; rest < rests.size() && rest < kRestsChecked; ++rest) {
     for (const int32_t game : {1, 2, rules.last_game}) {
-      const RowMoves& row = moves.Of(rest, 0, game);
-      for (const Region& region : row.regions) {
+      const KeptMoves row = moves.Of(rest, 0, game);
+      for (const Region& region : std::vector<Region>(row.begin, row.end)) {
         for (int32_t balance = region.from; balance <= region.to; ++balance) {
           SessionState state;
           state.game = game - 1;
