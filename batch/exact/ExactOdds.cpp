@@ -269,10 +269,12 @@ class SessionPass {
     if (later <= 0 || later < power(early, middle) + kRisingPower) return false;
     const double room = static_cast<double>(budget_.Limit() - (budget_.Used() - held));
     if (static_cast<double>(held) < std::max(kLeastShareHeld * room, kLeastHeld)) return false;
+    // At a power near 0 this is past any game, or infinite: compared before
+    // it is a game.
     const double passing_at = game * std::pow(std::max(room / static_cast<double>(held), 1.0), 1 / later);
-    const auto passing = static_cast<int32_t>(std::ceil(passing_at));
     // A margin of a span keeps a pass that would just fit from being stopped.
-    if (passing + kGrowthSpan >= rules_.last_game) return false;
+    if (!(std::ceil(passing_at) + kGrowthSpan < rules_.last_game)) return false;
+    const auto passing = static_cast<int32_t>(std::ceil(passing_at));
     cost_.growth = std::pow(held_after(game) / held_after(middle), 1.0 / kGrowthSpan);
     cost_.passing_game = passing;
     cost_.stopped_game = game;
