@@ -191,6 +191,10 @@ TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
     EXPECT_NE(run.refused.find(c.refused), std::string::npos) << run.refused;
     EXPECT_NE(run.refused.find("faster than any power of the games played"), std::string::npos) << run.refused;
     EXPECT_EQ(budget.Used(), 0);
+    // Stopped where the growth showed, not where the budget ran out: a
+    // budget twice as large stops it at the same game, with the same states.
+    MemoryBudget twice(c.budget_mib << 21);
+    EXPECT_EQ(ComputeExactRun(SettingsWith({c.settings}), twice).peak_states, run.peak_states);
   }
 }
 
