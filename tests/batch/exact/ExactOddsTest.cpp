@@ -178,7 +178,7 @@ TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
       {{"system=labouchere"}, 64, "budget of 64 MiB (their states grow 1.5"},
       {{"system=reverse_labouchere"}, 64, "budget of 64 MiB (their states grow 1.1"},
       {{"system=labouchere", "games_per_session=16"}, 64, ""},
-      {{"system=oscars_grind", "games_per_session=120"}, 96, ""},
+      {{"system=oscars_grind", "games_per_session=120"}, 80, ""},
   };
   for (const Case& c : cases) {
     MemoryBudget budget(c.budget_mib << 20);
