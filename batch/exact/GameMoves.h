@@ -97,7 +97,7 @@ struct Region {
   uint32_t first_move = 0;
 };
 
-// What a game does to a row: its regions, and their moves.
+// What a game does to a row, as it is found: its regions, and their moves.
 struct RowMoves {
   std::vector<Region> regions;
   std::vector<Move> moves;
