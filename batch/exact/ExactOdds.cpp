@@ -170,13 +170,13 @@ class SessionPass {
       __builtin_prefetch(reinterpret_cast<const char*>(row + 1) - 1);
     }
     if (const StateRow* row = ahead(10)) {
-      const StateRow::Regions& regions = row->moves[slot];
-      if (regions.begin) {
-        __builtin_prefetch(regions.begin);
-        __builtin_prefetch(regions.end - 1);
-        __builtin_prefetch(regions.moves);
-        __builtin_prefetch(regions.moves + 1);
-        __builtin_prefetch(regions.moves + 2);
+      const KeptMoves& regions = row->between;
+      if (slot == GameMoves::kBetween && regions.regions) {
+        __builtin_prefetch(regions.begin());
+        __builtin_prefetch(regions.end() - 1);
+        __builtin_prefetch(regions.Moves());
+        __builtin_prefetch(regions.Moves() + 1);
+        __builtin_prefetch(regions.Moves() + 2);
       }
       PrefetchStates(*row, row->first, row->last);
     }
@@ -195,13 +195,14 @@ class SessionPass {
   // on their axis.
   template <class Visit>
   [[gnu::always_inline]] static void ForEachMove(const StateRow& row, int slot, int into_slot, Visit&& visit) {
-    const StateRow::Regions& regions = row.moves[slot];
-    for (const Region* region = regions.begin; region != regions.end; ++region) {
+    if (slot != GameMoves::kBetween) return;
+    const KeptMoves& regions = row.between;
+    for (const Region* region = regions.begin(); region != regions.end(); ++region) {
       const int32_t from = std::max(region->from, row.first);
       const int32_t to = std::min(region->to, row.last);
       if (from > to) continue;
       for (int32_t kind = 0; kind < region->kinds; ++kind) {
-        const Move& move = regions.moves[region->first_move + kind];
+        const Move& move = regions.Moves()[region->first_move + kind];
         const uint32_t at = move.row_at[into_slot];
         if (move.end == GameEnd::None && at != kNoRow) visit(at, from + move.change, to + move.change);
       }
@@ -210,9 +211,9 @@ class SessionPass {
 
   [[gnu::always_inline]] static void PrefetchStates(const StateRow& row, int32_t from, int32_t to) {
     constexpr int32_t kLine = 8;  // doubles
-    if (row.p.empty() || from > to) return;
-    for (int32_t i = from; i <= to; i += kLine) __builtin_prefetch(row.p.data() + (i - row.lo));
-    __builtin_prefetch(row.p.data() + (to - row.lo));
+    if (row.size == 0 || from > to) return;
+    for (int32_t i = from; i <= to; i += kLine) __builtin_prefetch(row.p.get() + (i - row.lo));
+    __builtin_prefetch(row.p.get() + (to - row.lo));
   }
 
   // The balances after a game: of the states that go on, and of every
@@ -300,18 +301,19 @@ class SessionPass {
   Played PlayRow(StateRow& row, int32_t game, StateLayer& into, int into_slot) {
     const bool along_balance = axis_ == Axis::Balance;
     const int slot = moves_.SlotOf(game);
-    StateRow::Regions regions = row.moves[slot];
-    if (!regions.begin) {
+    KeptMoves regions = slot == GameMoves::kBetween ? row.between : KeptMoves();
+    if (!regions.regions) {
       regions = moves_.Of(row.rest, row.other, game);
-      if (!moves_.OverBudget()) row.moves[slot] = regions;
+      if (slot == GameMoves::kBetween && !moves_.OverBudget()) row.between = regions;
     }
-    for (const Region* at = regions.begin; at != regions.end; ++at) {
+    const Move* const moves = regions.Moves();
+    for (const Region* at = regions.begin(); at != regions.end(); ++at) {
       const Region& region = *at;
       const int32_t from = std::max(region.from, row.first);
       const int32_t to = std::min(region.to, row.last);
       if (from > to) continue;
       const int32_t count = to - from + 1;
-      const double* p = row.p.data() + (from - row.lo);
+      const double* p = row.p.get() + (from - row.lo);
       const double sum = Sum(p, count);
       if (sum == 0) continue;
       // The balance of the first state, and how it changes along the row.
@@ -330,7 +332,7 @@ class SessionPass {
         return Played::WagerLimitCanBind;
       }
       for (int32_t kind = 0; kind < region.kinds; ++kind) {
-        const Move& move = regions.moves[region.first_move + kind];
+        const Move& move = moves[region.first_move + kind];
         const double q = move.chance;
         if (move.end == GameEnd::None) {
           const int64_t other = Tracked() ? move.other : 0;

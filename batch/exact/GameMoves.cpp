@@ -194,7 +194,7 @@ void GameMoves::Append(const Rest& rest, const Span& span, RowMoves& row) const 
 
 int GameMoves::SlotOf(int32_t game) const {
   const int32_t alike = GameAlike(rules_, game);
-  return alike == 1 ? 0 : alike == 2 ? 1 : 2;
+  return alike == 1 ? 0 : alike == 2 ? kBetween : 2;
 }
 
 // Copies a row's regions and moves to the end of the last block, or of a
@@ -213,10 +213,9 @@ KeptMoves GameMoves::Keep(const RowMoves& row) {
   next_ += bytes;
   room_ -= bytes;
   auto* const kept_regions = reinterpret_cast<Region*>(at);
-  auto* const kept_moves = reinterpret_cast<Move*>(at + moves_at);
   std::uninitialized_copy(row.regions.begin(), row.regions.end(), kept_regions);
-  std::uninitialized_copy(row.moves.begin(), row.moves.end(), kept_moves);
-  return {kept_regions, kept_regions + row.regions.size(), kept_moves};
+  std::uninitialized_copy(row.moves.begin(), row.moves.end(), reinterpret_cast<Move*>(at + moves_at));
+  return {kept_regions, static_cast<uint32_t>(row.regions.size()), static_cast<uint32_t>(moves_at)};
 }
 
 KeptMoves GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {

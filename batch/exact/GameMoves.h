@@ -106,10 +106,16 @@ struct RowMoves {
 // A row's regions and moves as kept: side by side, after those of the
 // rows found before it, so that a game, which plays its rows mostly in the
 // order they were found, reads them in turn.
+// Small, as a row keeps one: its moves lie a few bytes after its regions.
 struct KeptMoves {
-  const Region* begin = nullptr;
-  const Region* end = nullptr;
-  const Move* moves = nullptr;
+  const Region* regions = nullptr;
+  uint32_t count = 0;     // of the regions
+  uint32_t moves_at = 0;  // bytes from the first region to the first move
+  const Region* begin() const { return regions; }
+  const Region* end() const { return regions + count; }
+  const Move* Moves() const {
+    return reinterpret_cast<const Move*>(reinterpret_cast<const std::byte*>(regions) + moves_at);
+  }
 };
 
 class GameMoves {
@@ -125,6 +131,7 @@ class GameMoves {
   KeptMoves Of(uint32_t rest, int64_t other, int32_t game);
   // Which of a session's first game, one between and its last the game is.
   int SlotOf(int32_t game) const;
+  static constexpr int kBetween = 1;
 
   bool OverBudget() const { return over_budget_ || rests_.OverBudget(); }
   int64_t Wanted() const { return wanted_; }

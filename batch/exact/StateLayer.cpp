@@ -30,7 +30,9 @@ StateRow* StateLayer::RowFor(uint32_t rest, int64_t other) {
       index_.erase(at);
       return nullptr;
     }
-    rows_.push_back(StateRow{rest, other, 0, {}, {}});
+    rows_.emplace_back();
+    rows_.back().other = other;
+    rows_.back().rest = rest;
   }
   return &rows_[at->second];
 }
@@ -39,7 +41,7 @@ StateRow* StateLayer::RowFor(uint32_t rest, int64_t other) {
 // grows, within what the axis can hold.
 bool StateLayer::Cover(StateRow& row, int32_t from, int32_t to) {
   if (row.live && from >= row.lo && to <= row.Hi()) return true;
-  const auto held = static_cast<int32_t>(row.p.size());
+  const int32_t held = row.size;
   if (!row.live && to - from < held) {
     // An empty row moves to where it is wanted: its memory holds zeros
     // already, and the states of one game lie near those of the one before.
@@ -56,10 +58,11 @@ bool StateLayer::Cover(StateRow& row, int32_t from, int32_t to) {
   const auto size = static_cast<std::size_t>(hi - lo) + 1;
   const int64_t grown = (static_cast<int64_t>(size) - held) * 8;
   if (!Hold(grown)) return false;
-  std::vector<double> p(size, 0.0);
-  if (row.live) std::copy(row.p.begin(), row.p.end(), p.begin() + (old_lo - lo));
-  row.p.swap(p);
+  std::unique_ptr<double[]> p(new double[size]());
+  if (row.live) std::copy(row.p.get(), row.p.get() + held, p.get() + (old_lo - lo));
+  row.p = std::move(p);
   row.lo = lo;
+  row.size = static_cast<int32_t>(size);
   return true;
 }
 
@@ -90,7 +93,7 @@ void StateLayer::AddAt(uint32_t at, int32_t along, const double* p, double most,
     row->last = std::max(row->last, along + count - 1);
   }
   // Apart, so that the compiler adds several at once.
-  double* __restrict into = row->p.data() + (along - row->lo);
+  double* __restrict into = row->p.get() + (along - row->lo);
   const double* __restrict from = p;
   for (int32_t i = 0; i < count; ++i) into[i] += q * from[i];
   if (keep_most_) row->most = std::max(row->most, most + more);
@@ -100,7 +103,7 @@ void StateLayer::Clear(StateRow& row) {
   if (!row.live) return;
   const auto first = static_cast<std::ptrdiff_t>(row.first - row.lo);
   const auto last = static_cast<std::ptrdiff_t>(row.last - row.lo) + 1;
-  std::fill(row.p.begin() + first, row.p.begin() + last, 0.0);
+  std::fill(row.p.get() + first, row.p.get() + last, 0.0);
   row.most = 0;
   row.live = false;
   --live_rows_;
@@ -126,7 +129,7 @@ int64_t StateLayer::LiveStates() const {
   int64_t live = 0;
   for (uint32_t at : live_) {
     const StateRow& row = rows_[at];
-    if (row.live) live += std::count_if(row.p.begin(), row.p.end(), [](double p) { return p != 0; });
+    if (row.live) live += std::count_if(row.p.get(), row.p.get() + row.size, [](double p) { return p != 0; });
   }
   return live;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -17,24 +18,29 @@
 // as a row's states were mostly reached alike. Its memory comes
 // out of a budget before it is taken; where the budget has too little, the
 // layer takes no more and says so.
-struct StateRow {
-  uint32_t rest = 0;
-  int64_t other = 0;  // the coordinate off the axis
-  int32_t lo = 0;     // the axis at p[0]
-  std::vector<double> p;
-  double most = 0;
-  bool live = false;  // something was added since the layer was cleared
-  // The part of the axis added to since, where the probabilities are.
+//
+// A game reads every live row and the rows its moves go to, each a wait on
+// memory: a row is one cache line.
+struct alignas(64) StateRow {
+  std::unique_ptr<double[]> p;  // `size` of them, from `lo` on the axis
+  int32_t lo = 0;
+  int32_t size = 0;
+  // The part of the axis added to since the layer was cleared, where the
+  // probabilities are.
   int32_t first = 0;
   int32_t last = -1;
-  // What a game does to the row, once asked of the moves: for its first
-  // game, one between, and its last (GameMoves::SlotOf). The regions
-  // themselves rather than their place in the moves, a cache miss fewer a
-  // row.
-  using Regions = KeptMoves;
-  Regions moves[3] = {};
-  int32_t Hi() const { return lo + static_cast<int32_t>(p.size()) - 1; }
+  double most = 0;
+  // What a game between a session's first and its last does to the row,
+  // once asked of the moves: the regions themselves rather than their
+  // place in the moves, a cache miss fewer a row. The first game and the
+  // last ask the moves again.
+  KeptMoves between;
+  int64_t other = 0;  // the coordinate off the axis
+  uint32_t rest = 0;
+  bool live = false;  // something was added since the layer was cleared
+  int32_t Hi() const { return lo + size - 1; }
 };
+static_assert(sizeof(StateRow) == 64, "a row is one cache line");
 
 // No row (yet), where a move keeps the place of its destination's row.
 constexpr uint32_t kNoRow = UINT32_MAX;

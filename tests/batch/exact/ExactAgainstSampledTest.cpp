@@ -116,7 +116,7 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
   for (uint32_t rest = 0; rest < rests.size() && rest < kRestsChecked; ++rest) {
     for (const int32_t game : {1, 2, rules.last_game}) {
       const KeptMoves row = moves.Of(rest, 0, game);
-      for (const Region& region : std::vector<Region>(row.begin, row.end)) {
+      for (const Region& region : row) {
         for (int32_t balance = region.from; balance <= region.to; ++balance) {
           SessionState state;
           state.game = game - 1;
@@ -138,7 +138,7 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
             const GameEnd end = EndAfterSettlement(rules, after);
             bool found = false;
             for (int k = 0; k < region.kinds; ++k) {
-              const Move& move = row.moves[region.first_move + k];
+              const Move& move = row.Moves()[region.first_move + k];
               found = found || (move.end == end && move.change == after.balance - balance &&
                                 rests[move.rest].bet == after.bet && rests[move.rest].system == after.system);
             }
