@@ -161,10 +161,16 @@ SessionState SessionStart(const GameRules& rules, int32_t capital, const Session
   return state;
 }
 
+Streaks CanonicalStreaks(const GameRules& rules, const SessionState& state) {
+  const bool rows = rules.system == BetSystem::Rows;
+  return {!rows || rules.first_bet_after_win ? 0 : std::min(state.win_streak, kStreakBeyondTheRows),
+          !rows || rules.first_bet_after_loss ? 0 : std::min(state.loss_streak, kStreakBeyondTheRows)};
+}
+
 SessionState Canonical(const GameRules& rules, const SessionState& state) {
   SessionState canonical = state;
-  const bool rows = rules.system == BetSystem::Rows;
-  canonical.win_streak = !rows || rules.first_bet_after_win ? 0 : std::min(state.win_streak, kStreakBeyondTheRows);
-  canonical.loss_streak = !rows || rules.first_bet_after_loss ? 0 : std::min(state.loss_streak, kStreakBeyondTheRows);
+  const Streaks streaks = CanonicalStreaks(rules, state);
+  canonical.win_streak = streaks.win;
+  canonical.loss_streak = streaks.loss;
   return canonical;
 }

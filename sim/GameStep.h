@@ -250,6 +250,11 @@ inline GameEvent PlayGame(const GameRules& rules, SessionState& state, Spin&& sp
 // cut to one beyond them; where a first-bet option replaces every bet after
 // a win (or a loss), the winning (or losing) streak changes no bet at all,
 // and is 0; a system other than the rows counts no streaks. The state with
-// its streaks so cut.
+// its streaks so cut, or the streaks alone.
 constexpr int32_t kStreakBeyondTheRows = static_cast<int32_t>(kRowLength) + 1;
 SessionState Canonical(const GameRules& rules, const SessionState& state);
+struct Streaks {
+  int32_t win = 0;
+  int32_t loss = 0;
+};
+Streaks CanonicalStreaks(const GameRules& rules, const SessionState& state);

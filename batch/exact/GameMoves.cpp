@@ -16,9 +16,9 @@ uint64_t KeyOf(const Rest& rest) {
 }  // namespace
 
 uint32_t CarriedOf(const GameRules& rules, const SessionState& state) {
-  const SessionState canonical = Canonical(rules, state);
-  return (static_cast<uint32_t>(canonical.win_streak) * kStreaks + static_cast<uint32_t>(canonical.loss_streak)) * 2 +
-         (canonical.bet_on_red ? 1 : 0);
+  const Streaks streaks = CanonicalStreaks(rules, state);
+  return (static_cast<uint32_t>(streaks.win) * kStreaks + static_cast<uint32_t>(streaks.loss)) * 2 +
+         (state.bet_on_red ? 1 : 0);
 }
 
 SessionState CarriedState(uint32_t carried) {
@@ -39,8 +39,23 @@ void BytesOf(const Rest& rest, std::string& bytes) {
 }
 
 uint32_t Rests::Intern(const SessionState& state) {
-  const SessionState canonical = Canonical(rules_, state);
-  Rest rest{canonical.bet, canonical.win_streak, canonical.loss_streak, canonical.bet_on_red, canonical.system};
+  const Streaks streaks = CanonicalStreaks(rules_, state);
+  const auto same = [&](uint32_t id) {
+    const Rest& rest = rests_[id];
+    return rest.bet == state.bet && rest.win_streak == streaks.win && rest.loss_streak == streaks.loss &&
+           rest.bet_on_red == state.bet_on_red && rest.system == state.system;
+  };
+  for (uint32_t id : recent_) {
+    if (id < rests_.size() && same(id)) return id;
+  }
+  const uint32_t id = Find(state, streaks);
+  recent_[next_recent_] = id;
+  next_recent_ = (next_recent_ + 1) % recent_.size();
+  return id;
+}
+
+uint32_t Rests::Find(const SessionState& state, Streaks streaks) {
+  Rest rest{state.bet, streaks.win, streaks.loss, state.bet_on_red, state.system};
   const auto id = static_cast<uint32_t>(rests_.size());
   const auto keep = [&](const auto& emplaced) {
     if (emplaced.second) {
@@ -206,7 +221,7 @@ KeptMoves GameMoves::Keep(const RowMoves& row) {
   const std::size_t bytes = moves_at + sizeof(Move) * row.moves.size();
   if (bytes > room_) {
     room_ = std::max(bytes, kBlock);
-    blocks_.push_back(std::make_unique<std::byte[]>(room_));
+    blocks_.emplace_back(new std::byte[room_]);  // written before it is read
     next_ = blocks_.back().get();
   }
   std::byte* const at = next_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -49,6 +50,8 @@ class Rests {
   int64_t Held() const { return share_.Held(); }
 
  private:
+  uint32_t Find(const SessionState& state, Streaks streaks);
+
   const GameRules& rules_;
   BudgetShare share_;
   bool over_budget_ = false;
@@ -56,6 +59,10 @@ class Rests {
   std::unordered_map<std::string, uint32_t> by_bytes_;       // other systems' rests, by their fields' bytes
   std::string bytes_;                                        // the last rest's, asked for
   std::vector<Rest> rests_;
+  // The last few found: the rests a row's probes ask for are mostly the
+  // same few (each kind of number's), and are compared before any is hashed.
+  std::array<uint32_t, 4> recent_ = {UINT32_MAX, UINT32_MAX, UINT32_MAX, UINT32_MAX};
+  std::size_t next_recent_ = 0;
 };
 
 // The coordinate a row's states differ in.
