@@ -24,7 +24,7 @@ bool StateLayer::Hold(int64_t more) {
 }
 
 StateRow* StateLayer::RowFor(uint32_t rest, int64_t other) {
-  const auto [at, fresh] = index_.emplace(KeyOf(rest, other), static_cast<uint32_t>(rows_.size()));
+  const auto [at, fresh] = index_.try_emplace(KeyOf(rest, other), static_cast<uint32_t>(rows_.size()));
   if (fresh) {
     if (!Hold(kRowBytes)) {
       index_.erase(at);
