@@ -77,7 +77,7 @@ uint32_t Rests::Find(const SessionState& state, Streaks streaks) {
 struct GameMoves::Probe {
   GameEnd before = GameEnd::None;
   int32_t bet = 0;
-  uint32_t carried = 0;
+  uint16_t carried = 0;
   int32_t kinds = 0;
   Move moves[kMostKinds];
   bool operator==(const Probe& other) const {
@@ -123,7 +123,7 @@ GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, i
   probe.bet = rest.bet;
   probe.before = EndBeforeSpin(rules_, state);
   if (probe.before != GameEnd::None) {
-    probe.carried = CarriedOf(rules_, state);
+    probe.carried = static_cast<uint16_t>(CarriedOf(rules_, state));
     return probe;
   }
   probe.kinds = kinds_.count;
@@ -144,7 +144,7 @@ GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, i
       move.change = static_cast<int32_t>(after.wagered - wagered);
       move.balance = after.balance;
     }
-    move.carried = CarriedOf(rules_, after);
+    move.carried = static_cast<uint16_t>(CarriedOf(rules_, after));
   }
   return probe;
 }

@@ -72,22 +72,24 @@ enum class Axis { Balance, Wagered };
 // A spin settles the bet, and en prison a zero turns the wheel again: a
 // game's numbers come in the wheel's kinds of outcome (WheelKinds).
 
+// Laid out small: a game reads every move of a row.
 struct Move {
   // Where the states it moves go in each of the two layers that a game
   // moves from one into the other, once the layer was asked (StateLayer).
   mutable uint32_t row_at[2] = {UINT32_MAX, UINT32_MAX};
-  double chance = 0;  // of the kinds of number that move alike, added
-  GameEnd end = GameEnd::None;
-  uint32_t rest = 0;     // the rest after the game
+  double chance = 0;     // of the kinds of number that move alike, added
   int64_t other = 0;     // the coordinate off the axis after it
+  uint32_t rest = 0;     // the rest after the game
   int32_t change = 0;    // the axis after it less the axis before
   int32_t balance = 0;   // the balance after it, where it is off the axis
-  uint32_t carried = 0;  // what a session that ends here carries on
+  uint16_t carried = 0;  // what a session that ends here carries on
+  GameEnd end = GameEnd::None;
   bool operator==(const Move& other) const {
     return end == other.end && rest == other.rest && this->other == other.other && change == other.change &&
            balance == other.balance && carried == other.carried;
   }
 };
+static_assert(kCarriedStates <= UINT16_MAX, "a carried state fits a move");
 
 // The states from `from` to `to` on the axis that one game treats alike:
 // stopped before the spin, or moved by each kind of number with its
@@ -97,12 +99,13 @@ struct Move {
 struct Region {
   int32_t from = 0;
   int32_t to = 0;
-  GameEnd before = GameEnd::None;
   int32_t bet = 0;
-  uint32_t carried = 0;  // where it stops before the spin
-  int32_t kinds = 0;
   uint32_t first_move = 0;
+  uint16_t carried = 0;  // where it stops before the spin
+  GameEnd before = GameEnd::None;
+  uint8_t kinds = 0;
 };
+static_assert(kMostKinds <= UINT8_MAX, "a region's kinds fit");
 
 // What a game does to a row, as it is found: its regions, and their moves.
 struct RowMoves {
