@@ -235,16 +235,33 @@ KeptMoves GameMoves::Keep(const RowMoves& row) {
 
 KeptMoves GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   const int32_t alike = GameAlike(rules_, game);
-  const uint64_t key = (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(other + 1) << 2) ^
-                       static_cast<uint64_t>(SlotOf(game));
-  const auto found = known_.find(key);
+  const auto key = [rest_id, other](int slot) {
+    return (static_cast<uint64_t>(rest_id) << 40) ^ (static_cast<uint64_t>(other + 1) << 2) ^
+           static_cast<uint64_t>(slot);
+  };
+  const int slot = SlotOf(game);
+  const auto found = known_.find(key(slot));
   if (found != known_.end()) return found->second;
   if (over_budget_) return {};
   const Rest rest = rests_[rest_id];
   std::vector<Span> spans;
-  const Probe at_lo = Try(rest, other, alike, lowest_);
-  const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, other, alike, highest_);
-  Split(rest, other, alike, lowest_, at_lo, highest_, at_hi, spans);
+  // The regions of a session's first or last game lie mostly where those
+  // of the games between do: where those are known, their bounds are
+  // probed first, a few probes instead of a search of the whole axis. The
+  // spans are the same: alike probes at both ends of a range make it one
+  // either way, and adjacent alike spans are joined.
+  const auto between = slot != kBetween ? known_.find(key(kBetween)) : known_.end();
+  if (between != known_.end()) {
+    for (const Region& region : between->second) {
+      const Probe at_from = Try(rest, other, alike, region.from);
+      const Probe at_to = region.from == region.to ? at_from : Try(rest, other, alike, region.to);
+      Split(rest, other, alike, region.from, at_from, region.to, at_to, spans);
+    }
+  } else {
+    const Probe at_lo = Try(rest, other, alike, lowest_);
+    const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, other, alike, highest_);
+    Split(rest, other, alike, lowest_, at_lo, highest_, at_hi, spans);
+  }
   RowMoves row;
   row.regions.reserve(spans.size());
   row.moves.reserve(spans.size() * static_cast<std::size_t>(kinds_.count));
@@ -258,5 +275,5 @@ KeptMoves GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
     wanted_ = bytes;
     return {};
   }
-  return known_.emplace(key, Keep(row)).first->second;
+  return known_.emplace(key(slot), Keep(row)).first->second;
 }
