@@ -163,12 +163,7 @@ class SessionPass {
                                               int slot, const StateLayer& into, int into_slot) {
     const std::vector<StateRow>& rows = layer.Rows();
     const auto ahead = [&](std::size_t by) { return k + by < live.size() ? &rows[live[k + by]] : nullptr; };
-    if (const StateRow* row = ahead(16)) {
-      for (const char* line = reinterpret_cast<const char*>(row); line < reinterpret_cast<const char*>(row + 1);
-           line += 64)
-        __builtin_prefetch(line);
-      __builtin_prefetch(reinterpret_cast<const char*>(row + 1) - 1);
-    }
+    if (const StateRow* row = ahead(16)) __builtin_prefetch(row);  // one cache line
     if (const StateRow* row = ahead(10)) {
       const KeptMoves& regions = row->between;
       if (slot == GameMoves::kBetween && regions.regions) {
