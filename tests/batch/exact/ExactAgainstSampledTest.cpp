@@ -116,7 +116,10 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
   for (uint32_t rest = 0; rest < rests.size() && rest < kRestsChecked; ++rest) {
     for (const int32_t game : {1, 2, rules.last_game}) {
       const KeptMoves row = moves.Of(rest, 0, game);
+      int32_t next = lowest;  // the regions cover the axis, each balance once
       for (const Region& region : row) {
+        ASSERT_EQ(region.from, next) << "game " << game;
+        next = region.to + 1;
         for (int32_t balance = region.from; balance <= region.to; ++balance) {
           SessionState state;
           state.game = game - 1;
@@ -147,6 +150,7 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
           }
         }
       }
+      EXPECT_EQ(next, highest + 1) << "game " << game;
     }
   }
   EXPECT_GT(rests.size(), 1u);
