@@ -1,6 +1,7 @@
 // The exact odds against cases worked out by hand, against a closed form,
 // and against the figures of the defaults worked out apart from this code.
 #include "batch/exact/ExactOdds.h"
+#include "batch/exact/GameMoves.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/settings/RunSettings.h"
 #include "SettingsWith.h"
@@ -195,6 +196,43 @@ TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
     // budget twice as large stops it at the same game, with the same states.
     MemoryBudget twice(c.budget_mib << 21);
     EXPECT_EQ(ComputeExactRun(SettingsWith({c.settings}), twice).peak_states, run.peak_states);
+  }
+}
+
+// A rest asked for right after one that differs from it in a single thing
+// a later game tells apart is a rest of its own; asked again, it is the
+// one it was. (The rests asked for last are compared before any is hashed.)
+TEST(ExactOdds, RestsThatDifferInOneThingAreApart) {
+  using Change = void (*)(SessionState&);
+  const std::pair<std::vector<std::string>, std::vector<Change>> cases[] = {
+      {{"first_bet_after_win=0", "first_bet_after_loss=0"},
+       {[](SessionState& s) { s.bet = 3; }, [](SessionState& s) { s.win_streak = 2; },
+        [](SessionState& s) { s.loss_streak = 3; }, [](SessionState& s) { s.bet_on_red = true; }}},
+      {{"system=labouchere"},
+       {[](SessionState& s) { s.bet = 3; }, [](SessionState& s) { s.bet_on_red = true; },
+        [](SessionState& s) { s.system.level = 2; }, [](SessionState& s) { s.system.profit = 4; },
+        [](SessionState& s) {
+          s.system.line = {1, 3};
+        }}},
+  };
+  for (const auto& [sets, changes] : cases) {
+    const GameRules rules = RulesOf(SettingsWith({sets}), true);
+    MemoryBudget budget(1 << 20);
+    Rests rests(rules, budget);
+    SessionState base;
+    base.bet = 2;
+    base.win_streak = 1;
+    base.loss_streak = 2;
+    base.system = {1, 3, {1, 2}};
+    const uint32_t first = rests.Intern(base);
+    for (const Change change : changes) {
+      SessionState changed = base;
+      change(changed);
+      const uint32_t other = rests.Intern(changed);
+      EXPECT_NE(other, first) << sets.front();
+      EXPECT_EQ(rests.Intern(base), first) << sets.front();
+      EXPECT_EQ(rests.Intern(changed), other) << sets.front();
+    }
   }
 }
 
