@@ -121,14 +121,8 @@ TEST_P(ExactAgainstSampled, TheRegionsOfARowAreWhatTheStepDoesAtEveryBalance) {
         ASSERT_EQ(region.from, next) << "game " << game;
         next = region.to + 1;
         for (int32_t balance = region.from; balance <= region.to; ++balance) {
-          SessionState state;
-          state.game = game - 1;
-          state.balance = balance;
-          state.bet = rests[rest].bet;
-          state.win_streak = rests[rest].win_streak;
-          state.loss_streak = rests[rest].loss_streak;
-          state.bet_on_red = rests[rest].bet_on_red;
-          state.system = rests[rest].system;
+          const Rest& r = rests[rest];
+          SessionState state{game - 1, balance, r.bet, r.win_streak, r.loss_streak, r.bet_on_red, 0, r.system};
           const GameEnd before = EndBeforeSpin(rules, state);
           ASSERT_EQ(before, region.before) << "balance " << balance << ", game " << game;
           if (before != GameEnd::None) continue;

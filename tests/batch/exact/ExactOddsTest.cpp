@@ -203,35 +203,25 @@ TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
 // a later game tells apart is a rest of its own; asked again, it is the
 // one it was. (The rests asked for last are compared before any is hashed.)
 TEST(ExactOdds, RestsThatDifferInOneThingAreApart) {
-  using Change = void (*)(SessionState&);
-  const std::pair<std::vector<std::string>, std::vector<Change>> cases[] = {
-      {{"first_bet_after_win=0", "first_bet_after_loss=0"},
-       {[](SessionState& s) { s.bet = 3; }, [](SessionState& s) { s.win_streak = 2; },
-        [](SessionState& s) { s.loss_streak = 3; }, [](SessionState& s) { s.bet_on_red = true; }}},
-      {{"system=labouchere"},
-       {[](SessionState& s) { s.bet = 3; }, [](SessionState& s) { s.bet_on_red = true; },
-        [](SessionState& s) { s.system.level = 2; }, [](SessionState& s) { s.system.profit = 4; },
-        [](SessionState& s) {
-          s.system.line = {1, 3};
-        }}},
-  };
-  for (const auto& [sets, changes] : cases) {
-    const GameRules rules = RulesOf(SettingsWith({sets}), true);
+  const SessionState base{0, 0, 2, 1, 2, false, 0, {1, 3, {1, 2}}};  // bet 2, streaks 1 and 2
+  std::vector<SessionState> rows(4, base), line(5, base);
+  rows[0].bet = line[0].bet = 3;
+  rows[1].win_streak = 2;
+  rows[2].loss_streak = 3;
+  rows[3].bet_on_red = line[1].bet_on_red = true;
+  line[2].system.level = 2;
+  line[3].system.profit = 4;
+  line[4].system.line = {1, 3};
+  for (const auto& [set, changed] : {std::pair{"first_bet_after_win=0", rows}, std::pair{"system=labouchere", line}}) {
+    const GameRules rules = RulesOf(SettingsWith({{set, "first_bet_after_loss=0"}}), true);
     MemoryBudget budget(1 << 20);
     Rests rests(rules, budget);
-    SessionState base;
-    base.bet = 2;
-    base.win_streak = 1;
-    base.loss_streak = 2;
-    base.system = {1, 3, {1, 2}};
     const uint32_t first = rests.Intern(base);
-    for (const Change change : changes) {
-      SessionState changed = base;
-      change(changed);
-      const uint32_t other = rests.Intern(changed);
-      EXPECT_NE(other, first) << sets.front();
-      EXPECT_EQ(rests.Intern(base), first) << sets.front();
-      EXPECT_EQ(rests.Intern(changed), other) << sets.front();
+    for (const SessionState& state : changed) {
+      const uint32_t other = rests.Intern(state);
+      EXPECT_NE(other, first) << set;
+      EXPECT_EQ(rests.Intern(base), first) << set;
+      EXPECT_EQ(rests.Intern(state), other) << set;
     }
   }
 }
