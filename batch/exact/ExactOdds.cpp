@@ -76,12 +76,18 @@ struct PassCost {
 // to 5.3 at game 38 and 37 MiB, then falls, and fits in 436 MiB. There
 // the pass has to hold a 16th of what the budget leaves it: the
 // martingale's states under the en prison rule, which do outgrow every
-// power, are still stopped within a second on the default limits.
+// power, are still stopped within a second on the default limits. Along
+// the balance a row's length is bounded and only the rows multiply:
+// Oscar's Grind's power rises while they fill, to 2.2 to 2.6 (capitals of
+// 100 to 200, playing for twice as much), and never passed 3.3, where the
+// lines of the Labouchères were stopped at 3.9 and more; a power below
+// kLeastPowerAlongBalance stops nothing there.
 constexpr int32_t kGrowthSpan = 5;
 constexpr double kRisingPower = 0.1;
 constexpr double kLeastShareHeld = 1.0 / 64;
 constexpr double kLeastShareHeldAlongWagered = 1.0 / 16;
 constexpr double kLeastHeld = 8 << 20;
+constexpr double kLeastPowerAlongBalance = 3.5;
 
 class SessionPass {
  public:
@@ -271,6 +277,7 @@ class SessionPass {
     };
     const double later = power(middle, game);
     if (later <= 0 || later < power(early, middle) + kRisingPower) return false;
+    if (axis_ == Axis::Balance && later < kLeastPowerAlongBalance) return false;
     const double room = static_cast<double>(budget_.Limit() - (budget_.Used() - held));
     const double share = axis_ == Axis::Wagered ? kLeastShareHeldAlongWagered : kLeastShareHeld;
     if (static_cast<double>(held) < std::max(share * room, kLeastHeld)) return false;

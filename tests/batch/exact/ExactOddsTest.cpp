@@ -180,6 +180,8 @@ TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
       {{"system=reverse_labouchere"}, 64, "budget of 64 MiB (their states grow 1.1"},
       {{"system=labouchere", "games_per_session=16"}, 64, ""},
       {{"system=oscars_grind", "games_per_session=120"}, 80, ""},
+      // Its power rises to 2.2 at game 105 and 9 MiB as its rows fill; all it computes takes 28 MB.
+      {{"system=oscars_grind", "capital=100", "max_balance=200"}, 256, ""},
       // Along what was wagered its power rises up to game 36 and 24 MiB; it fits in 82 MiB.
       {{"system=oscars_grind", "capital=120", "max_balance=132", "wager_limit=300"}, 512, ""},
   };
