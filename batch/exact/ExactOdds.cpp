@@ -76,7 +76,7 @@ struct PassCost {
 // to 5.3 at game 38 and 37 MiB, then falls, and fits in 436 MiB. There
 // the pass has to hold a 16th of what the budget leaves it: the
 // martingale's states under the en prison rule, which do outgrow every
-// power, are still stopped within a second on the default limits. Along
+// power, are still stopped in about a second on the default limits. Along
 // the balance a row's length is bounded and only the rows multiply:
 // Oscar's Grind's power rises while they fill, to 2.2 to 2.6 (capitals of
 // 100 to 200, playing for twice as much), and never passed 3.3, where the
