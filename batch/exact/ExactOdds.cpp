@@ -69,25 +69,29 @@ struct PassCost {
 // fit: Oscar's Grind's power rises by 0.11 a span around 2 MiB, where its
 // rows are still filling), and at the later power it would pass what the
 // budget leaves it before its last game, the pass stops where it is: a
-// power that keeps rising passes sooner still. Rows along what was wagered
-// fill along two coordinates (the balance of the row, what was wagered
-// along it) until the wager limit bounds them, and their power rises for
-// longer: Oscar's Grind with a wager limit of 300 rises from 3.2 at game 11
-// to 5.3 at game 38 and 37 MiB, then falls, and fits in 436 MiB. There
-// the pass has to hold a 16th of what the budget leaves it: the
-// martingale's states under the en prison rule, which do outgrow every
-// power, are still stopped in about a second on the default limits. Along
-// the balance a row's length is bounded and only the rows multiply:
-// Oscar's Grind's power rises while they fill, to 2.2 to 2.6 (capitals of
-// 100 to 200, playing for twice as much), and never passed 3.3, where the
-// lines of the Labouchères were stopped at 3.9 and more; a power below
-// kLeastPowerAlongBalance stops nothing there.
+// power that keeps rising passes sooner still. The share, and the least
+// power that stops a pass, depend on the axis (EarlyStop).
 constexpr int32_t kGrowthSpan = 5;
 constexpr double kRisingPower = 0.1;
-constexpr double kLeastShareHeld = 1.0 / 64;
-constexpr double kLeastShareHeldAlongWagered = 1.0 / 16;
 constexpr double kLeastHeld = 8 << 20;
-constexpr double kLeastPowerAlongBalance = 3.5;
+
+struct EarlyStop {
+  double least_share_held;  // of what the budget leaves the pass
+  double least_power;       // the later power
+};
+// Along the balance a row's length is bounded and only the rows multiply:
+// Oscar's Grind's power rises while they fill, to 2.2 to 2.6 (capitals of
+// 100 to 200, playing for twice as much), and never passed 3.3, where the
+// lines of the Labouchères were stopped at 3.9 and more.
+constexpr EarlyStop kAlongBalance{1.0 / 64, 3.5};
+// Rows along what was wagered fill along two coordinates (the balance of
+// the row, what was wagered along it) until the wager limit bounds them,
+// and their power rises for longer: Oscar's Grind with a wager limit of
+// 300 rises from 3.2 at game 11 to 5.3 at game 38 and 37 MiB, then falls,
+// and fits in 436 MiB. A 16th of the budget spares it, and still stops the
+// martingale's states under the en prison rule, which do outgrow every
+// power, in about a second on the default limits.
+constexpr EarlyStop kAlongWagered{1.0 / 16, 0};
 
 class SessionPass {
  public:
@@ -277,10 +281,10 @@ class SessionPass {
     };
     const double later = power(middle, game);
     if (later <= 0 || later < power(early, middle) + kRisingPower) return false;
-    if (axis_ == Axis::Balance && later < kLeastPowerAlongBalance) return false;
+    const EarlyStop& stop = axis_ == Axis::Wagered ? kAlongWagered : kAlongBalance;
+    if (later < stop.least_power) return false;
     const double room = static_cast<double>(budget_.Limit() - (budget_.Used() - held));
-    const double share = axis_ == Axis::Wagered ? kLeastShareHeldAlongWagered : kLeastShareHeld;
-    if (static_cast<double>(held) < std::max(share * room, kLeastHeld)) return false;
+    if (static_cast<double>(held) < std::max(stop.least_share_held * room, kLeastHeld)) return false;
     // At a power near 0 this is past any game, or infinite: compared before
     // it is a game.
     const double passing_at = game * std::pow(std::max(room / static_cast<double>(held), 1.0), 1 / later);
