@@ -7,18 +7,14 @@
 #include <fstream>
 #include <string>
 
+#include "ScratchFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 class FileAccessTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vantrel-files-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder); }
   std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {})); }
   std::string Read(const fs::path& path) const {
     std::string bytes = "left over";
@@ -26,7 +22,8 @@ class FileAccessTest : public ::testing::Test {
     return bytes;
   }
 
-  fs::path folder;
+  const ScratchFolder scratch{"vantrel-files-"};
+  const fs::path folder = scratch.path();
 };
 
 TEST_F(FileAccessTest, AWriteReplacesTheFileWholeWithTheBytesGivenAndLeavesNothingElse) {

@@ -11,6 +11,7 @@
 
 #include "files/InfoTexts.h"
 #include "framework/events/WAssertionReport.h"
+#include "tests/ScratchFolder.h"
 #include "tests/ui/MainFormFixtureWin32.h"
 #include "ui/ApplicationClass.h"
 
@@ -90,11 +91,8 @@ class Program : public ::testing::TestWithParam<Ending> {
     program = program.substr(0, program.find_last_of("\\/")) + "\\..\\vantrel.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    // A folder of its own, where no settings file is.
-    folder_ = std::filesystem::temp_directory_path() / ("vantrel-ending-" + std::to_string(GetTickCount()));
-    std::filesystem::create_directories(folder_);
-    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder_.string().c_str(),
-                               &startup, &process_))
+    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                               folder_.path().string().c_str(), &startup, &process_))
         << program;
     for (int waited = 0; waited < 300 && !window_; ++waited) {
       Sleep(100);
@@ -108,8 +106,6 @@ class Program : public ::testing::TestWithParam<Ending> {
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
   }
 
   // Gives the command and waits for the box or dialog it opens.
@@ -142,7 +138,7 @@ class Program : public ::testing::TestWithParam<Ending> {
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
-  std::filesystem::path folder_;
+  const ScratchFolder folder_{"vantrel-ending-"};  // where no settings file is; removed after the program ended
 };
 
 constexpr WPARAM kOddsCommand = 1013;

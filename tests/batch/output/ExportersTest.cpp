@@ -17,6 +17,7 @@
 #include "batch/results/CheckedJson.h"
 #include "batch/sampling/PlayRuns.h"
 #include "batch/settings/RunSettings.h"
+#include "ScratchFolder.h"
 #include "SettingsWith.h"
 
 namespace {
@@ -121,10 +122,8 @@ TEST(Exporters, EveryExporterWritesEveryKindOfResultOrSaysWhyNot) {
          return Batch(0, true, {"fibonacci", "dalembert"}, true);
        }},
   };
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() /
-      ("vantrel-exporters-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(folder);
+  const ScratchFolder scratch("vantrel-exporters-");
+  const std::filesystem::path& folder = scratch.path();
   // Each exporter alone, so that one refused leaves the others to be seen.
   const std::pair<std::string OutputChoice::*, const char*> exporters[] = {{&OutputChoice::table, "table.csv"},
                                                                            {&OutputChoice::plot, "plot.svg"},
@@ -161,7 +160,6 @@ TEST(Exporters, EveryExporterWritesEveryKindOfResultOrSaysWhyNot) {
     choice.*member = (folder / name).string();
     EXPECT_FALSE(WriteExports(mixed, choice).has_value()) << name;
   }
-  std::filesystem::remove_all(folder);
 }
 
 // A window's settings file may hold a capital of 0: every session fails
