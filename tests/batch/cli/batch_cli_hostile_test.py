@@ -10,41 +10,17 @@ import os
 import signal
 import stat
 import subprocess
-import sys
-import tempfile
 import threading
 import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
+from batch_folder import BATCH, Folder as BatchFolder, run
+
 SMALL = ["--set", "games_per_session=20", "--set", "session_count=3"]
 
 
-def run(*arguments, cwd=None, stdout=subprocess.PIPE):
-    return subprocess.run([BATCH, *arguments], stdout=stdout, stderr=subprocess.PIPE, text=True, cwd=cwd,
-                          timeout=120)
-
-
-class Folder(unittest.TestCase):
-    def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-        self.dir = self.folder.name
-
-    def tearDown(self):
-        self.folder.cleanup()
-
-    def path(self, name):
-        return os.path.join(self.dir, name)
-
-    def write(self, name, text):
-        with open(self.path(name), "w", newline="") as f:
-            f.write(text)
-
-    def read(self, name):
-        with open(self.path(name), newline="") as f:
-            return f.read()
-
+class Folder(BatchFolder):
     def refused(self, done, code, says):
         self.assertEqual(done.returncode, code, done.stderr)
         self.assertIn(says, done.stderr)

@@ -6,39 +6,20 @@ and no output file left behind."""
 import csv
 import json
 import os
-import subprocess
-import sys
-import tempfile
 import unittest
 import xml.etree.ElementTree as ElementTree
 from html.parser import HTMLParser
 
-BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
+from batch_folder import Folder as BatchFolder, run
+
 SVG = "{http://www.w3.org/2000/svg}"
 
 
-def run(*arguments, cwd=None):
-    return subprocess.run([BATCH, *arguments], capture_output=True, text=True, cwd=cwd, timeout=300)
-
-
-class Folder(unittest.TestCase):
-    def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-
-    def tearDown(self):
-        self.folder.cleanup()
-
-    def path(self, name):
-        return os.path.join(self.folder.name, name)
-
+class Folder(BatchFolder):
     def ok(self, *arguments, cwd=None):
         done = run(*arguments, cwd=cwd)
         self.assertEqual(done.returncode, 0, done.stderr)
         return done.stdout
-
-    def read(self, name, mode="r"):
-        with open(self.path(name), mode, newline="" if mode == "r" else None) as f:
-            return f.read()
 
 
 class Outputs(Folder):

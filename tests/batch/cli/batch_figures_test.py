@@ -6,14 +6,13 @@ sampled figures of the batch alone are counted here from its sessions CSV,
 not taken from the program's own sums."""
 import csv
 import json
-import os
 import subprocess
-import sys
-import tempfile
 import unittest
 from html.parser import HTMLParser
 
-BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
+import batch_folder
+from batch_folder import BATCH, Folder
+
 SHARES = {"p_max": "max balance or wager limit", "p_min": "min balance",
           "p_limit": "table limit or last game", "p_check": "failed check", "p_none": "no count"}
 
@@ -51,13 +50,13 @@ def rounding(key):
 
 
 def run(*arguments):
-    done = subprocess.run([BATCH, *arguments], capture_output=True, text=True, timeout=300)
+    done = batch_folder.run(*arguments)
     if done.returncode != 0:
         raise AssertionError(f"{arguments}: {done.stderr}")
     return done.stdout
 
 
-class OneFigureEverywhere(unittest.TestCase):
+class OneFigureEverywhere(Folder):
     COMMON = ["--seed", "7", "--runs", "5", "--exact", "--set", "games_per_session=60", "--set", "session_count=4"]
 
     def test_the_verdict_says_the_figures_of_the_json(self):
@@ -78,15 +77,6 @@ class OneFigureEverywhere(unittest.TestCase):
             if "intervals" in data:
                 self.assertIn("(95% interval {:.1f} to {:.1f} %)".format(*[100 * x for x in data["intervals"]["p_max"]]),
                               verdict)
-
-    def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-
-    def tearDown(self):
-        self.folder.cleanup()
-
-    def path(self, name):
-        return os.path.join(self.folder.name, name)
 
     def rows(self, name):
         with open(self.path(name), newline="") as f:

@@ -1,0 +1,34 @@
+"""What the tests of vantrel-batch share: the program they run, named by
+their first argument, and a folder of each test's own."""
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+BATCH = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "vantrel-batch"
+
+
+def run(*arguments, cwd=None, stdout=subprocess.PIPE):
+    return subprocess.run([BATCH, *arguments], stdout=stdout, stderr=subprocess.PIPE, text=True, cwd=cwd,
+                          timeout=300)
+
+
+class Folder(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.dir = self.folder.name
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def path(self, name):
+        return os.path.join(self.dir, name)
+
+    def read(self, name, mode="r"):
+        with open(self.path(name), mode, newline="" if mode == "r" else None) as f:
+            return f.read()
+
+    def write(self, name, text):
+        with open(self.path(name), "w", newline="") as f:
+            f.write(text)
