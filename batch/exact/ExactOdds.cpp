@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <map>
 
 #include "batch/exact/GameMoves.h"
+#include "batch/exact/GrowthForecast.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/exact/StateLayer.h"
 #include "batch/core/AloneWhenNeeded.h"
@@ -57,42 +57,6 @@ struct PassCost {
   int32_t stopped_game = 0;
 };
 
-// States that grow as a power of the games played pass no budget they fit
-// in: bounded by the balance, or by what can be wagered, their growth
-// slows. States that outgrow every power (a line that lengthens with every
-// loss) pass any budget within a few games, each taking longer than all
-// the games before it. So the memory a pass holds is fitted, over each of
-// the last two spans of kGrowthSpan games, by a power of the games played;
-// where the later power is at least kRisingPower above the earlier, the
-// pass holds at least a share of what the budget leaves it and at least
-// kLeastHeld (a few states grow steeply for a while in many sessions that
-// fit: Oscar's Grind's power rises by 0.11 a span around 2 MiB, where its
-// rows are still filling), and at the later power it would pass what the
-// budget leaves it before its last game, the pass stops where it is: a
-// power that keeps rising passes sooner still. The share, and the least
-// power that stops a pass, depend on the axis (EarlyStop).
-constexpr int32_t kGrowthSpan = 5;
-constexpr double kRisingPower = 0.1;
-constexpr double kLeastHeld = 8 << 20;
-
-struct EarlyStop {
-  double least_share_held;  // of what the budget leaves the pass
-  double least_power;       // the later power
-};
-// Along the balance a row's length is bounded and only the rows multiply:
-// Oscar's Grind's power rises while they fill, to 2.2 to 2.6 (capitals of
-// 100 to 200, playing for twice as much), and never passed 3.3, where the
-// lines of the Labouchères were stopped at 3.9 and more.
-constexpr EarlyStop kAlongBalance{1.0 / 64, 3.5};
-// Rows along what was wagered fill along two coordinates (the balance of
-// the row, what was wagered along it) until the wager limit bounds them,
-// and their power rises for longer: Oscar's Grind with a wager limit of
-// 300 rises from 3.2 at game 11 to 5.3 at game 38 and 37 MiB, then falls,
-// and fits in 436 MiB. A 16th of the budget spares it, and still stops the
-// martingale's states under the en prison rule, which do outgrow every
-// power, in about a second on the default limits.
-constexpr EarlyStop kAlongWagered{1.0 / 16, 0};
-
 class SessionPass {
  public:
   SessionPass(const GameRules& rules, int32_t capital, Layout layout, MemoryBudget& budget, PassCost& cost,
@@ -110,7 +74,8 @@ class SessionPass {
         budget_(budget),
         cost_(cost),
         progress_(progress),
-        course_(course) {}
+        course_(course),
+        forecast_(axis_, rules.last_game) {}
 
   Played Play(const Carried& start, SessionFigures& figures) {
     figures = SessionFigures();
@@ -266,33 +231,13 @@ class SessionPass {
   }
 
   // Whether the memory the pass holds after `game`, and held after the
-  // games before, outgrows every power of the games (kRisingPower).
+  // games before, would pass what the budget leaves it (GrowthForecast).
   bool GrowsPastBudget(int32_t game, int64_t held) {
-    held_.push_back(held);
-    if (game <= 2 * kGrowthSpan) return false;
-    const auto held_after = [this, game](int32_t g) {
-      return static_cast<double>(held_[held_.size() - 1 - static_cast<std::size_t>(game - g)]);
-    };
-    const int32_t middle = game - kGrowthSpan;
-    const int32_t early = middle - kGrowthSpan;
-    if (held_after(early) <= 0 || held_after(middle) <= 0) return false;
-    const auto power = [&](int32_t from, int32_t to) {
-      return std::log(held_after(to) / held_after(from)) / std::log(static_cast<double>(to) / from);
-    };
-    const double later = power(middle, game);
-    if (later <= 0 || later < power(early, middle) + kRisingPower) return false;
-    const EarlyStop& stop = axis_ == Axis::Wagered ? kAlongWagered : kAlongBalance;
-    if (later < stop.least_power) return false;
     const double room = static_cast<double>(budget_.Limit() - (budget_.Used() - held));
-    if (static_cast<double>(held) < std::max(stop.least_share_held * room, kLeastHeld)) return false;
-    // At a power near 0 this is past any game, or infinite: compared before
-    // it is a game.
-    const double passing_at = game * std::pow(std::max(room / static_cast<double>(held), 1.0), 1 / later);
-    // A margin of a span keeps a pass that would just fit from being stopped.
-    if (!(std::ceil(passing_at) + kGrowthSpan < rules_.last_game)) return false;
-    const auto passing = static_cast<int32_t>(std::ceil(passing_at));
-    cost_.growth = std::pow(held_after(game) / held_after(middle), 1.0 / kGrowthSpan);
-    cost_.passing_game = passing;
+    const std::optional<GrowthStop> stop = forecast_.After(game, held, room);
+    if (!stop) return false;
+    cost_.growth = stop->growth;
+    cost_.passing_game = stop->passing_game;
     cost_.stopped_game = game;
     cost_.needed_bytes = std::max(cost_.needed_bytes, budget_.Limit() + 1);
     return true;
@@ -421,7 +366,7 @@ class SessionPass {
   PassCost& cost_;
   const PassProgress& progress_;
   bool course_;
-  std::vector<int64_t> held_;  // after each game
+  GrowthForecast forecast_;
   std::vector<double> balances_;
   SessionFigures* figures_ = nullptr;
 };

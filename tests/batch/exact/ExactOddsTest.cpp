@@ -2,13 +2,16 @@
 // and against the figures of the defaults worked out apart from this code.
 #include "batch/exact/ExactOdds.h"
 #include "batch/exact/GameMoves.h"
+#include "batch/exact/GrowthForecast.h"
 #include "batch/exact/MemoryBudget.h"
 #include "batch/settings/RunSettings.h"
 #include "SettingsWith.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -201,6 +204,33 @@ TEST(ExactOdds, StatesThatOutgrowEveryPowerAreStoppedBeforeThePassedBudget) {
     MemoryBudget twice(c.budget_mib << 21);
     EXPECT_EQ(ComputeExactRun(SettingsWith({c.settings}), twice).peak_states, run.peak_states);
   }
+}
+
+// The first game at which the forecast stops a pass whose memory after
+// game g is held(g) within 64 MiB, or 0.
+int32_t StoppedAt(int32_t last_game, const std::function<double(int32_t)>& held) {
+  GrowthForecast forecast(Axis::Balance, last_game);
+  int32_t game = 1;
+  while (game <= last_game && !forecast.After(game, static_cast<int64_t>(held(game)), 64 << 20)) ++game;
+  return game > last_game ? 0 : game;
+}
+
+// A line that lengthens grows by a factor a game and is stopped once it
+// holds a 64th of the room (states that grow as a power of the games are
+// not: Oscar's Grind above); nor are rows that take their room in steps
+// late in a long session, as where balances of 100000 to 200000 fill over
+// 10000 games (flat, then 4.9 to 8.5 MiB in ten games, then a step of 2 %),
+// or where many rows double their room at once.
+TEST(GrowthForecast, StopsGrowthByAFactorAGameNotByAPowerOrInSteps) {
+  constexpr double kMiB = 1 << 20;
+  EXPECT_EQ(StoppedAt(500, [](int32_t g) { return 1e5 * std::pow(1.05, g); }),
+            static_cast<int32_t>(std::ceil(std::log(8 * kMiB / 1e5) / std::log(1.05))));
+  EXPECT_EQ(StoppedAt(10000,
+                      [](int32_t g) {
+                        return kMiB * (g < 7289 ? 4.86 : g < 7299 ? 4.86 + 0.33 * (g - 7288) : g < 7313 ? 8.53 : 8.70);
+                      }),
+            0);
+  EXPECT_EQ(StoppedAt(10000, [](int32_t g) { return 8.5 * kMiB * std::pow(1.072, std::clamp(g - 7300, 0, 10)); }), 0);
 }
 
 // A rest asked for right after one that differs from it in a single thing
