@@ -24,10 +24,36 @@ BatchResult ExactBatch(const RunSettings& settings) {
   return head;
 }
 
+// The window's text box scrolls sideways rather than wrap, so that the
+// answer's tables keep their columns; a refusal is sentences, broken here
+// between words to be read whole in the box.
+constexpr std::size_t kRefusalWidth = 76;
+
+std::string BrokenBetweenWords(const std::string& text) {
+  std::string broken, line, word;
+  const auto end_line = [&] {
+    broken += line + '\n';
+    line.clear();
+  };
+  for (const char c : text + '\n') {
+    if (c != ' ' && c != '\n') {
+      word += c;
+      continue;
+    }
+    if (!word.empty()) {
+      if (!line.empty() && line.size() + 1 + word.size() > kRefusalWidth) end_line();
+      line += (line.empty() ? "" : " ") + word;
+      word.clear();
+    }
+    if (c == '\n') end_line();
+  }
+  return broken;
+}
+
 std::string Refusal(const std::string& refused, int64_t budget_bytes) {
-  return "No exact odds for these settings: " + refused + ".\nThe window keeps its odds within " +
-         std::to_string(budget_bytes >> 20) +
-         " MiB; `vantrel-batch --runs K` (or `--runs auto`) samples these settings instead.\n";
+  return BrokenBetweenWords("No exact odds for these settings: " + refused + ".\nThe window keeps its odds within " +
+                            std::to_string(budget_bytes >> 20) +
+                            " MiB; `vantrel-batch --runs K` (or `--runs auto`) samples these settings instead.");
 }
 
 }  // namespace
