@@ -12,13 +12,10 @@
 // share one.
 class ScratchFolder {
  public:
-  explicit ScratchFolder(const std::string& prefix) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 64 && path_.empty(); ++attempt) {
-      const auto candidate = std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
-      if (std::filesystem::create_directory(candidate)) path_ = candidate;  // false: another run has that name
-    }
-    if (path_.empty()) throw std::runtime_error("no fresh folder for " + prefix);
+  explicit ScratchFolder(const std::string& prefix)
+      : path_(std::filesystem::temp_directory_path() / (prefix + std::to_string(std::random_device()()))) {
+    // False where another run has that name: this one does not share it.
+    if (!std::filesystem::create_directory(path_)) throw std::runtime_error("taken: " + path_.string());
   }
   ~ScratchFolder() { std::filesystem::remove_all(path_, ignored_); }
   ScratchFolder(const ScratchFolder&) = delete;

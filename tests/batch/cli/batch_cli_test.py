@@ -10,16 +10,9 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 from html.parser import HTMLParser
 
-from batch_folder import Folder as BatchFolder, run
+from batch_folder import Folder, run
 
 SVG = "{http://www.w3.org/2000/svg}"
-
-
-class Folder(BatchFolder):
-    def ok(self, *arguments, cwd=None):
-        done = run(*arguments, cwd=cwd)
-        self.assertEqual(done.returncode, 0, done.stderr)
-        return done.stdout
 
 
 class Outputs(Folder):

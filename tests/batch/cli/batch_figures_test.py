@@ -6,12 +6,11 @@ sampled figures of the batch alone are counted here from its sessions CSV,
 not taken from the program's own sums."""
 import csv
 import json
-import subprocess
 import unittest
 from html.parser import HTMLParser
 
 import batch_folder
-from batch_folder import BATCH, Folder
+from batch_folder import Folder
 
 SHARES = {"p_max": "max balance or wager limit", "p_min": "min balance",
           "p_limit": "table limit or last game", "p_check": "failed check", "p_none": "no count"}
@@ -225,16 +224,14 @@ class OneFigureEverywhere(Folder):
         self.assertEqual(auto_sweep["cells"], fixed_sweep["cells"])
         self.assertTrue(any((c["intervals"][k][1] - c["intervals"][k][0]) / 2 > 0.019 for c in auto_sweep["cells"]
                             for k in shares), "the least precise cell decided the runs")
-        done = subprocess.run([BATCH, "--sweep", "capital=1:1000", "--sweep", "first_bet=1:2", "--runs", "auto"],
-                              capture_output=True, text=True, timeout=60)
+        done = batch_folder.run("--sweep", "capital=1:1000", "--sweep", "first_bet=1:2", "--runs", "auto")
         self.assertEqual((done.returncode, done.stdout, "at most 1000 cells" in done.stderr), (2, "", True))
 
     def test_an_exact_comparison_samples_the_system_out_of_its_reach(self):
         small = ["--set", "games_per_session=80", "--set", "max_balance=530", "--set", "session_count=4"]
         compare = ["compare", "--system", "martingale,oscars_grind", "--exact", "--exact-memory", "16", *small,
                    "--precision", "0.01", "--confidence", "0.999", "--seed", "5"]
-        done = subprocess.run([BATCH, *compare, "--json", "--table", self.path("mixed.csv")], capture_output=True,
-                              text=True, timeout=300)
+        done = batch_folder.run(*compare, "--json", "--table", self.path("mixed.csv"))
         self.assertEqual(done.returncode, 0, done.stderr)
         self.assertIn("sampled instead", done.stderr)
         self.assertIn("oscars_grind (the exact odds of these settings need more memory than their budget of 16 MiB",
@@ -260,8 +257,7 @@ class OneFigureEverywhere(Folder):
             with self.subTest(figure=key):
                 self.assertTrue(grind["intervals"][key][0] <= truth <= grind["intervals"][key][1])
         # One system alone is refused, and told what answers instead.
-        alone = subprocess.run([BATCH, "--system", "oscars_grind", "--exact", "--exact-memory", "16", *small],
-                               capture_output=True, text=True, timeout=300)
+        alone = batch_folder.run("--system", "oscars_grind", "--exact", "--exact-memory", "16", *small)
         self.assertEqual(alone.returncode, 1)
         self.assertIn("--runs auto", alone.stderr)
 

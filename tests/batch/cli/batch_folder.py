@@ -29,6 +29,17 @@ class Folder(unittest.TestCase):
         with open(self.path(name), mode, newline="" if mode == "r" else None) as f:
             return f.read()
 
+    def ok(self, *arguments, cwd=None):
+        done = run(*arguments, cwd=cwd)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        return done.stdout
+
+    def refused(self, done, code, says):
+        """Ended with `code` and one line on standard error that says `says`."""
+        self.assertEqual(done.returncode, code, done.stderr)
+        self.assertIn(says, done.stderr)
+        self.assertEqual(len(done.stderr.strip().splitlines()), 1, done.stderr)
+
     def write(self, name, text):
         with open(self.path(name), "w", newline="") as f:
             f.write(text)
