@@ -216,15 +216,16 @@ int32_t StoppedAt(int32_t last_game, const std::function<double(int32_t)>& held)
 }
 
 // A line that lengthens grows by a factor a game and is stopped once it
-// holds a 64th of the room (states that grow as a power of the games are
-// not: Oscar's Grind above); nor are rows that take their room in steps
-// late in a long session, as where balances of 100000 to 200000 fill over
-// 10000 games (flat, then 4.9 to 8.5 MiB in ten games, then a step of 2 %),
-// or where many rows double their room at once.
+// holds a 64th of the room; states that grow as a steady power of the
+// games are not, though they would pass it; nor are rows that take their
+// room in steps late in a long session, as where balances of 100000 to
+// 200000 fill over 10000 games (flat, then 4.9 to 8.5 MiB in ten games,
+// then a step of 2 %), or where many rows double their room at once.
 TEST(GrowthForecast, StopsGrowthByAFactorAGameNotByAPowerOrInSteps) {
   constexpr double kMiB = 1 << 20;
   EXPECT_EQ(StoppedAt(500, [](int32_t g) { return 1e5 * std::pow(1.05, g); }),
             static_cast<int32_t>(std::ceil(std::log(8 * kMiB / 1e5) / std::log(1.05))));
+  EXPECT_EQ(StoppedAt(500, [](int32_t g) { return 0.084 * std::pow(g, 4); }), 0);
   EXPECT_EQ(StoppedAt(10000,
                       [](int32_t g) {
                         return kMiB * (g < 7289 ? 4.86 : g < 7299 ? 4.86 + 0.33 * (g - 7288) : g < 7313 ? 8.53 : 8.70);
