@@ -38,45 +38,22 @@ const auto Lose = ZeroRule::Lose;
 const auto Partage = ZeroRule::LaPartage;
 const auto Prison = ZeroRule::EnPrison;
 
+// One case a row, as a table reads.
+// clang-format off
 const SystemCase kSystemCases[] = {
     {"DAlembertNeverBelowOneUnit", D, Lose, 2, "LLWWW", {2, 4, 6, 4, 2}, 506, 2},
     {"ContraDAlembertTheOtherWay", CD, Lose, 1, "WWLLL", {1, 2, 3, 2, 1}, 497, 1},
-    {"LabouchereCrossesOutOnAWinAndStartsAgain",
-     LB,
-     Lose,
-     1,
-     "LLWWW",
-     {5, 6, 7, 7, 7},
-     510,
-     5,
+    {"LabouchereCrossesOutOnAWinAndStartsAgain", LB, Lose, 1, "LLWWW", {5, 6, 7, 7, 7}, 510, 5,
      {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 6}, {2, 3, 4, 5}, {3, 4}, {1, 2, 3, 4}}},
     {"LabouchereBetsTheLastEntryAlone", LB, Lose, 3, "WW", {12, 6}, 518, 12, {{2}, {1, 2, 3}}, 1000, true, {1, 2, 3}},
-    {"ReverseLabouchereAppendsOnAWin",
-     RL,
-     Lose,
-     1,
-     "WWLLL",
-     {5, 6, 7, 7, 7},
-     490,
-     5,
+    {"ReverseLabouchereAppendsOnAWin", RL, Lose, 1, "WWLLL", {5, 6, 7, 7, 7}, 490, 5,
      {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 6}, {2, 3, 4, 5}, {3, 4}, {1, 2, 3, 4}}},
     {"OscarsGrindRaisesNoFurtherThanTheCycleNeeds", OG, Lose, 1, "LLLWWW", {1, 1, 1, 1, 2, 1}, 501, 1},
     {"FibonacciUpOneLevelDownTwo", FB, Lose, 1, "LLLLWWW", {1, 1, 2, 3, 5, 2, 1}, 501, 1},
     {"AtTheTableLimitTheSystemStartsAgain", D, Lose, 1, "LLLL", {1, 2, 3, 1}, 493, 2, {}, 3},
-    {"AtTheTableLimitALabouchereTakesAFreshLine",
-     LB,
-     Lose,
-     1,
-     "LL",
-     {5, 6},
-     489,
-     5,
-     {{1, 2, 3, 4, 5}, {1, 2, 3, 4}},
-     6},
-    // clang-format off
+    {"AtTheTableLimitALabouchereTakesAFreshLine", LB, Lose, 1, "LL", {5, 6}, 489, 5, {{1, 2, 3, 4, 5}, {1, 2, 3, 4}}, 6},
     {"WithoutTheRestartABetBeyondTheLimitStops", D, Lose, 1, "LLLLL", {1, 2, 3, 4}, 490, 5, {}, 3, false, {1, 2, 3, 4},
      GameEnd::TableLimitOrBalance},
-    // clang-format on
     {"LaPartageGivesHalfBackAndCountsAsALoss", D, Partage, 1, "ZW", {1, 2}, 501.5, 1},
     {"LaPartageOnTheRows", BetSystem::Rows, Partage, 1, "ZZ", {1, 1}, 499, 1},
     {"LaPartageRoundsOscarsRaiseUpToWholeMoney", OG, Partage, 1, "ZWW", {1, 1, 1}, 501.5, 1},
@@ -84,6 +61,7 @@ const SystemCase kSystemCases[] = {
     {"EnPrisonReturnsTheBetOnItsColour", D, Prison, 1, "ZWL", {1, 1}, 499, 2},
     {"EnPrisonLosesOnTheOtherColourOrZero", D, Prison, 1, "ZLZZ", {1, 2}, 497, 3},
 };
+// clang-format on
 
 void PrintTo(const SystemCase& c, std::ostream* os) { *os << c.name; }
 

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -257,6 +259,24 @@ TEST(ExactOdds, RestsThatDifferInOneThingAreApart) {
       EXPECT_NE(other, first) << set;
       EXPECT_EQ(rests.Intern(base), first) << set;
       EXPECT_EQ(rests.Intern(state), other) << set;
+    }
+  }
+}
+
+// A state carried into the next session comes back as it was carried: every
+// streak the rows tell apart, up to one beyond them, on either colour, each a
+// carried state of its own.
+TEST(ExactOdds, ACarriedStateComesBackAsItWasCarried) {
+  const GameRules rules = RulesOf(SettingsWith({{"first_bet_after_win=0", "first_bet_after_loss=0"}}), true);
+  std::set<uint32_t> taken;
+  for (int32_t streak = -kStreakBeyondTheRows; streak <= kStreakBeyondTheRows; ++streak) {  // losses below 0
+    for (const bool red : {false, true}) {
+      const SessionState state{0, 0, 0, std::max(streak, 0), std::max(-streak, 0), red, 0, {}};
+      const uint32_t carried = CarriedOf(rules, state);
+      EXPECT_TRUE(carried < kCarriedStates && taken.insert(carried).second) << streak << red;
+      const SessionState back = CarriedState(carried);
+      EXPECT_EQ(std::tie(back.win_streak, back.loss_streak, back.bet_on_red),
+                std::tie(state.win_streak, state.loss_streak, state.bet_on_red));
     }
   }
 }
