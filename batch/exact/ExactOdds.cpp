@@ -114,7 +114,7 @@ class SessionPass {
         StateRow& row = now->Rows()[live[k]];
         const Played played = PlayRow(row, game, *next, next == &second ? 1 : 0);
         if (played == Played::OverBudget || OverBudget(first, second)) {
-          Refused(*now, std::max(first.Wanted(), second.Wanted()));
+          Refused(now->LiveStates() + next->LiveStates(), std::max(first.Wanted(), second.Wanted()));
           return Played::OverBudget;
         }
         if (played != Played::Whole) return played;
@@ -248,10 +248,13 @@ class SessionPass {
   }
 
   // What the computation would have had to hold at once where it stopped
-  // (all it held, and what it asked for beyond), and the states then.
-  void Refused(StateLayer& playing, int64_t layers_wanted) {
+  // (all it held, and what it asked for beyond), and the states it held
+  // then: those of the game not yet played, and those the game has made (a
+  // row played is emptied at once, so the game's own states are not all
+  // there to count).
+  void Refused(int64_t states, int64_t layers_wanted) {
     cost_.needed_bytes = std::max(cost_.needed_bytes, budget_.Used() + std::max(layers_wanted, moves_.Wanted()));
-    cost_.states = std::max(cost_.states, playing.LiveStates());
+    cost_.states = std::max(cost_.states, states);
   }
 
   // One game on every state of a row: each region of its axis stops, ends
@@ -480,7 +483,7 @@ void Refuse(const MemoryBudget& budget, const PassCost& cost, ExactRun& run) {
     return;
   }
   run.refused += "at least " + std::to_string((run.needed_bytes + kMiB - 1) / kMiB) + " MiB, for more than " +
-                 std::to_string(run.peak_states) + " states before one game)";
+                 std::to_string(run.peak_states) + " states held at once)";
 }
 
 // The course of the run's sessions, as the summary counts them: the first

@@ -15,6 +15,7 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -166,6 +167,38 @@ TEST(ExactOdds, FractionalCountsFailedChecksAndTooManyStates) {
       << refused.refused;
   EXPECT_GT(refused.needed_bytes, small.Limit());
   EXPECT_EQ(small.Used(), 0) << "the refused computation gave back what it held";
+}
+
+// A run refused at its budget in the middle of a game counts the states it
+// held: those of the game not yet played and those the game has made, a
+// row played being emptied at once. Flat bets whose colour changes after a
+// win, their wins in a row kept: a state is a balance, a streak and a
+// colour. Each balance and colour played makes one loss and at least as
+// many wins as streaks less one, so a game makes no fewer states than it
+// plays: the count lies between the states before the game and those
+// before it and the next together.
+TEST(ExactOdds, ARefusalAtTheBudgetCountsTheStatesItHeld) {
+  MemoryBudget budget(1 << 16);
+  int64_t games = 0;  // played whole
+  const ExactRun run = ComputeExactRun(
+      SettingsWith({{"capital=100000", "max_balance=200000", "games_per_session=10000", "switch_after_win=1",
+                     "first_bet_after_win=0", "bet_after_wins=1,1,1,1,1,1,1,1,1,1,1",
+                     "bet_after_losses=1,1,1,1,1,1,1,1,1,1,1"}}),
+      budget, [&](int64_t, int64_t done, int64_t, const char*) { games = done; });
+  ASSERT_NE(run.refused.find("states held at once"), std::string::npos) << run.refused;
+  EXPECT_GT(games, 20) << "rows enough to be played before the one refused";
+  using State = std::tuple<int32_t, int32_t, bool>;  // balance, wins in a row, colour
+  std::set<State> reached{{0, 0, false}}, after;
+  std::vector<int64_t> before;  // the states before each game
+  while (before.size() < static_cast<std::size_t>(games) + 2) {
+    before.push_back(static_cast<int64_t>(reached.size()));
+    for (const auto& [balance, wins, red] : reached) {
+      after.insert({State(balance + 1, std::min(wins + 1, kStreakBeyondTheRows), !red), State(balance - 1, 0, red)});
+    }
+    reached = std::exchange(after, {});
+  }
+  EXPECT_GE(run.peak_states, before[games]);
+  EXPECT_LE(run.peak_states, before[games] + before[games + 1]);
 }
 
 // The Labouchère's lines grow half again a game, the reverse Labouchère's
