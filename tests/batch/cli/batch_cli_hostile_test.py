@@ -182,6 +182,19 @@ class EditedShards(Folder):
             self.write(f"part{k}.json", texts[k] if texts and texts[k] is not None else json.dumps(document))
         return run("merge", *files, *options)
 
+    def assert_edits_refused(self, parts, edits, picture):
+        """Each edit of the second shard is refused, naming the file and what
+        it says; nothing is printed and the picture is not written."""
+        for name, edit, says in edits:
+            with self.subTest(edit=name):
+                documents = copy.deepcopy(parts)
+                edit(documents[1])
+                done = self.merge(documents, picture, self.path("never.svg"))
+                self.refused(done, 1, says)
+                self.assertIn("part1.json", done.stderr)
+                self.assertEqual(done.stdout, "")
+                self.assertFalse(os.path.exists(self.path("never.svg")))
+
     def test_unedited_shards_merge(self):
         for documents, options in ((self.runs, ["--plot", self.path("p.svg")]),
                                    (self.sweep, ["--table", self.path("t.csv"), "--heatmap", self.path("h.svg")])):
@@ -231,15 +244,7 @@ class EditedShards(Folder):
             ("the version", lambda d: d.update(version="vantrel-batch 0.9"), "it comes from another version"),
             ("a pace", lambda d: d["batch"].update(spins_per_hour=1e9), "batch.spins_per_hour is not a pace from 1 to 1000"),
         ]
-        for name, edit, says in edits:
-            with self.subTest(edit=name):
-                documents = copy.deepcopy(self.runs)
-                edit(documents[1])
-                done = self.merge(documents, "--plot", self.path("never.svg"))
-                self.refused(done, 1, says)
-                self.assertIn("part1.json", done.stderr)
-                self.assertEqual(done.stdout, "")
-                self.assertFalse(os.path.exists(self.path("never.svg")))
+        self.assert_edits_refused(self.runs, edits, "--plot")
 
     def test_edited_sweep_cells_are_refused(self):
         def swap(d):
@@ -248,13 +253,7 @@ class EditedShards(Folder):
                  ("a value", lambda d: d["cells"][1]["values"].update(capital=301), "cells[1].values.capital"),
                  ("a cell too many", lambda d: d["cells"].append(d["cells"][0]), "cells does not hold the cells"),
                  ("an axis", lambda d: d["sweep"][1]["values"].append(9), "part.begin is not 4")]
-        for name, edit, says in edits:
-            with self.subTest(edit=name):
-                documents = copy.deepcopy(self.sweep)
-                edit(documents[1])
-                done = self.merge(documents, "--heatmap", self.path("never.svg"))
-                self.refused(done, 1, says)
-                self.assertFalse(os.path.exists(self.path("never.svg")))
+        self.assert_edits_refused(self.sweep, edits, "--heatmap")
 
     def test_edited_comparisons_are_refused(self):
         arguments = ["compare", "--system", "dalembert,fibonacci,oscars_grind", "--seed", "7", "--runs", "2", "--exact",
@@ -284,13 +283,7 @@ class EditedShards(Folder):
                  ("the course", lambda d: d["systems"][0]["fan"][3].update(p5=10 ** 6), "fan[3].p25 is below"),
                  ("a system too many", lambda d: d["systems"].append(d["systems"][0]), "does not hold the systems")]
         self.assertEqual(self.merge(parts).returncode, 0)
-        for name, edit, says in edits:
-            with self.subTest(edit=name):
-                documents = copy.deepcopy(parts)
-                edit(documents[1])
-                done = self.merge(documents, "--plot", self.path("never.svg"))
-                self.refused(done, 1, says)
-                self.assertFalse(os.path.exists(self.path("never.svg")))
+        self.assert_edits_refused(parts, edits, "--plot")
 
     def test_presets_swapped_by_name_are_refused(self):
         parts = [shard("compare", "--system", "flat,martingale", "--seed", "7", "--runs", "2", *SMALL, "--shard",

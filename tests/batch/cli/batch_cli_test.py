@@ -197,8 +197,7 @@ class Shards(Folder):
             parts = []
             for index in range(1, count + 1):
                 parts.append(self.path(f"part-{count}-{index}.json"))
-                with open(parts[-1], "w") as f:
-                    f.write(self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
+                self.write(f"part-{count}-{index}.json", self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
             written, merged_pictures = self.outputs(arguments, f"merged-{count}")
             merged = (self.ok("merge", *reversed(parts), *written), self.ok("merge", *parts, "--json"))
             with self.subTest(shards=count):

@@ -48,20 +48,13 @@ def rounding(key):
     return 5e-6 if key.startswith("p_") or key.endswith("per_unit") else 5e-3
 
 
-def run(*arguments):
-    done = batch_folder.run(*arguments)
-    if done.returncode != 0:
-        raise AssertionError(f"{arguments}: {done.stderr}")
-    return done.stdout
-
-
 class OneFigureEverywhere(Folder):
     COMMON = ["--seed", "7", "--runs", "5", "--exact", "--set", "games_per_session=60", "--set", "session_count=4"]
 
     def test_the_verdict_says_the_figures_of_the_json(self):
         for options in (["--exact"], ["--runs", "300", "--seed", "4", "--spins-per-hour", "37.5"]):
-            verdict = run(*options).split("\n\n", 1)[0]
-            data = json.loads(run(*options, "--json"))
+            verdict = self.ok(*options).split("\n\n", 1)[0]
+            data = json.loads(self.ok(*options, "--json"))
             shares = data["exact"]["ended"] if "exact" in data else {k: v / data["sessions"] for k, v in data["ended"].items()}
             per_unit = data["exact"]["result_per_unit"] if "exact" in data else data["result_per_unit"]["value"]
             self.assertIn(f"max balance of 550 {100 * shares['max_balance_or_wager_limit']:.1f} %", verdict)
@@ -84,7 +77,7 @@ class OneFigureEverywhere(Folder):
     def alone(self, *settings):
         """The figures of the batch alone: shares, means and the share at or
         above the capital counted from its sessions, the rest from its JSON."""
-        summary = json.loads(run(*self.COMMON, *settings, "--json", "--csv", self.path("alone.csv")))
+        summary = json.loads(self.ok(*self.COMMON, *settings, "--json", "--csv", self.path("alone.csv")))
         sessions = self.rows("alone.csv")
         capital = summary["settings"]["capital"]
         played = [s for s in sessions if int(s["games"]) > 0]
@@ -107,8 +100,7 @@ class OneFigureEverywhere(Folder):
         figures.update({"exact_" + key: exact["final_balance"][name] for key, name in
                         [("mean_final", "mean"), ("median_final", "median"), ("p5_final", "p5"),
                          ("p95_final", "p95"), ("p_at_least_capital", "p_at_least_capital")]})
-        figures.update({"exact_" + key: exact[key] for key in ("wagered_per_session", "mean_games",
-                                                                "result_per_unit")})
+        figures.update({"exact_" + k: exact[k] for k in ("wagered_per_session", "mean_games", "result_per_unit")})
         figures.update(exact_median_games=exact["games"]["median"], exact_p90_games=exact["games"]["p90"])
         return figures, summary
 
@@ -125,12 +117,9 @@ class OneFigureEverywhere(Folder):
                 self.assertAlmostEqual(float(rows[key][column]), value, delta=rounding(key))
 
     def shards(self, arguments, count):
-        parts = []
         for index in range(1, count + 1):
-            parts.append(self.path(f"part-{index}.json"))
-            with open(parts[-1], "w") as f:
-                f.write(run(*arguments, "--shard", f"{index}/{count}", "--json"))
-        return parts
+            self.write(f"part-{index}.json", self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
+        return [self.path(f"part-{index}.json") for index in range(1, count + 1)]
 
     def test_every_sweep_cell_is_its_batch_alone_merged_or_not(self):
         # A preset's rows follow the swept first bet; the capital moves what
@@ -138,11 +127,11 @@ class OneFigureEverywhere(Folder):
         # given relative to it.
         relative = ["--system", "martingale", "--set", "max_balance=+50"]
         sweep = [*self.COMMON, *relative, "--sweep", "capital=300:700:200", "--sweep", "first_bet=1:2"]
-        run(*sweep, "--table", self.path("whole.csv"), "--html", self.path("page.html"))
+        self.ok(*sweep, "--table", self.path("whole.csv"), "--html", self.path("page.html"))
         with open(self.path("page.html")) as f:
             page_cells = next(t for t in Tables(f.read()).tables if t[0][:2] == ["capital", "first_bet"])
-        cells = json.loads(run(*sweep, "--json"))["cells"]
-        run("merge", *self.shards(sweep, 4), "--table", self.path("merged.csv"))
+        cells = json.loads(self.ok(*sweep, "--json"))["cells"]
+        self.ok("merge", *self.shards(sweep, 4), "--table", self.path("merged.csv"))
         self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
         for row, cell in zip(self.rows("whole.csv"), cells):
             settings = [*relative, "--set", f"capital={row['capital']}", "--set", f"first_bet={row['first_bet']}"]
@@ -162,8 +151,8 @@ class OneFigureEverywhere(Folder):
         names = ["martingale", "dalembert", "flat"]
         compare = ["compare", "--system", ",".join(names), *self.COMMON, "--set", "capital=400",
                    "--set", "zero_rule=la_partage"]
-        run(*compare, "--table", self.path("whole.csv"))
-        run("merge", *self.shards(compare, 2), "--table", self.path("merged.csv"), "--html", self.path("page.html"))
+        self.ok(*compare, "--table", self.path("whole.csv"))
+        self.ok("merge", *self.shards(compare, 2), "--table", self.path("merged.csv"), "--html", self.path("page.html"))
         self.assertEqual(self.rows("merged.csv"), self.rows("whole.csv"))
         with open(self.path("page.html")) as f:
             tables = Tables(f.read()).tables
@@ -184,21 +173,21 @@ class OneFigureEverywhere(Folder):
         # The shards split the runs, so the sums of squares add across them.
         batch = ["--seed", "3", "--runs", "9", "--set", "session_count=5", "--set", "games_per_session=80",
                  "--confidence", "0.9"]
-        whole = json.loads(run(*batch, "--json"))
-        merged = json.loads(run("merge", *self.shards(batch, 3), "--confidence", "0.9", "--json"))
+        whole = json.loads(self.ok(*batch, "--json"))
+        merged = json.loads(self.ok("merge", *self.shards(batch, 3), "--confidence", "0.9", "--json"))
         self.assertEqual(merged["intervals"], whole["intervals"])
         self.assertEqual(whole["intervals"]["confidence"], 0.9)
         self.assertEqual(merged["counts"], whole["counts"])
         # A comparison's differences likewise, from the systems' merged runs.
         compare = ["compare", "--system", "martingale,flat", *batch]
-        whole_compare = json.loads(run(*compare, "--json"))
-        merged_compare = json.loads(run("merge", *self.shards(compare, 2), "--confidence", "0.9", "--json"))
+        whole_compare = json.loads(self.ok(*compare, "--json"))
+        merged_compare = json.loads(self.ok("merge", *self.shards(compare, 2), "--confidence", "0.9", "--json"))
         self.assertEqual(merged_compare["differences"], whole_compare["differences"])
         self.assertEqual(len(whole_compare["differences"]), 8)
 
     def test_runs_auto_stops_where_every_share_is_precise_and_is_the_batch_of_those_runs(self):
         batch = ["--seed", "11", "--set", "games_per_session=60", "--set", "session_count=4"]
-        auto = json.loads(run(*batch, "--runs", "auto", "--precision", "0.01", "--jobs", "2", "--json"))
+        auto = json.loads(self.ok(*batch, "--runs", "auto", "--precision", "0.01", "--jobs", "2", "--json"))
         self.assertEqual(auto["batch"]["precision"], {"share": 0.01, "mean": None, "reached": True})
         shares = [key for key in auto["intervals"] if key.startswith("p_")]
         self.assertEqual(len(shares), 6)
@@ -207,10 +196,10 @@ class OneFigureEverywhere(Folder):
             with self.subTest(share=key):
                 self.assertLessEqual((high - low) / 2, 0.01)
         # The same runs played as a fixed count, on one thread, give the same.
-        fixed = json.loads(run(*batch, "--runs", str(auto["runs"]), "--jobs", "1", "--json"))
+        fixed = json.loads(self.ok(*batch, "--runs", str(auto["runs"]), "--jobs", "1", "--json"))
         self.assertEqual({k: v for k, v in auto.items() if k != "batch"}, {k: v for k, v in fixed.items() if k != "batch"})
         # A comparison samples every system until each is precise, on the same seeds.
-        compare = json.loads(run("compare", "--system", "martingale,flat", *batch, "--runs", "auto",
+        compare = json.loads(self.ok("compare", "--system", "martingale,flat", *batch, "--runs", "auto",
                                  "--precision", "0.02", "--json"))
         for system in compare["systems"]:
             self.assertEqual(system["runs"], compare["batch"]["runs"])
@@ -219,8 +208,8 @@ class OneFigureEverywhere(Folder):
                 self.assertLessEqual((high - low) / 2, 0.02, system["system"] + " " + key)
         # A sweep samples every cell as long as its least precise one needs, as --runs K with that K.
         sweep = [*batch, "--sweep", "capital=300:500:200", "--json"]
-        auto_sweep = json.loads(run(*sweep, "--runs", "auto", "--precision", "0.02"))
-        fixed_sweep = json.loads(run(*sweep, "--runs", str(auto_sweep["batch"]["runs"])))
+        auto_sweep = json.loads(self.ok(*sweep, "--runs", "auto", "--precision", "0.02"))
+        fixed_sweep = json.loads(self.ok(*sweep, "--runs", str(auto_sweep["batch"]["runs"])))
         self.assertEqual(auto_sweep["cells"], fixed_sweep["cells"])
         self.assertTrue(any((c["intervals"][k][1] - c["intervals"][k][0]) / 2 > 0.019 for c in auto_sweep["cells"]
                             for k in shares), "the least precise cell decided the runs")
@@ -242,7 +231,7 @@ class OneFigureEverywhere(Folder):
         self.assertNotIn("exact", grind)
         self.assertEqual(grind["batch"]["precision"], {"share": 0.01, "mean": None, "reached": True})
         # The system sampled in its place is the batch of its runs alone.
-        alone = json.loads(run("--system", "oscars_grind", *small, "--runs", str(grind["runs"]), "--seed", "5",
+        alone = json.loads(self.ok("--system", "oscars_grind", *small, "--runs", str(grind["runs"]), "--seed", "5",
                                "--confidence", "0.999", "--json"))
         self.assertEqual({k: v for k, v in grind.items() if k not in ("system", "batch")},
                          {k: v for k, v in alone.items() if k != "batch"})
@@ -250,7 +239,7 @@ class OneFigureEverywhere(Folder):
                          [("martingale", "exact"), ("oscars_grind", "sampled")])
         # Within its whole budget the system's exact odds exist: its sampled
         # intervals hold them.
-        exact = json.loads(run("--system", "oscars_grind", "--exact", *small, "--json"))["exact"]
+        exact = json.loads(self.ok("--system", "oscars_grind", "--exact", *small, "--json"))["exact"]
         truths = {key: exact["ended"][ending.replace(" ", "_")] for key, ending in SHARES.items()}
         truths.update((key, exact[key]) for key in ("wagered_per_session", "result_per_unit"))
         for key, truth in truths.items():
@@ -263,9 +252,9 @@ class OneFigureEverywhere(Folder):
 
     def test_a_solved_value_is_the_batch_alone(self):
         solve = ["--system", "martingale", "--set", "games_per_session=60", "--set", "session_count=4"]
-        solved = json.loads(run(*solve, "--solve", "first_bet=1:12", "--for", "p_min<=0.2", "--json"))["solve"]
+        solved = json.loads(self.ok(*solve, "--solve", "first_bet=1:12", "--for", "p_min<=0.2", "--json"))["solve"]
         for tried in solved["tried"]:
-            alone = json.loads(run(*solve, "--set", f"first_bet={tried['value']}", "--exact", "--json"))
+            alone = json.loads(self.ok(*solve, "--set", f"first_bet={tried['value']}", "--exact", "--json"))
             with self.subTest(first_bet=tried["value"]):
                 self.assertEqual(tried["figure"], alone["exact"]["ended"]["min_balance"])
 
