@@ -107,8 +107,10 @@ GameMoves::GameMoves(const GameRules& rules, Axis axis, int32_t lowest, int32_t 
       kinds_(KindsOf(rules)),
       share_(budget) {}
 
+GameMoves::~GameMoves() = default;
+
 GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, int32_t along) {
-  SessionState state;
+  SessionState& state = before_;
   state.game = game - 1;
   state.balance = axis_ == Axis::Balance ? along : static_cast<int32_t>(other);
   state.bet = rest.bet;
@@ -128,7 +130,8 @@ GameMoves::Probe GameMoves::Try(const Rest& rest, int64_t other, int32_t game, i
   }
   probe.kinds = kinds_.count;
   for (int kind = 0; kind < kinds_.count; ++kind) {
-    SessionState after = state;
+    SessionState& after = after_;
+    after = state;
     GameEvent event;
     const int32_t* numbers = kinds_.numbers[kind];
     SettleSpins(
@@ -243,8 +246,10 @@ KeptMoves GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
   const auto found = known_.find(key(slot));
   if (found != known_.end()) return found->second;
   if (over_budget_) return {};
-  const Rest rest = rests_[rest_id];
-  std::vector<Span> spans;
+  rest_ = rests_[rest_id];  // a copy: interning the rests it moves to may move it
+  const Rest& rest = rest_;
+  std::vector<Span>& spans = spans_;
+  spans.clear();
   // The regions of a session's first or last game lie mostly where those
   // of the games between do: where those are known, their bounds are
   // probed first, a few probes instead of a search of the whole axis. The
@@ -262,7 +267,9 @@ KeptMoves GameMoves::Of(uint32_t rest_id, int64_t other, int32_t game) {
     const Probe at_hi = lowest_ == highest_ ? at_lo : Try(rest, other, alike, highest_);
     Split(rest, other, alike, lowest_, at_lo, highest_, at_hi, spans);
   }
-  RowMoves row;
+  RowMoves& row = row_;
+  row.regions.clear();
+  row.moves.clear();
   row.regions.reserve(spans.size());
   row.moves.reserve(spans.size() * static_cast<std::size_t>(kinds_.count));
   for (const Span& span : spans) Append(rest, span, row);

@@ -133,6 +133,7 @@ class GameMoves {
   // A row's states lie on the axis from `lowest` to `highest`. What is
   // kept comes out of the budget.
   GameMoves(const GameRules& rules, Axis axis, int32_t lowest, int32_t highest, Rests& rests, MemoryBudget& budget);
+  ~GameMoves();  // where its spans are whole
 
   // The regions of the row of this rest and off-axis coordinate in game
   // `game` (as GameAlike numbers it): kept once found, where they stay
@@ -170,4 +171,14 @@ class GameMoves {
   BudgetShare share_;
   bool over_budget_ = false;
   int64_t wanted_ = 0;
+  // What finding a row's moves works in, kept from one row and probe to the
+  // next: emptied or copied into, each keeps its room, so that finding
+  // moves seldom allocates. Where allocating is dear (the Windows builds
+  // under Wine) the allocations of a Labouchère's lines took most of its
+  // time.
+  Rest rest_;
+  std::vector<Span> spans_;
+  RowMoves row_;
+  SessionState before_;
+  SessionState after_;
 };
