@@ -194,10 +194,7 @@ class Shards(Folder):
         for picture in whole_files if played else []:
             self.assertIn(played.encode(), picture)  # every picture names what was played
         for count in (1, 2, 3, 7):
-            parts = []
-            for index in range(1, count + 1):
-                parts.append(self.path(f"part-{count}-{index}.json"))
-                self.write(f"part-{count}-{index}.json", self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
+            parts = self.shards(arguments, count)
             written, merged_pictures = self.outputs(arguments, f"merged-{count}")
             merged = (self.ok("merge", *reversed(parts), *written), self.ok("merge", *parts, "--json"))
             with self.subTest(shards=count):

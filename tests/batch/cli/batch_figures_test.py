@@ -116,11 +116,6 @@ class OneFigureEverywhere(Folder):
             with self.subTest(where=where, figure=key):
                 self.assertAlmostEqual(float(rows[key][column]), value, delta=rounding(key))
 
-    def shards(self, arguments, count):
-        for index in range(1, count + 1):
-            self.write(f"part-{index}.json", self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
-        return [self.path(f"part-{index}.json") for index in range(1, count + 1)]
-
     def test_every_sweep_cell_is_its_batch_alone_merged_or_not(self):
         # A preset's rows follow the swept first bet; the capital moves what
         # "at or above the capital" counts against, and the max balance

@@ -40,6 +40,13 @@ class Folder(unittest.TestCase):
         self.assertIn(says, done.stderr)
         self.assertEqual(len(done.stderr.strip().splitlines()), 1, done.stderr)
 
+    def shards(self, arguments, count):
+        """The batch split into `count` shards, each written as JSON; their paths."""
+        names = [f"part-{count}-{index}.json" for index in range(1, count + 1)]
+        for index, name in enumerate(names, start=1):
+            self.write(name, self.ok(*arguments, "--shard", f"{index}/{count}", "--json"))
+        return [self.path(name) for name in names]
+
     def write(self, name, text):
         with open(self.path(name), "w", newline="") as f:
             f.write(text)
